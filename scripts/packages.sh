@@ -1,0 +1,4 @@
+# The Debian packages each kind of build needs; sourced by ./run and ./test.
+BUILD_PACKAGES=(g++ cmake ninja-build libcli11-dev nlohmann-json3-dev)
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev)
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
