@@ -1,0 +1,15 @@
+#pragma once
+
+#include "cli/Commands.h"
+
+#include <string_view>
+
+namespace wexa::cli {
+
+// A refused value: caption and message as the window would show them.
+int ReportRefusal(Output output, std::string_view caption, std::string_view message);
+
+// A usage or file error; the message names the file.
+int ReportFileError(Output output, std::string_view message);
+
+} // namespace wexa::cli

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+namespace wexa::cli {
+
+// Exit statuses of wexa-cli.
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitRefused = 1;    // the project failed a check
+inline constexpr int kExitFileError = 2;  // usage and file errors
+
+// Where a command writes. Tests pass string streams.
+struct Output {
+    std::ostream& out;
+    std::ostream& err;
+};
+
+int NewCommand(const std::string& projectPath, Output output);
+int ShowCommand(const std::string& projectPath, bool json, Output output);
+int ImportCommand(const std::string& jsonPath, const std::string& projectPath, Output output);
+
+struct WorkZoneOptions {
+    std::string projectPath;
+    int alternative = 1;
+    int activity = 1;
+    bool findOptimum = false;
+    bool json = false;
+};
+int WorkZoneCommand(const WorkZoneOptions& options, Output output);
+int OptimizeCommand(const std::string& projectPath, const std::string& outputPath,
+                    Output output);
+
+} // namespace wexa::cli

@@ -1,0 +1,70 @@
+#include "cli/Commands.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+namespace {
+
+// CLI11 uses its own exit codes for parse errors; wexa-cli reports every
+// usage error as 2.
+int ExitForParseError(CLI::App& app, const CLI::ParseError& error) {
+    const int code = app.exit(error);
+    return code == 0 ? 0 : wexa::cli::kExitFileError;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace wexa::cli;
+    CLI::App app{"Wexa command line: life-cycle cost analysis of pavement design alternatives",
+                 "wexa-cli"};
+    app.require_subcommand(1);
+    const Output output{std::cout, std::cerr};
+    int status = kExitSuccess;
+
+    std::string projectPath;
+    std::string outputPath;
+    bool json = false;
+
+    CLI::App* newCmd = app.add_subcommand("new", "Write a project with every default");
+    newCmd->add_option("FILE", projectPath, "Project file to write (.wxa)")->required();
+    newCmd->callback([&] { status = NewCommand(projectPath, output); });
+
+    CLI::App* showCmd = app.add_subcommand("show", "Print the project's inputs");
+    showCmd->add_option("FILE", projectPath, "Project file (.wxa)")->required();
+    showCmd->add_flag("--json", json, "Print every saved field as JSON");
+    showCmd->callback([&] { status = ShowCommand(projectPath, json, output); });
+
+    std::string jsonPath;
+    CLI::App* importCmd = app.add_subcommand("import", "Make a project from its JSON form");
+    importCmd->add_option("FILE", jsonPath, "JSON file as printed by show --json")->required();
+    importCmd->add_option("-o,--output", outputPath, "Project file to write (.wxa)")->required();
+    importCmd->callback([&] { status = ImportCommand(jsonPath, outputPath, output); });
+
+    WorkZoneOptions workZone;
+    CLI::App* workZoneCmd = app.add_subcommand(
+        "workzone", "Work-zone user costs of one activity, as the timing dialog shows them");
+    workZoneCmd->add_option("FILE", workZone.projectPath, "Project file (.wxa)")->required();
+    workZoneCmd->add_option("--alternative", workZone.alternative, "Alternative number (1-4)")
+        ->required();
+    workZoneCmd->add_option("--activity", workZone.activity, "Work activity number (1-10)")
+        ->required();
+    workZoneCmd->add_flag("--find-optimum", workZone.findOptimum,
+                          "Search the cheapest start hour first");
+    workZoneCmd->add_flag("--json", workZone.json, "Print the figures as JSON");
+    workZoneCmd->callback([&] { status = WorkZoneCommand(workZone, output); });
+
+    CLI::App* optimizeCmd = app.add_subcommand(
+        "optimize", "Set the cheapest start hour of every activity with work-zone user costs");
+    optimizeCmd->add_option("FILE", projectPath, "Project file (.wxa)")->required();
+    optimizeCmd->add_option("-o,--output", outputPath, "Project file to write (.wxa)")->required();
+    optimizeCmd->callback([&] { status = OptimizeCommand(projectPath, outputPath, output); });
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        return ExitForParseError(app, error);
+    }
+    return status;
+}
