@@ -12,4 +12,12 @@ int ReportFileError(Output output, std::string_view message) {
     return kExitFileError;
 }
 
+int ReportFileError(Output output, std::string_view path, std::string_view message) {
+    if (message.find(path) != std::string_view::npos) {
+        return ReportFileError(output, message);
+    }
+    output.err << "wexa-cli: " << path << ": " << message << '\n';
+    return kExitFileError;
+}
+
 } // namespace wexa::cli

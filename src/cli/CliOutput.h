@@ -12,4 +12,8 @@ int ReportRefusal(Output output, std::string_view caption, std::string_view mess
 // A usage or file error; the message names the file.
 int ReportFileError(Output output, std::string_view message);
 
+// A file error whose message may not name the file yet ("Unexpected file
+// format."): the file name is put in front unless the message holds it.
+int ReportFileError(Output output, std::string_view path, std::string_view message);
+
 } // namespace wexa::cli

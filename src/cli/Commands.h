@@ -7,8 +7,8 @@ namespace wexa::cli {
 
 // Exit statuses of wexa-cli.
 inline constexpr int kExitSuccess = 0;
-inline constexpr int kExitRefused = 1;    // the project failed a check
-inline constexpr int kExitFileError = 2;  // usage and file errors
+inline constexpr int kExitRefused = 1;   // the project failed a check
+inline constexpr int kExitFileError = 2; // usage and file errors
 
 // Where a command writes. Tests pass string streams.
 struct Output {
@@ -28,7 +28,6 @@ struct WorkZoneOptions {
     bool json = false;
 };
 int WorkZoneCommand(const WorkZoneOptions& options, Output output);
-int OptimizeCommand(const std::string& projectPath, const std::string& outputPath,
-                    Output output);
+int OptimizeCommand(const std::string& projectPath, const std::string& outputPath, Output output);
 
 } // namespace wexa::cli

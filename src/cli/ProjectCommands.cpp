@@ -1,8 +1,66 @@
 #include "cli/CliOutput.h"
+#include "cli/Commands.h"
+#include "cli/ProjectJson.h"
+#include "cli/ProjectText.h"
+#include "model/FileIo.h"
+#include "model/ProjectFile.h"
 
-// new, show and import: being written.
+#include <memory>
+#include <string>
+#include <vector>
+
 namespace wexa::cli {
-int NewCommand(const std::string&, Output output) { return ReportFileError(output, "new: not built yet"); }
-int ShowCommand(const std::string&, bool, Output output) { return ReportFileError(output, "show: not built yet"); }
-int ImportCommand(const std::string&, const std::string&, Output output) { return ReportFileError(output, "import: not built yet"); }
+namespace {
+
+// JSON sources are small text; anything this large is not one.
+constexpr std::uintmax_t kMaxJsonBytes = 256 * 1024 * 1024;
+
+} // namespace
+
+int NewCommand(const std::string& projectPath, Output output) {
+    const auto project = std::make_unique<Project>();
+    const FileResult written = WriteProjectFile(projectPath, *project);
+    if (!written) {
+        return ReportFileError(output, written.Message);
+    }
+    return kExitSuccess;
+}
+
+int ShowCommand(const std::string& projectPath, bool json, Output output) {
+    auto project = std::make_unique<Project>();
+    const FileResult read = ReadProjectFile(projectPath, *project);
+    if (!read) {
+        return ReportFileError(output, projectPath, read.Message);
+    }
+    if (json) {
+        output.out << ProjectToJson(*project).dump(2) << '\n';
+    } else {
+        WriteProjectText(output.out, *project);
+    }
+    return kExitSuccess;
+}
+
+int ImportCommand(const std::string& jsonPath, const std::string& projectPath, Output output) {
+    std::vector<unsigned char> bytes;
+    const FileResult read = ReadWholeFile(jsonPath, kMaxJsonBytes, bytes);
+    if (!read) {
+        return ReportFileError(output, read.Message);
+    }
+    const nlohmann::json json = nlohmann::json::parse(bytes.begin(), bytes.end(), nullptr,
+                                                      /*allow_exceptions=*/false);
+    if (json.is_discarded()) {
+        return ReportFileError(output, jsonPath + ": not valid JSON (or not UTF-8 text).");
+    }
+    auto project = std::make_unique<Project>();
+    std::string error;
+    if (!ProjectFromJson(json, *project, error)) {
+        return ReportFileError(output, jsonPath + ": " + error + "; nothing was written.");
+    }
+    const FileResult written = WriteProjectFile(projectPath, *project);
+    if (!written) {
+        return ReportFileError(output, written.Message);
+    }
+    return kExitSuccess;
+}
+
 } // namespace wexa::cli

@@ -1,0 +1,212 @@
+#include "cli/ProjectText.h"
+
+#include "cli/TextFormat.h"
+#include "model/Capacities.h"
+#include "model/DistributionCaptions.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace wexa::cli {
+namespace {
+
+constexpr std::array<std::string_view, 5> kDistributionNames{
+    "Normal", "Truncated Normal", "Uniform", "Triangular", "Deterministic"};
+constexpr std::array<std::string_view, 3> kTrafficTypes{"Rural", "Urban", "Specific"};
+constexpr std::array<std::string_view, 3> kTerrains{"Level", "Rolling", "Mountainous"};
+constexpr std::array<std::string_view, 2> kUserCostModes{"Include Work Zone User Costs",
+                                                         "Exclude Work Zone User Costs"};
+constexpr std::array<std::string_view, 2> kAnalysisTypes{"Probabilistic", "Deterministic"};
+constexpr std::array<std::string_view, 6> kBidItemUnits{"mile", "sq yd", "cu yd",
+                                                        "ton",  "foot",  "other"};
+constexpr std::array<std::string_view, 2> kTimeItemUnits{"Day", "Hour"};
+
+// A list entry by position; a position the list does not have is shown as
+// such (files are not range-checked on loading).
+template <std::size_t N>
+std::string Entry(const std::array<std::string_view, N>& entries, Int32 position) {
+    if (position >= 0 && static_cast<std::size_t>(position) < N) {
+        return std::string(entries[static_cast<std::size_t>(position)]);
+    }
+    return "(entry " + std::to_string(position) + ")";
+}
+
+std::string Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    return first == std::string_view::npos ? std::string() : std::string(text.substr(first));
+}
+
+// A distribution with the captions its kind gives its three values; a
+// deterministic one shows only its middle value.
+template <typename T> std::string Distribution(Int32 kind, T first, T middle, T third) {
+    const Captions captions = CaptionsForKind(kind).value_or(Captions{"first", "middle", "third"});
+    if (kind == kDeterministic) {
+        return Entry(kDistributionNames, kind) + ": " + FormatNumber(middle);
+    }
+    return Entry(kDistributionNames, kind) + ": " + Trimmed(captions[0]) + " " +
+           FormatNumber(first) + ", " + Trimmed(captions[1]) + " " + FormatNumber(middle) + ", " +
+           Trimmed(captions[2]) + " " + FormatNumber(third);
+}
+
+void Line(std::ostream& out, int indent, std::string_view label, const std::string& value) {
+    out << std::string(static_cast<std::size_t>(indent), ' ') << label;
+    const std::size_t width = 36;
+    const std::size_t used = static_cast<std::size_t>(indent) + label.size();
+    out << std::string(used < width ? width - used : 1, ' ') << value << '\n';
+}
+
+void WriteGeneral(std::ostream& out, const Project& p) {
+    out << "General Project Inputs\n";
+    Line(out, 2, "Project Number:", p.ProjectNumber);
+    Line(out, 2, "Description:", p.ProjectDescription);
+    Line(out, 2, "Type of Analysis:", Entry(kAnalysisTypes, p.AnalysisType));
+    Line(out, 2, "Analysis Period:", FormatNumber(p.AnalysisPeriod) + " years");
+    Line(out, 2, "Project Length:", FormatNumber(p.ProjectLength) + " miles");
+    Line(out, 2, "Number of Lanes:", FormatNumber(p.NumberOfLanes) + " (each direction)");
+    Line(out, 2, "Posted Speed Limit:", FormatNumber(p.PostedSpeedLimit) + " mph");
+    Line(out, 2, "Number of Design Alternatives:", FormatNumber(p.NumberOfAlternatives));
+    Line(
+        out, 2, "Discount Rate (%):",
+        Distribution(p.DiscountRateKind, p.DiscountRateMin, p.DiscountRateMean, p.DiscountRateMax));
+}
+
+void WriteTraffic(std::ostream& out, const Project& p) {
+    out << "\nTraffic & Roadway Capacity Inputs\n";
+    Line(out, 2, "Traffic Type:", Entry(kTrafficTypes, p.TrafficType));
+    Line(out, 2, "Terrain:", Entry(kTerrains, p.Terrain));
+    Line(out, 2, "User Costs:", Entry(kUserCostModes, p.ProjectUserCostMode));
+    Line(out, 2, "Base Year AADT:", FormatNumber(p.BaseYearAADT));
+    Line(out, 2, "Maximum AADT:", FormatNumber(p.MaximumAADT));
+    Line(out, 2, "% Trucks:", FormatNumber(p.PercentTrucks));
+    Line(out, 2, "% SU Trucks:", FormatNumber(p.PercentSUTrucks));
+    Line(out, 2, "% CU Trucks:", FormatNumber(p.PercentCUTrucks));
+    Line(out, 2, "Truck Equivalency Factor:", FormatNumber(p.TruckEquivalencyFactor));
+    Line(out, 2, "Recreational Vehicle Factor:", FormatNumber(p.RecreationalVehicleFactor));
+    Line(out, 2, "Heavy Vehicle Factor:", FormatNumber(p.HeavyVehicleFactor));
+    Line(out, 2, "Lane Width Factor:", FormatNumber(p.LaneWidthFactor));
+    Line(out, 2, "Max Service Flow Rate:", FormatNumber(p.MaxServiceFlowRate) + " pcphpl");
+    Line(out, 2, "Service Flow Rate:", FormatNumber(p.ServiceFlowRate) + " vph");
+    Line(out, 2, "Traffic Growth Rate (%):",
+         Distribution(p.TrafficGrowthKind, p.TrafficGrowthMin, p.TrafficGrowthMean,
+                      p.TrafficGrowthMax));
+}
+
+void WriteBidItems(std::ostream& out, const Project& p, int slot) {
+    for (int row = 0; row < kBidItemsPerActivity; ++row) {
+        const int item = BidItemSlot(slot, row);
+        if (p.BidItemQuantities[item] == 0.0 && p.BidItemUnitPrices[item] == 0.0 &&
+            p.BidItemCosts[item] == 0.0) {
+            continue;
+        }
+        out << "      Bid item " << row + 1 << ": " << p.BidItemDescriptions[item] << ", "
+            << FormatNumber(p.BidItemQuantities[item]) << ' '
+            << Entry(kBidItemUnits, p.BidItemUnits[item]) << " at $"
+            << FormatNumber(p.BidItemUnitPrices[item]) << " = $"
+            << FormatNumber(p.BidItemCosts[item]) << " (code " << p.BidItemCodes[item] << ")\n";
+    }
+    for (int row = 0; row < kTimeItemsPerActivity; ++row) {
+        const int item = TimeItemSlot(slot, row);
+        if (p.TimeItemUnitPrices[item] == 0.0) {
+            continue;
+        }
+        out << "      Time-related item " << row + 1 << ": " << p.TimeItemDescriptions[item]
+            << ", $" << FormatNumber(p.TimeItemUnitPrices[item]) << " per "
+            << Entry(kTimeItemUnits, p.TimeItemUnits[item]) << '\n';
+    }
+}
+
+void WriteActivity(std::ostream& out, const Project& p, int alternative, int activity) {
+    const int s = ActivitySlot(alternative, activity);
+    out << "    Work Activity " << activity << ": " << p.ActivityDescriptions[s] << '\n';
+    Line(out, 6, "User Costs:", Entry(kUserCostModes, p.ActivityUserCostModes[s]));
+    Line(out, 6, "Expected Year:", FormatNumber(p.ActivityYears[s]));
+    Line(out, 6, "Years to Next Activity:",
+         Distribution(p.ActivityYearsKind[s], p.ActivityYearsMin[s], p.ActivityYearsExpected[s],
+                      p.ActivityYearsMax[s]));
+    Line(out, 6, "Bid Items Total Cost:", "$" + FormatNumber(p.ActivityBidItemTotal[s]));
+    Line(out, 6, "Agency Cost Variability:",
+         "+/- " + FormatNumber(p.ActivityAgencyCostVariability[s]) + " %");
+    Line(out, 6, "Required Time:",
+         FormatNumber(p.ActivityRequiredTime[s]) + " hours +/- " +
+             FormatNumber(p.ActivityTimeVariability[s]) + " %");
+    Line(out, 6, "Work Zone:",
+         FormatNumber(p.ActivityWorkZoneLength[s]) + " miles at " +
+             FormatNumber(p.ActivityWorkZoneSpeed[s]) + " mph, " +
+             FormatNumber(p.ActivityWorkZoneLanes[s]) + " lane(s) open");
+    Line(out, 6, "Capacity / Dissipation:",
+         FormatNumber(p.ActivityWorkZoneCapacity[s]) + " / " +
+             FormatNumber(p.ActivityDissipationCapacity[s]) + " veh/hour/lane");
+    Line(out, 6, "Work Zone Timing:",
+         "start " + FormatNumber(p.ActivityStartHour[s]) + ", stop " +
+             FormatNumber(p.ActivityStopHour[s]) + ", " + FormatNumber(p.ActivityHoursInEffect[s]) +
+             " hours/day, mobilization " + FormatNumber(p.ActivityMobilizationHours[s]) +
+             " hrs/day");
+    Line(out, 6, "Days to Complete:", FormatNumber(p.ActivityDaysToComplete[s]));
+    Line(out, 6, "Days Applied In/Out:",
+         FormatNumber(p.ActivityInboundPercent[s]) + " % / " +
+             FormatNumber(p.ActivityOutboundPercent[s]) + " %");
+    Line(out, 6, "Work Zone User Cost:", "$" + FormatNumber(p.ActivityWorkZoneUserCost[s]));
+    WriteBidItems(out, p, s);
+}
+
+void WriteAlternatives(std::ostream& out, const Project& p) {
+    const int alternatives = p.NumberOfAlternatives;
+    if (alternatives < 1 || alternatives > kMaxAlternatives) {
+        out << "\nThe number of alternatives, " << alternatives << ", is outside 1.."
+            << kMaxAlternatives << "; alternatives are not listed.\n";
+        return;
+    }
+    for (int a = 1; a <= alternatives; ++a) {
+        const int activities = p.AlternativeActivityCount[a - 1];
+        out << "\nAlternative " << a << ": " << p.AlternativeDescriptions[a - 1] << '\n';
+        if (activities < 1 || activities > kActivitiesPerAlternative) {
+            out << "  The number of activities, " << activities << ", is outside 1.."
+                << kActivitiesPerAlternative << "; activities are not listed.\n";
+            continue;
+        }
+        out << "  " << activities << " work activit" << (activities == 1 ? "y" : "ies") << '\n';
+        for (int w = 1; w <= activities; ++w) {
+            WriteActivity(out, p, a, w);
+        }
+    }
+}
+
+void WriteTables(std::ostream& out, const Project& p) {
+    out << "\nHourly Traffic Distribution\n";
+    out << "  Hour   % AADT   % Inbound   % Outbound\n";
+    for (int h = 0; h < kHours; ++h) {
+        out << "  " << PadLeft(std::to_string(h), 4)
+            << PadLeft(FormatNumber(p.HourlyAADTPercent[h]), 9)
+            << PadLeft(FormatNumber(p.HourlyInboundPercent[h]), 12)
+            << PadLeft(FormatNumber(p.HourlyOutboundPercent[h]), 13) << '\n';
+    }
+    out << "\nDelay Cost Rates ($/veh-hr): passenger car " << FormatNumber(p.DelayRatePassengerCar)
+        << ", single unit truck " << FormatNumber(p.DelayRateSingleUnitTruck)
+        << ", combination truck " << FormatNumber(p.DelayRateCombinationTruck) << '\n';
+    out << "Idling Costs ($/veh-hr): passenger car " << FormatNumber(p.IdlingCostPassengerCar)
+        << ", single unit truck " << FormatNumber(p.IdlingCostSingleUnitTruck)
+        << ", combination truck " << FormatNumber(p.IdlingCostCombinationTruck) << '\n';
+    out << "\nAdded Time (hrs/1000 stops) and Vehicle Running Cost ($/1000 stops)\n";
+    out << "  Speed   Time Car     SU     CU    Cost Car       SU        CU\n";
+    for (int row = 0; row < kSpeedRows; ++row) {
+        out << "  " << PadLeft(std::to_string(row * 5), 5)
+            << PadLeft(FormatNumber(p.AddedTimePassengerCar[row]), 11)
+            << PadLeft(FormatNumber(p.AddedTimeSingleUnitTruck[row]), 7)
+            << PadLeft(FormatNumber(p.AddedTimeCombinationTruck[row]), 7)
+            << PadLeft(FormatNumber(p.AddedCostPassengerCar[row]), 12)
+            << PadLeft(FormatNumber(p.AddedCostSingleUnitTruck[row]), 9)
+            << PadLeft(FormatNumber(p.AddedCostCombinationTruck[row]), 10) << '\n';
+    }
+}
+
+} // namespace
+
+void WriteProjectText(std::ostream& out, const Project& project) {
+    WriteGeneral(out, project);
+    WriteTraffic(out, project);
+    WriteAlternatives(out, project);
+    WriteTables(out, project);
+}
+
+} // namespace wexa::cli

@@ -1,0 +1,193 @@
+#include "cli/CliTestSupport.h"
+#include "cli/Commands.h"
+#include "cli/ProjectJson.h"
+#include "model/ProjectFile.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <sstream>
+
+namespace wexa::cli {
+namespace {
+
+using ::testing::HasSubstr;
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteText;
+
+struct Captured {
+    std::ostringstream out;
+    std::ostringstream err;
+    Output Streams() { return {out, err}; }
+};
+
+// A project whose saved fields differ from the defaults almost everywhere,
+// with values that are easy to get wrong: non-finite and negative reals,
+// extreme integers, text beyond ASCII and strings past the one-byte prefix.
+std::unique_ptr<Project> UnusualProject() {
+    auto p = std::make_unique<Project>();
+    p->BaseYearAADT = 23456;
+    p->MaximumAADT = std::numeric_limits<Int32>::max();
+    p->NumberOfAlternatives = 7; // files are not range-checked
+    p->DiscountRateMin = -0.0;
+    p->DiscountRateMax = std::numeric_limits<double>::quiet_NaN();
+    p->TrafficGrowthMean = std::numeric_limits<double>::infinity();
+    p->TrafficGrowthMin = -std::numeric_limits<double>::infinity();
+    p->ProjectLength = 0.1 + 0.2; // needs all 17 digits to read back
+    p->ProjectDescription = "Route 9 \xE2\x80\x93 caf\xC3\xA9 \xE2\x82\xAC";
+    p->ProjectNumber = std::string(300, 'x');
+    p->ReservedInt = std::numeric_limits<Int32>::min();
+    p->DiscountRateCaptions = {"a", "", "c"};
+    for (int i = 0; i < kActivitySlots; ++i) {
+        p->ActivityStartHour[i] = i - 20;
+        p->ActivityWorkZoneUserCost[i] = 1234.5 * i;
+        p->ActivityDescriptions[i] = "Activity " + std::to_string(i);
+    }
+    p->AlternativeReserved[3] = {1.5, -2.5, 1e300, 5e-324};
+    p->BidItemCodes[399] = -7;
+    p->TimeItemDescriptions[119] = "last";
+    p->HourlyOutboundPercent[23] = 99.125;
+    p->AddedTimePassengerCar[16] = 8.171717;
+    return p;
+}
+
+TEST(NewCommand, WritesTheDefaultProject) {
+    TempFolder folder;
+    Captured io;
+    ASSERT_EQ(NewCommand(folder.File("new.wxa"), io.Streams()), kExitSuccess) << io.err.str();
+    const auto bytes = ReadBytes(folder.File("new.wxa"));
+    EXPECT_EQ(bytes.size(), 36628u);
+    EXPECT_EQ(bytes, WriteProjectBytes(Project{}));
+}
+
+TEST(ShowAndImport, JsonRoundTripGivesIdenticalBytes) {
+    TempFolder folder;
+    const auto project = UnusualProject();
+    ASSERT_TRUE(WriteProjectFile(folder.File("in.wxa"), *project));
+
+    Captured shown;
+    ASSERT_EQ(ShowCommand(folder.File("in.wxa"), true, shown.Streams()), kExitSuccess);
+    WriteText(folder.File("in.json"), shown.out.str());
+    Captured imported;
+    ASSERT_EQ(ImportCommand(folder.File("in.json"), folder.File("out.wxa"), imported.Streams()),
+              kExitSuccess)
+        << imported.err.str();
+
+    EXPECT_EQ(ReadBytes(folder.File("out.wxa")), ReadBytes(folder.File("in.wxa")));
+}
+
+TEST(ShowAndImport, JsonNamesFieldsAndShapesArrays) {
+    const auto project = UnusualProject();
+    const auto json = ProjectToJson(*project);
+    EXPECT_EQ(json.at("BaseYearAADT"), 23456);
+    EXPECT_EQ(json.at("DiscountRateMax"), "NaN");
+    EXPECT_EQ(json.at("TrafficGrowthMin"), "-Infinity");
+    EXPECT_EQ(json.at("DiscountRateCaptions").size(), 3u);
+    EXPECT_EQ(json.at("ActivityStartHour").size(), 40u);
+    EXPECT_EQ(json.at("ActivityStartHour")[39], 19);
+    EXPECT_EQ(json.at("AlternativeReserved").size(), 4u);
+    EXPECT_EQ(json.at("AlternativeReserved")[3].size(), 4u);
+    EXPECT_EQ(json.at("BidItemCodes").size(), 400u);
+    EXPECT_EQ(json.at("HourlyOutboundPercent").size(), 24u);
+    EXPECT_EQ(json.at("AddedTimePassengerCar").size(), 17u);
+    EXPECT_EQ(json.at("ProjectDescription"), project->ProjectDescription);
+    // Fields that are not saved are not part of the JSON form either.
+    EXPECT_FALSE(json.contains("RuralAADTPercent"));
+    EXPECT_FALSE(json.contains("AgencyNpvResults"));
+}
+
+TEST(ImportCommand, FieldsLeftOutKeepTheirDefaults) {
+    TempFolder folder;
+    std::string hours = "8";
+    for (int i = 1; i < kActivitySlots; ++i) {
+        hours += ",9";
+    }
+    WriteText(folder.File("p.json"),
+              R"({"BaseYearAADT": 5000, "ActivityStartHour": [)" + hours + "]}");
+    Captured io;
+    ASSERT_EQ(ImportCommand(folder.File("p.json"), folder.File("p.wxa"), io.Streams()),
+              kExitSuccess)
+        << io.err.str();
+
+    Project expected;
+    expected.BaseYearAADT = 5000;
+    expected.ActivityStartHour.fill(9);
+    expected.ActivityStartHour[0] = 8;
+    EXPECT_EQ(ReadBytes(folder.File("p.wxa")), WriteProjectBytes(expected));
+}
+
+struct RefusedImport {
+    const char* json;
+    const char* named; // what the message must name
+};
+
+class ImportRefusal : public ::testing::TestWithParam<RefusedImport> {};
+
+TEST_P(ImportRefusal, NamesTheFieldAndWritesNothing) {
+    TempFolder folder;
+    WriteText(folder.File("bad.json"), GetParam().json);
+    WriteText(folder.File("existing.wxa"), "keep me");
+    Captured io;
+    EXPECT_EQ(ImportCommand(folder.File("bad.json"), folder.File("existing.wxa"), io.Streams()),
+              kExitFileError);
+    EXPECT_THAT(io.err.str(), HasSubstr(GetParam().named));
+    const auto kept = ReadBytes(folder.File("existing.wxa"));
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), "keep me");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadFields, ImportRefusal,
+    ::testing::Values(RefusedImport{R"({"BaseYearAADT": 1, "Bogus": 2})", "\"Bogus\""},
+                      RefusedImport{R"({"BaseYearAADT": 1.5})", "\"BaseYearAADT\""},
+                      RefusedImport{R"({"BaseYearAADT": 3000000000})", "\"BaseYearAADT\""},
+                      RefusedImport{R"({"PercentTrucks": "ten"})", "\"PercentTrucks\""},
+                      RefusedImport{R"({"ProjectNumber": 12})", "\"ProjectNumber\""},
+                      RefusedImport{R"({"ActivityStartHour": [1, 2]})", "\"ActivityStartHour\""},
+                      RefusedImport{R"({"DiscountRateCaptions": ["a", "b"]})",
+                                    "\"DiscountRateCaptions\""},
+                      RefusedImport{R"({"BaseYearAADT": 1,)", "bad.json"},
+                      RefusedImport{R"([1, 2, 3])", "bad.json"}));
+
+TEST(ShowCommand, FileErrorsNameTheFile) {
+    TempFolder folder;
+    Captured missing;
+    EXPECT_EQ(ShowCommand(folder.File("none.wxa"), false, missing.Streams()), kExitFileError);
+    EXPECT_THAT(missing.err.str(), HasSubstr("none.wxa"));
+
+    auto bytes = WriteProjectBytes(Project{});
+    bytes.resize(bytes.size() - 1);
+    WriteText(folder.File("short.wxa"), std::string(bytes.begin(), bytes.end()));
+    Captured truncated;
+    EXPECT_EQ(ShowCommand(folder.File("short.wxa"), true, truncated.Streams()), kExitFileError);
+    EXPECT_THAT(truncated.err.str(), HasSubstr("short.wxa"));
+    EXPECT_THAT(truncated.err.str(), HasSubstr("Unexpected file format."));
+    EXPECT_TRUE(truncated.out.str().empty());
+}
+
+TEST(ShowCommand, ListsDeclaredAlternativesAndSurvivesOutOfRangeCounts) {
+    TempFolder folder;
+    auto project = std::make_unique<Project>();
+    project->NumberOfAlternatives = 2;
+    project->AlternativeActivityCount = {2, 11, 1, 1};
+    project->ActivityDescriptions[1] = "Overlay";
+    ASSERT_TRUE(WriteProjectFile(folder.File("p.wxa"), *project));
+    Captured io;
+    ASSERT_EQ(ShowCommand(folder.File("p.wxa"), false, io.Streams()), kExitSuccess);
+    const std::string text = io.out.str();
+    EXPECT_THAT(text, HasSubstr("Work Activity 2: Overlay"));
+    EXPECT_THAT(text, HasSubstr("The number of activities, 11, is outside 1..10"));
+    EXPECT_THAT(text, ::testing::Not(HasSubstr("Alternative 3")));
+
+    project->NumberOfAlternatives = 7;
+    ASSERT_TRUE(WriteProjectFile(folder.File("p.wxa"), *project));
+    Captured seven;
+    ASSERT_EQ(ShowCommand(folder.File("p.wxa"), false, seven.Streams()), kExitSuccess);
+    EXPECT_THAT(seven.out.str(), HasSubstr("The number of alternatives, 7, is outside 1..4"));
+}
+
+} // namespace
+} // namespace wexa::cli
