@@ -1,0 +1,35 @@
+#pragma once
+
+#include "simulation/CheckFailure.h"
+
+#include <string_view>
+
+namespace wexa::forms {
+
+enum class MessageIcon { Exclamation, Information };
+
+// The one seam between the form logic and the screen. The window implements it
+// with modal message boxes and keyboard focus; tests record the calls.
+//
+// Controls are named by strings: on the main form, the code name of the
+// Project field the control edits ("WorkZoneLength", "NumberOfAlternatives"),
+// so that a CheckFailure's FocusField can be passed on as it is; a dialog
+// names its own controls with the constants it publishes (WorkZoneControl for
+// the work-zone timing dialog). The window maps each name to its widget.
+class FormEffects {
+public:
+    virtual ~FormEffects() = default;
+
+    // A modal message box with an OK button; returns when it is closed.
+    virtual void ShowMessage(std::string_view message, std::string_view caption,
+                             MessageIcon icon) = 0;
+
+    // Gives the keyboard focus to the named control.
+    virtual void MoveFocus(std::string_view control) = 0;
+};
+
+// A refused value as the window shows it: an exclamation message box, then the
+// focus on the control of the field, if any control shows it.
+void ShowCheckFailure(FormEffects& effects, const CheckFailure& failure);
+
+} // namespace wexa::forms

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "model/Project.h"
+#include "simulation/CheckFailure.h"
+
+#include <optional>
+#include <string>
+
+namespace wexa {
+
+// Structural checks: values a project file can carry (files are not
+// range-checked on loading) that the analysis run or the work-zone evaluation
+// cannot use, because they would index outside a table, divide by nothing or
+// turn every figure into NaN. Each returns the first failure, captioned
+// "Project Data Error", with a message naming the field (and the alternative
+// and activity where there is one); nullopt when everything passes.
+//
+// Callers run them in this order: the project, then each alternative they
+// use, then each of its activities they use. CheckUsedStructure does exactly
+// that for everything the analysis run visits.
+
+inline constexpr const char* kProjectDataErrorCaption = "Project Data Error";
+
+// Project-level values: the declared counts, lanes, service flow rate, posted
+// speed, base AADT, analysis period, and every project real and table the run
+// reads being finite.
+[[nodiscard]] std::optional<CheckFailure> CheckProjectStructure(const Project& project);
+
+// The declared activity count of one alternative (numbered from 1). A number
+// outside 1..4 is refused, not read.
+[[nodiscard]] std::optional<CheckFailure> CheckAlternativeStructure(const Project& project,
+                                                                    int alternative);
+
+// One activity slot (0-based, as stored). Every used activity: its user-cost
+// mode and its reals. With includesUserCosts also its work zone: speed, start
+// and stop hours, hours in effect, mobilization and lanes. A slot outside the
+// arrays is refused, not read.
+[[nodiscard]] std::optional<CheckFailure>
+CheckActivityStructure(const Project& project, int activitySlot, bool includesUserCosts);
+
+// The daily timing of a work zone as stored for an activity: start and stop
+// hours 0..23, 1..24 hours in effect, and a mobilization time that is not
+// negative and, below 24 hours a day, leaves working time. `where` opens the
+// message (for example "Alternative 1, work activity 2: ").
+[[nodiscard]] std::optional<CheckFailure> CheckWorkZoneTiming(int startHour, int stopHour,
+                                                              int hoursInEffect,
+                                                              int mobilizationHours,
+                                                              const std::string& where = {});
+
+// The project, then every declared alternative and each of its declared
+// activities, the work zone only of those whose mode includes user costs.
+[[nodiscard]] std::optional<CheckFailure> CheckUsedStructure(const Project& project);
+
+} // namespace wexa

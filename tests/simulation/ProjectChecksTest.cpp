@@ -1,0 +1,249 @@
+#include "simulation/ProjectChecks.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace wexa {
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// Slot 12 is alternative 2, activity 3: a slot other than 0 shows that
+// messages name the right alternative and activity.
+constexpr int kSlot = 12;
+
+std::unique_ptr<Project> UsableProject() {
+    auto project = std::make_unique<Project>();
+    project->NumberOfAlternatives = 2;
+    project->AlternativeActivityCount[1] = 3;
+    return project;
+}
+
+TEST(ProjectChecksTest, DefaultProjectPassesEveryCheck) {
+    const auto project = UsableProject();
+    EXPECT_FALSE(CheckUsedStructure(*project).has_value());
+    for (int slot = 0; slot < kActivitySlots; ++slot) {
+        EXPECT_FALSE(CheckActivityStructure(*project, slot, true).has_value()) << slot;
+    }
+}
+
+struct BadValue {
+    const char* name;
+    std::function<void(Project&)> spoil;
+    const char* field;         // must appear in the message
+    const char* focus;         // expected FocusField
+    bool workZoneOnly = false; // refused only when the activity includes user costs
+};
+
+void PrintTo(const BadValue& bad, std::ostream* os) {
+    *os << bad.name;
+}
+
+// The failure names the field (and the place, when there is one) and focuses
+// the field's control.
+void ExpectRefusal(const std::optional<CheckFailure>& failure, const BadValue& bad,
+                   const std::string& place) {
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->Caption, "Project Data Error");
+    EXPECT_NE(failure->Message.find(bad.field), std::string::npos) << failure->Message;
+    EXPECT_NE(failure->Message.find(place), std::string::npos) << failure->Message;
+    EXPECT_EQ(failure->FocusField, bad.focus);
+}
+
+// --- project level -------------------------------------------------------
+
+class ProjectLevelCheck : public testing::TestWithParam<BadValue> {};
+
+TEST_P(ProjectLevelCheck, RefusesWithTheFieldNamed) {
+    auto project = UsableProject();
+    GetParam().spoil(*project);
+    const auto failure = CheckProjectStructure(*project);
+    ExpectRefusal(failure, GetParam(), "");
+    // The walk over the whole project reports the same failure first.
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(CheckUsedStructure(*project)->Message, failure->Message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, ProjectLevelCheck,
+    testing::Values(BadValue{"NoAlternatives", [](Project& p) { p.NumberOfAlternatives = 0; },
+                             "NumberOfAlternatives", "NumberOfAlternatives"},
+                    BadValue{"FiveAlternatives", [](Project& p) { p.NumberOfAlternatives = 5; },
+                             "NumberOfAlternatives", "NumberOfAlternatives"},
+                    BadValue{"NoLanes", [](Project& p) { p.NumberOfLanes = 0; }, "NumberOfLanes",
+                             "NumberOfLanes"},
+                    BadValue{"ZeroServiceFlow", [](Project& p) { p.ServiceFlowRate = 0.0; },
+                             "ServiceFlowRate", "ServiceFlowRate"},
+                    BadValue{"NaNServiceFlow", [](Project& p) { p.ServiceFlowRate = kNaN; },
+                             "ServiceFlowRate", "ServiceFlowRate"},
+                    BadValue{"InfiniteServiceFlow", [](Project& p) { p.ServiceFlowRate = kInf; },
+                             "ServiceFlowRate", "ServiceFlowRate"},
+                    BadValue{"SpeedNotMultipleOfFive", [](Project& p) { p.PostedSpeedLimit = 57; },
+                             "PostedSpeedLimit", "PostedSpeedLimit"},
+                    BadValue{"SpeedAbove80", [](Project& p) { p.PostedSpeedLimit = 85; },
+                             "PostedSpeedLimit", "PostedSpeedLimit"},
+                    BadValue{"SpeedZero", [](Project& p) { p.PostedSpeedLimit = 0; },
+                             "PostedSpeedLimit", "PostedSpeedLimit"},
+                    BadValue{"NoTraffic", [](Project& p) { p.BaseYearAADT = 0; }, "BaseYearAADT",
+                             "BaseYearAADT"},
+                    BadValue{"NoPeriod", [](Project& p) { p.AnalysisPeriod = 0; }, "AnalysisPeriod",
+                             "AnalysisPeriod"},
+                    BadValue{"DiscountRate", [](Project& p) { p.DiscountRateMax = kInf; },
+                             "DiscountRateMax", "DiscountRateMax"},
+                    BadValue{"GrowthRate", [](Project& p) { p.TrafficGrowthMean = kNaN; },
+                             "TrafficGrowthMean", "TrafficGrowthMean"},
+                    BadValue{"TruckShare", [](Project& p) { p.PercentCUTrucks = -kInf; },
+                             "PercentCUTrucks", "PercentCUTrucks"},
+                    BadValue{"HourlyTable", [](Project& p) { p.HourlyInboundPercent[5] = kNaN; },
+                             "HourlyInboundPercent[5]", ""},
+                    BadValue{"SpeedTable", [](Project& p) { p.AddedTimePassengerCar[16] = kInf; },
+                             "AddedTimePassengerCar[16]", ""},
+                    BadValue{"IdlingCost", [](Project& p) { p.IdlingCostSingleUnitTruck = kNaN; },
+                             "IdlingCostSingleUnitTruck", ""},
+                    BadValue{"DelayRate", [](Project& p) { p.DelayRateCombinationTruck = kInf; },
+                             "DelayRateCombinationTruck", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// --- activities ----------------------------------------------------------
+
+// Every used activity's values are checked; its work-zone values only when
+// it includes user costs (the run reads no work zone otherwise).
+class ActivityCheck : public testing::TestWithParam<BadValue> {};
+
+TEST_P(ActivityCheck, RefusesWithFieldAlternativeAndActivityNamed) {
+    auto project = UsableProject();
+    GetParam().spoil(*project);
+    const bool workZoneValue = GetParam().workZoneOnly;
+    EXPECT_EQ(CheckActivityStructure(*project, kSlot, false).has_value(), !workZoneValue);
+    ExpectRefusal(CheckActivityStructure(*project, kSlot, true), GetParam(),
+                  "Alternative 2, work activity 3: ");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryActivity, ActivityCheck,
+    testing::Values(
+        BadValue{"Mode", [](Project& p) { p.ActivityUserCostModes[kSlot] = 2; },
+                 "ActivityUserCostModes", "ActivityUserCostMode"},
+        BadValue{"NegativeMode", [](Project& p) { p.ActivityUserCostModes[kSlot] = -1; },
+                 "ActivityUserCostModes", "ActivityUserCostMode"},
+        BadValue{"BidTotal", [](Project& p) { p.ActivityBidItemTotal[kSlot] = kInf; },
+                 "ActivityBidItemTotal", ""},
+        BadValue{"AgencyVariability",
+                 [](Project& p) { p.ActivityAgencyCostVariability[kSlot] = kNaN; },
+                 "ActivityAgencyCostVariability", "AgencyCostVariability"},
+        BadValue{"TimeVariability", [](Project& p) { p.ActivityTimeVariability[kSlot] = kNaN; },
+                 "ActivityTimeVariability", "RequiredTimeVariability"},
+        BadValue{"Length", [](Project& p) { p.ActivityWorkZoneLength[kSlot] = kNaN; },
+                 "ActivityWorkZoneLength", "WorkZoneLength"},
+        BadValue{"Capacity", [](Project& p) { p.ActivityWorkZoneCapacity[kSlot] = kInf; },
+                 "ActivityWorkZoneCapacity", "WorkZoneCapacity"},
+        BadValue{"Dissipation", [](Project& p) { p.ActivityDissipationCapacity[kSlot] = kNaN; },
+                 "ActivityDissipationCapacity", "WorkZoneDissipationCapacity"},
+        BadValue{"Inbound", [](Project& p) { p.ActivityInboundPercent[kSlot] = kNaN; },
+                 "ActivityInboundPercent", ""},
+        BadValue{"Outbound", [](Project& p) { p.ActivityOutboundPercent[kSlot] = -kInf; },
+                 "ActivityOutboundPercent", ""},
+        BadValue{"TimeItemPrice",
+                 [](Project& p) { p.TimeItemUnitPrices[TimeItemSlot(kSlot, 2)] = kNaN; },
+                 "TimeItemUnitPrices of time-related item 3", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    IncludedActivity, ActivityCheck,
+    testing::Values(BadValue{"SpeedOffGrid",
+                             [](Project& p) { p.ActivityWorkZoneSpeed[kSlot] = 42; },
+                             "ActivityWorkZoneSpeed", "WorkZoneSpeedLimit", true},
+                    BadValue{"SpeedTooHigh",
+                             [](Project& p) { p.ActivityWorkZoneSpeed[kSlot] = 85; },
+                             "ActivityWorkZoneSpeed", "WorkZoneSpeedLimit", true},
+                    BadValue{"StartNegative", [](Project& p) { p.ActivityStartHour[kSlot] = -1; },
+                             "ActivityStartHour", "", true},
+                    BadValue{"Start24", [](Project& p) { p.ActivityStartHour[kSlot] = 24; },
+                             "ActivityStartHour", "", true},
+                    BadValue{"Stop24", [](Project& p) { p.ActivityStopHour[kSlot] = 24; },
+                             "ActivityStopHour", "", true},
+                    BadValue{"NoHours", [](Project& p) { p.ActivityHoursInEffect[kSlot] = 0; },
+                             "ActivityHoursInEffect", "", true},
+                    BadValue{"Hours25", [](Project& p) { p.ActivityHoursInEffect[kSlot] = 25; },
+                             "ActivityHoursInEffect", "", true},
+                    BadValue{"NegativeMobilization",
+                             [](Project& p) { p.ActivityMobilizationHours[kSlot] = -1; },
+                             "ActivityMobilizationHours", "", true},
+                    BadValue{"MobilizationEqualsHours",
+                             [](Project& p) {
+                                 p.ActivityHoursInEffect[kSlot] = 8;
+                                 p.ActivityMobilizationHours[kSlot] = 8;
+                             },
+                             "ActivityMobilizationHours", "", true},
+                    BadValue{"NoLanes", [](Project& p) { p.ActivityWorkZoneLanes[kSlot] = 0; },
+                             "ActivityWorkZoneLanes", "WorkZoneLanes", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ProjectChecksTest, AroundTheClockAllowsAnyMobilizationNotBelowZero) {
+    auto project = UsableProject();
+    project->ActivityHoursInEffect[kSlot] = 24;
+    project->ActivityMobilizationHours[kSlot] = 30;
+    EXPECT_FALSE(CheckActivityStructure(*project, kSlot, true).has_value());
+    project->ActivityHoursInEffect[kSlot] = 23;
+    project->ActivityMobilizationHours[kSlot] = 22;
+    EXPECT_FALSE(CheckActivityStructure(*project, kSlot, true).has_value());
+}
+
+TEST(ProjectChecksTest, AlternativeActivityCountMustBeOneToTen) {
+    auto project = UsableProject();
+    for (const int count : {0, 11, -3}) {
+        project->AlternativeActivityCount[1] = count;
+        const auto failure = CheckAlternativeStructure(*project, 2);
+        ASSERT_TRUE(failure.has_value()) << count;
+        EXPECT_NE(failure->Message.find("Alternative 2"), std::string::npos);
+        EXPECT_NE(failure->Message.find("AlternativeActivityCount"), std::string::npos);
+        EXPECT_EQ(failure->FocusField, "NumberOfActivities");
+    }
+    project->AlternativeActivityCount[1] = 10;
+    EXPECT_FALSE(CheckAlternativeStructure(*project, 2).has_value());
+}
+
+TEST(ProjectChecksTest, NumbersOutsideTheArraysAreRefusedNotRead) {
+    const auto project = UsableProject();
+    EXPECT_TRUE(CheckAlternativeStructure(*project, 0).has_value());
+    EXPECT_TRUE(CheckAlternativeStructure(*project, 5).has_value());
+    EXPECT_TRUE(CheckActivityStructure(*project, -1, false).has_value());
+    EXPECT_TRUE(CheckActivityStructure(*project, kActivitySlots, true).has_value());
+}
+
+TEST(ProjectChecksTest, WalkCoversDeclaredActivitiesOnlyAndTheirOwnMode) {
+    auto project = UsableProject();
+    // Beyond the declared counts: never visited.
+    project->ActivityStartHour[ActivitySlot(2, 4)] = 99;
+    project->ActivityStartHour[ActivitySlot(3, 1)] = 99;
+    // Declared but excluding user costs: its work zone is not read.
+    project->ActivityUserCostModes[ActivitySlot(2, 2)] = kExcludeUserCosts;
+    project->ActivityWorkZoneLanes[ActivitySlot(2, 2)] = 0;
+    EXPECT_FALSE(CheckUsedStructure(*project).has_value());
+
+    // Declared and including them: refused, and named.
+    project->ActivityStopHour[ActivitySlot(2, 3)] = -5;
+    auto failure = CheckUsedStructure(*project);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->Message.find("Alternative 2, work activity 3: ActivityStopHour is -5"),
+              std::string::npos)
+        << failure->Message;
+
+    // An alternative whose count is unusable stops the walk before its
+    // activities are looked at.
+    project->AlternativeActivityCount[0] = 0;
+    failure = CheckUsedStructure(*project);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->Message.find("Alternative 1: AlternativeActivityCount is 0"),
+              std::string::npos)
+        << failure->Message;
+}
+
+} // namespace
+} // namespace wexa
