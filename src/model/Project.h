@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/BuiltInTables.h"
 #include "model/Capacities.h"
 
 #include <array>
@@ -31,8 +32,7 @@ using SpeedTable = std::array<double, kSpeedRows>;
 using Captions = std::array<std::string, 3>;
 template <typename T>
 using PercentileTable = std::array<std::array<T, kPercentilePoints>, kMaxAlternatives>;
-using NpvResultTable =
-    std::array<std::array<Int64, kProbabilisticIterations>, kMaxAlternatives>;
+using NpvResultTable = std::array<std::array<Int64, kProbabilisticIterations>, kMaxAlternatives>;
 
 // Position in the distribution lists of the form.
 enum DistributionKind : Int32 {
@@ -46,7 +46,7 @@ enum DistributionKind : Int32 {
 // The include/exclude lists of the project and of each activity.
 enum UserCostMode : Int32 { kIncludeUserCosts = 0, kExcludeUserCosts = 1 };
 
-enum AnalysisKind : Int32 { kProbabilistic = 0, kDeterministic = 1 };
+enum AnalysisKind : Int32 { kProbabilisticAnalysis = 0, kDeterministicAnalysis = 1 };
 
 enum TimeItemUnit : Int32 { kPerDay = 0, kPerHour = 1 };
 
@@ -72,7 +72,7 @@ struct Project {
     double DiscountRateMin = 2.0;
     double DiscountRateMean = 4.0;
     double DiscountRateMax = 6.0;
-    Int32 AnalysisType = kProbabilistic;
+    Int32 AnalysisType = kProbabilisticAnalysis;
 
     // --- Traffic and roadway capacity inputs ---
     Int32 TrafficType = 0; // 0 Rural, 1 Urban, 2 Specific
@@ -158,13 +158,13 @@ struct Project {
     SpeedTable AddedCostPassengerCar{};
     SpeedTable AddedTimePassengerCar{};
     // Dollars per vehicle-hour.
-    double IdlingCostCombinationTruck = 0.8248;
-    double IdlingCostPassengerCar = 0.6927;
-    double IdlingCostSingleUnitTruck = 0.7681;
+    double IdlingCostCombinationTruck = kDefaultIdlingCostCombinationTruck;
+    double IdlingCostPassengerCar = kDefaultIdlingCostPassengerCar;
+    double IdlingCostSingleUnitTruck = kDefaultIdlingCostSingleUnitTruck;
     // Value of time, dollars per vehicle-hour.
-    double DelayRateCombinationTruck = 22.31;
-    double DelayRatePassengerCar = 11.58;
-    double DelayRateSingleUnitTruck = 18.54;
+    double DelayRateCombinationTruck = kDefaultDelayRateCombinationTruck;
+    double DelayRatePassengerCar = kDefaultDelayRatePassengerCar;
+    double DelayRateSingleUnitTruck = kDefaultDelayRateSingleUnitTruck;
 
     // --- Caption strings above the three columns of each distribution ---
     Captions DiscountRateCaptions{"Min", "Mean", "Max"};
@@ -209,10 +209,10 @@ struct Project {
     Int32 GraphCostType = 0; // 0 agency, 1 work-zone user, 2 total
     Int32 CopyFromAlternative = 1;
     Int32 CopyFromActivity = 1;
-    std::string ProgressText;    // not saved
-    std::string ExportFileName;  // not saved
-    Int32 ReservedInt = 0;       // kept in the file, read by nothing else
-    Int32 IterationCount = 0;    // set by the run, not saved
+    std::string ProgressText;   // not saved
+    std::string ExportFileName; // not saved
+    Int32 ReservedInt = 0;      // kept in the file, read by nothing else
+    Int32 IterationCount = 0;   // set by the run, not saved
 
     // --- Results of the last run (never saved) ---
     PerAlternative<Int32> GridlockCounts{};
@@ -230,5 +230,16 @@ struct Project {
     NpvResultTable TotalNpvResults{};
     double SuccessPercent = 100.0;
 };
+
+// Copies the built-in table of a traffic type (0 rural, 1 urban) into the
+// current hourly table. Any other type ("Specific") leaves the table as the
+// user edited it.
+void LoadBuiltInHourlyTable(Project& project, int trafficType);
+
+// The six added time and cost columns and the three idling costs, as shipped.
+void LoadDefaultAddedTimeCosts(Project& project);
+
+// The three values of time, as shipped.
+void LoadDefaultDelayCostRates(Project& project);
 
 } // namespace wexa

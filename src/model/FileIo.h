@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+namespace wexa {
+
+// Outcome of reading or writing a file. The core never shows anything: on
+// failure Message is the text for the user, naming the file, and the caller
+// decides how to show it.
+struct FileResult {
+    bool Ok = true;
+    std::string Message;
+
+    [[nodiscard]] static FileResult Success() { return {}; }
+    [[nodiscard]] static FileResult Failure(std::string message) {
+        return {false, std::move(message)};
+    }
+    explicit operator bool() const { return Ok; }
+};
+
+// The user-facing message for a failed read or write of path.
+[[nodiscard]] std::string ReadErrorMessage(const std::filesystem::path& path,
+                                           std::error_code error);
+[[nodiscard]] std::string WriteErrorMessage(const std::filesystem::path& path,
+                                            std::error_code error);
+
+// Reads a whole file. A file longer than maxBytes is refused without being
+// read in full, so a huge or endless file cannot exhaust memory.
+[[nodiscard]] FileResult ReadWholeFile(const std::filesystem::path& path, std::uintmax_t maxBytes,
+                                       std::vector<unsigned char>& bytes);
+
+} // namespace wexa
