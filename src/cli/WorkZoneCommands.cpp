@@ -1,7 +1,159 @@
 #include "cli/CliOutput.h"
+#include "cli/Commands.h"
+#include "cli/TextFormat.h"
+#include "cli/WorkZoneOutput.h"
+#include "forms/RecordingEffects.h"
+#include "forms/WorkZoneTiming.h"
+#include "model/Capacities.h"
+#include "model/ProjectFile.h"
+#include "simulation/ProjectChecks.h"
 
-// workzone and optimize: being written.
+#include <memory>
+#include <optional>
+#include <string>
+
+// workzone and optimize compute from the project as stored in the file: the
+// activity's slot arrays, not the form's copies, and none of the main form's
+// checks before the dialog. What the analysis run could not use is refused
+// as the run refuses it (exit 1); numbers that name no activity are usage
+// errors (exit 2).
+
 namespace wexa::cli {
-int WorkZoneCommand(const WorkZoneOptions&, Output output) { return ReportFileError(output, "workzone: not built yet"); }
-int OptimizeCommand(const std::string&, const std::string&, Output output) { return ReportFileError(output, "optimize: not built yet"); }
+
+namespace {
+
+// Reads the file into a fresh project; nullptr after reporting the error.
+std::unique_ptr<Project> ReadProject(const std::string& path, Output output) {
+    auto project = std::make_unique<Project>();
+    const FileResult read = ReadProjectFile(path, *project);
+    if (!read) {
+        ReportFileError(output, path, read.Message);
+        return nullptr;
+    }
+    return project;
+}
+
+int Refuse(Output output, const CheckFailure& failure) {
+    return ReportRefusal(output, failure.Caption, failure.Message);
+}
+
+// The project and the one activity the command prices, checked in the order
+// the run checks them; the numbers are checked against what the project
+// declares once the declaration itself is known to be usable.
+std::optional<int> CheckWorkZoneRequest(const Project& p, const WorkZoneOptions& options,
+                                        Output output) {
+    if (auto failure = CheckProjectStructure(p)) {
+        return Refuse(output, *failure);
+    }
+    if (options.alternative > p.NumberOfAlternatives) {
+        return ReportFileError(output, "--alternative " + std::to_string(options.alternative) +
+                                           ": the project declares only " +
+                                           std::to_string(p.NumberOfAlternatives) +
+                                           " alternative(s).");
+    }
+    if (auto failure = CheckAlternativeStructure(p, options.alternative)) {
+        return Refuse(output, *failure);
+    }
+    const int activities = p.AlternativeActivityCount[options.alternative - 1];
+    if (options.activity > activities) {
+        return ReportFileError(output, "--activity " + std::to_string(options.activity) +
+                                           ": alternative " + std::to_string(options.alternative) +
+                                           " declares only " + std::to_string(activities) +
+                                           " work activit" + (activities == 1 ? "y." : "ies."));
+    }
+    const int slot = ActivitySlot(options.alternative, options.activity);
+    if (auto failure = CheckActivityStructure(p, slot, true)) {
+        return Refuse(output, *failure);
+    }
+    return std::nullopt;
+}
+
+std::string ActivityName(int alternative, int activity) {
+    return "Alternative " + std::to_string(alternative) + ", activity " + std::to_string(activity);
+}
+
+} // namespace
+
+int WorkZoneCommand(const WorkZoneOptions& options, Output output) {
+    if (options.alternative < 1 || options.alternative > kMaxAlternatives) {
+        return ReportFileError(output, "--alternative " + std::to_string(options.alternative) +
+                                           ": an alternative number is 1 to 4.");
+    }
+    if (options.activity < 1 || options.activity > kActivitiesPerAlternative) {
+        return ReportFileError(output, "--activity " + std::to_string(options.activity) +
+                                           ": a work activity number is 1 to 10.");
+    }
+    const auto project = ReadProject(options.projectPath, output);
+    if (!project) {
+        return kExitFileError;
+    }
+    if (const auto refused = CheckWorkZoneRequest(*project, options, output)) {
+        return *refused;
+    }
+
+    forms::RecordingEffects notices;
+    forms::WorkZoneTimingDialog dialog(forms::WorkZoneDialogInputs::FromStoredActivity(
+        *project, options.alternative, options.activity));
+    dialog.Open(notices);
+    if (options.findOptimum) {
+        // As in the dialog, only what the search shows is reported.
+        notices.Clear();
+        dialog.FindOptimumStart(notices);
+    }
+    if (options.json) {
+        output.out << WorkZoneToJson(dialog).dump() << '\n';
+    } else {
+        WriteWorkZoneText(output.out, dialog, notices);
+    }
+    return kExitSuccess;
+}
+
+int OptimizeCommand(const std::string& projectPath, const std::string& outputPath, Output output) {
+    const auto project = ReadProject(projectPath, output);
+    if (!project) {
+        return kExitFileError;
+    }
+    // Activities that exclude user costs are left alone, so their values
+    // are not looked at.
+    if (const auto failure = CheckUsedStructure(*project, CheckedActivities::PricedOnly)) {
+        return Refuse(output, *failure);
+    }
+
+    forms::RecordingEffects ignored; // the gridlock notice becomes the line below
+    for (int alternative = 1; alternative <= project->NumberOfAlternatives; ++alternative) {
+        for (int activity = 1; activity <= project->AlternativeActivityCount[alternative - 1];
+             ++activity) {
+            const std::string name = ActivityName(alternative, activity);
+            if (project->ActivityUserCostModes[ActivitySlot(alternative, activity)] !=
+                kIncludeUserCosts) {
+                output.out << name << ": user costs excluded, left as it was\n";
+                continue;
+            }
+            // Each dialog works on the project as the earlier activities left
+            // it; none of them reads another activity's slot.
+            forms::WorkZoneTimingDialog dialog(
+                forms::WorkZoneDialogInputs::FromStoredActivity(*project, alternative, activity));
+            dialog.Open(ignored);
+            dialog.FindOptimumStart(ignored);
+            dialog.StoreInto(*project);
+            const forms::WorkZoneTimingFields& fields = dialog.Fields();
+            if (dialog.Gridlock()) {
+                // The baseline does not depend on the start hour, so a gridlock
+                // after the search means no start hour escapes it.
+                output.out << name << ": every start hour gridlocks (user cost -1)\n";
+            } else {
+                output.out << name << ": start hour " << fields.StartHour << ", stop hour "
+                           << fields.StopHour << ", user cost "
+                           << FormatNumber(dialog.Breakdown().Total) << '\n';
+            }
+        }
+    }
+
+    const FileResult written = WriteProjectFile(outputPath, *project);
+    if (!written) {
+        return ReportFileError(output, outputPath, written.Message);
+    }
+    return kExitSuccess;
+}
+
 } // namespace wexa::cli

@@ -218,7 +218,7 @@ std::optional<CheckFailure> CheckWorkZoneTiming(int startHour, int stopHour, int
     return std::move(check).Result();
 }
 
-std::optional<CheckFailure> CheckUsedStructure(const Project& p) {
+std::optional<CheckFailure> CheckUsedStructure(const Project& p, CheckedActivities activities) {
     if (auto failure = CheckProjectStructure(p)) {
         return failure;
     }
@@ -229,8 +229,11 @@ std::optional<CheckFailure> CheckUsedStructure(const Project& p) {
         for (int activity = 1; activity <= p.AlternativeActivityCount[alternative - 1];
              ++activity) {
             const int slot = ActivitySlot(alternative, activity);
-            const bool includes = p.ActivityUserCostModes[slot] == kIncludeUserCosts;
-            if (auto failure = CheckActivityStructure(p, slot, includes)) {
+            const int mode = p.ActivityUserCostModes[slot];
+            if (activities == CheckedActivities::PricedOnly && mode == kExcludeUserCosts) {
+                continue;
+            }
+            if (auto failure = CheckActivityStructure(p, slot, mode == kIncludeUserCosts)) {
                 return failure;
             }
         }

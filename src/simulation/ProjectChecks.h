@@ -47,8 +47,20 @@ CheckActivityStructure(const Project& project, int activitySlot, bool includesUs
                                                               int mobilizationHours,
                                                               const std::string& where = {});
 
-// The project, then every declared alternative and each of its declared
-// activities, the work zone only of those whose mode includes user costs.
-[[nodiscard]] std::optional<CheckFailure> CheckUsedStructure(const Project& project);
+// Which of the declared activities a walk over the project checks.
+enum class CheckedActivities {
+    // Everything the analysis run reads: every declared activity, its work
+    // zone only when its mode includes user costs.
+    EveryDeclared,
+    // Only what pricing the work zones reads: activities that exclude user
+    // costs are skipped (a mode that is neither include nor exclude is still
+    // refused).
+    PricedOnly,
+};
+
+// The project, then every declared alternative and its declared activities.
+[[nodiscard]] std::optional<CheckFailure>
+CheckUsedStructure(const Project& project,
+                   CheckedActivities activities = CheckedActivities::EveryDeclared);
 
 } // namespace wexa

@@ -84,7 +84,7 @@ WorkZoneTimingDialog OpenedOnForm(const Project& p, RecordingEffects& effects) {
 }
 
 TEST(WorkZoneOpeningTest, PricesTheStoredTimingWithoutAButton) {
-    const auto p = QueueingProject();
+    auto p = QueueingProject();
     RecordingEffects effects;
     const WorkZoneTimingDialog dialog = OpenedOnForm(*p, effects);
 
@@ -103,12 +103,9 @@ TEST(WorkZoneOpeningTest, PricesTheStoredTimingWithoutAButton) {
     EXPECT_GT(dialog.Breakdown().Components[6], 0.0) << "the zone should queue traffic";
     EXPECT_EQ(dialog.Breakdown().TotalPercentage, 100.0);
     ExpectSameBreakdown(dialog.Breakdown(), ReferenceBreakdown(*p, 8, 15, 7, 0));
-}
 
-TEST(WorkZoneOpeningTest, AadtIsCappedAtTheMaximum) {
-    auto p = QueueingProject();
+    // The grown AADT stops at the maximum.
     p->MaximumAADT = 31000;
-    RecordingEffects effects;
     EXPECT_EQ(OpenedOnForm(*p, effects).Aadt(), 31000);
 }
 
@@ -135,8 +132,7 @@ TEST(WorkZoneOpeningTest, UnusableStoredTimingStartsFromTheDefaultsWithANotice) 
     struct Stored {
         int start, hours, stop, mobilization;
     };
-    for (const Stored bad : {Stored{30, 7, 13, 0}, Stored{8, 7, -1, 0}, Stored{8, 0, 8, 0},
-                             Stored{8, 25, 9, 0}, Stored{8, 7, 15, -2}, Stored{8, 7, 15, 7}}) {
+    for (const Stored bad : {Stored{30, 7, 13, 0}, Stored{8, 0, 8, 0}, Stored{8, 7, 15, 7}}) {
         auto p = QueueingProject();
         StoreTiming(*p, bad.start, bad.hours, bad.stop, bad.mobilization);
         p->ActivityInboundPercent[kSlot] = 60.0;
@@ -154,10 +150,7 @@ TEST(WorkZoneOpeningTest, UnusableStoredTimingStartsFromTheDefaultsWithANotice) 
         EXPECT_EQ(f.MobilizationHours, 0);
         EXPECT_EQ(f.InboundPercent, 60.0); // the directional shares are kept
         EXPECT_EQ(dialog.Days(), 10);
-        ExpectSameBreakdown(dialog.Breakdown(), [&] {
-            p->ActivityInboundPercent[kSlot] = 60.0;
-            return ReferenceBreakdown(*p, 8, 15, 7, 0);
-        }());
+        ExpectSameBreakdown(dialog.Breakdown(), ReferenceBreakdown(*p, 8, 15, 7, 0));
     }
 }
 
@@ -422,23 +415,6 @@ TEST(WorkZoneGraphTest, SeriesFollowTheLastWorkZoneDayPricedInFull) {
     EXPECT_EQ(graph.Series[1].Miles, dialog.OutboundQueueLength());
     EXPECT_EQ(graph.Subtitle, "Alt 2 - WZ 3");
     EXPECT_EQ(graph.Title, p->ProjectDescription);
-}
-
-TEST(WorkZoneGraphTest, SeriesHoldTheQueueOfTheTimingShown) {
-    const auto p = QueueingProject();
-    RecordingEffects effects;
-    WorkZoneTimingDialog dialog = OpenedOnForm(*p, effects);
-    const PerHour<double> opened = dialog.InboundQueueLength();
-    double queued = 0;
-    for (const double miles : opened) {
-        queued += miles;
-    }
-    EXPECT_GT(queued, 0.0);
-    EXPECT_EQ(opened[3], 0.0); // no queue in the small hours
-    dialog.Fields().StartHour = 0;
-    dialog.LeaveStartHour(effects);
-    dialog.CalculateCosts(effects);
-    EXPECT_NE(dialog.InboundQueueLength(), opened);
 }
 
 } // namespace

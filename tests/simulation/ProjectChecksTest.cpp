@@ -45,18 +45,19 @@ void PrintTo(const BadValue& bad, std::ostream* os) {
     *os << bad.name;
 }
 
+std::string NameOf(const testing::TestParamInfo<BadValue>& info) {
+    return info.param.name;
+}
+
 // The failure names the field (and the place, when there is one) and focuses
 // the field's control.
 void ExpectRefusal(const std::optional<CheckFailure>& failure, const BadValue& bad,
                    const std::string& place) {
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->Caption, "Project Data Error");
-    EXPECT_NE(failure->Message.find(bad.field), std::string::npos) << failure->Message;
-    EXPECT_NE(failure->Message.find(place), std::string::npos) << failure->Message;
+    EXPECT_NE(failure->Message.find(place + bad.field), std::string::npos) << failure->Message;
     EXPECT_EQ(failure->FocusField, bad.focus);
 }
-
-// --- project level -------------------------------------------------------
 
 class ProjectLevelCheck : public testing::TestWithParam<BadValue> {};
 
@@ -70,47 +71,24 @@ TEST_P(ProjectLevelCheck, RefusesWithTheFieldNamed) {
     EXPECT_EQ(CheckUsedStructure(*project)->Message, failure->Message);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fields, ProjectLevelCheck,
-    testing::Values(BadValue{"NoAlternatives", [](Project& p) { p.NumberOfAlternatives = 0; },
-                             "NumberOfAlternatives", "NumberOfAlternatives"},
-                    BadValue{"FiveAlternatives", [](Project& p) { p.NumberOfAlternatives = 5; },
-                             "NumberOfAlternatives", "NumberOfAlternatives"},
-                    BadValue{"NoLanes", [](Project& p) { p.NumberOfLanes = 0; }, "NumberOfLanes",
-                             "NumberOfLanes"},
-                    BadValue{"ZeroServiceFlow", [](Project& p) { p.ServiceFlowRate = 0.0; },
-                             "ServiceFlowRate", "ServiceFlowRate"},
-                    BadValue{"NaNServiceFlow", [](Project& p) { p.ServiceFlowRate = kNaN; },
-                             "ServiceFlowRate", "ServiceFlowRate"},
-                    BadValue{"InfiniteServiceFlow", [](Project& p) { p.ServiceFlowRate = kInf; },
-                             "ServiceFlowRate", "ServiceFlowRate"},
-                    BadValue{"SpeedNotMultipleOfFive", [](Project& p) { p.PostedSpeedLimit = 57; },
-                             "PostedSpeedLimit", "PostedSpeedLimit"},
-                    BadValue{"SpeedAbove80", [](Project& p) { p.PostedSpeedLimit = 85; },
-                             "PostedSpeedLimit", "PostedSpeedLimit"},
-                    BadValue{"SpeedZero", [](Project& p) { p.PostedSpeedLimit = 0; },
-                             "PostedSpeedLimit", "PostedSpeedLimit"},
-                    BadValue{"NoTraffic", [](Project& p) { p.BaseYearAADT = 0; }, "BaseYearAADT",
-                             "BaseYearAADT"},
-                    BadValue{"NoPeriod", [](Project& p) { p.AnalysisPeriod = 0; }, "AnalysisPeriod",
-                             "AnalysisPeriod"},
-                    BadValue{"DiscountRate", [](Project& p) { p.DiscountRateMax = kInf; },
-                             "DiscountRateMax", "DiscountRateMax"},
-                    BadValue{"GrowthRate", [](Project& p) { p.TrafficGrowthMean = kNaN; },
-                             "TrafficGrowthMean", "TrafficGrowthMean"},
-                    BadValue{"TruckShare", [](Project& p) { p.PercentCUTrucks = -kInf; },
-                             "PercentCUTrucks", "PercentCUTrucks"},
-                    BadValue{"HourlyTable", [](Project& p) { p.HourlyInboundPercent[5] = kNaN; },
-                             "HourlyInboundPercent[5]", ""},
-                    BadValue{"SpeedTable", [](Project& p) { p.AddedTimePassengerCar[16] = kInf; },
-                             "AddedTimePassengerCar[16]", ""},
-                    BadValue{"IdlingCost", [](Project& p) { p.IdlingCostSingleUnitTruck = kNaN; },
-                             "IdlingCostSingleUnitTruck", ""},
-                    BadValue{"DelayRate", [](Project& p) { p.DelayRateCombinationTruck = kInf; },
-                             "DelayRateCombinationTruck", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// --- activities ----------------------------------------------------------
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Fields, ProjectLevelCheck, testing::Values(
+    BadValue{"Alternatives", [](Project& p) { p.NumberOfAlternatives = 5; }, "NumberOfAlternatives", "NumberOfAlternatives"},
+    BadValue{"Lanes", [](Project& p) { p.NumberOfLanes = 0; }, "NumberOfLanes", "NumberOfLanes"},
+    BadValue{"ZeroServiceFlow", [](Project& p) { p.ServiceFlowRate = 0.0; }, "ServiceFlowRate", "ServiceFlowRate"},
+    BadValue{"InfiniteServiceFlow", [](Project& p) { p.ServiceFlowRate = kInf; }, "ServiceFlowRate", "ServiceFlowRate"},
+    BadValue{"SpeedOffGrid", [](Project& p) { p.PostedSpeedLimit = 57; }, "PostedSpeedLimit", "PostedSpeedLimit"},
+    BadValue{"SpeedAbove80", [](Project& p) { p.PostedSpeedLimit = 85; }, "PostedSpeedLimit", "PostedSpeedLimit"},
+    BadValue{"NoTraffic", [](Project& p) { p.BaseYearAADT = 0; }, "BaseYearAADT", "BaseYearAADT"},
+    BadValue{"NoPeriod", [](Project& p) { p.AnalysisPeriod = 0; }, "AnalysisPeriod", "AnalysisPeriod"},
+    BadValue{"DiscountRate", [](Project& p) { p.DiscountRateMax = kInf; }, "DiscountRateMax", "DiscountRateMax"},
+    BadValue{"GrowthRate", [](Project& p) { p.TrafficGrowthMean = kNaN; }, "TrafficGrowthMean", "TrafficGrowthMean"},
+    BadValue{"TruckShare", [](Project& p) { p.PercentCUTrucks = -kInf; }, "PercentCUTrucks", "PercentCUTrucks"},
+    BadValue{"HourlyTable", [](Project& p) { p.HourlyInboundPercent[5] = kNaN; }, "HourlyInboundPercent[5]", ""},
+    BadValue{"SpeedTable", [](Project& p) { p.AddedTimePassengerCar[16] = kInf; }, "AddedTimePassengerCar[16]", ""},
+    BadValue{"DelayRate", [](Project& p) { p.DelayRateCombinationTruck = kNaN; }, "DelayRateCombinationTruck", ""}),
+    NameOf);
+// clang-format on
 
 // Every used activity's values are checked; its work-zone values only when
 // it includes user costs (the run reads no work zone otherwise).
@@ -119,71 +97,30 @@ class ActivityCheck : public testing::TestWithParam<BadValue> {};
 TEST_P(ActivityCheck, RefusesWithFieldAlternativeAndActivityNamed) {
     auto project = UsableProject();
     GetParam().spoil(*project);
-    const bool workZoneValue = GetParam().workZoneOnly;
-    EXPECT_EQ(CheckActivityStructure(*project, kSlot, false).has_value(), !workZoneValue);
+    EXPECT_EQ(CheckActivityStructure(*project, kSlot, false).has_value(), !GetParam().workZoneOnly);
     ExpectRefusal(CheckActivityStructure(*project, kSlot, true), GetParam(),
                   "Alternative 2, work activity 3: ");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryActivity, ActivityCheck,
-    testing::Values(
-        BadValue{"Mode", [](Project& p) { p.ActivityUserCostModes[kSlot] = 2; },
-                 "ActivityUserCostModes", "ActivityUserCostMode"},
-        BadValue{"NegativeMode", [](Project& p) { p.ActivityUserCostModes[kSlot] = -1; },
-                 "ActivityUserCostModes", "ActivityUserCostMode"},
-        BadValue{"BidTotal", [](Project& p) { p.ActivityBidItemTotal[kSlot] = kInf; },
-                 "ActivityBidItemTotal", ""},
-        BadValue{"AgencyVariability",
-                 [](Project& p) { p.ActivityAgencyCostVariability[kSlot] = kNaN; },
-                 "ActivityAgencyCostVariability", "AgencyCostVariability"},
-        BadValue{"TimeVariability", [](Project& p) { p.ActivityTimeVariability[kSlot] = kNaN; },
-                 "ActivityTimeVariability", "RequiredTimeVariability"},
-        BadValue{"Length", [](Project& p) { p.ActivityWorkZoneLength[kSlot] = kNaN; },
-                 "ActivityWorkZoneLength", "WorkZoneLength"},
-        BadValue{"Capacity", [](Project& p) { p.ActivityWorkZoneCapacity[kSlot] = kInf; },
-                 "ActivityWorkZoneCapacity", "WorkZoneCapacity"},
-        BadValue{"Dissipation", [](Project& p) { p.ActivityDissipationCapacity[kSlot] = kNaN; },
-                 "ActivityDissipationCapacity", "WorkZoneDissipationCapacity"},
-        BadValue{"Inbound", [](Project& p) { p.ActivityInboundPercent[kSlot] = kNaN; },
-                 "ActivityInboundPercent", ""},
-        BadValue{"Outbound", [](Project& p) { p.ActivityOutboundPercent[kSlot] = -kInf; },
-                 "ActivityOutboundPercent", ""},
-        BadValue{"TimeItemPrice",
-                 [](Project& p) { p.TimeItemUnitPrices[TimeItemSlot(kSlot, 2)] = kNaN; },
-                 "TimeItemUnitPrices of time-related item 3", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-INSTANTIATE_TEST_SUITE_P(
-    IncludedActivity, ActivityCheck,
-    testing::Values(BadValue{"SpeedOffGrid",
-                             [](Project& p) { p.ActivityWorkZoneSpeed[kSlot] = 42; },
-                             "ActivityWorkZoneSpeed", "WorkZoneSpeedLimit", true},
-                    BadValue{"SpeedTooHigh",
-                             [](Project& p) { p.ActivityWorkZoneSpeed[kSlot] = 85; },
-                             "ActivityWorkZoneSpeed", "WorkZoneSpeedLimit", true},
-                    BadValue{"StartNegative", [](Project& p) { p.ActivityStartHour[kSlot] = -1; },
-                             "ActivityStartHour", "", true},
-                    BadValue{"Start24", [](Project& p) { p.ActivityStartHour[kSlot] = 24; },
-                             "ActivityStartHour", "", true},
-                    BadValue{"Stop24", [](Project& p) { p.ActivityStopHour[kSlot] = 24; },
-                             "ActivityStopHour", "", true},
-                    BadValue{"NoHours", [](Project& p) { p.ActivityHoursInEffect[kSlot] = 0; },
-                             "ActivityHoursInEffect", "", true},
-                    BadValue{"Hours25", [](Project& p) { p.ActivityHoursInEffect[kSlot] = 25; },
-                             "ActivityHoursInEffect", "", true},
-                    BadValue{"NegativeMobilization",
-                             [](Project& p) { p.ActivityMobilizationHours[kSlot] = -1; },
-                             "ActivityMobilizationHours", "", true},
-                    BadValue{"MobilizationEqualsHours",
-                             [](Project& p) {
-                                 p.ActivityHoursInEffect[kSlot] = 8;
-                                 p.ActivityMobilizationHours[kSlot] = 8;
-                             },
-                             "ActivityMobilizationHours", "", true},
-                    BadValue{"NoLanes", [](Project& p) { p.ActivityWorkZoneLanes[kSlot] = 0; },
-                             "ActivityWorkZoneLanes", "WorkZoneLanes", true}),
-    [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Fields, ActivityCheck, testing::Values(
+    BadValue{"Mode", [](Project& p) { p.ActivityUserCostModes[kSlot] = 2; }, "ActivityUserCostModes", "ActivityUserCostMode"},
+    BadValue{"BidTotal", [](Project& p) { p.ActivityBidItemTotal[kSlot] = kInf; }, "ActivityBidItemTotal", ""},
+    BadValue{"Variability", [](Project& p) { p.ActivityAgencyCostVariability[kSlot] = kNaN; }, "ActivityAgencyCostVariability", "AgencyCostVariability"},
+    BadValue{"Length", [](Project& p) { p.ActivityWorkZoneLength[kSlot] = kNaN; }, "ActivityWorkZoneLength", "WorkZoneLength"},
+    BadValue{"Capacity", [](Project& p) { p.ActivityDissipationCapacity[kSlot] = kInf; }, "ActivityDissipationCapacity", "WorkZoneDissipationCapacity"},
+    BadValue{"Direction", [](Project& p) { p.ActivityOutboundPercent[kSlot] = -kInf; }, "ActivityOutboundPercent", ""},
+    BadValue{"TimeItemPrice", [](Project& p) { p.TimeItemUnitPrices[TimeItemSlot(kSlot, 2)] = kNaN; }, "TimeItemUnitPrices of time-related item 3", ""},
+    BadValue{"ZoneSpeed", [](Project& p) { p.ActivityWorkZoneSpeed[kSlot] = 42; }, "ActivityWorkZoneSpeed", "WorkZoneSpeedLimit", true},
+    BadValue{"Start", [](Project& p) { p.ActivityStartHour[kSlot] = 24; }, "ActivityStartHour", "", true},
+    BadValue{"Stop", [](Project& p) { p.ActivityStopHour[kSlot] = -1; }, "ActivityStopHour", "", true},
+    BadValue{"NoHours", [](Project& p) { p.ActivityHoursInEffect[kSlot] = 0; }, "ActivityHoursInEffect", "", true},
+    BadValue{"Hours25", [](Project& p) { p.ActivityHoursInEffect[kSlot] = 25; }, "ActivityHoursInEffect", "", true},
+    BadValue{"NegativeMobilization", [](Project& p) { p.ActivityMobilizationHours[kSlot] = -1; }, "ActivityMobilizationHours", "", true},
+    BadValue{"MobilizationFillsDay", [](Project& p) { p.ActivityHoursInEffect[kSlot] = 8; p.ActivityMobilizationHours[kSlot] = 8; }, "ActivityMobilizationHours", "", true},
+    BadValue{"ZoneLanes", [](Project& p) { p.ActivityWorkZoneLanes[kSlot] = 0; }, "ActivityWorkZoneLanes", "WorkZoneLanes", true}),
+    NameOf);
+// clang-format on
 
 TEST(ProjectChecksTest, AroundTheClockAllowsAnyMobilizationNotBelowZero) {
     auto project = UsableProject();
@@ -197,13 +134,10 @@ TEST(ProjectChecksTest, AroundTheClockAllowsAnyMobilizationNotBelowZero) {
 
 TEST(ProjectChecksTest, AlternativeActivityCountMustBeOneToTen) {
     auto project = UsableProject();
-    for (const int count : {0, 11, -3}) {
-        project->AlternativeActivityCount[1] = count;
-        const auto failure = CheckAlternativeStructure(*project, 2);
-        ASSERT_TRUE(failure.has_value()) << count;
-        EXPECT_NE(failure->Message.find("Alternative 2"), std::string::npos);
-        EXPECT_NE(failure->Message.find("AlternativeActivityCount"), std::string::npos);
-        EXPECT_EQ(failure->FocusField, "NumberOfActivities");
+    const BadValue count{"", {}, "AlternativeActivityCount", "NumberOfActivities"};
+    for (const int bad : {0, 11}) {
+        project->AlternativeActivityCount[1] = bad;
+        ExpectRefusal(CheckAlternativeStructure(*project, 2), count, "Alternative 2: ");
     }
     project->AlternativeActivityCount[1] = 10;
     EXPECT_FALSE(CheckAlternativeStructure(*project, 2).has_value());
@@ -227,7 +161,6 @@ TEST(ProjectChecksTest, WalkCoversDeclaredActivitiesOnlyAndTheirOwnMode) {
     project->ActivityWorkZoneLanes[ActivitySlot(2, 2)] = 0;
     EXPECT_FALSE(CheckUsedStructure(*project).has_value());
 
-    // Declared and including them: refused, and named.
     project->ActivityStopHour[ActivitySlot(2, 3)] = -5;
     auto failure = CheckUsedStructure(*project);
     ASSERT_TRUE(failure.has_value());
@@ -235,14 +168,28 @@ TEST(ProjectChecksTest, WalkCoversDeclaredActivitiesOnlyAndTheirOwnMode) {
               std::string::npos)
         << failure->Message;
 
-    // An alternative whose count is unusable stops the walk before its
-    // activities are looked at.
+    // An unusable count stops the walk before its activities are looked at.
     project->AlternativeActivityCount[0] = 0;
     failure = CheckUsedStructure(*project);
     ASSERT_TRUE(failure.has_value());
     EXPECT_NE(failure->Message.find("Alternative 1: AlternativeActivityCount is 0"),
               std::string::npos)
         << failure->Message;
+}
+
+TEST(ProjectChecksTest, PricingSkipsActivitiesThatExcludeUserCosts) {
+    auto project = UsableProject();
+    const int excluded = ActivitySlot(2, 2);
+    project->ActivityUserCostModes[excluded] = kExcludeUserCosts;
+    project->ActivityBidItemTotal[excluded] = kNaN;
+    // The run reads the bid total of every activity; pricing work zones does not.
+    EXPECT_TRUE(CheckUsedStructure(*project).has_value());
+    EXPECT_FALSE(CheckUsedStructure(*project, CheckedActivities::PricedOnly).has_value());
+    // A mode that is neither include nor exclude cannot be skipped.
+    project->ActivityUserCostModes[excluded] = 2;
+    const auto failure = CheckUsedStructure(*project, CheckedActivities::PricedOnly);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->Message.find("ActivityUserCostModes is 2"), std::string::npos);
 }
 
 } // namespace
