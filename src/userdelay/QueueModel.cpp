@@ -1,0 +1,312 @@
+#include "userdelay/QueueModel.h"
+
+#include "model/Conversions.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace wexa {
+
+namespace {
+
+// A day whose queues still change after this many passes keeps growing: the
+// demand is more than the road can carry in 24 hours.
+constexpr int kMaxInnerPasses = 51;
+// Capacities follow the queues and the queues follow the capacities; a day
+// that has not settled after this many rounds never will.
+constexpr int kMaxOuterPasses = 100;
+
+[[nodiscard]] constexpr int PreviousHour(int hour) {
+    return hour == 0 ? kHoursPerDay - 1 : hour - 1;
+}
+
+template <typename Operation> void ForBothDirections(QueueDay& day, Operation operation) {
+    operation(day.Inbound);
+    operation(day.Outbound);
+}
+
+// Most days of most runs have no queue in a direction, and every queue
+// quantity is then 0: these tests let the operations fill a whole direction at
+// once instead of deciding hour by hour.
+[[nodiscard]] bool HasQueue(const DirectionQueue& d) {
+    std::int64_t any = 0;
+    for (const std::int64_t queue : d.QueueAtHourEnd) {
+        any |= queue;
+    }
+    return any != 0;
+}
+
+[[nodiscard]] bool HasQueueSpeed(const DirectionQueue& d) {
+    bool any = false;
+    for (const double speed : d.QueueSpeed) {
+        any |= speed > 0;
+    }
+    return any;
+}
+
+// Fills `values` hour by hour with `perHour(hour)` when `worthLooking`, else
+// with 0, which is what `perHour` gives in every hour then.
+template <typename T, typename PerHourValue>
+void FillPerHour(bool worthLooking, PerHour<T>& values, PerHourValue perHour) {
+    if (!worthLooking) {
+        values.fill(T{});
+        return;
+    }
+    for (int h = 0; h < kHoursPerDay; ++h) {
+        values[h] = perHour(h);
+    }
+}
+
+using WorkZoneMask = PerHour<bool>;
+
+[[nodiscard]] WorkZoneMask WorkZoneHours(int startHour, int stopHour) {
+    WorkZoneMask mask{};
+    for (int h = 0; h < kHoursPerDay; ++h) {
+        mask[h] = IsWorkZoneHour(h, startHour, stopHour);
+    }
+    return mask;
+}
+
+// The products of a queue and a rate can pass 64 bits before the division
+// brings them back, so they are formed exactly in 128 bits.
+__extension__ using Int128 = __int128;
+
+[[nodiscard]] std::int64_t SaturateToInt64(Int128 value) {
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    if (value > kMax) {
+        return kMax;
+    }
+    if (value < kMin) {
+        return kMin;
+    }
+    return static_cast<std::int64_t>(value);
+}
+
+// Vehicles counted in an hour when a queue touches it: `standing` when the
+// queue stands all hour; in the hour it clears, `rate` times the fraction of
+// the hour the queue took to clear (queue carried in over the spare capacity),
+// truncated toward zero.
+[[nodiscard]] std::int64_t CountWhileQueued(const DirectionQueue& d, int hour,
+                                            std::int64_t standing, std::int64_t rate) {
+    if (d.QueueAtHourEnd[hour] != 0) {
+        return standing;
+    }
+    const std::int64_t carriedIn = d.QueueAtHourEnd[PreviousHour(hour)];
+    const std::int64_t excess = d.HourlyExcess[hour];
+    // A cleared queue implies spare capacity; a zero excess only comes from
+    // arrays that were not filled by SimulateQueue, and is not divided by.
+    if (carriedIn == 0 || excess == 0) {
+        return 0;
+    }
+    return SaturateToInt64(-(Int128{rate} * carriedIn) / excess);
+}
+
+void AssignCapacities(DirectionQueue& d, int normalCapacity, int workZoneCapacity,
+                      int dissipationCapacity, const WorkZoneMask& workZone) {
+    std::int64_t carriedIn = d.QueueAtHourEnd[kHoursPerDay - 1];
+    for (int h = 0; h < kHoursPerDay; ++h) {
+        int capacity = carriedIn != 0 ? dissipationCapacity : normalCapacity;
+        if (workZone[h]) {
+            capacity = workZoneCapacity;
+        }
+        d.HourlyCapacity[h] = capacity;
+        d.HourlyExcess[h] = std::int64_t{d.Volume[h]} - capacity;
+        carriedIn = d.QueueAtHourEnd[h];
+    }
+}
+
+// One pass over the day, hour 1 round to hour 0, from the queue left at hour 0
+// by the pass before. Returns the day's queue total.
+[[nodiscard]] std::int64_t QueuePass(DirectionQueue& d) {
+    std::int64_t total = 0;
+    for (int h = 1; h < kHoursPerDay; ++h) {
+        d.QueueAtHourEnd[h] =
+            std::max<std::int64_t>(0, d.QueueAtHourEnd[h - 1] + d.HourlyExcess[h]);
+        total += d.QueueAtHourEnd[h];
+    }
+    d.QueueAtHourEnd[0] =
+        std::max<std::int64_t>(0, d.QueueAtHourEnd[kHoursPerDay - 1] + d.HourlyExcess[0]);
+    return total + d.QueueAtHourEnd[0];
+}
+
+[[nodiscard]] double LengthInHour(const DirectionQueue& d, int hour, int upstreamSpeed) {
+    const double speed = d.QueueSpeed[hour];
+    if (!(speed > 0)) {
+        return 0;
+    }
+    const double averageQueue =
+        static_cast<double>(d.QueueAtHourEnd[PreviousHour(hour)] + d.QueueAtHourEnd[hour]) * 0.5;
+    const double queueDensity = d.HourlyCapacity[hour] / speed;
+    // Upstream density in whole vehicles per mile. A speed of 0 or less is
+    // refused before any evaluation; it counts as no upstream traffic here
+    // rather than dividing by zero.
+    const int upstreamDensity = upstreamSpeed > 0 ? d.Volume[hour] / upstreamSpeed : 0;
+    const double densityDifference = queueDensity - upstreamDensity;
+    const double length = averageQueue / (densityDifference > 0 ? densityDifference : queueDensity);
+    // A capacity of 0 or less, or a service flow rate so small that the speed
+    // overflows, leaves no usable density at all.
+    return std::isfinite(length) && length > 0 ? length : 0;
+}
+
+[[nodiscard]] double DelayInHour(const DirectionQueue& d, int hour, int upstreamSpeed) {
+    const double speed = d.QueueSpeed[hour];
+    if (!(speed > 0)) {
+        return 0;
+    }
+    const double length = d.QueueLength[hour];
+    const double upstreamTime = upstreamSpeed > 0 ? length / upstreamSpeed : 0.0;
+    const double delay = length / speed - upstreamTime;
+    // A queue that moves faster than the upstream traffic (a high dissipation
+    // rate on a slow road) costs no time rather than saving some.
+    return std::isfinite(delay) && delay > 0 ? delay : 0;
+}
+
+// The steps after the simulation, one direction at a time. `worthLooking` is
+// false only when every hour's value is known to be 0 (see FillPerHour).
+
+void ThroughputOf(DirectionQueue& d, const WorkZoneMask& workZone, bool anyWorkZoneHour) {
+    FillPerHour(anyWorkZoneHour, d.Throughput, [&](int h) {
+        return workZone[h] ? std::min<std::int64_t>(d.Volume[h] + d.QueueAtHourEnd[PreviousHour(h)],
+                                                    d.HourlyCapacity[h])
+                           : 0;
+    });
+}
+
+void ServedInQueueOf(DirectionQueue& d, bool worthLooking) {
+    FillPerHour(worthLooking, d.ServedInQueue, [&](int h) {
+        return CountWhileQueued(d, h, d.HourlyCapacity[h], d.HourlyCapacity[PreviousHour(h)]);
+    });
+}
+
+void JoiningQueueOf(DirectionQueue& d, bool worthLooking) {
+    FillPerHour(worthLooking, d.JoiningQueue,
+                [&](int h) { return CountWhileQueued(d, h, d.Volume[h], d.Volume[h]); });
+}
+
+void FreeFlowOf(DirectionQueue& d) {
+    for (int h = 0; h < kHoursPerDay; ++h) {
+        const std::int64_t through = d.Throughput[h];
+        std::int64_t freeFlow = 0;
+        if (through > 0 && through < d.HourlyCapacity[h]) {
+            freeFlow = d.ServedInQueue[h] != 0 ? d.Volume[h] - d.JoiningQueue[h] : through;
+        }
+        d.FreeFlowThroughWorkZone[h] = freeFlow;
+    }
+}
+
+void QueueSpeedOf(DirectionQueue& d, double serviceFlowRate, bool worthLooking) {
+    FillPerHour(worthLooking, d.QueueSpeed, [&](int h) {
+        if (d.QueueAtHourEnd[h] == 0 && d.QueueAtHourEnd[PreviousHour(h)] == 0) {
+            return 0.0;
+        }
+        const double r = d.HourlyCapacity[h] / serviceFlowRate;
+        return 13.334 * (r * r) + 12.707 * r;
+    });
+}
+
+void QueueLengthOf(DirectionQueue& d, int upstreamSpeed, bool worthLooking) {
+    FillPerHour(worthLooking, d.QueueLength,
+                [&](int h) { return LengthInHour(d, h, upstreamSpeed); });
+}
+
+void QueueDelayOf(DirectionQueue& d, int upstreamSpeed, bool worthLooking) {
+    FillPerHour(worthLooking, d.QueueDelayPerVehicle,
+                [&](int h) { return DelayInHour(d, h, upstreamSpeed); });
+}
+
+} // namespace
+
+bool SimulateQueue(QueueDay& day, double serviceFlowRate, int workZoneCapacity,
+                   int dissipationCapacity, int startHour, int stopHour) {
+    const int normalCapacity = TruncateToInt32(serviceFlowRate);
+    const WorkZoneMask workZone = WorkZoneHours(startHour, stopHour);
+    day.Inbound.QueueAtHourEnd.fill(0);
+    day.Outbound.QueueAtHourEnd.fill(0);
+    day.GridlockFlag = false;
+
+    std::int64_t previousOuterTotal = 0;
+    for (int outer = 0; outer < kMaxOuterPasses; ++outer) {
+        ForBothDirections(day, [&](DirectionQueue& d) {
+            AssignCapacities(d, normalCapacity, workZoneCapacity, dissipationCapacity, workZone);
+            d.QueueAtHourEnd[0] = 0;
+        });
+        std::int64_t previousTotal = 0;
+        std::int64_t total = 0;
+        for (int pass = 1;; ++pass) {
+            total = QueuePass(day.Inbound) + QueuePass(day.Outbound);
+            if (total == previousTotal) {
+                break;
+            }
+            if (pass >= kMaxInnerPasses) {
+                day.GridlockFlag = true;
+                return true;
+            }
+            previousTotal = total;
+        }
+        if (total == previousOuterTotal) {
+            return false;
+        }
+        previousOuterTotal = total;
+    }
+    day.GridlockFlag = true;
+    return true;
+}
+
+void ComputeThroughput(QueueDay& day, int startHour, int stopHour) {
+    const WorkZoneMask workZone = WorkZoneHours(startHour, stopHour);
+    ForBothDirections(day, [&](DirectionQueue& d) { ThroughputOf(d, workZone, startHour >= 0); });
+}
+
+void CountVehiclesServedInQueue(QueueDay& day) {
+    ForBothDirections(day, [](DirectionQueue& d) { ServedInQueueOf(d, HasQueue(d)); });
+}
+
+void CountVehiclesJoiningQueue(QueueDay& day) {
+    ForBothDirections(day, [](DirectionQueue& d) { JoiningQueueOf(d, HasQueue(d)); });
+}
+
+void CountFreeFlowWorkZoneVehicles(QueueDay& day) {
+    ForBothDirections(day, [](DirectionQueue& d) { FreeFlowOf(d); });
+}
+
+void ComputeQueueSpeed(QueueDay& day, double serviceFlowRate) {
+    ForBothDirections(day,
+                      [&](DirectionQueue& d) { QueueSpeedOf(d, serviceFlowRate, HasQueue(d)); });
+}
+
+void ComputeQueueLength(QueueDay& day, int upstreamSpeed) {
+    ForBothDirections(
+        day, [&](DirectionQueue& d) { QueueLengthOf(d, upstreamSpeed, HasQueueSpeed(d)); });
+}
+
+void ComputeQueueDelayPerVehicle(QueueDay& day, int upstreamSpeed) {
+    ForBothDirections(day,
+                      [&](DirectionQueue& d) { QueueDelayOf(d, upstreamSpeed, HasQueueSpeed(d)); });
+}
+
+bool RunQueueChain(QueueDay& day, const QueueScenario& scenario, int startHour, int stopHour) {
+    if (SimulateQueue(day, scenario.ServiceFlowRate, scenario.WorkZoneCapacity,
+                      scenario.DissipationCapacity, startHour, stopHour)) {
+        return true;
+    }
+    // The same steps as calling the operations above in order; the directions
+    // do not interact, and whether a direction has a queue is decided once:
+    // without one its queue speeds are all 0, and so are its lengths and delays.
+    const WorkZoneMask workZone = WorkZoneHours(startHour, stopHour);
+    ForBothDirections(day, [&](DirectionQueue& d) {
+        const bool queued = HasQueue(d);
+        ThroughputOf(d, workZone, startHour >= 0);
+        ServedInQueueOf(d, queued);
+        JoiningQueueOf(d, queued);
+        FreeFlowOf(d);
+        QueueSpeedOf(d, scenario.ServiceFlowRate, queued);
+        QueueLengthOf(d, scenario.UpstreamSpeed, queued);
+        QueueDelayOf(d, scenario.UpstreamSpeed, queued);
+    });
+    return false;
+}
+
+} // namespace wexa

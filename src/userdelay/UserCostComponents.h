@@ -1,0 +1,76 @@
+#pragma once
+
+#include "model/Capacities.h"
+#include "userdelay/QueueDay.h"
+
+#include <array>
+
+namespace wexa {
+
+// The classes in the order their costs are added: combination trucks, then
+// single-unit trucks, then passenger cars.
+enum VehicleClass : int { CombinationTruck = 0, SingleUnitTruck = 1, PassengerCar = 2 };
+inline constexpr int kVehicleClasses = 3;
+
+using SpeedRows = std::array<double, kSpeedRows>; // row k is an initial speed of 5k mph
+
+// The cost-rate tables, indexed by VehicleClass.
+struct UserCostRates {
+    std::array<SpeedRows, kVehicleClasses> AddedCost{}; // $ per 1000 stops
+    std::array<SpeedRows, kVehicleClasses> AddedTime{}; // hours per 1000 stops
+    std::array<double, kVehicleClasses> DelayRate{};    // value of time, $ per vehicle-hour
+    std::array<double, kVehicleClasses> IdlingCost{};   // $ per vehicle-hour
+};
+
+// The scalars the components take besides the queue day and the rates.
+struct UserCostInputs {
+    double PercentSUTrucks = 0;
+    double PercentCUTrucks = 0;
+    int UpstreamSpeed = 0;          // mph, the posted speed
+    int WorkZoneSpeed = 0;          // mph
+    double AddedTimePerVehicle = 0; // hours, from WorkZoneAddedTimePerVehicle
+    int Days = 0;                   // days the work zone is in place
+    double InboundPercent = 0;      // percent of the days the zone affects each direction
+    double OutboundPercent = 0;
+};
+
+// The seven components in the order the work-zone dialog lists them.
+inline constexpr int kCostComponentCount = 7;
+using CostComponents = std::array<double, kCostComponentCount>;
+
+// Hours a vehicle loses driving the work zone at its speed limit.
+[[nodiscard]] double WorkZoneAddedTimePerVehicle(double length, int workZoneSpeed,
+                                                 int upstreamSpeed);
+
+// Each component is a daily cost summed over the hours, both directions
+// (weighted by the share of days each is affected) and the three classes, times
+// the days. In dollars.
+
+// Vehicles through a work zone without a queue slow down to the work-zone
+// speed and back: running cost and lost time of that cycle.
+[[nodiscard]] double CostSpeedChangeVoc(const QueueDay& day, const UserCostRates& rates,
+                                        const UserCostInputs& inputs);
+[[nodiscard]] double CostSpeedChangeDelay(const QueueDay& day, const UserCostRates& rates,
+                                          const UserCostInputs& inputs);
+// Every vehicle through the zone drives it slowly.
+[[nodiscard]] double CostReducedSpeedDelay(const QueueDay& day, const UserCostRates& rates,
+                                           const UserCostInputs& inputs);
+// Vehicles that meet a queue stop from the upstream speed.
+[[nodiscard]] double CostQueueStoppingVoc(const QueueDay& day, const UserCostRates& rates,
+                                          const UserCostInputs& inputs);
+[[nodiscard]] double CostQueueStoppingDelay(const QueueDay& day, const UserCostRates& rates,
+                                            const UserCostInputs& inputs);
+// Queued vehicles idle through the queue delay, and lose it as time.
+[[nodiscard]] double CostQueueIdleTime(const QueueDay& day, const UserCostRates& rates,
+                                       const UserCostInputs& inputs);
+[[nodiscard]] double CostQueueAddedTravelTime(const QueueDay& day, const UserCostRates& rates,
+                                              const UserCostInputs& inputs);
+
+// The seven components above, in order.
+[[nodiscard]] CostComponents ComputeCostComponents(const QueueDay& day, const UserCostRates& rates,
+                                                   const UserCostInputs& inputs);
+
+// Components added in order, first to last.
+[[nodiscard]] double SumCostComponents(const CostComponents& components);
+
+} // namespace wexa

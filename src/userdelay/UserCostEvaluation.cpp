@@ -1,0 +1,107 @@
+#include "userdelay/UserCostEvaluation.h"
+
+#include "model/RoundValue.h"
+
+namespace wexa {
+
+namespace {
+
+constexpr double kGridlockMark = -1;
+
+// Runs the chain and prices the day; false when the day gridlocks.
+[[nodiscard]] bool PriceDay(QueueDay& scratch, const QueueScenario& scenario, int startHour,
+                            int stopHour, const UserCostRates& rates, const UserCostInputs& inputs,
+                            CostComponents& components) {
+    if (RunQueueChain(scratch, scenario, startHour, stopHour)) {
+        return false;
+    }
+    components = ComputeCostComponents(scratch, rates, inputs);
+    return true;
+}
+
+} // namespace
+
+UserCostBreakdown ComputeUserCostBreakdown(const CostComponents& workZone,
+                                           const CostComponents& baseline) {
+    UserCostBreakdown result;
+    CostComponents roundedBaseline = baseline;
+    for (double& value : roundedBaseline) {
+        RoundValue(value, 0);
+    }
+    const double roundedBaselineTotal = Rounded(SumCostComponents(baseline), 0);
+
+    for (int i = 0; i < kCostComponentCount; ++i) {
+        result.Components[i] = workZone[i] - roundedBaseline[i];
+    }
+    result.Total = SumCostComponents(workZone) - roundedBaselineTotal;
+    if (result.Total > 0) {
+        for (int i = 0; i < kCostComponentCount; ++i) {
+            result.Percentages[i] = result.Components[i] / result.Total * 100.0;
+        }
+    }
+    for (double& value : result.Components) {
+        RoundValue(value, 0);
+    }
+    RoundValue(result.Total, 0);
+    result.TotalPercentage = Rounded(SumCostComponents(result.Percentages), 0);
+    for (double& value : result.Percentages) {
+        RoundValue(value, 1);
+    }
+    return result;
+}
+
+UserCostBreakdown GridlockBreakdown() {
+    UserCostBreakdown result;
+    result.Components.fill(kGridlockMark);
+    result.Total = kGridlockMark;
+    result.Percentages.fill(kGridlockMark);
+    result.TotalPercentage = kGridlockMark;
+    result.Gridlock = true;
+    return result;
+}
+
+RunUserCost EvaluateRunUserCost(QueueDay& scratch, const QueueScenario& scenario, int startHour,
+                                int stopHour, const UserCostRates& rates,
+                                const UserCostInputs& inputs) {
+    CostComponents workZone{};
+    CostComponents baseline{};
+    if (!PriceDay(scratch, scenario, startHour, stopHour, rates, inputs, workZone) ||
+        !PriceDay(scratch, scenario, kNoWorkZone, stopHour, rates, inputs, baseline)) {
+        return RunUserCost{true, kGridlockMark};
+    }
+    return RunUserCost{false,
+                       Rounded(SumCostComponents(workZone) - SumCostComponents(baseline), 0)};
+}
+
+DialogEvaluation EvaluateDialogUserCost(QueueDay& scratch, const QueueScenario& scenario,
+                                        int startHour, int stopHour, const UserCostRates& rates,
+                                        const UserCostInputs& inputs) {
+    DialogEvaluation result;
+    CostComponents workZone{};
+    CostComponents baseline{};
+    if (!PriceDay(scratch, scenario, startHour, stopHour, rates, inputs, workZone)) {
+        result.Breakdown = GridlockBreakdown();
+        return result;
+    }
+    // The baseline run overwrites the lengths, so the graph takes them now.
+    result.InboundQueueLength = scratch.Inbound.QueueLength;
+    result.OutboundQueueLength = scratch.Outbound.QueueLength;
+    if (!PriceDay(scratch, scenario, kNoWorkZone, stopHour, rates, inputs, baseline)) {
+        result.Breakdown = GridlockBreakdown();
+        return result;
+    }
+    result.Breakdown = ComputeUserCostBreakdown(workZone, baseline);
+    return result;
+}
+
+WorkZoneTrial EvaluateWorkZoneOnly(QueueDay& scratch, const QueueScenario& scenario, int startHour,
+                                   int stopHour, const UserCostRates& rates,
+                                   const UserCostInputs& inputs) {
+    CostComponents workZone{};
+    if (!PriceDay(scratch, scenario, startHour, stopHour, rates, inputs, workZone)) {
+        return WorkZoneTrial{true, kGridlockMark};
+    }
+    return WorkZoneTrial{false, SumCostComponents(workZone)};
+}
+
+} // namespace wexa

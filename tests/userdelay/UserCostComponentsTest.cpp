@@ -1,0 +1,191 @@
+#include "userdelay/UserCostComponents.h"
+
+#include "SampleRates.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+
+namespace wexa {
+namespace {
+
+constexpr double kShareCU = 6 * 0.01;
+constexpr double kShareSU = 4 * 0.01;
+constexpr double kShareCar = (100.0 - 4 - 6) * 0.01;
+
+TEST(UserCostComponents, QueueStoppingVocWorkedByHand) {
+    // 100, 70 and 11 vehicles meet the outbound queue in hours 3, 7 and 11, 49
+    // the inbound one in hour 5. At 55 mph (row 11) the tables give 21, 31 and
+    // 41 dollars per 1000 stops for CU, SU and cars.
+    QueueDay day;
+    day.Outbound.JoiningQueue[3] = 100;
+    day.Outbound.JoiningQueue[7] = 70;
+    day.Outbound.JoiningQueue[11] = 11;
+    day.Inbound.JoiningQueue[5] = 49;
+    const auto classCost = [](double s, double dollarsPer1000) {
+        const double outbound =
+            (s * 100.0 * dollarsPer1000 * 0.001 + s * 70.0 * dollarsPer1000 * 0.001) +
+            s * 11.0 * dollarsPer1000 * 0.001;
+        const double inbound = s * 49.0 * dollarsPer1000 * 0.001;
+        return 12.0 * (60.0 * outbound + 100.0 * inbound) * 0.01;
+    };
+    const double cu = classCost(kShareCU, 21.0);
+    const double su = classCost(kShareSU, 31.0);
+    const double car = classCost(kShareCar, 41.0);
+    // The counts are chosen so that grouping the classes, or the hours of a
+    // day, otherwise changes the result.
+    ASSERT_NE((cu + su) + car, cu + (su + car));
+    EXPECT_EQ(CostQueueStoppingVoc(day, SampleRates(), SampleInputs()), (cu + su) + car);
+}
+
+TEST(UserCostComponents, SpeedChangeVocTakesTheTableDifferenceOfTheTwoSpeeds) {
+    // Rows 11 (55 mph) and 8 (40 mph) differ by 3 dollars per 1000 stops in
+    // every class.
+    QueueDay day;
+    day.Outbound.FreeFlowThroughWorkZone[9] = 500;
+    const double perClass = 3.0 * 500.0;
+    const double expected = 12.0 * (60.0 * (perClass * kShareCU * 0.001)) * 0.01 +
+                            12.0 * (60.0 * (perClass * kShareSU * 0.001)) * 0.01 +
+                            12.0 * (60.0 * (perClass * kShareCar * 0.001)) * 0.01;
+    EXPECT_EQ(CostSpeedChangeVoc(day, SampleRates(), SampleInputs()), expected);
+}
+
+TEST(UserCostComponents, QueueIdleTimeChargesTheDelayOfEveryServedVehicle) {
+    QueueDay day;
+    day.Inbound.ServedInQueue[0] = 800;
+    day.Inbound.QueueDelayPerVehicle[0] = 0.25;
+    const double expected = 12.0 * (100.0 * (1.5 * 800.0 * 0.25 * kShareCU)) * 0.01 +
+                            12.0 * (100.0 * (1.25 * 800.0 * 0.25 * kShareSU)) * 0.01 +
+                            12.0 * (100.0 * (0.75 * 800.0 * 0.25 * kShareCar)) * 0.01;
+    EXPECT_EQ(CostQueueIdleTime(day, SampleRates(), SampleInputs()), expected);
+}
+
+// Which count drives which component: only the components that read the
+// count set in a case may be nonzero.
+struct WiringCase {
+    const char* name;
+    void (*fill)(DirectionQueue&);
+    std::array<bool, kCostComponentCount> charged;
+};
+
+class ComponentWiringTest : public ::testing::TestWithParam<WiringCase> {};
+
+TEST_P(ComponentWiringTest, OnlyTheComponentsOfTheCountAreCharged) {
+    const WiringCase& c = GetParam();
+    QueueDay day;
+    c.fill(day.Inbound);
+    const CostComponents costs = ComputeCostComponents(day, SampleRates(), SampleInputs());
+    for (int i = 0; i < kCostComponentCount; ++i) {
+        if (c.charged[i]) {
+            EXPECT_GT(costs[i], 0) << c.name << ": component " << i + 1;
+        } else {
+            EXPECT_EQ(costs[i], 0) << c.name << ": component " << i + 1;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, ComponentWiringTest,
+    ::testing::Values(WiringCase{"free flow",
+                                 [](DirectionQueue& d) { d.FreeFlowThroughWorkZone[4] = 100; },
+                                 {true, true, false, false, false, false, false}},
+                      WiringCase{"throughput",
+                                 [](DirectionQueue& d) { d.Throughput[4] = 100; },
+                                 {false, false, true, false, false, false, false}},
+                      WiringCase{"joining",
+                                 [](DirectionQueue& d) { d.JoiningQueue[4] = 100; },
+                                 {false, false, false, true, true, false, false}},
+                      WiringCase{"served",
+                                 [](DirectionQueue& d) {
+                                     d.ServedInQueue[4] = 100;
+                                     d.QueueDelayPerVehicle[4] = 0.1;
+                                 },
+                                 {false, false, false, false, false, true, true}},
+                      WiringCase{"delay without vehicles",
+                                 [](DirectionQueue& d) { d.QueueDelayPerVehicle[4] = 0.1; },
+                                 {false, false, false, false, false, false, false}}));
+
+QueueDay BusyDay() {
+    QueueDay day;
+    for (DirectionQueue* d : {&day.Inbound, &day.Outbound}) {
+        for (int h = 0; h < kHoursPerDay; ++h) {
+            d->Throughput[h] = 100 + h;
+            d->FreeFlowThroughWorkZone[h] = 50 + h;
+            d->JoiningQueue[h] = 20 * h;
+            d->ServedInQueue[h] = 30 * h;
+            d->QueueDelayPerVehicle[h] = 0.01 * h;
+        }
+    }
+    return day;
+}
+
+TEST(UserCostComponents, ADirectionAffectedOnNoDayCostsNothing) {
+    UserCostInputs inputs = SampleInputs();
+    inputs.InboundPercent = 100;
+    inputs.OutboundPercent = 0;
+    QueueDay day = BusyDay();
+    QueueDay inboundOnly = day;
+    inboundOnly.Outbound = DirectionQueue{};
+    const CostComponents costs = ComputeCostComponents(day, SampleRates(), inputs);
+    EXPECT_EQ(costs, ComputeCostComponents(inboundOnly, SampleRates(), inputs));
+    EXPECT_GT(SumCostComponents(costs), 0);
+
+    inputs.InboundPercent = 0;
+    inputs.OutboundPercent = 100;
+    QueueDay outboundOnly = day;
+    outboundOnly.Inbound = DirectionQueue{};
+    EXPECT_EQ(ComputeCostComponents(day, SampleRates(), inputs),
+              ComputeCostComponents(outboundOnly, SampleRates(), inputs));
+}
+
+TEST(UserCostComponents, NoDaysNoCost) {
+    UserCostInputs inputs = SampleInputs();
+    inputs.Days = 0;
+    EXPECT_EQ(ComputeCostComponents(BusyDay(), SampleRates(), inputs), CostComponents{});
+}
+
+TEST(UserCostComponents, SameSpeedInAndBeforeTheZoneCostsNoSpeedChange) {
+    UserCostInputs inputs = SampleInputs();
+    inputs.WorkZoneSpeed = inputs.UpstreamSpeed;
+    inputs.AddedTimePerVehicle = WorkZoneAddedTimePerVehicle(1.5, 55, 55);
+    const CostComponents costs = ComputeCostComponents(BusyDay(), SampleRates(), inputs);
+    EXPECT_EQ(costs[0], 0);
+    EXPECT_EQ(costs[1], 0);
+    EXPECT_EQ(costs[2], 0);
+    EXPECT_GT(costs[3], 0);
+}
+
+struct SpeedClampCase {
+    bool upstream; // which of the two speeds is off the table
+    int speed;
+    int sameAs;
+};
+
+class SpeedRowClampTest : public ::testing::TestWithParam<SpeedClampCase> {};
+
+TEST_P(SpeedRowClampTest, SpeedsOffTheTableReadItsNearestRow) {
+    const SpeedClampCase& c = GetParam();
+    UserCostInputs off = SampleInputs();
+    UserCostInputs on = SampleInputs();
+    (c.upstream ? off.UpstreamSpeed : off.WorkZoneSpeed) = c.speed;
+    (c.upstream ? on.UpstreamSpeed : on.WorkZoneSpeed) = c.sameAs;
+    EXPECT_EQ(ComputeCostComponents(BusyDay(), SampleRates(), off),
+              ComputeCostComponents(BusyDay(), SampleRates(), on));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Speeds, SpeedRowClampTest,
+    ::testing::Values(SpeedClampCase{false, -5, 0}, SpeedClampCase{false, 85, 80},
+                      SpeedClampCase{false, std::numeric_limits<int>::min(), 0},
+                      SpeedClampCase{true, std::numeric_limits<int>::max(), 80},
+                      SpeedClampCase{true, -1, 0}));
+
+TEST(SumCostComponents, AddsInComponentOrder) {
+    // Another order would keep the two ones that are lost beside 1e16.
+    const CostComponents components{1e16, 1, 1, -1e16, 0, 0, 0.5};
+    EXPECT_EQ(SumCostComponents(components), ((((((1e16 + 1) + 1) - 1e16) + 0) + 0) + 0.5));
+}
+
+} // namespace
+} // namespace wexa
