@@ -96,13 +96,13 @@ void WorkZoneTimingDialog::Open(FormEffects& effects) {
     const WorkZoneTimingFields& stored = inputs_.StoredTiming;
     if (const auto unusable = CheckWorkZoneTiming(stored.StartHour, stored.StopHour,
                                                   stored.HoursInEffect, stored.MobilizationHours)) {
-        // Opening on timing the checks below would never let through would
-        // price nonsense (or divide by no working hours): start from the
-        // dialog's own defaults and say so.
+        // Timing that the dialog's own field checks would never let through
+        // would price nonsense (or divide by no working hours): start from
+        // the dialog's defaults instead and say so.
         fields_ = WorkZoneTimingFields{};
         fields_.InboundPercent = stored.InboundPercent;
         fields_.OutboundPercent = stored.OutboundPercent;
-        effects.ShowMessage("The work zone timing stored for this activity can not be used:\n" +
+        effects.ShowMessage("The work zone timing stored for this activity cannot be used:\n" +
                                 unusable->Message +
                                 "\n\nThe timing starts from the defaults instead: start hour 8, "
                                 "7 hours in effect, stop hour 15 and no daily "
