@@ -20,10 +20,11 @@ TEST(QueueChain, CountsOnADayWhoseQueueDrainsAfterTheZone) {
     ASSERT_FALSE(RunQueueChain(day, QueueScenario{1000, 500, 800, 55}, 8, 10));
     const DirectionQueue& d = day.Outbound;
     EXPECT_EQ(d.Throughput[7], 0);
-    EXPECT_EQ(d.Throughput[8], 500); // 700 arriving, 500 through
-    EXPECT_EQ(d.Throughput[9], 500); // 700 + 200 carried in, still 500
-    EXPECT_EQ(d.Throughput[10], 0);  // after the zone
-    EXPECT_EQ(d.ServedInQueue[9], 500);
+    EXPECT_EQ(d.Throughput[8], 500);    // 700 arriving, 500 through
+    EXPECT_EQ(d.Throughput[9], 500);    // 700 + 200 carried in, still 500
+    EXPECT_EQ(d.Throughput[10], 0);     // after the zone
+    EXPECT_EQ(d.ServedInQueue[9], 500); // a standing queue: the hour's capacity
+    EXPECT_EQ(d.JoiningQueue[9], 700);  // and every arrival
     EXPECT_EQ(d.ServedInQueue[12], 800);
     // Hour 13 clears 100 carried in against 100 spare: the queue stood all
     // hour, at the rate of hour 12.
@@ -79,18 +80,6 @@ INSTANTIATE_TEST_SUITE_P(
                                    kInt64Max},
                       // No spare capacity cannot clear a queue; nothing is divided by it.
                       ClearingCase{5, 300, 2520, 0, 1800, 0, 0}));
-
-TEST(QueueCounts, AStandingQueueCountsTheHoursCapacityAndEveryArrival) {
-    QueueDay day;
-    day.Inbound.QueueAtHourEnd[5] = 10;
-    day.Inbound.HourlyCapacity[5] = 2520;
-    day.Inbound.Volume[5] = 3000;
-    CountVehiclesServedInQueue(day);
-    CountVehiclesJoiningQueue(day);
-    EXPECT_EQ(day.Inbound.ServedInQueue[5], 2520);
-    EXPECT_EQ(day.Inbound.JoiningQueue[5], 3000);
-    EXPECT_EQ(day.Inbound.ServedInQueue[4], 0);
-}
 
 struct FreeFlowCase {
     std::int64_t throughput;

@@ -61,24 +61,6 @@ TEST(SplitHourlyVolumes, RoundsHalfVehiclesUpAndLessDown) {
     EXPECT_EQ(out[7], 10);
 }
 
-TEST(SplitHourlyVolumes, EachDirectionTakesItsOwnShareOfEveryHour) {
-    HourlyPercents aadtPercent{};
-    HourlyPercents inbound{};
-    HourlyPercents outbound{};
-    for (int h = 0; h < kHoursPerDay; ++h) {
-        aadtPercent[h] = 100.0 / kHoursPerDay;
-        inbound[h] = 60;
-        outbound[h] = 60; // not complementary: the directions sum to 120%
-    }
-    aadtPercent[0] = 10;
-    HourlyVolumes in{};
-    HourlyVolumes out{};
-    SplitHourlyVolumes(24000, aadtPercent, inbound, outbound, in, out);
-    EXPECT_EQ(in[0], 1440);
-    EXPECT_EQ(out[0], 1440);
-    EXPECT_EQ(in[23], 600);
-}
-
 struct CapacityCase {
     int workZoneLanes;
     double workZonePerLane;
