@@ -1,0 +1,56 @@
+#pragma once
+
+#include "model/Project.h"
+#include "simulation/AnalysisChecks.h"
+#include "simulation/ResultStatistics.h"
+#include "userdelay/QueueDay.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace wexa {
+
+// Told after every iteration of a run. The run calls it through a pointer
+// that is null when nobody listens, so an unobserved run pays nothing; a
+// listener that updates a screen throttles itself.
+class RunProgress {
+public:
+    virtual ~RunProgress() = default;
+    // `done` counts from 1 to `total`.
+    virtual void IterationDone(int done, int total) = 0;
+};
+
+struct AnalysisOptions {
+    // A seed repeats a run bit for bit; without one the clock seeds it.
+    std::optional<std::uint32_t> Seed;
+    RunProgress* Progress = nullptr;
+};
+
+using PerIteration = std::array<double, kProbabilisticIterations>;
+
+// Working storage of a run and what it leaves besides the project's result
+// tables: the seed, each iteration's drawn rates and status, and the three NPV
+// tables in iteration order (the statistics sort the project's rows in
+// place). About two megabytes: allocate it once, on the heap, and reuse it.
+struct AnalysisWorkspace {
+    QueueDay Day;
+    std::uint32_t Seed = 0;
+    PerIteration DiscountRates{};
+    PerIteration GrowthRates{};
+    IterationStatusTable Statuses{};
+    NpvResultTable AgencyInIterationOrder{};
+    NpvResultTable UserInIterationOrder{};
+    NpvResultTable TotalInIterationOrder{};
+};
+
+// Checks the project and, when it passes, computes the agency, user and total
+// NPV of every declared alternative: 5000 iterations with drawn inputs, or one
+// when AnalysisType is not probabilistic. Fills IterationCount, the result
+// tables, the counts by outcome and, after a probabilistic run, the sorted
+// rows, percentiles and cumulative percentages. A refused project leaves
+// every result as it was.
+[[nodiscard]] std::optional<RunRefusal> RunAnalysis(Project& project, AnalysisWorkspace& workspace,
+                                                    const AnalysisOptions& options = {});
+
+} // namespace wexa

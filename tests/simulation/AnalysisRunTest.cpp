@@ -1,0 +1,315 @@
+#include "simulation/AnalysisRun.h"
+
+#include "model/RoundValue.h"
+#include "simulation/Distributions.h"
+#include "simulation/RandomSource.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+namespace wexa {
+namespace {
+
+constexpr std::uint32_t kSeed = 12345;
+
+// A one-alternative project without work-zone user costs and without drawn
+// inputs, so that every figure can be worked out by hand.
+std::unique_ptr<Project> PlainProject() {
+    auto p = std::make_unique<Project>();
+    p->AnalysisType = kDeterministicAnalysis;
+    p->AnalysisPeriod = 35;
+    p->DiscountRateKind = kDeterministic;
+    p->DiscountRateMin = p->DiscountRateMax = 0.0;
+    p->DiscountRateMean = 4.0;
+    p->TrafficGrowthKind = kDeterministic;
+    p->TrafficGrowthMin = p->TrafficGrowthMax = 0.0;
+    p->ActivityUserCostModes.fill(kExcludeUserCosts);
+    p->ActivityAgencyCostVariability.fill(0.0);
+    p->ActivityYearsKind.fill(kDeterministic);
+    return p;
+}
+
+void Schedule(Project& p, int alternative, std::initializer_list<std::pair<Int32, double>> plan) {
+    p.AlternativeActivityCount[alternative - 1] = static_cast<Int32>(plan.size());
+    int activity = 1;
+    for (const auto& [yearsToNext, bid] : plan) {
+        const int slot = ActivitySlot(alternative, activity++);
+        p.ActivityYearsExpected[slot] = yearsToNext;
+        p.ActivityBidItemTotal[slot] = bid;
+    }
+}
+
+// A work zone that gridlocks: demand far above the work-zone capacity all day.
+void MakeGridlock(Project& p, int slot) {
+    p.BaseYearAADT = 200000;
+    p.MaximumAADT = 200000;
+    p.ActivityUserCostModes[slot] = kIncludeUserCosts;
+    p.ActivityWorkZoneCapacity[slot] = 100.0;
+    p.ActivityStartHour[slot] = 0;
+    p.ActivityStopHour[slot] = 0;
+    p.ActivityHoursInEffect[slot] = 24;
+    p.ActivityRequiredTime[slot] = 48;
+}
+
+struct RunFixture : ::testing::Test {
+    std::unique_ptr<Project> p = PlainProject();
+    std::unique_ptr<AnalysisWorkspace> w = std::make_unique<AnalysisWorkspace>();
+
+    void Run() {
+        const auto refusal = RunAnalysis(*p, *w, {kSeed, nullptr});
+        ASSERT_FALSE(refusal.has_value()) << refusal->Messages.back().Message;
+    }
+};
+
+using AnalysisRunTest = RunFixture;
+
+TEST_F(AnalysisRunTest, ClosingActivityEarnsSalvageCreditDiscountedOverThePeriod) {
+    Schedule(*p, 1, {{20, 1000.0}, {20, 500.0}}); // closes in year 20 with 5 years left
+    Run();
+
+    const double f20 = std::pow(1.0 + 4.0 * 0.01, 20.0);
+    const double f35 = std::pow(1.0 + 4.0 * 0.01, 35.0);
+    const double agency = Rounded(0.0 + (0.0 + 1000.0 / 1.0 + 500.0 / f20), 0);
+    const double salvage = (20.0 + 20.0 - 35.0) * 500.0 / 20.0 / f35;
+    EXPECT_EQ(p->IterationCount, 1);
+    EXPECT_EQ(p->AgencyNpvResults[0][0], static_cast<Int64>(agency - salvage));
+    EXPECT_EQ(p->UserNpvResults[0][0], 0);
+    EXPECT_EQ(p->TotalNpvResults[0][0], static_cast<Int64>(agency - salvage));
+    EXPECT_EQ(p->ValidCounts[0], 1);
+    EXPECT_EQ(p->InvalidCounts[0], 0);
+}
+
+TEST_F(AnalysisRunTest, ScheduleEndingExactlyAtThePeriodEarnsNoCredit) {
+    Schedule(*p, 1, {{15, 1000.0}, {20, 500.0}});
+    Run();
+    const double f15 = std::pow(1.04, 15.0);
+    EXPECT_EQ(p->AgencyNpvResults[0][0], static_cast<Int64>(Rounded(1000.0 + 500.0 / f15, 0)));
+}
+
+TEST_F(AnalysisRunTest, DeterministicRunRefusesExpectedYearsShortOfThePeriod) {
+    Schedule(*p, 1, {{20, 1000.0}, {14, 500.0}});
+    p->AgencyNpvResults[0][0] = 777;
+    const auto refusal = RunAnalysis(*p, *w, {kSeed, nullptr});
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_EQ(refusal->Messages.back().Caption, "Scheduled Work Zone Error");
+    EXPECT_EQ(refusal->Messages.back().FocusField, "YearsToNextExpected");
+    EXPECT_EQ(p->AgencyNpvResults[0][0], 777) << "a refused run keeps the previous results";
+
+    Schedule(*p, 1, {{20, 1000.0}, {15, 500.0}});
+    Run();
+}
+
+TEST_F(AnalysisRunTest, ScheduleFallingShortMarksEveryIterationAFailure) {
+    p->AnalysisType = kProbabilisticAnalysis;
+    Schedule(*p, 1, {{10, 1000.0}, {10, 500.0}});
+    Run();
+    EXPECT_EQ(p->IterationCount, kProbabilisticIterations);
+    EXPECT_EQ(p->FailureCounts[0], kProbabilisticIterations);
+    EXPECT_EQ(p->GridlockCounts[0], 0);
+    EXPECT_EQ(p->ValidCounts[0], 0);
+    EXPECT_EQ(p->InvalidCounts[0], kProbabilisticIterations);
+    EXPECT_EQ(w->AgencyInIterationOrder[0][4999], -2);
+    EXPECT_EQ(w->TotalInIterationOrder[0][0], -2);
+    EXPECT_EQ(w->Statuses[0][17], IterationStatus::Failure);
+}
+
+TEST_F(AnalysisRunTest, GridlockInTheClosingActivityMarksTheIteration) {
+    Schedule(*p, 1, {{40, 1000.0}});
+    MakeGridlock(*p, 0);
+    Run();
+    EXPECT_EQ(p->AgencyNpvResults[0][0], -1);
+    EXPECT_EQ(p->UserNpvResults[0][0], -1);
+    EXPECT_EQ(p->TotalNpvResults[0][0], -1);
+    EXPECT_EQ(p->GridlockCounts[0], 1);
+    EXPECT_EQ(w->Statuses[0][0], IterationStatus::Gridlock);
+}
+
+TEST_F(AnalysisRunTest, GridlockInAnEarlierActivityLeavesOnlyItsBidCost) {
+    Schedule(*p, 1, {{10, 1000.0}, {30, 500.0}});
+    MakeGridlock(*p, 0);
+    p->TimeItemUnitPrices[0] = 99.0; // would count if the gridlocked activity were priced
+    Run();
+    const double f10 = std::pow(1.04, 10.0);
+    const double f35 = std::pow(1.04, 35.0);
+    const double agency = Rounded(1000.0 + 500.0 / f10, 0);
+    const double salvage = (10.0 + 30.0 - 35.0) * 500.0 / 30.0 / f35;
+    EXPECT_EQ(p->AgencyNpvResults[0][0], static_cast<Int64>(agency - salvage));
+    EXPECT_EQ(p->UserNpvResults[0][0], 0);
+    EXPECT_EQ(p->GridlockCounts[0], 0);
+    EXPECT_EQ(w->Statuses[0][0], IterationStatus::Valid);
+}
+
+TEST_F(AnalysisRunTest, IncludedActivityAddsUserAndTimeRelatedCosts) {
+    Schedule(*p, 1, {{40, 1000.0}});
+    const int slot = 0;
+    p->ActivityUserCostModes[slot] = kIncludeUserCosts;
+    p->ActivityRequiredTime[slot] = 16;
+    p->ActivityDaysToComplete[slot] = 3; // as stored, not recomputed
+    p->TimeItemUnits[0] = kPerHour;
+    p->TimeItemUnitPrices[0] = 10.0;
+    p->TimeItemUnits[1] = kPerDay;
+    p->TimeItemUnitPrices[1] = 100.0;
+    p->ActivityWorkZoneSpeed[slot] = 40; // slower than the posted 55: a reduced-speed cost
+    p->ActivityStartHour[slot] = 8;
+    p->ActivityStopHour[slot] = 16;
+    p->ActivityHoursInEffect[slot] = 8;
+    p->BaseYearAADT = 5000;
+    Run();
+
+    const double timeRelated = 16.0 * 10.0 + 3.0 * 100.0 + 0.0;
+    const double salvage = (40.0 - 35.0) * (1000.0 + timeRelated) / 40.0 / std::pow(1.04, 35.0);
+    const Int64 user = p->UserNpvResults[0][0];
+    EXPECT_GT(user, 0);
+    EXPECT_EQ(p->AgencyNpvResults[0][0],
+              static_cast<Int64>(Rounded(timeRelated + 1000.0, 0) - salvage));
+    EXPECT_EQ(
+        p->TotalNpvResults[0][0],
+        static_cast<Int64>(Rounded(timeRelated + 1000.0 + static_cast<double>(user), 0) - salvage));
+}
+
+TEST_F(AnalysisRunTest, DiscountAndGrowthRatesShareTheirUniform) {
+    p->AnalysisType = kProbabilisticAnalysis;
+    p->DiscountRateKind = kUniform;
+    p->DiscountRateMin = 2.0;
+    p->DiscountRateMax = 6.0;
+    p->TrafficGrowthKind = kUniform;
+    p->TrafficGrowthMin = 0.0;
+    p->TrafficGrowthMax = 10.0;
+    Schedule(*p, 1, {{40, 1000.0}});
+    Run();
+
+    // Replay the first iteration's draws: two uniforms, the first shared.
+    RandomSource source(kSeed);
+    const double u1 = source.DrawUniform();
+    EXPECT_EQ(w->DiscountRates[0], 2.0 + (6.0 - 2.0) * u1);
+    EXPECT_EQ(w->GrowthRates[0], 0.0 + (10.0 - 0.0) * u1);
+    EXPECT_EQ(w->Seed, kSeed);
+    for (int i = 0; i < kProbabilisticIterations; i += 97) {
+        EXPECT_EQ((w->DiscountRates[i] - 2.0) / 4.0 > 0.5, w->GrowthRates[i] / 10.0 > 0.5);
+    }
+}
+
+TEST_F(AnalysisRunTest, ZeroClosingIntervalGivesNoCredit) {
+    // The first interval is drawn from 34 + sqrt(u): below the period, but
+    // the next year rounds to 35 whenever sqrt(u) >= 0.5, and the second
+    // activity then closes with an interval of 0; otherwise it falls short.
+    p->AnalysisType = kProbabilisticAnalysis;
+    Schedule(*p, 1, {{35, 1000.0}, {0, 500.0}});
+    p->ActivityYearsKind[0] = kTriangular;
+    p->ActivityYearsMin[0] = 34;
+    p->ActivityYearsMax[0] = 35;
+    Run();
+    const double expected = Rounded(1000.0 + 500.0 / std::pow(1.04, 35.0), 0);
+    int closedAtThePeriod = 0;
+    for (int i = 0; i < kProbabilisticIterations; ++i) {
+        if (w->AgencyInIterationOrder[0][i] == static_cast<Int64>(expected)) {
+            ++closedAtThePeriod;
+        }
+    }
+    EXPECT_GT(closedAtThePeriod, 1000);
+    EXPECT_EQ(closedAtThePeriod + p->FailureCounts[0], kProbabilisticIterations);
+}
+
+TEST_F(AnalysisRunTest, SameSeedGivesTheSameResultsBitForBit) {
+    p->AnalysisType = kProbabilisticAnalysis;
+    p->DiscountRateKind = kNormal;
+    p->DiscountRateMin = 2.0;
+    p->DiscountRateMean = 4.0;
+    p->DiscountRateMax = 6.0;
+    Schedule(*p, 1, {{12, 1000.0}, {12, 800.0}, {12, 600.0}});
+    for (int slot = 0; slot < 3; ++slot) {
+        p->ActivityYearsKind[slot] = kTruncatedNormal;
+        p->ActivityYearsMin[slot] = 3;
+        p->ActivityYearsMax[slot] = 4;
+        p->ActivityAgencyCostVariability[slot] = 10.0;
+    }
+    Run();
+    const auto first = std::make_unique<AnalysisWorkspace>(*w);
+    const auto firstProject = std::make_unique<Project>(*p);
+    Run();
+    EXPECT_EQ(w->AgencyInIterationOrder, first->AgencyInIterationOrder);
+    EXPECT_EQ(w->DiscountRates, first->DiscountRates);
+    EXPECT_EQ(p->AgencyNpvPercentiles, firstProject->AgencyNpvPercentiles);
+    EXPECT_EQ(p->FailureCounts, firstProject->FailureCounts);
+}
+
+TEST(AnalysisRunChecks, StructuralRefusalComesFirstAndTouchesNothing) {
+    auto p = PlainProject();
+    auto w = std::make_unique<AnalysisWorkspace>();
+    p->NumberOfAlternatives = 7;
+    p->DiscountRateKind = kNormal; // would fail too, but later
+    p->DiscountRateMean = 5.0;
+    p->IterationCount = 42;
+    const auto refusal = RunAnalysis(*p, *w, {kSeed, nullptr});
+    ASSERT_TRUE(refusal.has_value());
+    ASSERT_EQ(refusal->Messages.size(), 1u);
+    EXPECT_EQ(refusal->Messages[0].Caption, "Project Data Error");
+    EXPECT_EQ(p->IterationCount, 42);
+}
+
+TEST(AnalysisRunChecks, NormalDiscountRateGetsItsExplanationFirst) {
+    auto p = PlainProject();
+    auto w = std::make_unique<AnalysisWorkspace>();
+    Schedule(*p, 1, {{40, 1.0}});
+    p->DiscountRateKind = kNormal;
+    p->DiscountRateMin = 2.0;
+    p->DiscountRateMean = 5.0;
+    p->DiscountRateMax = 6.0;
+    const auto refusal = RunAnalysis(*p, *w, {kSeed, nullptr});
+    ASSERT_TRUE(refusal.has_value());
+    ASSERT_EQ(refusal->Messages.size(), 2u);
+    EXPECT_EQ(refusal->Messages[0].Message,
+              "There is an error in the discount rate data.\nThe mean must be centered between "
+              "the min and max.\nPlease adjust accordingly.");
+    EXPECT_EQ(refusal->Messages[1].Message,
+              "There is an error in the discount rate data.\nPlease adjust accordingly.");
+    EXPECT_EQ(refusal->Messages[1].FocusField, "DiscountRateKind");
+
+    p->DiscountRateKind = kUniform; // the same values are in order for a Uniform
+    p->TrafficGrowthKind = kTruncatedNormal;
+    p->TrafficGrowthMin = -1.0;
+    const auto growth = RunAnalysis(*p, *w, {kSeed, nullptr});
+    ASSERT_TRUE(growth.has_value());
+    EXPECT_EQ(growth->Messages.back().Caption, "Traffic Growth Rate Error");
+}
+
+TEST(AnalysisRunChecks, NegativeYearsAreRefusedForTheFirstFailingActivity) {
+    auto p = PlainProject();
+    auto w = std::make_unique<AnalysisWorkspace>();
+    p->NumberOfAlternatives = 2;
+    Schedule(*p, 1, {{40, 1.0}});
+    Schedule(*p, 2, {{20, 1.0}, {20, 1.0}});
+    p->ActivityYearsKind[ActivitySlot(2, 2)] = kUniform;
+    p->ActivityYearsMin[ActivitySlot(2, 2)] = -1;
+    const auto refusal = RunAnalysis(*p, *w, {kSeed, nullptr});
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_EQ(refusal->Messages.back().Message,
+              "There is an error in the work zone year data.\nPlease adjust accordingly.");
+    EXPECT_EQ(refusal->Messages.back().FocusField, "YearsToNextKind");
+}
+
+class CountingProgress : public RunProgress {
+public:
+    void IterationDone(int done, int total) override {
+        EXPECT_EQ(done, ++calls_);
+        total_ = total;
+    }
+    int calls_ = 0;
+    int total_ = 0;
+};
+
+TEST(AnalysisRunProgress, ReportsEveryIteration) {
+    auto p = PlainProject();
+    p->AnalysisType = kProbabilisticAnalysis;
+    Schedule(*p, 1, {{40, 1.0}});
+    auto w = std::make_unique<AnalysisWorkspace>();
+    CountingProgress progress;
+    ASSERT_FALSE(RunAnalysis(*p, *w, {kSeed, &progress}).has_value());
+    EXPECT_EQ(progress.calls_, kProbabilisticIterations);
+    EXPECT_EQ(progress.total_, kProbabilisticIterations);
+}
+
+} // namespace
+} // namespace wexa
