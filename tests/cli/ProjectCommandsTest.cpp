@@ -125,6 +125,10 @@ struct RefusedImport {
     const char* named; // what the message must name
 };
 
+void PrintTo(const RefusedImport& refused, std::ostream* out) {
+    *out << refused.json;
+}
+
 class ImportRefusal : public ::testing::TestWithParam<RefusedImport> {};
 
 TEST_P(ImportRefusal, NamesTheFieldAndWritesNothing) {
