@@ -1,4 +1,4 @@
-#include "cli/CliTestSupport.h"
+#include "support/TempFolder.h"
 #include "cli/Commands.h"
 #include "cli/ProjectJson.h"
 #include "model/ProjectFile.h"

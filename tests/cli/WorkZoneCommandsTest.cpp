@@ -1,4 +1,4 @@
-#include "cli/CliTestSupport.h"
+#include "support/TempFolder.h"
 #include "cli/Commands.h"
 #include "forms/RecordingEffects.h"
 #include "forms/WorkZoneTiming.h"

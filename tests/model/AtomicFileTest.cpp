@@ -1,5 +1,5 @@
 #include "model/AtomicFile.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

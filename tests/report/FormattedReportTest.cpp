@@ -1,6 +1,6 @@
 #include "report/FormattedReport.h"
 
-#include "model/TempFolder.h"
+#include "support/TempFolder.h"
 #include "simulation/NamedCases.h"
 
 #include <gtest/gtest.h>

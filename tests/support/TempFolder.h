@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -15,8 +17,9 @@ class TempFolder {
 public:
     TempFolder() {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name =
-            "wexa-model-" + std::string(test->test_suite_name()) + "-" + test->name();
+        // The process id keeps two test runs at the same time apart.
+        std::string name = "wexa-test-" + std::to_string(::getpid()) + "-" +
+                           std::string(test->test_suite_name()) + "-" + test->name();
         for (char& c : name) {
             if (c == '/') {
                 c = '_';
@@ -37,6 +40,9 @@ public:
     [[nodiscard]] std::filesystem::path operator/(const std::string& name) const {
         return path_ / name;
     }
+    [[nodiscard]] std::string File(const std::string& name) const {
+        return (path_ / name).string();
+    }
 
     // Names of everything in the folder, to see that no stray file is left.
     [[nodiscard]] std::vector<std::string> Entries() const {
@@ -52,6 +58,11 @@ private:
 };
 
 inline std::string ReadText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline std::vector<unsigned char> ReadBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
