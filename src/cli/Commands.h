@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -29,5 +31,13 @@ struct WorkZoneOptions {
 };
 int WorkZoneCommand(const WorkZoneOptions& options, Output output);
 int OptimizeCommand(const std::string& projectPath, const std::string& outputPath, Output output);
+
+struct RunOptions {
+    std::string projectPath;
+    std::string reportPath; // no report when empty
+    std::optional<std::uint32_t> seed;
+    std::string jsonPath; // no JSON when empty
+};
+int RunCommand(const RunOptions& options, Output output);
 
 } // namespace wexa::cli

@@ -1,4 +1,5 @@
 #include "cli/CliOutput.h"
+#include "cli/CliProject.h"
 #include "cli/Commands.h"
 #include "cli/ProjectJson.h"
 #include "cli/ProjectText.h"
@@ -27,10 +28,9 @@ int NewCommand(const std::string& projectPath, Output output) {
 }
 
 int ShowCommand(const std::string& projectPath, bool json, Output output) {
-    auto project = std::make_unique<Project>();
-    const FileResult read = ReadProjectFile(projectPath, *project);
-    if (!read) {
-        return ReportFileError(output, projectPath, read.Message);
+    const auto project = ReadProjectOrReport(projectPath, output);
+    if (!project) {
+        return kExitFileError;
     }
     if (json) {
         output.out << ProjectToJson(*project).dump(2) << '\n';

@@ -1,4 +1,5 @@
 #include "cli/CliOutput.h"
+#include "cli/CliProject.h"
 #include "cli/Commands.h"
 #include "cli/TextFormat.h"
 #include "cli/WorkZoneOutput.h"
@@ -21,17 +22,6 @@
 namespace wexa::cli {
 
 namespace {
-
-// Reads the file into a fresh project; nullptr after reporting the error.
-std::unique_ptr<Project> ReadProject(const std::string& path, Output output) {
-    auto project = std::make_unique<Project>();
-    const FileResult read = ReadProjectFile(path, *project);
-    if (!read) {
-        ReportFileError(output, path, read.Message);
-        return nullptr;
-    }
-    return project;
-}
 
 int Refuse(Output output, const CheckFailure& failure) {
     return ReportRefusal(output, failure.Caption, failure.Message);
@@ -83,7 +73,7 @@ int WorkZoneCommand(const WorkZoneOptions& options, Output output) {
         return ReportFileError(output, "--activity " + std::to_string(options.activity) +
                                            ": a work activity number is 1 to 10.");
     }
-    const auto project = ReadProject(options.projectPath, output);
+    const auto project = ReadProjectOrReport(options.projectPath, output);
     if (!project) {
         return kExitFileError;
     }
@@ -109,7 +99,7 @@ int WorkZoneCommand(const WorkZoneOptions& options, Output output) {
 }
 
 int OptimizeCommand(const std::string& projectPath, const std::string& outputPath, Output output) {
-    const auto project = ReadProject(projectPath, output);
+    const auto project = ReadProjectOrReport(projectPath, output);
     if (!project) {
         return kExitFileError;
     }

@@ -61,6 +61,21 @@ int main(int argc, char** argv) {
     optimizeCmd->add_option("-o,--output", outputPath, "Project file to write (.wxa)")->required();
     optimizeCmd->callback([&] { status = OptimizeCommand(projectPath, outputPath, output); });
 
+    RunOptions run;
+    std::uint32_t seed = 0;
+    CLI::App* runCmd = app.add_subcommand("run", "Run the analysis and write the formatted report");
+    runCmd->add_option("FILE", run.projectPath, "Project file (.wxa)")->required();
+    runCmd->add_option("-o,--output", run.reportPath, "Formatted report to write");
+    CLI::Option* seedOption =
+        runCmd->add_option("--seed", seed, "Seed of the random source (default: the clock)");
+    runCmd->add_option("--json", run.jsonPath, "Write the results as JSON to this file");
+    runCmd->callback([&] {
+        if (seedOption->count() > 0) {
+            run.seed = seed;
+        }
+        status = RunCommand(run, output);
+    });
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

@@ -1,7 +1,7 @@
-#include "support/TempFolder.h"
 #include "cli/Commands.h"
 #include "cli/ProjectJson.h"
 #include "model/ProjectFile.h"
+#include "support/TempFolder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "support/TempFolder.h"
 #include "cli/Commands.h"
 #include "forms/RecordingEffects.h"
 #include "forms/WorkZoneTiming.h"
 #include "model/ProjectFile.h"
+#include "support/TempFolder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
