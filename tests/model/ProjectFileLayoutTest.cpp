@@ -197,7 +197,7 @@ TEST(ProjectFileLayout, FieldsAreWrittenInFileOrder) {
     p->ResultWorkZoneUserPercent = 27.5;
     p->ResultTotalPercent = 28.5;
     p->ActivityYear = 126;
-    p->DiscountRateCaptions = {"d1", "d2", "d3"};
+    p->DiscountRateCaptions = {"x1", "x2", "x3"};
     p->TrafficGrowthCaptions = {"g1", "g2", "g3"};
     p->YearsToNextCaptions = {"y1", "y2", "y3"};
     p->IdlingCostPassengerCar = 29.5;
@@ -285,7 +285,7 @@ TEST(ProjectFileLayout, FieldsAreWrittenInFileOrder) {
                                .Real(21.5).Real(22.5).Real(23.5).Real(24.5)
                                .Real(26.5).Real(25.5).Real(27.5).Real(28.5)
                                .Int(126)
-                               .Text("d1").Text("d2").Text("d3")
+                               .Text("x1").Text("x2").Text("x3")
                                .Text("g1").Text("g2").Text("g3")
                                .Text("y1").Text("y2").Text("y3")
                                .Real(31.5).Real(29.5).Real(30.5)
