@@ -1,0 +1,164 @@
+#include "cli/Commands.h"
+#include "model/ProjectFile.h"
+#include "support/TempFolder.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <memory>
+#include <sstream>
+#include <string>
+
+namespace wexa::cli {
+namespace {
+
+using ::testing::HasSubstr;
+
+const std::string kUrbanExample = std::string(WEXA_EXAMPLES_DIR) + "/urban-freeway.wxa";
+
+struct RunResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+RunResult RunCli(const RunOptions& options) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunCommand(options, {out, err});
+    return {status, out.str(), err.str()};
+}
+
+// The report without its date line, which is the only line allowed to differ
+// between two runs.
+std::string WithoutDateLine(const std::string& report) {
+    const auto start = report.find("Date of Analysis:");
+    const auto end = report.find('\n', start);
+    return report.substr(0, start) + report.substr(end + 1);
+}
+
+TEST(RunCommand, SameSeedGivesTheSameReportAndJson) {
+    testing::TempFolder folder;
+    const RunOptions first{kUrbanExample, folder.File("first.xls"), 2027u,
+                           folder.File("first.json")};
+    const RunOptions second{kUrbanExample, folder.File("second.xls"), 2027u,
+                            folder.File("second.json")};
+    const RunResult a = RunCli(first);
+    const RunResult b = RunCli(second);
+    ASSERT_EQ(a.status, kExitSuccess) << a.err;
+    ASSERT_EQ(b.status, kExitSuccess) << b.err;
+    EXPECT_EQ(a.out, b.out);
+    EXPECT_EQ(testing::ReadText(folder.File("first.json")),
+              testing::ReadText(folder.File("second.json")));
+
+    std::string reportA = WithoutDateLine(testing::ReadText(folder.File("first.xls")));
+    std::string reportB = WithoutDateLine(testing::ReadText(folder.File("second.xls")));
+    // Each report names the file it was written to, as given.
+    EXPECT_THAT(reportA, HasSubstr("Filename: " + folder.File("first.xls") + "\r\n"));
+    reportB.replace(reportB.find("second.xls"), 10, "first.xls");
+    EXPECT_EQ(reportA, reportB);
+}
+
+TEST(RunCommand, JsonHoldsEveryIterationInOrderAndThePercentiles) {
+    testing::TempFolder folder;
+    const RunResult result = RunCli({kUrbanExample, "", 11u, folder.File("run.json")});
+    ASSERT_EQ(result.status, kExitSuccess) << result.err;
+    const auto json = nlohmann::json::parse(testing::ReadText(folder.File("run.json")));
+    EXPECT_EQ(json.at("analysisType"), "probabilistic");
+    EXPECT_EQ(json.at("iterationCount"), 5000);
+    EXPECT_EQ(json.at("seed"), 11);
+    EXPECT_EQ(json.at("discountRate").size(), 5000u);
+    EXPECT_EQ(json.at("growthRate").size(), 5000u);
+    ASSERT_EQ(json.at("alternatives").size(), 3u);
+    for (const auto& alternative : json.at("alternatives")) {
+        const int failures = alternative.at("failures");
+        const int gridlocks = alternative.at("gridlocks");
+        EXPECT_EQ(failures + gridlocks + alternative.at("valid").get<int>(), 5000);
+        for (const char* cost : {"agency", "user", "total"}) {
+            const auto& block = alternative.at(cost);
+            ASSERT_EQ(block.at("npv").size(), 5000u);
+            ASSERT_EQ(block.at("percentiles").size(), 11u);
+            ASSERT_EQ(block.at("cumulativePercents").size(), 11u);
+            // Iteration order, not sorted: the median percentile is one of the values.
+            const auto& npv = block.at("npv");
+            EXPECT_FALSE(std::is_sorted(npv.begin(), npv.end())) << cost;
+            EXPECT_NE(std::find(npv.begin(), npv.end(), block.at("percentiles")[5]), npv.end());
+        }
+        // Total = agency + user, iteration by iteration, for every valid iteration.
+        for (std::size_t i = 0; i < 5000; i += 499) {
+            const std::int64_t agency = alternative.at("agency").at("npv")[i];
+            if (agency >= 0) {
+                const std::int64_t user = alternative.at("user").at("npv")[i];
+                const std::int64_t total = alternative.at("total").at("npv")[i];
+                EXPECT_LE(std::abs(total - (agency + user)), 1);
+            }
+        }
+    }
+}
+
+TEST(RunCommand, DeterministicRunHasNoPercentiles) {
+    testing::TempFolder folder;
+    auto project = std::make_unique<Project>();
+    ASSERT_TRUE(ReadProjectFile(kUrbanExample, *project));
+    project->AnalysisType = kDeterministicAnalysis;
+    ASSERT_TRUE(WriteProjectFile(folder.File("det.wxa"), *project));
+    const RunResult result = RunCli({folder.File("det.wxa"), "", 1u, folder.File("det.json")});
+    ASSERT_EQ(result.status, kExitSuccess) << result.err;
+    const auto json = nlohmann::json::parse(testing::ReadText(folder.File("det.json")));
+    EXPECT_EQ(json.at("analysisType"), "deterministic");
+    EXPECT_EQ(json.at("iterationCount"), 1);
+    EXPECT_EQ(json.at("alternatives")[0].at("agency").at("npv").size(), 1u);
+    EXPECT_TRUE(json.at("alternatives")[0].at("agency").at("percentiles").is_null());
+    EXPECT_THAT(result.out, HasSubstr("Deterministic analysis, 1 iteration"));
+}
+
+struct Damage {
+    const char* name;
+    void (*apply)(Project&);
+    const char* named;
+};
+
+class RefusedRun : public ::testing::TestWithParam<Damage> {};
+
+TEST_P(RefusedRun, ExitsOneWithCaptionAndMessageAndWritesNoReport) {
+    testing::TempFolder folder;
+    auto project = std::make_unique<Project>();
+    ASSERT_TRUE(ReadProjectFile(kUrbanExample, *project));
+    GetParam().apply(*project);
+    ASSERT_TRUE(WriteProjectFile(folder.File("bad.wxa"), *project));
+    const RunResult result = RunCli({folder.File("bad.wxa"), folder.File("r.xls"), 1u, ""});
+    EXPECT_EQ(result.status, kExitRefused);
+    EXPECT_THAT(result.err, HasSubstr(GetParam().named));
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_TRUE(folder.Entries().size() == 1u) << "only the project file is there";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Checks, RefusedRun,
+    ::testing::Values(
+        Damage{"SevenAlternatives", [](Project& p) { p.NumberOfAlternatives = 7; },
+               "Project Data Error"},
+        Damage{"StartHourThirty", [](Project& p) { p.ActivityStartHour[ActivitySlot(2, 2)] = 30; },
+               "ActivityStartHour"},
+        Damage{"ElevenActivities", [](Project& p) { p.AlternativeActivityCount[2] = 11; },
+               "AlternativeActivityCount"},
+        Damage{"OffCentreNormalDiscountRate", [](Project& p) { p.DiscountRateMean = 4.5; },
+               "Discount Rate Error: There is an error in the discount rate data.\nThe mean must "
+               "be centered"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RunCommand, FileErrorsExitTwoNamingTheFile) {
+    testing::TempFolder folder;
+    const RunResult missing = RunCli({folder.File("none.wxa"), "", std::nullopt, ""});
+    EXPECT_EQ(missing.status, kExitFileError);
+    EXPECT_THAT(missing.err, HasSubstr("none.wxa"));
+
+    std::filesystem::create_directory(folder.File("a-folder"));
+    const RunResult unwritable = RunCli({kUrbanExample, folder.File("a-folder"), 3u, ""});
+    EXPECT_EQ(unwritable.status, kExitFileError);
+    EXPECT_THAT(unwritable.err, HasSubstr("a-folder"));
+}
+
+} // namespace
+} // namespace wexa::cli
