@@ -14,28 +14,38 @@ namespace {
     return std::clamp(speed, 0, (kSpeedRows - 1) * 5) / 5;
 }
 
-[[nodiscard]] double AsReal(std::int64_t vehicles) {
-    return static_cast<double>(vehicles);
-}
-
 // Every component has the same shape: a cost per class, hour and direction,
 // summed over the day per direction, the directions weighted by the share of
 // days each is affected, times the days, and the classes added in summation
-// order. `hourTerm(vehicleClass, share, direction, hour)` is that cost.
+// order. Each hourly cost is a product with the hour's vehicle count, taken
+// from `countsOf(direction)`; `hourTerm(vehicleClass, share, direction, hour,
+// count)` is that cost.
+//
 // Sums start from their first term, so the result is the same bits as the
-// written-out formula.
-template <typename HourTerm>
+// written-out formula. Hours without vehicles are skipped: their terms are
+// zeros, and adding a zero changes no sum except, when every term is zero,
+// the sign of that zero, which no rounded or truncated figure shows. Most
+// hours of most days have no queue, so this saves most of the work.
+template <typename CountsOf, typename HourTerm>
 [[nodiscard]] double SumOverClassesAndDays(const QueueDay& day, const UserCostInputs& inputs,
-                                           HourTerm hourTerm) {
+                                           CountsOf countsOf, HourTerm hourTerm) {
     const std::array<double, kVehicleClasses> shares{
         inputs.PercentCUTrucks * 0.01,
         inputs.PercentSUTrucks * 0.01,
         (100.0 - inputs.PercentSUTrucks - inputs.PercentCUTrucks) * 0.01,
     };
     const auto dailySum = [&](int vehicleClass, const DirectionQueue& direction) {
-        double sum = hourTerm(vehicleClass, shares[vehicleClass], direction, 0);
-        for (int h = 1; h < kHoursPerDay; ++h) {
-            sum += hourTerm(vehicleClass, shares[vehicleClass], direction, h);
+        const PerHour<std::int64_t>& counts = countsOf(direction);
+        double sum = 0.0;
+        bool first = true;
+        for (int h = 0; h < kHoursPerDay; ++h) {
+            if (counts[h] == 0) {
+                continue;
+            }
+            const double term = hourTerm(vehicleClass, shares[vehicleClass], direction, h,
+                                         static_cast<double>(counts[h]));
+            sum = first ? term : sum + term;
+            first = false;
         }
         return sum;
     };
@@ -52,13 +62,27 @@ template <typename HourTerm>
     return component;
 }
 
+const PerHour<std::int64_t>& FreeFlowCounts(const DirectionQueue& d) {
+    return d.FreeFlowThroughWorkZone;
+}
+const PerHour<std::int64_t>& ThroughputCounts(const DirectionQueue& d) {
+    return d.Throughput;
+}
+const PerHour<std::int64_t>& JoiningCounts(const DirectionQueue& d) {
+    return d.JoiningQueue;
+}
+const PerHour<std::int64_t>& ServedCounts(const DirectionQueue& d) {
+    return d.ServedInQueue;
+}
+
 // The queue delay of every vehicle served in a queue, priced per vehicle-hour:
 // the idling rate for running cost, the value of time for lost time.
 [[nodiscard]] double QueueDelayCost(const QueueDay& day, const UserCostInputs& inputs,
                                     const std::array<double, kVehicleClasses>& hourlyRate) {
     return SumOverClassesAndDays(
-        day, inputs, [&](int c, double share, const DirectionQueue& d, int h) {
-            return hourlyRate[c] * AsReal(d.ServedInQueue[h]) * d.QueueDelayPerVehicle[h] * share;
+        day, inputs, ServedCounts,
+        [&](int c, double share, const DirectionQueue& d, int h, double served) {
+            return hourlyRate[c] * served * d.QueueDelayPerVehicle[h] * share;
         });
 }
 
@@ -72,51 +96,52 @@ double CostSpeedChangeVoc(const QueueDay& day, const UserCostRates& rates,
                           const UserCostInputs& inputs) {
     const int upstreamRow = SpeedRow(inputs.UpstreamSpeed);
     const int workZoneRow = SpeedRow(inputs.WorkZoneSpeed);
-    return SumOverClassesAndDays(
-        day, inputs, [&](int c, double share, const DirectionQueue& d, int h) {
-            return (rates.AddedCost[c][upstreamRow] - rates.AddedCost[c][workZoneRow]) *
-                   AsReal(d.FreeFlowThroughWorkZone[h]) * share * 0.001;
-        });
+    return SumOverClassesAndDays(day, inputs, FreeFlowCounts,
+                                 [&](int c, double share, const DirectionQueue&, int, double n) {
+                                     return (rates.AddedCost[c][upstreamRow] -
+                                             rates.AddedCost[c][workZoneRow]) *
+                                            n * share * 0.001;
+                                 });
 }
 
 double CostSpeedChangeDelay(const QueueDay& day, const UserCostRates& rates,
                             const UserCostInputs& inputs) {
     const int upstreamRow = SpeedRow(inputs.UpstreamSpeed);
     const int workZoneRow = SpeedRow(inputs.WorkZoneSpeed);
-    return SumOverClassesAndDays(
-        day, inputs, [&](int c, double share, const DirectionQueue& d, int h) {
-            return rates.DelayRate[c] *
-                   (rates.AddedTime[c][upstreamRow] - rates.AddedTime[c][workZoneRow]) *
-                   AsReal(d.FreeFlowThroughWorkZone[h]) * share * 0.001;
-        });
+    return SumOverClassesAndDays(day, inputs, FreeFlowCounts,
+                                 [&](int c, double share, const DirectionQueue&, int, double n) {
+                                     return rates.DelayRate[c] *
+                                            (rates.AddedTime[c][upstreamRow] -
+                                             rates.AddedTime[c][workZoneRow]) *
+                                            n * share * 0.001;
+                                 });
 }
 
 double CostReducedSpeedDelay(const QueueDay& day, const UserCostRates& rates,
                              const UserCostInputs& inputs) {
-    return SumOverClassesAndDays(day, inputs,
-                                 [&](int c, double share, const DirectionQueue& d, int h) {
-                                     return rates.DelayRate[c] * inputs.AddedTimePerVehicle *
-                                            AsReal(d.Throughput[h]) * share;
+    return SumOverClassesAndDays(day, inputs, ThroughputCounts,
+                                 [&](int c, double share, const DirectionQueue&, int, double n) {
+                                     return rates.DelayRate[c] * inputs.AddedTimePerVehicle * n *
+                                            share;
                                  });
 }
 
 double CostQueueStoppingVoc(const QueueDay& day, const UserCostRates& rates,
                             const UserCostInputs& inputs) {
     const int upstreamRow = SpeedRow(inputs.UpstreamSpeed);
-    return SumOverClassesAndDays(
-        day, inputs, [&](int c, double share, const DirectionQueue& d, int h) {
-            return share * AsReal(d.JoiningQueue[h]) * rates.AddedCost[c][upstreamRow] * 0.001;
-        });
+    return SumOverClassesAndDays(day, inputs, JoiningCounts,
+                                 [&](int c, double share, const DirectionQueue&, int, double n) {
+                                     return share * n * rates.AddedCost[c][upstreamRow] * 0.001;
+                                 });
 }
 
 double CostQueueStoppingDelay(const QueueDay& day, const UserCostRates& rates,
                               const UserCostInputs& inputs) {
     const int upstreamRow = SpeedRow(inputs.UpstreamSpeed);
-    return SumOverClassesAndDays(day, inputs,
-                                 [&](int c, double share, const DirectionQueue& d, int h) {
-                                     return rates.DelayRate[c] * share * AsReal(d.JoiningQueue[h]) *
-                                            rates.AddedTime[c][upstreamRow] * 0.001;
-                                 });
+    return SumOverClassesAndDays(
+        day, inputs, JoiningCounts, [&](int c, double share, const DirectionQueue&, int, double n) {
+            return rates.DelayRate[c] * share * n * rates.AddedTime[c][upstreamRow] * 0.001;
+        });
 }
 
 double CostQueueIdleTime(const QueueDay& day, const UserCostRates& rates,

@@ -1,6 +1,9 @@
 #include "userdelay/UserCostEvaluation.h"
 
+#include "model/Conversions.h"
 #include "model/RoundValue.h"
+
+#include <algorithm>
 
 namespace wexa {
 
@@ -17,6 +20,19 @@ constexpr double kGridlockMark = -1;
     }
     components = ComputeCostComponents(scratch, rates, inputs);
     return true;
+}
+
+// Without a work zone a queue can only form in an hour whose demand exceeds
+// the road's normal capacity. When no hour's does, the day without the work
+// zone has no queue and nothing passes a work zone, so every one of its costs
+// is zero and it need not be simulated.
+[[nodiscard]] bool BaselineCannotQueue(const QueueDay& day, double serviceFlowRate) {
+    const int normalCapacity = TruncateToInt32(serviceFlowRate);
+    int busiest = 0;
+    for (int h = 0; h < kHoursPerDay; ++h) {
+        busiest = std::max({busiest, day.Inbound.Volume[h], day.Outbound.Volume[h]});
+    }
+    return busiest <= normalCapacity;
 }
 
 } // namespace
@@ -65,8 +81,10 @@ RunUserCost EvaluateRunUserCost(QueueDay& scratch, const QueueScenario& scenario
                                 const UserCostInputs& inputs) {
     CostComponents workZone{};
     CostComponents baseline{};
+    const bool baselineIsFree = BaselineCannotQueue(scratch, scenario.ServiceFlowRate);
     if (!PriceDay(scratch, scenario, startHour, stopHour, rates, inputs, workZone) ||
-        !PriceDay(scratch, scenario, kNoWorkZone, stopHour, rates, inputs, baseline)) {
+        (!baselineIsFree &&
+         !PriceDay(scratch, scenario, kNoWorkZone, stopHour, rates, inputs, baseline))) {
         return RunUserCost{true, kGridlockMark};
     }
     return RunUserCost{false,
