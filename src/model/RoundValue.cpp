@@ -41,7 +41,7 @@ double WholePart(double x) {
 
 } // namespace
 
-void RoundValue(double& value, int mode) {
+void RoundValueByDigits(double& value, int mode) {
     const double x = value;
     const double whole = WholePart(x);
     const double tenths = Floor(x * 10.0) - 10.0 * Floor(x);

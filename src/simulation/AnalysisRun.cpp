@@ -9,6 +9,7 @@
 #include "userdelay/UserCostEvaluation.h"
 
 #include <cmath>
+#include <optional>
 
 namespace wexa {
 namespace {
@@ -139,8 +140,13 @@ private:
         const int aadt =
             GrowAadt(p_.BaseYearAADT, p_.PercentTrucks, p_.PercentCUTrucks, p_.PercentSUTrucks,
                      TruncateToInt32(year), growthRate_, p_.MaximumAADT);
-        SplitHourlyVolumes(aadt, p_.HourlyAADTPercent, p_.HourlyInboundPercent,
-                           p_.HourlyOutboundPercent, day_.Inbound.Volume, day_.Outbound.Volume);
+        // The queue chain leaves the volumes as it found them, so an AADT
+        // seen last time (a capped one, typically) keeps its volumes.
+        if (aadt != volumesAadt_) {
+            SplitHourlyVolumes(aadt, p_.HourlyAADTPercent, p_.HourlyInboundPercent,
+                               p_.HourlyOutboundPercent, day_.Inbound.Volume, day_.Outbound.Volume);
+            volumesAadt_ = aadt;
+        }
         const WorkZoneCapacities capacities = ComputeWorkZoneCapacities(
             p_.ActivityWorkZoneLanes[slot], p_.ActivityWorkZoneCapacity[slot],
             p_.ActivityDissipationCapacity[slot], p_.NumberOfLanes);
@@ -212,6 +218,7 @@ private:
     double bidItemNpv_ = 0.0;
     double timeRelatedNpv_ = 0.0;
     double userNpv_ = 0.0;
+    std::optional<int> volumesAadt_; // the AADT whose volumes the queue day holds
 };
 
 void StoreOutcome(Project& p, AnalysisWorkspace& w, int alternative, int iteration,
