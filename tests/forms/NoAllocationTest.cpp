@@ -1,12 +1,16 @@
 #include "WorkZoneProjects.h"
 #include "forms/RecordingEffects.h"
 #include "forms/WorkZoneTiming.h"
+#include "model/ProjectFile.h"
+#include "simulation/AnalysisRun.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <cstdlib>
+#include <memory>
 #include <new>
+#include <string>
 
 // Counts every allocation of this test program, so a test can show that a
 // stretch of code allocates nothing.
@@ -46,6 +50,35 @@ TEST(WorkZoneAllocationTest, PricingAndTheStartHourSearchAllocateNothing) {
     dialog.FindOptimumStart(effects);
     EXPECT_EQ(allocations.load() - before, 0);
     EXPECT_FALSE(dialog.Gridlock());
+}
+
+// Counts the allocations between the end of the first and of the last
+// iteration of a run: the iterations themselves.
+class IterationAllocations : public RunProgress {
+public:
+    void IterationDone(int done, int total) override {
+        if (done == 1) {
+            first_ = allocations.load();
+        }
+        if (done == total) {
+            last_ = allocations.load();
+        }
+    }
+    [[nodiscard]] long Count() const { return last_ - first_; }
+
+private:
+    long first_ = -1;
+    long last_ = -2;
+};
+
+TEST(RunAllocationTest, IterationsOfAQueueingRunAllocateNothing) {
+    auto project = std::make_unique<Project>();
+    ASSERT_TRUE(ReadProjectFile(std::string(WEXA_EXAMPLES_DIR) + "/urban-freeway.wxa", *project));
+    auto workspace = std::make_unique<AnalysisWorkspace>();
+    IterationAllocations progress;
+    ASSERT_FALSE(RunAnalysis(*project, *workspace, {99u, &progress}).has_value());
+    EXPECT_EQ(progress.Count(), 0);
+    EXPECT_GT(project->UserNpvPercentiles[0][5], 0) << "the work zones were priced";
 }
 
 } // namespace
