@@ -235,7 +235,18 @@ bool SimulateQueue(QueueDay& day, double serviceFlowRate, int workZoneCapacity,
         });
         std::int64_t previousTotal = 0;
         std::int64_t total = 0;
+        // A pass depends only on the queues it starts from at hour 0: when
+        // they are those the previous pass started from, this pass would
+        // repeat it, total and all, and the day has settled.
+        std::int64_t startedInbound = -1;
+        std::int64_t startedOutbound = -1;
         for (int pass = 1;; ++pass) {
+            if (day.Inbound.QueueAtHourEnd[0] == startedInbound &&
+                day.Outbound.QueueAtHourEnd[0] == startedOutbound) {
+                break;
+            }
+            startedInbound = day.Inbound.QueueAtHourEnd[0];
+            startedOutbound = day.Outbound.QueueAtHourEnd[0];
             total = QueuePass(day.Inbound) + QueuePass(day.Outbound);
             if (total == previousTotal) {
                 break;
