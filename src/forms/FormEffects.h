@@ -26,6 +26,13 @@ public:
 
     // Gives the keyboard focus to the named control.
     virtual void MoveFocus(std::string_view control) = 0;
+
+    // Shows or hides the named control. A hidden control keeps its value and
+    // is still exchanged; only the user no longer sees it.
+    virtual void ShowControl(std::string_view control, bool visible) = 0;
+
+    // Lets the user edit or press the named control, or greys it out.
+    virtual void EnableControl(std::string_view control, bool enabled) = 0;
 };
 
 // A refused value as the window shows it: an exclamation message box, then the

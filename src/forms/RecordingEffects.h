@@ -2,6 +2,8 @@
 
 #include "forms/FormEffects.h"
 
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,29 @@ public:
         Events.push_back("focus:" + std::string(control));
     }
 
+    void ShowControl(std::string_view control, bool visible) override {
+        Visible.insert_or_assign(std::string(control), visible);
+        Events.push_back((visible ? "show:" : "hide:") + std::string(control));
+    }
+
+    void EnableControl(std::string_view control, bool enabled) override {
+        Enabled.insert_or_assign(std::string(control), enabled);
+        Events.push_back((enabled ? "enable:" : "disable:") + std::string(control));
+    }
+
+    // True unless the control was last hidden (or disabled): controls start
+    // visible and enabled, as the window lays them out.
+    [[nodiscard]] bool IsVisible(std::string_view control) const {
+        const auto it = Visible.find(control);
+        return it == Visible.end() || it->second;
+    }
+    [[nodiscard]] bool IsEnabled(std::string_view control) const {
+        const auto it = Enabled.find(control);
+        return it == Enabled.end() || it->second;
+    }
+
+    // Forgets the calls; the visible and enabled states stay, as they would on
+    // a screen.
     void Clear() {
         Messages.clear();
         Focus.clear();
@@ -37,8 +62,12 @@ public:
 
     std::vector<Message> Messages;
     std::vector<std::string> Focus;
-    // Both kinds of call in the order they came, as "message:CAPTION" and
-    // "focus:CONTROL", for the tests where the order matters.
+    // The last state each control was given.
+    std::map<std::string, bool, std::less<>> Visible;
+    std::map<std::string, bool, std::less<>> Enabled;
+    // Every call in the order they came, as "message:CAPTION",
+    // "focus:CONTROL", "show:"/"hide:CONTROL" and "enable:"/"disable:CONTROL",
+    // for the tests where the order matters.
     std::vector<std::string> Events;
 };
 

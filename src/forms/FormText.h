@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace wexa::forms {
+
+// How numbers look in the boxes of a form, and which texts count as numbers.
+//
+// Writing: integers in decimal; reals with up to 15 significant digits, the
+// shorter of fixed and exponent notation, as printf's "%.15g" gives them
+// ("0.952380952380952", "1e+20"). Both are independent of the C locale, which
+// the toolkit sets from the user's environment: a decimal comma must never
+// reach a box or be expected from one.
+//
+// Reading is strict and safe for any text. Spaces and tabs before and after
+// the number are ignored, as the desktop platform's own data exchange ignores
+// them; anything else around it refuses the text. A sign may lead ("+5",
+// "-0.5"). Refused: an empty text, trailing characters ("12abc", "1e", "5 5"),
+// a fraction or exponent in an integer ("5.0", "1e3"), an integer outside 32
+// bits, hexadecimal, "inf" and "nan", and a real too large for a double
+// ("1e400") or so small that it would become 0 ("1e-400"). A real the writer
+// produced always reads back, except a value it had to show as infinite or
+// not-a-number.
+
+[[nodiscard]] std::string FormatInteger(std::int32_t value);
+[[nodiscard]] std::string FormatReal(double value);
+
+[[nodiscard]] std::optional<std::int32_t> ParseInteger(std::string_view text);
+[[nodiscard]] std::optional<double> ParseReal(std::string_view text);
+
+} // namespace wexa::forms

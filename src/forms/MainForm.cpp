@@ -1,0 +1,183 @@
+#include "forms/MainForm.h"
+
+#include "forms/CapacityFields.h"
+#include "forms/FieldChecks.h"
+#include "forms/ModeSwitches.h"
+#include "forms/Navigation.h"
+#include "forms/TrafficType.h"
+#include "forms/WorkZoneDialogChecks.h"
+
+#include <type_traits>
+
+namespace wexa::forms {
+
+MainForm::MainForm(Project& project, FormFieldView& view, FormEffects& effects)
+    : project_(project), view_(view), effects_(effects) {}
+
+template <typename Body> auto MainForm::Guarded(Body&& body) {
+    using Result = std::invoke_result_t<Body&>;
+    if (busy_) {
+        return Result();
+    }
+    struct Release {
+        bool& Busy;
+        ~Release() { Busy = false; }
+    } release{busy_};
+    busy_ = true;
+    return body();
+}
+
+template <typename Body> auto MainForm::Exchanged(Body&& body) {
+    return Guarded([&] {
+        Read();
+        if constexpr (std::is_void_v<std::invoke_result_t<Body&>>) {
+            body();
+            Write();
+        } else {
+            auto result = body();
+            Write();
+            return result;
+        }
+    });
+}
+
+void MainForm::Read() {
+    view_.Collect(state_);
+    ReadForm(state_, project_, effects_);
+}
+
+void MainForm::Write() {
+    WriteFormFields(project_, state_);
+    view_.Display(state_);
+}
+
+void MainForm::Start() {
+    Guarded([this] {
+        ApplyEnabling(project_, effects_);
+        ApplyUserCostVisibility(project_, effects_);
+        ShowAllCaptions(project_, effects_, {.ZeroHiddenValues = false});
+        Write();
+    });
+}
+
+bool MainForm::CollectForm() {
+    return Guarded([this] {
+        view_.Collect(state_);
+        return ReadForm(state_, project_, effects_);
+    });
+}
+
+void MainForm::ShowForm() {
+    Guarded([this] { Write(); });
+}
+
+void MainForm::ShowAfterFile() {
+    ApplyUserCostVisibility(project_, effects_);
+    Write();
+    for (const Distribution d :
+         {Distribution::YearsToNext, Distribution::TrafficGrowth, Distribution::DiscountRate}) {
+        Read();
+        ShowCaptions(project_, effects_, d);
+        Write();
+    }
+}
+
+void MainForm::AfterSave() {
+    Guarded([this] { ShowAfterFile(); });
+}
+
+void MainForm::AfterLoad() {
+    Guarded([this] {
+        ApplyEnabling(project_, effects_);
+        ShowAfterFile();
+    });
+}
+
+bool MainForm::PassesWorkZoneChecks() {
+    const auto refused = CheckBeforeWorkZoneDialog(project_);
+    if (refused) {
+        ShowCheckFailure(effects_, *refused);
+    }
+    return !refused;
+}
+
+void MainForm::LeaveBox(FormField box) {
+    if (!HasLeaveHandler(box)) {
+        return;
+    }
+    Exchanged([&] { CheckLeftBox(project_, effects_, box); });
+}
+
+void MainForm::SelectDistributionKind(Distribution distribution) {
+    Exchanged([&] { ShowCaptions(project_, effects_, distribution); });
+}
+
+FormRequest MainForm::SelectTrafficType() {
+    return Exchanged([this] {
+        return ApplyTrafficType(project_, effects_) ? FormRequest::OpenHourlyDistributionDialog
+                                                    : FormRequest::None;
+    });
+}
+
+void MainForm::SelectTerrain() {
+    Exchanged([this] { ApplyTerrain(project_); });
+}
+
+void MainForm::SelectProjectUserCostMode() {
+    Exchanged([this] { SetProjectUserCostMode(project_, effects_); });
+}
+
+void MainForm::SelectActivityUserCostMode() {
+    Exchanged([this] { SetActivityUserCostMode(project_, effects_); });
+}
+
+void MainForm::ClickAnalysisType(Int32 type) {
+    // The type before the click: the read below already sees the new button
+    // checked.
+    const Int32 previous = project_.AnalysisType;
+    Exchanged([&] { SetAnalysisType(project_, effects_, previous, type); });
+}
+
+void MainForm::NextAlternative() {
+    Exchanged([this] { forms::NextAlternative(project_, effects_); });
+}
+
+void MainForm::NextWorkActivity() {
+    Exchanged([this] { forms::NextWorkActivity(project_, effects_); });
+}
+
+FormRequest MainForm::CopyAnotherWorkActivity() {
+    return Exchanged([this] {
+        if (!forms::CopyAnotherWorkActivity(project_, effects_)) {
+            return FormRequest::None;
+        }
+        // The user sees the copied values behind the notice.
+        Write();
+        effects_.ShowMessage(kCopyNotice, kCopyNoticeCaption, MessageIcon::Information);
+        const bool open = PassesWorkZoneChecks();
+        ShowCaptions(project_, effects_, Distribution::YearsToNext, {.ZeroHiddenValues = false});
+        return open ? FormRequest::OpenWorkZoneDialog : FormRequest::None;
+    });
+}
+
+bool MainForm::CheckWorkZoneDialog() {
+    return Exchanged([this] { return PassesWorkZoneChecks(); });
+}
+
+bool MainForm::RunSimulation(AnalysisWorkspace& workspace, const AnalysisOptions& options) {
+    return Exchanged([&] {
+        const auto refusal = RunAnalysis(project_, workspace, options);
+        if (!refusal) {
+            return true;
+        }
+        for (const CheckFailure& failure : refusal->Messages) {
+            effects_.ShowMessage(failure.Message, failure.Caption, MessageIcon::Exclamation);
+        }
+        if (!refusal->Messages.empty() && !refusal->Messages.back().FocusField.empty()) {
+            effects_.MoveFocus(refusal->Messages.back().FocusField);
+        }
+        return false;
+    });
+}
+
+} // namespace wexa::forms

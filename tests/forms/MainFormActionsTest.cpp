@@ -1,0 +1,129 @@
+#include "MainFormFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace wexa::forms {
+namespace {
+
+using namespace wexa::forms::testing;
+using F = FormField;
+
+// "Work Zone Timing and Costs": the first failing check refuses, in order.
+TEST_F(MainFormTest, WorkZoneDialogChecksRefuseInOrder) {
+    Project& p = *project_;
+    p.PercentSUTrucks = 4.9; // + 5 is not the 10 % trucks
+    p.WorkZoneLength = 1.5;  // project 1 mile
+    p.WorkZoneSpeedLimit = 60;
+    p.WorkZoneDissipationCapacity = 2100; // service flow 2095 on one lane
+    p.WorkZoneLanes = 2;
+    Show();
+    struct Step {
+        std::string caption;
+        std::string focus;
+        std::function<void(Project&)> fix;
+    };
+    const std::vector<Step> steps = {
+        {"Traffic Distribution Error", "PercentTrucks", [](Project& q) { q.PercentSUTrucks = 5; }},
+        {"Length Error", "WorkZoneLength", [](Project& q) { q.WorkZoneLength = 1.0; }},
+        {"Speed Limit Error", "WorkZoneSpeedLimit", [](Project& q) { q.WorkZoneSpeedLimit = 55; }},
+        {"Dissipation Capacity Error", "WorkZoneDissipationCapacity",
+         [](Project& q) { q.WorkZoneDissipationCapacity = 1000; }},
+        // Now the capacity (1260) is above the dissipation capacity.
+        {"Dissipation Capacity Error", "WorkZoneDissipationCapacity",
+         [](Project& q) { q.WorkZoneDissipationCapacity = 1260; }},
+        {"Number of Lanes Error", "WorkZoneLanes", [](Project& q) { q.WorkZoneLanes = 1; }},
+    };
+    for (const Step& step : steps) {
+        effects_.Clear();
+        EXPECT_FALSE(form_.CheckWorkZoneDialog());
+        EXPECT_EQ(Captions(), std::vector<std::string>{step.caption});
+        EXPECT_EQ(effects_.Focus, std::vector<std::string>{step.focus});
+        step.fix(p);
+        Show();
+    }
+    effects_.Clear();
+    // Equal lengths, lanes and capacities pass.
+    EXPECT_TRUE(form_.CheckWorkZoneDialog());
+    EXPECT_TRUE(effects_.Messages.empty());
+}
+
+// The message boxes a check shows move the focus; the window reports that as
+// other boxes losing the focus while the handler still runs. Those reports
+// must not start a second check.
+class ReentrantEffects final : public FormEffects {
+public:
+    void ShowMessage(std::string_view message, std::string_view caption,
+                     MessageIcon icon) override {
+        Recorded.ShowMessage(message, caption, icon);
+        if (OnMessage) {
+            OnMessage();
+        }
+    }
+    void MoveFocus(std::string_view control) override { Recorded.MoveFocus(control); }
+    void ShowControl(std::string_view control, bool visible) override {
+        Recorded.ShowControl(control, visible);
+    }
+    void EnableControl(std::string_view control, bool enabled) override {
+        Recorded.EnableControl(control, enabled);
+    }
+
+    RecordingEffects Recorded;
+    std::function<void()> OnMessage;
+};
+
+TEST(MainFormReentrancyTest, FocusChangesDuringAMessageStartNoOtherCheck) {
+    auto project = std::make_unique<Project>();
+    MemoryFormView view;
+    ReentrantEffects effects;
+    MainForm form(*project, view, effects);
+    form.Start();
+    int nestedCalls = 0;
+    effects.OnMessage = [&] {
+        ++nestedCalls;
+        EXPECT_TRUE(form.Busy());
+        form.LeaveBox(F::PercentTrucks);
+        form.NextAlternative();
+    };
+    view.Type(F::PercentTrucks, "150");
+    view.Type(F::NumberOfLanes, "0");
+    form.LeaveBox(F::NumberOfLanes);
+
+    EXPECT_EQ(nestedCalls, 1);
+    ASSERT_EQ(effects.Recorded.Messages.size(), 1u);
+    EXPECT_EQ(effects.Recorded.Messages[0].Caption, "Number of Lanes Error");
+    EXPECT_FALSE(form.Busy());
+    // The truck share was read but not checked; its own leave checks it.
+    EXPECT_EQ(project->PercentTrucks, 150.0);
+    effects.OnMessage = nullptr;
+    form.LeaveBox(F::PercentTrucks);
+    EXPECT_EQ(project->PercentTrucks, 0.0);
+}
+
+TEST_F(MainFormTest, RefusedRunShowsItsMessageAndFocusesTheList) {
+    view_.Select(F::DiscountRateKind, kTriangular);
+    Type(F::DiscountRateMin, "5");
+    Type(F::DiscountRateMean, "4"); // most likely below the minimum
+    auto workspace = std::make_unique<AnalysisWorkspace>();
+    EXPECT_FALSE(form_.RunSimulation(*workspace, {.Seed = 1}));
+    ASSERT_FALSE(effects_.Messages.empty());
+    EXPECT_EQ(effects_.Messages.back().Caption, "Discount Rate Error");
+    EXPECT_EQ(effects_.Focus, std::vector<std::string>{"DiscountRateKind"});
+    EXPECT_EQ(project_->IterationCount, 0);
+}
+
+TEST_F(MainFormTest, RunReadsTheFormFirst) {
+    view_.Select(F::AnalysisType, kDeterministicAnalysis);
+    form_.ClickAnalysisType(kDeterministicAnalysis);
+    Leave(F::YearsToNextExpected, "35"); // spans the 35-year analysis period
+    auto workspace = std::make_unique<AnalysisWorkspace>();
+    EXPECT_TRUE(form_.RunSimulation(*workspace, {.Seed = 1}));
+    EXPECT_TRUE(effects_.Messages.empty());
+    EXPECT_EQ(project_->IterationCount, 1);
+}
+
+} // namespace
+} // namespace wexa::forms
