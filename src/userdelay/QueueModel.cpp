@@ -197,14 +197,49 @@ void FreeFlowOf(DirectionQueue& d) {
     }
 }
 
+[[nodiscard]] double SpeedInHour(const DirectionQueue& d, int hour, double serviceFlowRate) {
+    if (d.QueueAtHourEnd[hour] == 0 && d.QueueAtHourEnd[PreviousHour(hour)] == 0) {
+        return 0.0;
+    }
+    const double r = d.HourlyCapacity[hour] / serviceFlowRate;
+    return 13.334 * (r * r) + 12.707 * r;
+}
+
 void QueueSpeedOf(DirectionQueue& d, double serviceFlowRate, bool worthLooking) {
-    FillPerHour(worthLooking, d.QueueSpeed, [&](int h) {
-        if (d.QueueAtHourEnd[h] == 0 && d.QueueAtHourEnd[PreviousHour(h)] == 0) {
-            return 0.0;
+    FillPerHour(worthLooking, d.QueueSpeed,
+                [&](int h) { return SpeedInHour(d, h, serviceFlowRate); });
+}
+
+// Served, joining, speed, length and delay of a direction with a queue, in one
+// pass: each takes only its own hour's values of those before it. An hour
+// that no queue touches (none at its end nor at the end of the hour before)
+// has none of them, which is what each operation gives there too.
+void QueueQuantitiesOf(DirectionQueue& d, double serviceFlowRate, int upstreamSpeed) {
+    for (int h = 0; h < kHoursPerDay; ++h) {
+        const int previous = PreviousHour(h);
+        if (d.QueueAtHourEnd[h] == 0 && d.QueueAtHourEnd[previous] == 0) {
+            d.ServedInQueue[h] = 0;
+            d.JoiningQueue[h] = 0;
+            d.QueueSpeed[h] = 0.0;
+            d.QueueLength[h] = 0.0;
+            d.QueueDelayPerVehicle[h] = 0.0;
+            continue;
         }
-        const double r = d.HourlyCapacity[h] / serviceFlowRate;
-        return 13.334 * (r * r) + 12.707 * r;
-    });
+        d.ServedInQueue[h] =
+            CountWhileQueued(d, h, d.HourlyCapacity[h], d.HourlyCapacity[previous]);
+        d.JoiningQueue[h] = CountWhileQueued(d, h, d.Volume[h], d.Volume[h]);
+        d.QueueSpeed[h] = SpeedInHour(d, h, serviceFlowRate);
+        d.QueueLength[h] = LengthInHour(d, h, upstreamSpeed);
+        d.QueueDelayPerVehicle[h] = DelayInHour(d, h, upstreamSpeed);
+    }
+}
+
+void NoQueueQuantities(DirectionQueue& d) {
+    d.ServedInQueue.fill(0);
+    d.JoiningQueue.fill(0);
+    d.QueueSpeed.fill(0.0);
+    d.QueueLength.fill(0.0);
+    d.QueueDelayPerVehicle.fill(0.0);
 }
 
 void QueueLengthOf(DirectionQueue& d, int upstreamSpeed, bool worthLooking) {
@@ -303,19 +338,18 @@ bool RunQueueChain(QueueDay& day, const QueueScenario& scenario, int startHour, 
                       scenario.DissipationCapacity, startHour, stopHour)) {
         return true;
     }
-    // The same steps as calling the operations above in order; the directions
-    // do not interact, and whether a direction has a queue is decided once:
-    // without one its queue speeds are all 0, and so are its lengths and delays.
+    // The same results as calling the operations above in order: the
+    // directions do not interact, and within a direction each hour's values
+    // take only that hour's values of the steps before (and the queues).
     const WorkZoneMask workZone = WorkZoneHours(startHour, stopHour);
     ForBothDirections(day, [&](DirectionQueue& d) {
-        const bool queued = HasQueue(d);
         ThroughputOf(d, workZone, startHour >= 0);
-        ServedInQueueOf(d, queued);
-        JoiningQueueOf(d, queued);
+        if (HasQueue(d)) {
+            QueueQuantitiesOf(d, scenario.ServiceFlowRate, scenario.UpstreamSpeed);
+        } else {
+            NoQueueQuantities(d);
+        }
         FreeFlowOf(d);
-        QueueSpeedOf(d, scenario.ServiceFlowRate, queued);
-        QueueLengthOf(d, scenario.UpstreamSpeed, queued);
-        QueueDelayOf(d, scenario.UpstreamSpeed, queued);
     });
     return false;
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <random>
 
 namespace wexa {
 namespace {
@@ -182,6 +183,68 @@ INSTANTIATE_TEST_SUITE_P(Cases, QueueDelayTest,
                                            DelayCase{10, 60, 55, 0.0}, // faster than upstream
                                            DelayCase{10, 0, 55, 0.0},
                                            DelayCase{10, 20, 0, 10.0 / 20.0}));
+
+} // namespace
+} // namespace wexa
+
+namespace wexa {
+namespace {
+
+void ExpectSameDirection(const DirectionQueue& a, const DirectionQueue& b) {
+    EXPECT_EQ(a.HourlyCapacity, b.HourlyCapacity);
+    EXPECT_EQ(a.QueueAtHourEnd, b.QueueAtHourEnd);
+    EXPECT_EQ(a.Throughput, b.Throughput);
+    EXPECT_EQ(a.ServedInQueue, b.ServedInQueue);
+    EXPECT_EQ(a.JoiningQueue, b.JoiningQueue);
+    EXPECT_EQ(a.FreeFlowThroughWorkZone, b.FreeFlowThroughWorkZone);
+    EXPECT_EQ(a.QueueSpeed, b.QueueSpeed);
+    EXPECT_EQ(a.QueueLength, b.QueueLength);
+    EXPECT_EQ(a.QueueDelayPerVehicle, b.QueueDelayPerVehicle);
+}
+
+// The chain computes several steps in one pass; on any day it must leave
+// exactly what the operations leave when called one by one.
+TEST(QueueChain, LeavesWhatTheOperationsLeaveOneByOne) {
+    std::mt19937 random(42);
+    std::uniform_int_distribution<int> volume(0, 2600);
+    std::uniform_int_distribution<int> hour(0, 23);
+    int queuedDays = 0;
+    for (int trial = 0; trial < 300; ++trial) {
+        QueueDay chained;
+        for (int h = 0; h < kHoursPerDay; ++h) {
+            chained.Inbound.Volume[h] = volume(random);
+            chained.Outbound.Volume[h] = volume(random) / 2;
+        }
+        QueueDay stepwise = chained;
+        const QueueScenario scenario{2095.0 + trial, 1260, 1700 + trial, 55};
+        const int start = trial % 5 == 0 ? kNoWorkZone : hour(random);
+        const int stop = hour(random);
+
+        const bool gridlock = RunQueueChain(chained, scenario, start, stop);
+        ASSERT_EQ(SimulateQueue(stepwise, scenario.ServiceFlowRate, scenario.WorkZoneCapacity,
+                                scenario.DissipationCapacity, start, stop),
+                  gridlock);
+        if (gridlock) {
+            continue;
+        }
+        ComputeThroughput(stepwise, start, stop);
+        CountVehiclesServedInQueue(stepwise);
+        CountVehiclesJoiningQueue(stepwise);
+        CountFreeFlowWorkZoneVehicles(stepwise);
+        ComputeQueueSpeed(stepwise, scenario.ServiceFlowRate);
+        ComputeQueueLength(stepwise, scenario.UpstreamSpeed);
+        ComputeQueueDelayPerVehicle(stepwise, scenario.UpstreamSpeed);
+        ExpectSameDirection(chained.Inbound, stepwise.Inbound);
+        ExpectSameDirection(chained.Outbound, stepwise.Outbound);
+        for (const std::int64_t queue : chained.Inbound.QueueAtHourEnd) {
+            if (queue != 0) {
+                ++queuedDays;
+                break;
+            }
+        }
+    }
+    EXPECT_GT(queuedDays, 50) << "the trials must include days with queues";
+}
 
 } // namespace
 } // namespace wexa
