@@ -1,7 +1,10 @@
 #pragma once
 
+#include "forms/FileNameRequest.h"
 #include "simulation/CheckFailure.h"
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace wexa::forms {
@@ -33,6 +36,13 @@ public:
 
     // Lets the user edit or press the named control, or greys it out.
     virtual void EnableControl(std::string_view control, bool enabled) = 0;
+
+    // Asks for a file name with the platform's modal file dialog: the chosen
+    // full path, or nothing when the user cancelled. Not pure, so that an
+    // implementation without file dialogs needs nothing: it answers nothing.
+    virtual std::optional<std::string> AskFileName(const FileNameRequest& /*request*/) {
+        return std::nullopt;
+    }
 };
 
 // A refused value as the window shows it: an exclamation message box, then the

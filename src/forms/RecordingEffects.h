@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,12 @@ public:
         Events.push_back((enabled ? "enable:" : "disable:") + std::string(control));
     }
 
+    std::optional<std::string> AskFileName(const FileNameRequest& request) override {
+        FileRequests.push_back(request);
+        Events.push_back("ask-file:" + request.InitialName);
+        return FileAnswer;
+    }
+
     // True unless the control was last hidden (or disabled): controls start
     // visible and enabled, as the window lays them out.
     [[nodiscard]] bool IsVisible(std::string_view control) const {
@@ -58,6 +65,7 @@ public:
         Messages.clear();
         Focus.clear();
         Events.clear();
+        FileRequests.clear();
     }
 
     std::vector<Message> Messages;
@@ -65,9 +73,13 @@ public:
     // The last state each control was given.
     std::map<std::string, bool, std::less<>> Visible;
     std::map<std::string, bool, std::less<>> Enabled;
+    // The file dialogs asked for, and what the user picks in each: a full
+    // path, or nothing for Cancel.
+    std::vector<FileNameRequest> FileRequests;
+    std::optional<std::string> FileAnswer;
     // Every call in the order they came, as "message:CAPTION",
-    // "focus:CONTROL", "show:"/"hide:CONTROL" and "enable:"/"disable:CONTROL",
-    // for the tests where the order matters.
+    // "focus:CONTROL", "show:"/"hide:CONTROL", "enable:"/"disable:CONTROL"
+    // and "ask-file:INITIAL NAME", for the tests where the order matters.
     std::vector<std::string> Events;
 };
 

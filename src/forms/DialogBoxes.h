@@ -1,0 +1,63 @@
+#pragma once
+
+#include "forms/FormEffects.h"
+#include "model/Project.h"
+
+#include <string>
+#include <string_view>
+
+namespace wexa::forms {
+
+// The numbers of a dialog's edit boxes, moved as text: the window shows the
+// texts the dialog writes and hands back what the boxes hold.
+
+// A number as its box shows it: integers in decimal, reals with up to 15
+// significant digits (FormText).
+[[nodiscard]] std::string BoxText(double value);
+[[nodiscard]] std::string BoxText(Int32 value);
+
+// The name of the box of `column` in a dialog's row (0-based), for
+// FormEffects::MoveFocus: "Quantity[3]".
+[[nodiscard]] std::string RowControl(std::string_view column, int row);
+
+// The text and caption of a message box.
+struct MessageText {
+    std::string_view Message;
+    std::string_view Caption;
+};
+
+// A refused value: the message with an exclamation icon, then the focus back
+// on the value's box.
+void Refuse(FormEffects& effects, const MessageText& refusal, std::string_view control);
+
+// Reads a dialog's boxes one by one into their values.
+//
+// A box whose text is the one its value is shown with keeps its value
+// exactly: 15 digits do not always give a real back bit for bit, and a
+// value the user did not touch must not change by being shown. Any other
+// text is parsed strictly (FormText). A text that does not parse is refused
+// ("Please enter a number." or "Please enter an integer.", the focus on its
+// box) and its value stays; only the first refusal of a read is shown, the
+// other boxes are still read, so nothing else the user typed is lost.
+class BoxReader {
+public:
+    explicit BoxReader(FormEffects& effects) : effects_(effects) {}
+
+    void Read(std::string_view text, double& value, std::string_view control);
+    void Read(std::string_view text, Int32& value, std::string_view control);
+    // A drop-down list: its position, or, when it shows no entry (-1), the
+    // value it had: a stored position outside the list cannot be shown, and
+    // being shown must not change it.
+    static void ReadList(int position, Int32& value);
+
+    // False when a text was refused.
+    [[nodiscard]] bool AllRead() const { return !refused_; }
+
+private:
+    void Refuse(std::string_view message, std::string_view control);
+
+    FormEffects& effects_;
+    bool refused_ = false;
+};
+
+} // namespace wexa::forms
