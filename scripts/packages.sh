@@ -2,3 +2,6 @@
 BUILD_PACKAGES=(g++ cmake ninja-build libcli11-dev nlohmann-json3-dev)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# The Qt window (cmake -DWEXA_GUI=ON); xvfb and xauth to look at it on a
+# virtual screen. Not yet installed by ./run or ./test.
+GUI_PACKAGES=(qt6-base-dev xvfb xauth)

@@ -1,0 +1,83 @@
+#include "app/FrameActions.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QKeySequence>
+#include <QStyle>
+#include <QWidget>
+
+namespace wexa::app {
+
+namespace {
+
+// `prompt` is the status-bar text and the tooltip, separated by a line break.
+QAction* MakeAction(QWidget& frame, const char* name, const QString& text, const QString& prompt,
+                    const QKeySequence& keys = {}) {
+    auto* action = new QAction(text, &frame);
+    action->setObjectName(QStringLiteral("action%1").arg(QLatin1String(name)));
+    const qsizetype lineBreak = prompt.indexOf(QLatin1Char('\n'));
+    action->setStatusTip(prompt.left(lineBreak));
+    if (lineBreak >= 0) {
+        action->setToolTip(prompt.mid(lineBreak + 1));
+    }
+    action->setShortcut(keys);
+    return action;
+}
+
+// The desktop theme's icon, or the style's own where the theme has none.
+void SetIcon(QWidget& frame, QAction* action, const char* themeName,
+             QStyle::StandardPixmap fallback) {
+    action->setIcon(
+        QIcon::fromTheme(QLatin1String(themeName), frame.style()->standardIcon(fallback)));
+}
+
+} // namespace
+
+FrameActions CreateFrameActions(QWidget& frame) {
+    FrameActions a;
+    a.New =
+        MakeAction(frame, "New", QStringLiteral("&New"), QStringLiteral("Create a new Wexa\nNew"),
+                   QKeySequence(Qt::CTRL | Qt::Key_N));
+    a.Open = MakeAction(frame, "Open", QStringLiteral("&Open..."),
+                        QStringLiteral("Open an existing Wexa\nOpen"),
+                        QKeySequence(Qt::CTRL | Qt::Key_O));
+    SetIcon(frame, a.Open, "document-open", QStyle::SP_DialogOpenButton);
+    a.Save = MakeAction(frame, "Save", QStringLiteral("&Save"),
+                        QStringLiteral("Save the active Wexa\nSave"),
+                        QKeySequence(Qt::CTRL | Qt::Key_S));
+    SetIcon(frame, a.Save, "document-save", QStyle::SP_DialogSaveButton);
+    a.SaveAs = MakeAction(frame, "SaveAs", QStringLiteral("Save &As..."),
+                          QStringLiteral("Save the active Wexa with a new name\nSave As"));
+    SetIcon(frame, a.SaveAs, "document-save-as", QStyle::SP_DriveFDIcon);
+    for (int i = 0; i < static_cast<int>(a.RecentFiles.size()); ++i) {
+        a.RecentFiles[i] = MakeAction(frame, "RecentFile", QStringLiteral("Recent File"),
+                                      QStringLiteral("Open this document"));
+        a.RecentFiles[i]->setObjectName(QStringLiteral("actionRecentFile%1").arg(i + 1));
+    }
+    a.Exit = MakeAction(frame, "Exit", QStringLiteral("E&xit"),
+                        QStringLiteral("Quit the application; prompts to save documents\nExit"));
+    a.ToggleToolBar = MakeAction(frame, "ToggleToolBar", QStringLiteral("&Toolbar"),
+                                 QStringLiteral("Show or hide the toolbar\nToggle ToolBar"));
+    a.ToggleStatusBar = MakeAction(frame, "ToggleStatusBar", QStringLiteral("&Status Bar"),
+                                   QStringLiteral("Show or hide the status bar\nToggle StatusBar"));
+    for (QAction* toggle : {a.ToggleToolBar, a.ToggleStatusBar}) {
+        toggle->setCheckable(true);
+        toggle->setChecked(true);
+    }
+    a.ViewDisclaimer = MakeAction(frame, "ViewDisclaimer", QStringLiteral("Disclaimer"),
+                                  QStringLiteral("View the Disclaimer Window\nView Disclaimer"));
+    a.HelpTopics =
+        MakeAction(frame, "HelpTopics", QStringLiteral("&Help Topics"),
+                   QStringLiteral("List Help topics\nHelp Topics"), QKeySequence(Qt::Key_F1));
+    a.About = MakeAction(frame, "About", QStringLiteral("&About Wexa..."),
+                         QStringLiteral("Display program information, version number and "
+                                        "copyright\nAbout"));
+    SetIcon(frame, a.About, "help-about", QStyle::SP_MessageBoxQuestion);
+    a.Execute = MakeAction(frame, "Execute", QStringLiteral("Execute"),
+                           QStringLiteral("Execute the Wexa after all inputs have been "
+                                          "entered\nExecute"));
+    SetIcon(frame, a.Execute, "system-run", QStyle::SP_MediaPlay);
+    return a;
+}
+
+} // namespace wexa::app

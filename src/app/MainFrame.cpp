@@ -1,0 +1,157 @@
+#include "app/MainFrame.h"
+
+#include "app/InfoDialogs.h"
+#include "app/WexaDoc.h"
+#include "ui/Prompts.h"
+#include "ui/WexaView.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace wexa::app {
+
+namespace {
+const QString kIdleText =
+    QStringLiteral("For Full Help File, press F1.  For Pop-Up Help, press Shift+F1");
+}
+
+CMainFrame::CMainFrame(ui::Prompts& prompts, QSettings& settings, QWidget* parent)
+    : QMainWindow(parent), prompts_(prompts), view_(new ui::CWexaView(prompts, this)),
+      doc_(new CWexaDoc(*view_, prompts, this)), recent_(settings),
+      actions_(CreateFrameActions(*this)) {
+    setCentralWidget(view_);
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    ConnectCommands();
+    UpdateTitle();
+    UpdateRecentMenu();
+    FitToScreen();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::CreateMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addActions({actions_.Open, actions_.Save, actions_.SaveAs});
+    file->addSeparator();
+    for (QAction* recent : actions_.RecentFiles) {
+        file->addAction(recent);
+    }
+    file->addSeparator();
+    file->addAction(actions_.Exit);
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->addActions({actions_.ToggleToolBar, actions_.ToggleStatusBar, actions_.ViewDisclaimer});
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(actions_.HelpTopics);
+    help->addSeparator();
+    help->addAction(actions_.About);
+
+    // Ctrl+N has no menu entry; the window takes the key.
+    addAction(actions_.New);
+}
+
+void CMainFrame::CreateToolBar() {
+    toolBar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolBar_->setObjectName(QStringLiteral("ToolBar"));
+    toolBar_->addActions({actions_.Open, actions_.Save, actions_.SaveAs});
+    toolBar_->addSeparator();
+    toolBar_->addAction(actions_.Execute);
+    toolBar_->addSeparator();
+    toolBar_->addAction(actions_.About);
+}
+
+void CMainFrame::CreateStatusBar() {
+    // A normal widget, so that a command's prompt covers it while shown.
+    statusBar()->addWidget(new QLabel(kIdleText), 1);
+    for (const char* key : {"CAP", "NUM", "SCRL"}) {
+        auto* pane = new QLabel(QLatin1String(key));
+        pane->setFrameShape(QFrame::Panel);
+        pane->setFrameShadow(QFrame::Sunken);
+        // The state of the lock keys is not known on every desktop: the
+        // panes are shown greyed.
+        pane->setEnabled(false);
+        statusBar()->addPermanentWidget(pane);
+    }
+}
+
+void CMainFrame::ConnectCommands() {
+    connect(actions_.New, &QAction::triggered, doc_, &CWexaDoc::NewDocument);
+    connect(actions_.Open, &QAction::triggered, doc_, &CWexaDoc::Open);
+    connect(actions_.Save, &QAction::triggered, doc_, &CWexaDoc::Save);
+    connect(actions_.SaveAs, &QAction::triggered, doc_, &CWexaDoc::SaveAs);
+    for (int i = 0; i < static_cast<int>(actions_.RecentFiles.size()); ++i) {
+        connect(actions_.RecentFiles[i], &QAction::triggered, this, [this, i] {
+            if (i < recent_.Paths().size()) {
+                doc_->OpenFile(recent_.Paths()[i]);
+            }
+        });
+    }
+    connect(actions_.Exit, &QAction::triggered, this, &QWidget::close);
+    connect(actions_.ToggleToolBar, &QAction::toggled, toolBar_, &QWidget::setVisible);
+    connect(actions_.ToggleStatusBar, &QAction::toggled, statusBar(), &QWidget::setVisible);
+    // The toolbar can also be closed from its own context menu.
+    connect(toolBar_, &QToolBar::visibilityChanged, actions_.ToggleToolBar, &QAction::setChecked);
+    connect(actions_.ViewDisclaimer, &QAction::triggered, this, [this] {
+        CDisclaimerDlg dialog(this);
+        prompts_.RunDialog(dialog);
+    });
+    connect(actions_.About, &QAction::triggered, this, [this] {
+        CAboutDlg dialog(this);
+        prompts_.RunDialog(dialog);
+    });
+    connect(actions_.HelpTopics, &QAction::triggered, this, [this] {
+        prompts_.ShowMessage(QStringLiteral("The Wexa help file is not available yet."),
+                             QStringLiteral("Wexa"), forms::MessageIcon::Information);
+    });
+    connect(actions_.Execute, &QAction::triggered, view_, &ui::CWexaView::RunSimulation);
+    connect(doc_, &CWexaDoc::TitleChanged, this, &CMainFrame::UpdateTitle);
+    connect(doc_, &CWexaDoc::FileUsed, this, [this](const QString& path) {
+        recent_.Add(path);
+        UpdateRecentMenu();
+    });
+}
+
+void CMainFrame::UpdateTitle() {
+    setWindowTitle(doc_->FrameTitle());
+    setWindowModified(doc_->IsModified());
+}
+
+void CMainFrame::UpdateRecentMenu() {
+    const QStringList& paths = recent_.Paths();
+    for (int i = 0; i < static_cast<int>(actions_.RecentFiles.size()); ++i) {
+        QAction* entry = actions_.RecentFiles[i];
+        if (i < paths.size()) {
+            entry->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(ShortenedPath(paths[i])));
+        }
+        // While the list is empty, one greyed entry says where it goes.
+        entry->setVisible(i < paths.size() || i == 0);
+        entry->setEnabled(i < paths.size());
+        if (paths.isEmpty()) {
+            entry->setText(QStringLiteral("Recent File"));
+        }
+    }
+}
+
+void CMainFrame::FitToScreen() {
+    const QSize wanted = view_->widget()->sizeHint() + QSize(24, 120);
+    const QSize room = screen()->availableGeometry().size();
+    resize(wanted.boundedTo(room));
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (doc_->SaveModified()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+} // namespace wexa::app

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/FrameActions.h"
+#include "app/RecentFiles.h"
+
+#include <QMainWindow>
+
+class QMenu;
+class QSettings;
+
+namespace wexa::ui {
+class CWexaView;
+class Prompts;
+} // namespace wexa::ui
+
+namespace wexa::app {
+
+class CWexaDoc;
+
+// The main window: the menus, the toolbar and the status bar around the main
+// form, and the commands that act on the document.
+//
+//     CMainFrame --- owns ---> CWexaView (the form, owns the Project)
+//         |      --- owns ---> CWexaDoc (file name, modified mark)
+//         |      --- owns ---> RecentFiles (in the settings store)
+//         +--- uses ---> Prompts (every modal box), QSettings
+class CMainFrame final : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame(ui::Prompts& prompts, QSettings& settings, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    [[nodiscard]] ui::CWexaView& View() { return *view_; }
+    [[nodiscard]] CWexaDoc& Document() { return *doc_; }
+    [[nodiscard]] const RecentFiles& Recent() const { return recent_; }
+    [[nodiscard]] const FrameActions& Actions() const { return actions_; }
+
+protected:
+    // Closing with unsaved changes asks first; Cancel keeps the window.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void ConnectCommands();
+    void UpdateTitle();
+    void UpdateRecentMenu();
+    void FitToScreen();
+
+    ui::Prompts& prompts_;
+    ui::CWexaView* view_;
+    CWexaDoc* doc_;
+    RecentFiles recent_;
+    FrameActions actions_;
+    QToolBar* toolBar_ = nullptr;
+};
+
+} // namespace wexa::app

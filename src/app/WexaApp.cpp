@@ -1,0 +1,38 @@
+#include "app/WexaApp.h"
+
+#include "app/InfoDialogs.h"
+#include "app/MainFrame.h"
+#include "app/WexaDoc.h"
+#include "ui/MessageBoxPrompts.h"
+
+#include <QSettings>
+
+namespace wexa::app {
+
+CWexaApp::CWexaApp(int& argc, char** argv) : QApplication(argc, argv) {
+    // QSettings files live under these names.
+    setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    setApplicationName(QStringLiteral("Wexa"));
+    setApplicationVersion(QStringLiteral(WEXA_VERSION));
+}
+
+int CWexaApp::Run() {
+    QSettings settings;
+    previewPages_ = settings.value(QStringLiteral("Settings/PreviewPages"), 0).toInt();
+
+    ui::MessageBoxPrompts prompts;
+    CMainFrame frame(prompts, settings);
+    prompts.SetParent(&frame);
+    {
+        CDisclaimerDlg disclaimer;
+        prompts.RunDialog(disclaimer);
+    }
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        frame.Document().OpenFile(arguments.at(1));
+    }
+    frame.show();
+    return exec();
+}
+
+} // namespace wexa::app

@@ -1,0 +1,152 @@
+#include "app/WexaDoc.h"
+
+#include "model/ProjectFile.h"
+#include "ui/Prompts.h"
+#include "ui/WexaView.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <filesystem>
+
+namespace wexa::app {
+
+namespace {
+
+const QString kFileErrorCaption = QStringLiteral("Wexa");
+
+std::filesystem::path ToPath(const QString& path) {
+    return std::filesystem::path(path.toStdString());
+}
+
+} // namespace
+
+CWexaDoc::CWexaDoc(ui::CWexaView& view, ui::Prompts& prompts, QObject* parent)
+    : QObject(parent), view_(view), prompts_(prompts) {
+    connect(&view_, &ui::CWexaView::Edited, this, [this] { SetModified(true); });
+    connect(&view_, &ui::CWexaView::HandlerFinished, this, &CWexaDoc::CompareWithSnapshot);
+    TakeSnapshot();
+}
+
+QString CWexaDoc::Title() const {
+    return path_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path_).fileName();
+}
+
+QString CWexaDoc::FrameTitle() const {
+    if (!named_) {
+        return QStringLiteral("Wexa - Untitled[*]");
+    }
+    return Title() + QStringLiteral("[*] - Wexa");
+}
+
+bool CWexaDoc::SaveModified() {
+    if (!modified_) {
+        return true;
+    }
+    switch (prompts_.AskSaveChanges(Title())) {
+    case ui::SaveChoice::Save:
+        return Save();
+    case ui::SaveChoice::Discard:
+        return true;
+    case ui::SaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool CWexaDoc::NewDocument() {
+    if (!SaveModified()) {
+        return false;
+    }
+    SetPath(QString());
+    // Every value stays, also one typed into a box that no check has read.
+    view_.Form().CollectForm();
+    view_.Form().ShowForm();
+    SetModified(false);
+    TakeSnapshot();
+    return true;
+}
+
+bool CWexaDoc::Open() {
+    if (!SaveModified()) {
+        return false;
+    }
+    const auto path = prompts_.AskOpenFileName();
+    return path && ReadFrom(*path);
+}
+
+bool CWexaDoc::OpenFile(const QString& path) {
+    return SaveModified() && ReadFrom(path);
+}
+
+bool CWexaDoc::Save() {
+    return path_.isEmpty() ? SaveAs() : WriteTo(path_);
+}
+
+bool CWexaDoc::SaveAs() {
+    const QString suggested =
+        path_.isEmpty() ? QDir::current().filePath(QStringLiteral("Untitled.wxa")) : path_;
+    const auto path = prompts_.AskSaveFileName(suggested);
+    return path && WriteTo(*path);
+}
+
+bool CWexaDoc::ReadFrom(const QString& path) {
+    // The form's texts go into the project first, so a read that fails
+    // leaves the project as the user last saw it.
+    const bool read = Transfer(
+        path, [&] { return ReadProjectFile(ToPath(path), view_.GetProject()); },
+        &forms::MainForm::AfterLoad);
+    if (!read) {
+        SetPath(QString());
+    }
+    return read;
+}
+
+bool CWexaDoc::WriteTo(const QString& path) {
+    // The file holds what the form shows.
+    return Transfer(
+        path, [&] { return WriteProjectFile(ToPath(path), view_.GetProject()); },
+        &forms::MainForm::AfterSave);
+}
+
+bool CWexaDoc::Transfer(const QString& path, const std::function<FileResult()>& transfer,
+                        void (forms::MainForm::*showAfter)()) {
+    view_.Form().CollectForm();
+    const FileResult result = transfer();
+    if (!result) {
+        prompts_.ShowMessage(QString::fromStdString(result.Message), kFileErrorCaption,
+                             forms::MessageIcon::Exclamation);
+        return false;
+    }
+    (view_.Form().*showAfter)();
+    SetPath(path);
+    SetModified(false);
+    TakeSnapshot();
+    emit FileUsed(path_);
+    return true;
+}
+
+void CWexaDoc::SetPath(const QString& path) {
+    path_ = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    named_ = true;
+    emit TitleChanged();
+}
+
+void CWexaDoc::SetModified(bool modified) {
+    if (modified_ != modified) {
+        modified_ = modified;
+        emit TitleChanged();
+    }
+}
+
+void CWexaDoc::TakeSnapshot() {
+    snapshot_ = WriteProjectBytes(view_.GetProject());
+}
+
+void CWexaDoc::CompareWithSnapshot() {
+    if (!modified_ && WriteProjectBytes(view_.GetProject()) != snapshot_) {
+        SetModified(true);
+    }
+}
+
+} // namespace wexa::app

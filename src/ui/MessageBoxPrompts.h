@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/Prompts.h"
+
+class QWidget;
+
+namespace wexa::ui {
+
+// The program's Prompts: real modal message boxes and file dialogs, centred
+// on the main window once it is known.
+class MessageBoxPrompts final : public Prompts {
+public:
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+    void ShowMessage(const QString& message, const QString& caption,
+                     forms::MessageIcon icon) override;
+    SaveChoice AskSaveChanges(const QString& documentName) override;
+    std::optional<QString> AskOpenFileName() override;
+    std::optional<QString> AskSaveFileName(const QString& suggestedPath) override;
+    void RunDialog(QDialog& dialog) override;
+
+private:
+    QWidget* parent_ = nullptr;
+};
+
+} // namespace wexa::ui

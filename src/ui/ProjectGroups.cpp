@@ -1,0 +1,157 @@
+// The groups of the main form about the whole project: general inputs,
+// traffic and capacity, the run, and the results area the form keeps hidden.
+#include "forms/MainFormControls.h"
+#include "ui/FormBuilder.h"
+#include "ui/FormButtons.h"
+#include "ui/FormLists.h"
+#include "ui/MainFormLayout.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace wexa::ui {
+
+namespace {
+
+using F = forms::FormField;
+
+QGroupBox* AnalysisTypeGroup(FormControls& controls) {
+    auto* group = new QGroupBox(QStringLiteral("Type of Analysis"));
+    auto* layout = new QHBoxLayout(group);
+    auto* buttons = new QButtonGroup(group);
+    const QString texts[] = {QStringLiteral("Probabilistic"), QStringLiteral("Deterministic")};
+    for (int id = 0; id < 2; ++id) {
+        auto* radio = new QRadioButton(texts[id]);
+        radio->setObjectName(QStringLiteral("AnalysisType%1").arg(id));
+        buttons->addButton(radio, id);
+        layout->addWidget(radio);
+    }
+    controls.BindRadios(F::AnalysisType, group, buttons);
+    return group;
+}
+
+} // namespace
+
+QWidget* GeneralProjectGroup(FormBuilder& build) {
+    QGridLayout* grid = nullptr;
+    QGroupBox* group = GridGroup(QStringLiteral("General Project Inputs"), grid);
+    grid->addWidget(Text(QStringLiteral("Project Number:")), 0, 0);
+    grid->addWidget(build.Box(F::ProjectNumber, 12), 0, 1, 1, 2);
+    grid->addWidget(AnalysisTypeGroup(build.Controls()), 0, 3, 2, 3, Qt::AlignRight);
+    grid->addWidget(Text(QStringLiteral("General Project Description:")), 1, 0, 1, 3,
+                    Qt::AlignBottom);
+    grid->addWidget(build.WideBox(F::ProjectDescription), 3, 0, 1, 6);
+    build.BoxColumn(*grid, 4, 0,
+                    {{"Analysis Period:", F::AnalysisPeriod, "years"},
+                     {"Project Length:", F::ProjectLength, "miles"},
+                     {"Number of Lanes:", F::NumberOfLanes, "(each direction)"},
+                     {"Posted Speed Limit:", F::PostedSpeedLimit, "mph"},
+                     {"Number of Design Alternatives:", F::NumberOfAlternatives, "(maximum 4)"}});
+
+    auto* rates = new QGridLayout;
+    build.Distribution(*rates, 0, 0, QStringLiteral("Discount Rate (%):"),
+                       forms::Distribution::DiscountRate, QStringLiteral("Distribution"));
+    rates->setColumnStretch(5, 1);
+    grid->addLayout(rates, 9, 0, 1, 6);
+
+    grid->addWidget(
+        build.Button(
+            QStringLiteral("View and/or Modify Added Time, Vehicle Running and Idling Costs"),
+            forms::MainFormControl::AddedTimeCostsButton),
+        10, 0, 1, 6);
+    grid->addWidget(build.Button(QStringLiteral("View and/or Modify Delay Cost Rates"),
+                                 forms::MainFormControl::DelayCostRatesButton),
+                    11, 0, 1, 6);
+    grid->setColumnStretch(5, 1);
+    return group;
+}
+
+QWidget* TrafficGroup(FormBuilder& build) {
+    QGridLayout* grid = nullptr;
+    // The doubled ampersand shows as one.
+    QGroupBox* group = GridGroup(QStringLiteral("Traffic  && Roadway Capacity Inputs"), grid);
+    QHBoxLayout* lists = Row();
+    lists->addWidget(Text(QStringLiteral("Traffic Type:")));
+    lists->addWidget(build.List(F::TrafficType, TrafficTypeEntries()));
+    lists->addSpacing(12);
+    lists->addWidget(Text(QStringLiteral("Terrain:")));
+    lists->addWidget(build.List(F::Terrain, TerrainEntries()));
+    lists->addSpacing(12);
+    lists->addWidget(build.List(F::ProjectUserCostMode, UserCostModeEntries()));
+    lists->addStretch(1);
+    grid->addLayout(lists, 0, 0, 1, 6);
+
+    build.BoxColumn(*grid, 2, 0,
+                    {{"Base Year AADT:", F::BaseYearAADT},
+                     {"Maximum AADT:", F::MaximumAADT},
+                     {"% Trucks:", F::PercentTrucks},
+                     {"% SU Trucks:", F::PercentSUTrucks},
+                     {"% CU Trucks:", F::PercentCUTrucks}});
+    // The heavy vehicle factor's box is wide enough for all 15 digits of the
+    // computed factor.
+    build.BoxColumn(*grid, 2, 3,
+                    {{"Truck Equivalency Factor:", F::TruckEquivalencyFactor},
+                     {"Recreational Vehicle Factor:", F::RecreationalVehicleFactor},
+                     {"Heavy Vehicle Factor:", F::HeavyVehicleFactor, "", 17},
+                     {"Lane Width Factor:", F::LaneWidthFactor},
+                     {"Max Service Flow Rate:", F::MaxServiceFlowRate, "pcphpl"},
+                     {"Service Flow Rate:", F::ServiceFlowRate, "vph"}});
+    grid->addWidget(build.Button(QStringLiteral("View and/or Modify Traffic Distribution"),
+                                 forms::MainFormControl::TrafficDistributionButton),
+                    8, 0, 1, 6);
+
+    auto* growth = new QGridLayout;
+    build.Distribution(*growth, 0, 0, QStringLiteral("Traffic Growth Rate (%):"),
+                       forms::Distribution::TrafficGrowth, QStringLiteral("Distribution:"));
+    growth->setColumnStretch(5, 1);
+    grid->addLayout(growth, 9, 0, 1, 6);
+    grid->setColumnMinimumWidth(2, 12);
+    grid->setColumnStretch(5, 1);
+    return group;
+}
+
+QWidget* ExecuteGroup(FormBuilder& build) {
+    QGridLayout* grid = nullptr;
+    QGroupBox* group = GridGroup(QStringLiteral("Execute Analysis"), grid);
+    grid->addWidget(build.Button(QStringLiteral("Run Simulation"), FormButton::RunSimulation), 0,
+                    0);
+    auto* progress = new QProgressBar;
+    progress->setTextVisible(false);
+    build.Controls().BindNamed(FormButton::RunProgress, progress);
+    grid->addWidget(progress, 0, 1);
+    QLineEdit* status = build.WideBox(F::ProgressText);
+    status->hide();
+    grid->addWidget(status, 1, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    return group;
+}
+
+QWidget* HiddenResultsArea(FormBuilder& build) {
+    auto* area = new QWidget;
+    auto* layout = new QHBoxLayout(area);
+    for (const F field : {F::ResultAlternative, F::ResultBidItemCost, F::ResultTimeRelatedCost,
+                          F::ResultWorkZoneUserCost, F::ResultTotalCost, F::ResultBidItemPercent,
+                          F::ResultTimeRelatedPercent, F::ResultWorkZoneUserPercent,
+                          F::ResultTotalPercent, F::GraphAlternative}) {
+        layout->addWidget(build.Box(field));
+    }
+    layout->addWidget(build.List(F::GraphPlotMode, GraphPlotModeEntries()));
+    layout->addWidget(build.List(F::GraphCostType, GraphCostTypeEntries()));
+    layout->addWidget(build.Button(QStringLiteral("Export"), FormButton::Export));
+    layout->addWidget(build.Button(QStringLiteral("Graph It"), FormButton::GraphIt));
+    layout->addWidget(build.Button(QStringLiteral("Create Graph"), FormButton::CreateGraph));
+    // Created and exchanged, never shown.
+    area->hide();
+    return area;
+}
+
+} // namespace wexa::ui

@@ -1,0 +1,219 @@
+#include "ui/WexaView.h"
+
+#include "forms/MainFormControls.h"
+#include "ui/FormButtons.h"
+#include "ui/MainFormLayout.h"
+#include "ui/Prompts.h"
+#include "ui/RunProgressBar.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace wexa::ui {
+
+namespace {
+
+using F = forms::FormField;
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Focus changes that are not the user leaving a box: another window (a
+// message box, a dialog) became active, a list opened its drop-down, or the
+// menu bar took the keyboard.
+bool LeavesTheBox(Qt::FocusReason reason) {
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+           reason != Qt::MenuBarFocusReason;
+}
+
+} // namespace
+
+CWexaView::CWexaView(Prompts& prompts, QWidget* parent)
+    : QScrollArea(parent), prompts_(prompts), project_(std::make_unique<Project>()),
+      form_(*project_, *this, *this) {
+    setWidget(BuildMainForm(controls_));
+    setWidgetResizable(true);
+    setFrameShape(QFrame::NoFrame);
+    WatchControls();
+    ConnectLists();
+    ConnectButtons();
+    form_.Start();
+}
+
+CWexaView::~CWexaView() {
+    // The widgets outlive this object's members while QWidget's destructor
+    // deletes them; their focus changes must not reach the form any more.
+    for (const forms::FormFieldInfo& info : forms::FormFields()) {
+        controls_.Field(info.Field)->removeEventFilter(this);
+    }
+}
+
+void CWexaView::WatchControls() {
+    for (const forms::FormFieldInfo& info : forms::FormFields()) {
+        QWidget* control = controls_.Field(info.Field);
+        control->installEventFilter(this);
+        if (auto* box = qobject_cast<QLineEdit*>(control)) {
+            connect(box, &QLineEdit::textEdited, this, &CWexaView::Edited);
+        } else if (auto* list = qobject_cast<QComboBox*>(control)) {
+            connect(list, &QComboBox::activated, this, &CWexaView::Edited);
+        }
+    }
+    auto* radios = controls_.Field(F::AnalysisType)->findChild<QButtonGroup*>();
+    connect(radios, &QButtonGroup::idClicked, this, [this](int id) {
+        emit Edited();
+        form_.ClickAnalysisType(id);
+        emit HandlerFinished();
+    });
+}
+
+bool CWexaView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut &&
+        LeavesTheBox(static_cast<QFocusEvent*>(event)->reason())) {
+        F field{};
+        if (controls_.FieldOf(qobject_cast<QWidget*>(watched), field)) {
+            // Straight from the event: the form ignores the focus changes
+            // its own message box causes while the check runs.
+            form_.LeaveBox(field);
+            emit HandlerFinished();
+        }
+    }
+    return QScrollArea::eventFilter(watched, event);
+}
+
+void CWexaView::OnList(F field, std::function<void()> handler) {
+    auto* list = qobject_cast<QComboBox*>(controls_.Field(field));
+    connect(list, &QComboBox::activated, this, [this, handler = std::move(handler)] {
+        handler();
+        emit HandlerFinished();
+    });
+}
+
+void CWexaView::OnButton(std::string_view name, std::function<void()> handler) {
+    auto* button = qobject_cast<QAbstractButton*>(controls_.Find(name));
+    connect(button, &QAbstractButton::clicked, this, [this, handler = std::move(handler)] {
+        handler();
+        emit HandlerFinished();
+    });
+}
+
+void CWexaView::ConnectLists() {
+    using forms::Distribution;
+    OnList(F::DiscountRateKind,
+           [this] { form_.SelectDistributionKind(Distribution::DiscountRate); });
+    OnList(F::TrafficGrowthKind,
+           [this] { form_.SelectDistributionKind(Distribution::TrafficGrowth); });
+    OnList(F::YearsToNextKind, [this] { form_.SelectDistributionKind(Distribution::YearsToNext); });
+    OnList(F::TrafficType, [this] { OpenDialog(form_.SelectTrafficType()); });
+    OnList(F::Terrain, [this] { form_.SelectTerrain(); });
+    OnList(F::ProjectUserCostMode, [this] { form_.SelectProjectUserCostMode(); });
+    OnList(F::ActivityUserCostMode, [this] { form_.SelectActivityUserCostMode(); });
+}
+
+void CWexaView::ConnectButtons() {
+    namespace control = forms::MainFormControl;
+    OnButton(FormButton::NextAlternative, [this] { form_.NextAlternative(); });
+    OnButton(FormButton::NextWorkActivity, [this] { form_.NextWorkActivity(); });
+    OnButton(FormButton::CopyWorkActivity, [this] { OpenDialog(form_.CopyAnotherWorkActivity()); });
+    OnButton(control::WorkZoneTimingButton, [this] {
+        if (form_.CheckWorkZoneDialog()) {
+            OpenDialog(forms::FormRequest::OpenWorkZoneDialog);
+        }
+    });
+    OnButton(FormButton::RunSimulation, [this] { RunSimulation(); });
+    const std::pair<std::string_view, QString> tableButtons[] = {
+        {FormButton::BidItemCosts, QStringLiteral("Bid Item Costs")},
+        {control::TimeRelatedCostsButton,
+         QStringLiteral("Costs Dependent on Time of Construction")},
+        {control::AddedTimeCostsButton,
+         QStringLiteral("Added Time, Vehicle Running and Idling Costs")},
+        {control::DelayCostRatesButton, QStringLiteral("Delay Cost Rates")},
+        {control::TrafficDistributionButton, QStringLiteral("Hourly Traffic Distribution")}};
+    for (const auto& [name, dialog] : tableButtons) {
+        OnButton(name, [this, dialog = dialog] { DialogNotYetAvailable(dialog); });
+    }
+}
+
+void CWexaView::OpenDialog(forms::FormRequest request) {
+    switch (request) {
+    case forms::FormRequest::None:
+        break;
+    case forms::FormRequest::OpenWorkZoneDialog:
+        DialogNotYetAvailable(QStringLiteral("Work Zone Timing and Costs"));
+        break;
+    case forms::FormRequest::OpenHourlyDistributionDialog:
+        DialogNotYetAvailable(QStringLiteral("Hourly Traffic Distribution"));
+        break;
+    }
+}
+
+// The table dialogs come in a later version of the window; until then their
+// buttons say so rather than doing nothing.
+void CWexaView::DialogNotYetAvailable(const QString& dialog) {
+    prompts_.ShowMessage(QStringLiteral("The \"%1\" window is not available yet.").arg(dialog),
+                         QStringLiteral("Wexa"), forms::MessageIcon::Information);
+}
+
+void CWexaView::RunSimulation() {
+    if (!workspace_) {
+        workspace_ = std::make_unique<AnalysisWorkspace>();
+    }
+    auto* bar = qobject_cast<QProgressBar*>(controls_.Find(FormButton::RunProgress));
+    RunProgressBar progress(*bar);
+    AnalysisOptions options;
+    options.Progress = &progress;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool ran = form_.RunSimulation(*workspace_, options);
+    QApplication::restoreOverrideCursor();
+    if (ran) {
+        DialogNotYetAvailable(QStringLiteral("Export Formatted Data"));
+        form_.ShowForm();
+    }
+}
+
+void CWexaView::Collect(forms::FormState& state) {
+    controls_.Collect(state);
+}
+
+void CWexaView::Display(const forms::FormState& state) {
+    controls_.Display(state);
+}
+
+void CWexaView::ShowMessage(std::string_view message, std::string_view caption,
+                            forms::MessageIcon icon) {
+    prompts_.ShowMessage(FromView(message), FromView(caption), icon);
+}
+
+void CWexaView::MoveFocus(std::string_view control) {
+    QWidget* widget = controls_.Find(control);
+    if (widget == nullptr) {
+        return;
+    }
+    if (auto* group = widget->findChild<QButtonGroup*>();
+        group != nullptr && group->checkedButton() != nullptr) {
+        widget = group->checkedButton();
+    }
+    ensureWidgetVisible(widget);
+    widget->setFocus(Qt::OtherFocusReason);
+}
+
+void CWexaView::ShowControl(std::string_view control, bool visible) {
+    if (QWidget* widget = controls_.Find(control)) {
+        widget->setVisible(visible);
+    }
+}
+
+void CWexaView::EnableControl(std::string_view control, bool enabled) {
+    if (QWidget* widget = controls_.Find(control)) {
+        widget->setEnabled(enabled);
+    }
+}
+
+} // namespace wexa::ui

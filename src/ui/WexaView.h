@@ -1,0 +1,86 @@
+#pragma once
+
+#include "forms/FormEffects.h"
+#include "forms/FormExchange.h"
+#include "forms/MainForm.h"
+#include "model/Project.h"
+#include "ui/FormControls.h"
+
+#include <QScrollArea>
+
+#include <functional>
+#include <memory>
+#include <string_view>
+
+namespace wexa {
+struct AnalysisWorkspace;
+}
+
+namespace wexa::ui {
+
+class Prompts;
+
+// The main input form. It owns the Project for the life of the program and
+// the form's widgets; forms::MainForm decides everything. The view only
+// moves texts between the widgets and the form logic (FormFieldView),
+// carries out what the logic asks of the screen (FormEffects), and turns
+// widget events into calls of the logic:
+//
+//     widgets --- focus out, activated, clicked ---> CWexaView ---> MainForm
+//        ^                                              |              |
+//        +------ Display / effects (focus, show) -------+<-------------+
+//                                                       |
+//     message boxes <------------ Prompts <-------------+
+class CWexaView final : public QScrollArea, public forms::FormFieldView, public forms::FormEffects {
+    Q_OBJECT
+public:
+    explicit CWexaView(Prompts& prompts, QWidget* parent = nullptr);
+    ~CWexaView() override;
+
+    [[nodiscard]] Project& GetProject() { return *project_; }
+    [[nodiscard]] forms::MainForm& Form() { return form_; }
+    // The control of a field or button by its name; null for none.
+    [[nodiscard]] QWidget* Control(std::string_view name) const { return controls_.Find(name); }
+
+    // "Run Simulation", also the toolbar's execute command.
+    void RunSimulation();
+
+    // forms::FormFieldView
+    void Collect(forms::FormState& state) override;
+    void Display(const forms::FormState& state) override;
+
+    // forms::FormEffects
+    void ShowMessage(std::string_view message, std::string_view caption,
+                     forms::MessageIcon icon) override;
+    void MoveFocus(std::string_view control) override;
+    void ShowControl(std::string_view control, bool visible) override;
+    void EnableControl(std::string_view control, bool enabled) override;
+
+signals:
+    // The user typed into a box, picked a list entry or clicked a radio
+    // button: the project on screen differs from the one last saved.
+    void Edited();
+    // A handler of the form has run; it may have changed the project.
+    void HandlerFinished();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void WatchControls();
+    void ConnectLists();
+    void ConnectButtons();
+    // Runs `handler` on the event, then tells that a handler ran.
+    void OnButton(std::string_view name, std::function<void()> handler);
+    void OnList(forms::FormField field, std::function<void()> handler);
+    void OpenDialog(forms::FormRequest request);
+    void DialogNotYetAvailable(const QString& dialog);
+
+    Prompts& prompts_;
+    std::unique_ptr<Project> project_;
+    FormControls controls_;
+    forms::MainForm form_;
+    std::unique_ptr<AnalysisWorkspace> workspace_;
+};
+
+} // namespace wexa::ui

@@ -1,0 +1,153 @@
+// The main window's file commands: saving and opening through the window,
+// the question before unsaved changes are dropped, the title and the
+// recent-file list.
+#include "WindowFixture.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTest>
+
+using wexa::forms::FormField;
+using wexa::ui::SaveChoice;
+using wexa::ui::testing::Window;
+using F = FormField;
+
+class DocumentTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startsUntitledAndUnmodified();
+    void saveThenOpenRoundTripsTheProject();
+    void newAfterAnEditAsksToSave();
+    void closingAfterAnEditAsksAndCancelKeepsTheWindow();
+    void failedOpenIsReportedAndChangesNothing();
+    void recentListKeepsTheFourNewestFiles();
+};
+
+void DocumentTest::startsUntitledAndUnmodified() {
+    Window w;
+    QCOMPARE(w.Frame().windowTitle(), QStringLiteral("Wexa - Untitled[*]"));
+    QVERIFY(!w.Frame().isWindowModified());
+    // Showing a box's value again or moving through the form is no edit.
+    w.Box(F::ProjectLength)->setFocus(Qt::TabFocusReason);
+    w.LeaveFocus();
+    QVERIFY(!w.Doc().IsModified());
+}
+
+void DocumentTest::saveThenOpenRoundTripsTheProject() {
+    Window w;
+    QVERIFY(w.Active);
+    w.Enter(F::ProjectDescription, QStringLiteral("Route 9 – résumé of works"));
+    w.Enter(F::ProjectLength, QStringLiteral("3.25"));
+    w.Enter(F::NumberOfAlternatives, QStringLiteral("2"));
+    QVERIFY(w.Frame().isWindowModified());
+
+    const QString path = w.Path(QStringLiteral("route9"));
+    w.Prompts().SaveAsAnswer = path + QStringLiteral(".wxa");
+    w.Frame().Actions().Save->trigger();
+    QCOMPARE(w.Prompts().SaveSuggestions.size(), 1);
+    QVERIFY(QFile::exists(path + QStringLiteral(".wxa")));
+    QCOMPARE(w.Frame().windowTitle(), QStringLiteral("route9.wxa[*] - Wexa"));
+    QVERIFY(!w.Frame().isWindowModified());
+
+    w.Enter(F::ProjectDescription, QStringLiteral("changed"));
+    w.Enter(F::ProjectLength, QStringLiteral("9"));
+    w.Prompts().SaveAnswer = SaveChoice::Discard;
+    w.Prompts().OpenAnswer = path + QStringLiteral(".wxa");
+    w.Frame().Actions().Open->trigger();
+    QCOMPARE(w.Prompts().SaveQuestions, QStringList{QStringLiteral("route9.wxa")});
+    QCOMPARE(w.Text(F::ProjectDescription), QStringLiteral("Route 9 – résumé of works"));
+    QCOMPARE(w.Text(F::ProjectLength), QStringLiteral("3.25"));
+    QCOMPARE(w.Text(F::NumberOfAlternatives), QStringLiteral("2"));
+    QCOMPARE(w.GetProject().ProjectLength, 3.25);
+    QVERIFY(!w.Frame().isWindowModified());
+    QVERIFY(w.Prompts().Messages.empty());
+}
+
+void DocumentTest::newAfterAnEditAsksToSave() {
+    Window w;
+    QVERIFY(w.Active);
+    w.Enter(F::ProjectDescription, QStringLiteral("kept"));
+    w.Prompts().SaveAnswer = SaveChoice::Cancel;
+    w.Frame().Actions().New->trigger();
+    QCOMPARE(w.Prompts().SaveQuestions, QStringList{QStringLiteral("Untitled")});
+    QCOMPARE(w.Frame().windowTitle(), QStringLiteral("Wexa - Untitled[*]"));
+    QVERIFY(w.Frame().isWindowModified());
+
+    w.Prompts().SaveAnswer = SaveChoice::Discard;
+    w.Frame().Actions().New->trigger();
+    QCOMPARE(w.Frame().windowTitle(), QStringLiteral("Untitled[*] - Wexa"));
+    QVERIFY(!w.Frame().isWindowModified());
+    // New keeps every value of the project.
+    QCOMPARE(w.Text(F::ProjectDescription), QStringLiteral("kept"));
+
+    // Save as the answer saves first, through Save As for an untitled project.
+    w.Enter(F::ProjectDescription, QStringLiteral("saved first"));
+    w.Prompts().SaveAnswer = SaveChoice::Save;
+    w.Prompts().SaveAsAnswer = w.Path(QStringLiteral("first.wxa"));
+    w.Frame().Actions().New->trigger();
+    QVERIFY(QFile::exists(w.Path(QStringLiteral("first.wxa"))));
+    QCOMPARE(w.Frame().windowTitle(), QStringLiteral("Untitled[*] - Wexa"));
+}
+
+void DocumentTest::closingAfterAnEditAsksAndCancelKeepsTheWindow() {
+    Window w;
+    QVERIFY(w.Active);
+    w.Enter(F::ProjectNumber, QStringLiteral("STP-0042"));
+    w.Prompts().SaveAnswer = SaveChoice::Cancel;
+    w.Frame().Actions().Exit->trigger();
+    QCOMPARE(w.Prompts().SaveQuestions.size(), 1);
+    QVERIFY(w.Frame().isVisible());
+    w.Prompts().SaveAnswer = SaveChoice::Discard;
+    w.Frame().Actions().Exit->trigger();
+    QVERIFY(!w.Frame().isVisible());
+}
+
+void DocumentTest::failedOpenIsReportedAndChangesNothing() {
+    Window w;
+    QVERIFY(w.Active);
+    const QString path = w.Path(QStringLiteral("short.wxa"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("\x64\x00\x00\x00", 4);
+    file.close();
+    w.Enter(F::ProjectLength, QStringLiteral("7.5"));
+    const std::vector<unsigned char> before = wexa::WriteProjectBytes(w.GetProject());
+
+    w.Prompts().SaveAnswer = SaveChoice::Discard;
+    w.Prompts().OpenAnswer = path;
+    w.Frame().Actions().Open->trigger();
+    QCOMPARE(w.Prompts().Messages.size(), 1u);
+    QVERIFY(w.Prompts().Messages[0].Text.contains(QStringLiteral("Unexpected file format.")));
+    QVERIFY(wexa::WriteProjectBytes(w.GetProject()) == before);
+    QCOMPARE(w.Text(F::ProjectLength), QStringLiteral("7.5"));
+    QCOMPARE(w.Frame().windowTitle(), QStringLiteral("Untitled[*] - Wexa"));
+    QVERIFY(w.Recent().isEmpty());
+}
+
+void DocumentTest::recentListKeepsTheFourNewestFiles() {
+    Window w;
+    QVERIFY(w.Active);
+    QVERIFY(!w.Frame().Actions().RecentFiles[0]->isEnabled());
+    for (int i = 1; i <= 5; ++i) {
+        w.Prompts().SaveAsAnswer = w.Path(QStringLiteral("p%1.wxa").arg(i));
+        w.Frame().Actions().SaveAs->trigger();
+    }
+    const QStringList expected{w.Path("p5.wxa"), w.Path("p4.wxa"), w.Path("p3.wxa"),
+                               w.Path("p2.wxa")};
+    QCOMPARE(w.Recent(), expected);
+    w.Settings().beginGroup(QStringLiteral("Recent File List"));
+    QCOMPARE(w.Settings().value(QStringLiteral("File1")).toString(), expected[0]);
+    QCOMPARE(w.Settings().value(QStringLiteral("File4")).toString(), expected[3]);
+    w.Settings().endGroup();
+    QVERIFY(w.Frame().Actions().RecentFiles[3]->text().startsWith(QStringLiteral("&4 ")));
+
+    // Opening a listed file moves it to the top; the list is read back by
+    // the next window.
+    w.Frame().Actions().RecentFiles[2]->trigger();
+    QCOMPARE(w.Recent().first(), expected[2]);
+    Window next(w.Settings().fileName());
+    QCOMPARE(next.Recent().first(), expected[2]);
+}
+
+QTEST_MAIN(DocumentTest)
+#include "DocumentTest.moc"

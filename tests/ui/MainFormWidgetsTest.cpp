@@ -1,0 +1,222 @@
+// The main form's widgets driven as a user drives them: typing into boxes and
+// leaving them, picking list entries, pressing buttons.
+#include "WindowFixture.h"
+#include "forms/MainFormControls.h"
+#include "ui/FormButtons.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+using wexa::forms::FormField;
+using wexa::forms::MessageIcon;
+using wexa::ui::testing::Window;
+using F = FormField;
+
+Q_DECLARE_METATYPE(wexa::forms::FormField)
+
+class MainFormWidgetsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyFieldHasANamedControl();
+    void refusedValueShowsItsMessageSubstituteAndFocus_data();
+    void refusedValueShowsItsMessageSubstituteAndFocus();
+    void textThatIsNotANumberIsRefusedAndTheValueKept();
+    void focusChangesDuringTheMessageRunNoSecondCheck();
+    void acceptedValueRecomputesDependentBoxes();
+    void nextAlternativeCyclesThroughTheAlternatives();
+    void deterministicHidesAndGreysTheDrawnInputs();
+    void excludingUserCostsHidesTheWorkZoneInputs();
+    void terrainSetsTheTruckFactorAndCapacities();
+    void workZoneButtonStopsAtTheFirstFailedCheck();
+};
+
+void MainFormWidgetsTest::everyFieldHasANamedControl() {
+    Window w;
+    for (const auto& info : wexa::forms::FormFields()) {
+        QWidget* control = w.View().Control(info.Name);
+        QVERIFY2(control != nullptr, info.Name.data());
+        QCOMPARE(control->objectName(), QString::fromUtf8(info.Name));
+    }
+    for (std::string_view button : {wexa::forms::MainFormControl::WorkZoneTimingButton,
+                                    wexa::forms::MainFormControl::TimeRelatedCostsButton,
+                                    wexa::forms::MainFormControl::TrafficDistributionButton,
+                                    wexa::forms::MainFormControl::AddedTimeCostsButton,
+                                    wexa::forms::MainFormControl::DelayCostRatesButton}) {
+        QVERIFY2(w.View().Control(button) != nullptr, button.data());
+    }
+}
+
+void MainFormWidgetsTest::refusedValueShowsItsMessageSubstituteAndFocus_data() {
+    QTest::addColumn<FormField>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("substitute");
+    QTest::newRow("speed not a multiple of 5") << F::PostedSpeedLimit << "57"
+                                               << "The speed limit must be in increments of 5 mph."
+                                               << "Speed Limit Error"
+                                               << "5";
+    QTest::newRow("speed above range") << F::PostedSpeedLimit << "85"
+                                       << "The speed limit must be between 5 mph and 80 mph."
+                                       << "Speed Limit Error"
+                                       << "5";
+    QTest::newRow("work zone length zero") << F::WorkZoneLength << "0"
+                                           << "The work zone length must be greater than zero miles"
+                                           << "Work Zone Length Error"
+                                           << "1";
+    QTest::newRow("alternatives above four") << F::NumberOfAlternatives << "5"
+                                             << "You may only analyze 1 to 4 design alternatives."
+                                             << "Number of Alternatives Error"
+                                             << "1";
+    QTest::newRow("required time variability")
+        << F::RequiredTimeVariability << "100.5"
+        << "The variability must not be negative or greater than 100"
+        << "Required Time Variability Error"
+        << "0";
+    QTest::newRow("truck equivalency")
+        << F::TruckEquivalencyFactor << "0.5"
+        << "The truck equivalency factor must be be greater\nthan or equal to 1.0.  Please Adjust."
+        << "Truck Equivalency Factor Error"
+        << "1";
+}
+
+void MainFormWidgetsTest::refusedValueShowsItsMessageSubstituteAndFocus() {
+    QFETCH(FormField, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    QFETCH(QString, caption);
+    QFETCH(QString, substitute);
+    Window w;
+    QVERIFY(w.Active);
+    w.Enter(box, typed);
+    const auto& messages = w.Prompts().Messages;
+    QCOMPARE(messages.size(), 1u);
+    QCOMPARE(messages[0].Text, message);
+    QCOMPARE(messages[0].Caption, caption);
+    QCOMPARE(messages[0].Icon, MessageIcon::Exclamation);
+    QCOMPARE(w.Text(box), substitute);
+    QCOMPARE(QApplication::focusWidget(), w.Box(box));
+}
+
+void MainFormWidgetsTest::textThatIsNotANumberIsRefusedAndTheValueKept() {
+    Window w;
+    QVERIFY(w.Active);
+    const QString before = w.Text(F::ProjectLength);
+    w.Enter(F::ProjectLength, QStringLiteral("12abc"));
+    QCOMPARE(w.Prompts().Messages.size(), 1u);
+    QCOMPARE(w.Prompts().Messages[0].Text, QStringLiteral("Please enter a number."));
+    QCOMPARE(w.Text(F::ProjectLength), before);
+    QCOMPARE(QApplication::focusWidget(), w.Box(F::ProjectLength));
+}
+
+// A real message box takes the focus while it is open and the check gives it
+// back to the refused box afterwards; those moves must not run the checks of
+// the boxes they pass through, or one refusal would cascade into more.
+void MainFormWidgetsTest::focusChangesDuringTheMessageRunNoSecondCheck() {
+    Window w;
+    QVERIFY(w.Active);
+    w.Type(F::PostedSpeedLimit, QStringLiteral("57"));
+    // A value the analysis period's check would refuse if it ran.
+    w.Box(F::AnalysisPeriod)->setText(QStringLiteral("0"));
+    w.Prompts().WhileMessageShown = [&w] {
+        w.Box(F::AnalysisPeriod)->setFocus(Qt::OtherFocusReason);
+        w.Box(F::WorkZoneLength)->setFocus(Qt::OtherFocusReason);
+    };
+    w.LeaveFocus();
+    QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Speed Limit Error")});
+    QCOMPARE(QApplication::focusWidget(), w.Box(F::PostedSpeedLimit));
+}
+
+void MainFormWidgetsTest::acceptedValueRecomputesDependentBoxes() {
+    Window w;
+    QVERIFY(w.Active);
+    w.Enter(F::TruckEquivalencyFactor, QStringLiteral("1.5"));
+    w.Enter(F::PercentTrucks, QStringLiteral("10"));
+    w.Enter(F::NumberOfLanes, QStringLiteral("1"));
+    w.Enter(F::MaxServiceFlowRate, QStringLiteral("2200"));
+    QVERIFY(w.Prompts().Messages.empty());
+    QCOMPARE(w.Text(F::HeavyVehicleFactor), QStringLiteral("0.952380952380952"));
+    QCOMPARE(w.Text(F::ServiceFlowRate), QStringLiteral("2095"));
+    w.Enter(F::BaseYearAADT, QStringLiteral("250000"));
+    QCOMPARE(w.Text(F::MaximumAADT), QStringLiteral("250000"));
+}
+
+void MainFormWidgetsTest::nextAlternativeCyclesThroughTheAlternatives() {
+    Window w;
+    QVERIFY(w.Active);
+    w.Enter(F::NumberOfAlternatives, QStringLiteral("3"));
+    w.Enter(F::AlternativeDescription, QStringLiteral("Asphalt overlay"));
+    QStringList shown;
+    for (int i = 0; i < 4; ++i) {
+        w.Click(wexa::ui::FormButton::NextAlternative);
+        shown << w.Text(F::CurrentAlternative) + "/" + w.Text(F::ActivityAlternative) + "/" +
+                     w.Text(F::CurrentActivity);
+    }
+    QCOMPARE(shown, (QStringList{"2/2/1", "3/3/1", "1/1/1", "2/2/1"}));
+    w.Click(wexa::ui::FormButton::NextAlternative);
+    w.Click(wexa::ui::FormButton::NextAlternative);
+    QCOMPARE(w.Text(F::AlternativeDescription), QStringLiteral("Asphalt overlay"));
+}
+
+void MainFormWidgetsTest::deterministicHidesAndGreysTheDrawnInputs() {
+    Window w;
+    QVERIFY(w.Active);
+    QTest::mouseClick(w.View().findChild<QWidget*>("AnalysisType1"), Qt::LeftButton);
+    QCOMPARE(w.GetProject().AnalysisType, 1);
+    QVERIFY(w.Box(F::YearsToNextMin)->isHidden());
+    QVERIFY(w.Box(F::YearsToNextMax)->isHidden());
+    QVERIFY(!w.Box(F::YearsToNextExpected)->isHidden());
+    QVERIFY(w.Box(F::DiscountRateMin)->isHidden());
+    QCOMPARE(w.View().findChild<QLabel*>("YearsToNextCaptions[1]")->text(), QString());
+    QVERIFY(!w.View().Control("DiscountRateKind")->isEnabled());
+    QVERIFY(!w.Box(F::AgencyCostVariability)->isEnabled());
+    QCOMPARE(w.Text(F::AgencyCostVariability), QStringLiteral("0"));
+
+    QTest::mouseClick(w.View().findChild<QWidget*>("AnalysisType0"), Qt::LeftButton);
+    QCOMPARE(w.GetProject().AnalysisType, 0);
+    QVERIFY(!w.Box(F::YearsToNextMin)->isHidden());
+    QCOMPARE(w.View().findChild<QLabel*>("DiscountRateCaptions[1]")->text(),
+             QStringLiteral("Mean"));
+    QCOMPARE(w.Text(F::DiscountRateMin) + " " + w.Text(F::DiscountRateMax), QStringLiteral("2 6"));
+    QVERIFY(w.View().Control("DiscountRateKind")->isEnabled());
+}
+
+void MainFormWidgetsTest::excludingUserCostsHidesTheWorkZoneInputs() {
+    Window w;
+    QVERIFY(w.Active);
+    w.Enter(F::NumberOfActivities, QStringLiteral("2"));
+    w.Pick(F::ActivityUserCostMode, 1);
+    namespace control = wexa::forms::MainFormControl;
+    QVERIFY(w.Box(F::WorkZoneLength)->isHidden());
+    QVERIFY(w.Box(F::RequiredTime)->isHidden());
+    QVERIFY(w.Find(control::WorkZoneTimingButton)->isHidden());
+    QVERIFY(w.Find(control::TimeRelatedCostsButton)->isHidden());
+    w.Click(wexa::ui::FormButton::NextWorkActivity);
+    QCOMPARE(w.Text(F::CurrentActivity), QStringLiteral("2"));
+    QVERIFY(!w.Box(F::WorkZoneLength)->isHidden());
+    QVERIFY(!w.Find(control::WorkZoneTimingButton)->isHidden());
+}
+
+void MainFormWidgetsTest::terrainSetsTheTruckFactorAndCapacities() {
+    Window w;
+    QVERIFY(w.Active);
+    w.Enter(F::PercentTrucks, QStringLiteral("10"));
+    w.Pick(F::Terrain, 2);
+    QCOMPARE(w.Text(F::TruckEquivalencyFactor), QStringLiteral("6"));
+    QCOMPARE(w.Text(F::HeavyVehicleFactor), QStringLiteral("0.666666666666667"));
+}
+
+void MainFormWidgetsTest::workZoneButtonStopsAtTheFirstFailedCheck() {
+    Window w;
+    QVERIFY(w.Active);
+    w.Enter(F::PercentTrucks, QStringLiteral("10"));
+    w.Enter(F::PercentSUTrucks, QStringLiteral("4.9"));
+    w.Enter(F::PercentCUTrucks, QStringLiteral("5"));
+    w.Click(wexa::forms::MainFormControl::WorkZoneTimingButton);
+    QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Traffic Distribution Error")});
+    QCOMPARE(QApplication::focusWidget(), w.Box(F::PercentTrucks));
+}
+
+QTEST_MAIN(MainFormWidgetsTest)
+#include "MainFormWidgetsTest.moc"

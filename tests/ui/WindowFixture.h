@@ -1,0 +1,97 @@
+#pragma once
+
+#include "PresetPrompts.h"
+#include "app/MainFrame.h"
+#include "app/WexaDoc.h"
+#include "model/ProjectFile.h"
+#include "ui/WexaView.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace wexa::ui::testing {
+
+// The program's main window on the offscreen screen, with recorded prompts
+// and a settings store of its own in a temporary folder. Helpers act as a
+// user does: type into a box, leave it, pick a list entry, press a button.
+class Window {
+public:
+    // A settings store in `settingsFile`, or a new one in the temporary
+    // folder.
+    explicit Window(const QString& settingsFile = {})
+        : settings_(settingsFile.isEmpty() ? folder_.filePath(QStringLiteral("settings.ini"))
+                                           : settingsFile,
+                    QSettings::IniFormat),
+          frame_(std::make_unique<app::CMainFrame>(prompts_, settings_)) {
+        frame_->show();
+        frame_->activateWindow();
+        Active = QTest::qWaitForWindowActive(frame_.get());
+    }
+
+    [[nodiscard]] app::CMainFrame& Frame() { return *frame_; }
+    [[nodiscard]] CWexaView& View() { return frame_->View(); }
+    [[nodiscard]] app::CWexaDoc& Doc() { return frame_->Document(); }
+    [[nodiscard]] Project& GetProject() { return frame_->View().GetProject(); }
+    [[nodiscard]] PresetPrompts& Prompts() { return prompts_; }
+    [[nodiscard]] QSettings& Settings() { return settings_; }
+    [[nodiscard]] QString Path(const QString& name) const { return folder_.filePath(name); }
+    [[nodiscard]] const QStringList& Recent() const { return frame_->Recent().Paths(); }
+
+    template <typename W = QWidget> W* Find(std::string_view name) {
+        return qobject_cast<W*>(View().Control(name));
+    }
+    [[nodiscard]] QLineEdit* Box(forms::FormField field) {
+        return Find<QLineEdit>(forms::NameOf(field));
+    }
+    [[nodiscard]] QString Text(forms::FormField field) { return Box(field)->text(); }
+
+    // Gives a box the focus and types `text` over its contents.
+    void Type(forms::FormField field, const QString& text) {
+        QLineEdit* box = Box(field);
+        box->setFocus(Qt::TabFocusReason);
+        box->selectAll();
+        // Key by key, each carrying its character, so any text can be typed.
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(box, &press);
+        }
+    }
+    // Types, then moves the focus on as the Tab key does.
+    void Enter(forms::FormField field, const QString& text) {
+        Type(field, text);
+        LeaveFocus();
+    }
+    // Moves the focus to a box that nothing checks.
+    void LeaveFocus() {
+        using F = forms::FormField;
+        QLineEdit* next = Box(F::ProjectNumber);
+        if (QApplication::focusWidget() == next) {
+            next = Box(F::ProjectDescription);
+        }
+        next->setFocus(Qt::TabFocusReason);
+    }
+    // Picks entry `index` of a list as a user does.
+    void Pick(forms::FormField field, int index) {
+        auto* list = Find<QComboBox>(forms::NameOf(field));
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+    void Click(std::string_view button) { QTest::mouseClick(Find(button), Qt::LeftButton); }
+
+    bool Active = false;
+
+private:
+    QTemporaryDir folder_;
+    PresetPrompts prompts_;
+    QSettings settings_;
+    std::unique_ptr<app::CMainFrame> frame_;
+};
+
+} // namespace wexa::ui::testing
