@@ -1,3 +1,4 @@
+#include "AllocationCounter.h"
 #include "WorkZoneProjects.h"
 #include "forms/RecordingEffects.h"
 #include "forms/WorkZoneTiming.h"
@@ -6,31 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <memory>
-#include <new>
 #include <string>
-
-// Counts every allocation of this test program, so a test can show that a
-// stretch of code allocates nothing.
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t size) {
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-void operator delete(void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete(void* memory, std::size_t) noexcept {
-    std::free(memory);
-}
 
 namespace wexa::forms {
 namespace {
@@ -45,11 +23,17 @@ TEST(WorkZoneAllocationTest, PricingAndTheStartHourSearchAllocateNothing) {
     dialog.Open(effects);
     ASSERT_TRUE(effects.Messages.empty());
 
-    const long before = allocations.load();
+    const long before = wexa::testing::AllocationCount();
     dialog.CalculateCosts(effects);
     dialog.FindOptimumStart(effects);
-    EXPECT_EQ(allocations.load() - before, 0);
+    EXPECT_EQ(wexa::testing::AllocationCount() - before, 0);
     EXPECT_FALSE(dialog.Gridlock());
+}
+
+TEST(AllocationCounterTest, SeesAnAllocation) {
+    const long before = wexa::testing::AllocationCount();
+    auto allocated = std::make_unique<std::string>(100, 'x');
+    EXPECT_GT(wexa::testing::AllocationCount() - before, 0) << *allocated;
 }
 
 // Counts the allocations between the end of the first and of the last
@@ -58,10 +42,10 @@ class IterationAllocations : public RunProgress {
 public:
     void IterationDone(int done, int total) override {
         if (done == 1) {
-            first_ = allocations.load();
+            first_ = wexa::testing::AllocationCount();
         }
         if (done == total) {
-            last_ = allocations.load();
+            last_ = wexa::testing::AllocationCount();
         }
     }
     [[nodiscard]] long Count() const { return last_ - first_; }

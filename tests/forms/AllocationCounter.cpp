@@ -1,0 +1,34 @@
+// Replaces the global allocation functions of this test program with ones
+// that count. They live in a file of their own so the compiler never sees an
+// allocation and its release inlined together across the replacement.
+#include "AllocationCounter.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+std::atomic<long> allocations{0};
+}
+
+void* operator new(std::size_t size) {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
+        return memory;
+    }
+    throw std::bad_alloc();
+}
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+
+namespace wexa::testing {
+
+long AllocationCount() {
+    return allocations.load(std::memory_order_relaxed);
+}
+
+} // namespace wexa::testing
