@@ -141,8 +141,11 @@ void CMainFrame::UpdateRecentMenu() {
 }
 
 void CMainFrame::FitToScreen() {
+    // The form, the menu, toolbar and status bar, within the screen's free
+    // area less the window's title bar and borders, which are not known
+    // before it is shown; the form scrolls in what is left.
     const QSize wanted = view_->widget()->sizeHint() + QSize(24, 120);
-    const QSize room = screen()->availableGeometry().size();
+    const QSize room = screen()->availableGeometry().size() - QSize(16, 40);
     resize(wanted.boundedTo(room));
 }
 

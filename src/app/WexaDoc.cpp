@@ -1,19 +1,41 @@
 #include "app/WexaDoc.h"
 
+#include "forms/FileNameRequest.h"
 #include "model/ProjectFile.h"
 #include "ui/Prompts.h"
 #include "ui/WexaView.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <filesystem>
+#include <string_view>
+#include <utility>
 
 namespace wexa::app {
 
 namespace {
 
 const QString kFileErrorCaption = QStringLiteral("Wexa");
+
+// The type list of the project file dialogs, in the platform's notation.
+constexpr std::string_view kProjectFileFilter = "Wexa Files (*.wxa)|*.wxa|All Files (*.*)|*.*||";
+
+forms::FileNameRequest OpenProjectRequest() {
+    return {.InitialName = {},
+            .Filters = forms::ParseFileFilter(kProjectFileFilter),
+            .MustExist = true,
+            .ConfirmOverwrite = false,
+            .DefaultSuffix = "wxa"};
+}
+
+// A name typed without extension gets ".wxa".
+forms::FileNameRequest SaveProjectRequest(std::string initialName) {
+    return {.InitialName = std::move(initialName),
+            .Filters = forms::ParseFileFilter(kProjectFileFilter),
+            .MustExist = false,
+            .ConfirmOverwrite = true,
+            .DefaultSuffix = "wxa"};
+}
 
 std::filesystem::path ToPath(const QString& path) {
     return std::filesystem::path(path.toStdString());
@@ -71,7 +93,7 @@ bool CWexaDoc::Open() {
     if (!SaveModified()) {
         return false;
     }
-    const auto path = prompts_.AskOpenFileName();
+    const auto path = prompts_.AskFileName(OpenProjectRequest());
     return path && ReadFrom(*path);
 }
 
@@ -84,9 +106,8 @@ bool CWexaDoc::Save() {
 }
 
 bool CWexaDoc::SaveAs() {
-    const QString suggested =
-        path_.isEmpty() ? QDir::current().filePath(QStringLiteral("Untitled.wxa")) : path_;
-    const auto path = prompts_.AskSaveFileName(suggested);
+    const QString suggested = path_.isEmpty() ? QStringLiteral("Untitled") : path_;
+    const auto path = prompts_.AskFileName(SaveProjectRequest(suggested.toStdString()));
     return path && WriteTo(*path);
 }
 

@@ -36,9 +36,17 @@ QString TextOf(const QWidget* control) {
 void SetTextOf(QWidget* control, const QString& text) {
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         if (edit->text() != text) {
+            // A box whose whole text was selected (the focus moved back to
+            // it after a refusal) keeps it selected for the correction.
+            const bool allSelected =
+                edit->selectedText() == edit->text() && edit->hasSelectedText();
             edit->setText(text);
-            // Long descriptions show their beginning, not their end.
-            edit->setCursorPosition(0);
+            if (allSelected) {
+                edit->selectAll();
+            } else {
+                // Long descriptions show their beginning, not their end.
+                edit->setCursorPosition(0);
+            }
         }
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
         label->setText(text);

@@ -1,7 +1,5 @@
 #include "ui/MessageBoxPrompts.h"
 
-#include "ui/ProjectFileFilter.h"
-
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -31,28 +29,25 @@ SaveChoice MessageBoxPrompts::AskSaveChanges(const QString& documentName) {
     }
 }
 
-std::optional<QString> MessageBoxPrompts::AskOpenFileName() {
-    const QString path = QFileDialog::getOpenFileName(parent_, QStringLiteral("Open"), QString(),
-                                                      ProjectFileFilter());
-    if (path.isEmpty()) {
-        return std::nullopt;
+std::optional<QString> MessageBoxPrompts::AskFileName(const forms::FileNameRequest& request) {
+    const bool opening = request.MustExist;
+    QFileDialog dialog(parent_, opening ? QStringLiteral("Open") : QStringLiteral("Save As"),
+                       QString(), QString::fromStdString(forms::NameFilterList(request.Filters)));
+    dialog.setAcceptMode(opening ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(opening ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.ConfirmOverwrite);
+    dialog.setDefaultSuffix(QString::fromStdString(request.DefaultSuffix));
+    if (!request.InitialName.empty()) {
+        dialog.selectFile(QString::fromStdString(request.InitialName));
     }
-    return path;
-}
-
-std::optional<QString> MessageBoxPrompts::AskSaveFileName(const QString& suggestedPath) {
-    QFileDialog dialog(parent_, QStringLiteral("Save As"), suggestedPath, ProjectFileFilter());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(ProjectFileSuffix());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
     return dialog.selectedFiles().constFirst();
 }
 
-void MessageBoxPrompts::RunDialog(QDialog& dialog) {
-    dialog.exec();
+int MessageBoxPrompts::RunDialog(QDialog& dialog) {
+    return dialog.exec();
 }
 
 } // namespace wexa::ui

@@ -15,9 +15,8 @@ public:
     void ShowMessage(const QString& message, const QString& caption,
                      forms::MessageIcon icon) override;
     SaveChoice AskSaveChanges(const QString& documentName) override;
-    std::optional<QString> AskOpenFileName() override;
-    std::optional<QString> AskSaveFileName(const QString& suggestedPath) override;
-    void RunDialog(QDialog& dialog) override;
+    std::optional<QString> AskFileName(const forms::FileNameRequest& request) override;
+    int RunDialog(QDialog& dialog) override;
 
 private:
     QWidget* parent_ = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/FileNameRequest.h"
 #include "forms/FormEffects.h"
 
 #include <QString>
@@ -15,7 +16,7 @@ enum class SaveChoice { Save, Discard, Cancel };
 
 // Every modal box the window shows goes through this one interface: message
 // boxes, the question before unsaved changes are dropped, the file dialogs
-// and the small fixed dialogs (disclaimer, About). The window gets it
+// and the window's own dialogs. The window gets it
 // injected; the program's implementation shows real boxes, the widget tests
 // one that records each call and answers from presets, so no test ever waits
 // on a modal box.
@@ -31,15 +32,13 @@ public:
     // while it holds changes that are not saved.
     virtual SaveChoice AskSaveChanges(const QString& documentName) = 0;
 
-    // The project file to open, or nothing when the user cancelled.
-    virtual std::optional<QString> AskOpenFileName() = 0;
+    // A file dialog: the chosen full path, or nothing when the user
+    // cancelled.
+    virtual std::optional<QString> AskFileName(const forms::FileNameRequest& request) = 0;
 
-    // Where to save the project, starting from `suggestedPath`; nothing when
-    // the user cancelled. A name typed without extension gets ".wxa".
-    virtual std::optional<QString> AskSaveFileName(const QString& suggestedPath) = 0;
-
-    // Runs a modal dialog to its end.
-    virtual void RunDialog(QDialog& dialog) = 0;
+    // Runs a modal dialog to its end; its result (QDialog::Accepted or
+    // Rejected).
+    virtual int RunDialog(QDialog& dialog) = 0;
 };
 
 } // namespace wexa::ui

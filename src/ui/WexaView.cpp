@@ -1,6 +1,8 @@
 #include "ui/WexaView.h"
 
 #include "forms/MainFormControls.h"
+#include "forms/ReportExport.h"
+#include "ui/ExportDialog.h"
 #include "ui/FormButtons.h"
 #include "ui/MainFormLayout.h"
 #include "ui/Prompts.h"
@@ -22,10 +24,6 @@ namespace {
 
 using F = forms::FormField;
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Focus changes that are not the user leaving a box: another window (a
 // message box, a dialog) became active, a list opened its drop-down, or the
 // menu bar took the keyboard.
@@ -38,7 +36,8 @@ bool LeavesTheBox(Qt::FocusReason reason) {
 
 CWexaView::CWexaView(Prompts& prompts, QWidget* parent)
     : QScrollArea(parent), prompts_(prompts), project_(std::make_unique<Project>()),
-      form_(*project_, *this, *this) {
+      effects_(prompts, [this](std::string_view name) { return controls_.Find(name); }),
+      form_(*project_, *this, effects_) {
     setWidget(BuildMainForm(controls_));
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
@@ -83,6 +82,11 @@ bool CWexaView::eventFilter(QObject* watched, QEvent* event) {
             // its own message box causes while the check runs.
             form_.LeaveBox(field);
             emit HandlerFinished();
+            // A refusal gave the focus back to this box: it has not lost it
+            // after all, and must keep the selection the refusal made.
+            if (QApplication::focusWidget() == watched) {
+                return true;
+            }
         }
     }
     return QScrollArea::eventFilter(watched, event);
@@ -168,13 +172,24 @@ void CWexaView::RunSimulation() {
     auto* bar = qobject_cast<QProgressBar*>(controls_.Find(FormButton::RunProgress));
     RunProgressBar progress(*bar);
     AnalysisOptions options;
+    options.Seed = runSeed_;
     options.Progress = &progress;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool ran = form_.RunSimulation(*workspace_, options);
     QApplication::restoreOverrideCursor();
     if (ran) {
-        DialogNotYetAvailable(QStringLiteral("Export Formatted Data"));
-        form_.ShowForm();
+        ExportReport(std::time(nullptr));
+    }
+    bar->setValue(0);
+    form_.ShowForm();
+}
+
+void CWexaView::ExportReport(std::time_t analysisTime) {
+    form_.CollectForm();
+    CExportDialog dialog(project_->ExportFileName, prompts_, this);
+    if (prompts_.RunDialog(dialog) == QDialog::Accepted) {
+        forms::ExportReportFile(*project_, dialog.FileName(), workspace_->Statuses, analysisTime,
+                                effects_);
     }
 }
 
@@ -184,36 +199,6 @@ void CWexaView::Collect(forms::FormState& state) {
 
 void CWexaView::Display(const forms::FormState& state) {
     controls_.Display(state);
-}
-
-void CWexaView::ShowMessage(std::string_view message, std::string_view caption,
-                            forms::MessageIcon icon) {
-    prompts_.ShowMessage(FromView(message), FromView(caption), icon);
-}
-
-void CWexaView::MoveFocus(std::string_view control) {
-    QWidget* widget = controls_.Find(control);
-    if (widget == nullptr) {
-        return;
-    }
-    if (auto* group = widget->findChild<QButtonGroup*>();
-        group != nullptr && group->checkedButton() != nullptr) {
-        widget = group->checkedButton();
-    }
-    ensureWidgetVisible(widget);
-    widget->setFocus(Qt::OtherFocusReason);
-}
-
-void CWexaView::ShowControl(std::string_view control, bool visible) {
-    if (QWidget* widget = controls_.Find(control)) {
-        widget->setVisible(visible);
-    }
-}
-
-void CWexaView::EnableControl(std::string_view control, bool enabled) {
-    if (QWidget* widget = controls_.Find(control)) {
-        widget->setEnabled(enabled);
-    }
 }
 
 } // namespace wexa::ui

@@ -5,11 +5,15 @@
 #include "forms/MainForm.h"
 #include "model/Project.h"
 #include "ui/FormControls.h"
+#include "ui/WidgetEffects.h"
 
 #include <QScrollArea>
 
+#include <cstdint>
+#include <ctime>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 namespace wexa {
@@ -22,16 +26,16 @@ class Prompts;
 
 // The main input form. It owns the Project for the life of the program and
 // the form's widgets; forms::MainForm decides everything. The view only
-// moves texts between the widgets and the form logic (FormFieldView),
-// carries out what the logic asks of the screen (FormEffects), and turns
-// widget events into calls of the logic:
+// moves texts between the widgets and the form logic (FormFieldView), has
+// what the logic asks of the screen carried out on its controls
+// (WidgetEffects), and turns widget events into calls of the logic:
 //
 //     widgets --- focus out, activated, clicked ---> CWexaView ---> MainForm
 //        ^                                              |              |
 //        +------ Display / effects (focus, show) -------+<-------------+
 //                                                       |
 //     message boxes <------------ Prompts <-------------+
-class CWexaView final : public QScrollArea, public forms::FormFieldView, public forms::FormEffects {
+class CWexaView final : public QScrollArea, public forms::FormFieldView {
     Q_OBJECT
 public:
     explicit CWexaView(Prompts& prompts, QWidget* parent = nullptr);
@@ -49,12 +53,9 @@ public:
     void Collect(forms::FormState& state) override;
     void Display(const forms::FormState& state) override;
 
-    // forms::FormEffects
-    void ShowMessage(std::string_view message, std::string_view caption,
-                     forms::MessageIcon icon) override;
-    void MoveFocus(std::string_view control) override;
-    void ShowControl(std::string_view control, bool visible) override;
-    void EnableControl(std::string_view control, bool enabled) override;
+    // Runs with a fixed seed from now on, so a run can be repeated; without
+    // one the clock seeds each run.
+    void SetRunSeed(std::optional<std::uint32_t> seed) { runSeed_ = seed; }
 
 signals:
     // The user typed into a box, picked a list entry or clicked a radio
@@ -75,11 +76,15 @@ private:
     void OnList(forms::FormField field, std::function<void()> handler);
     void OpenDialog(forms::FormRequest request);
     void DialogNotYetAvailable(const QString& dialog);
+    // After a completed run: the export dialog, then the report.
+    void ExportReport(std::time_t analysisTime);
 
     Prompts& prompts_;
     std::unique_ptr<Project> project_;
     FormControls controls_;
+    WidgetEffects effects_;
     forms::MainForm form_;
+    std::optional<std::uint32_t> runSeed_;
     std::unique_ptr<AnalysisWorkspace> workspace_;
 };
 

@@ -44,7 +44,9 @@ void DocumentTest::saveThenOpenRoundTripsTheProject() {
     const QString path = w.Path(QStringLiteral("route9"));
     w.Prompts().SaveAsAnswer = path + QStringLiteral(".wxa");
     w.Frame().Actions().Save->trigger();
-    QCOMPARE(w.Prompts().SaveSuggestions.size(), 1);
+    QCOMPARE(w.Prompts().FileRequests.size(), 1u);
+    QVERIFY(!w.Prompts().FileRequests[0].MustExist);
+    QVERIFY(w.Prompts().FileRequests[0].ConfirmOverwrite);
     QVERIFY(QFile::exists(path + QStringLiteral(".wxa")));
     QCOMPARE(w.Frame().windowTitle(), QStringLiteral("route9.wxa[*] - Wexa"));
     QVERIFY(!w.Frame().isWindowModified());

@@ -97,6 +97,8 @@ void MainFormWidgetsTest::refusedValueShowsItsMessageSubstituteAndFocus() {
     QCOMPARE(messages[0].Icon, MessageIcon::Exclamation);
     QCOMPARE(w.Text(box), substitute);
     QCOMPARE(QApplication::focusWidget(), w.Box(box));
+    // Selected, so the correction is typed over it.
+    QCOMPARE(w.Box(box)->selectedText(), substitute);
 }
 
 void MainFormWidgetsTest::textThatIsNotANumberIsRefusedAndTheValueKept() {

@@ -33,12 +33,24 @@ public:
         SaveQuestions.append(documentName);
         return SaveAnswer;
     }
-    std::optional<QString> AskOpenFileName() override { return OpenAnswer; }
-    std::optional<QString> AskSaveFileName(const QString& suggestedPath) override {
-        SaveSuggestions.append(suggestedPath);
-        return SaveAsAnswer;
+    // Open and save dialogs of project files are answered apart, so a test
+    // can preset both; other requests get FileAnswer.
+    std::optional<QString> AskFileName(const forms::FileNameRequest& request) override {
+        FileRequests.push_back(request);
+        if (request.DefaultSuffix == "wxa") {
+            return request.MustExist ? OpenAnswer : SaveAsAnswer;
+        }
+        return FileAnswer;
     }
-    void RunDialog(QDialog& dialog) override { Dialogs.append(dialog.windowTitle()); }
+    // The dialog is not shown: OnDialog may act on it as the user would
+    // (fill it in, press its buttons); its result is what it ended with.
+    int RunDialog(QDialog& dialog) override {
+        Dialogs.append(dialog.windowTitle());
+        if (OnDialog) {
+            OnDialog(dialog);
+        }
+        return dialog.result();
+    }
 
     [[nodiscard]] QStringList Captions() const {
         QStringList captions;
@@ -50,7 +62,7 @@ public:
     void Clear() {
         Messages.clear();
         SaveQuestions.clear();
-        SaveSuggestions.clear();
+        FileRequests.clear();
         Dialogs.clear();
     }
 
@@ -59,10 +71,12 @@ public:
     std::function<void()> WhileMessageShown;
     QStringList SaveQuestions;
     SaveChoice SaveAnswer = SaveChoice::Cancel;
+    std::vector<forms::FileNameRequest> FileRequests;
     std::optional<QString> OpenAnswer;
-    QStringList SaveSuggestions;
     std::optional<QString> SaveAsAnswer;
+    std::optional<QString> FileAnswer;
     QStringList Dialogs;
+    std::function<void(QDialog&)> OnDialog;
 };
 
 } // namespace wexa::ui::testing

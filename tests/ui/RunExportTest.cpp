@@ -1,0 +1,118 @@
+// "Run Simulation" in the window: the run, the export dialog that follows it
+// and the report it writes.
+#include "WindowFixture.h"
+#include "ui/FormButtons.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+using wexa::forms::MessageIcon;
+using wexa::ui::SaveChoice;
+using wexa::ui::testing::Window;
+
+namespace {
+
+QByteArray WithoutDateLine(QByteArray report) {
+    const qsizetype start = report.indexOf("Date of Analysis:");
+    const qsizetype end = report.indexOf('\n', start);
+    return start < 0 || end < 0 ? report : report.remove(start, end + 1 - start);
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Opens an example project, which the run accepts.
+void OpenExample(Window& w) {
+    w.Prompts().OpenAnswer = QStringLiteral(WEXA_EXAMPLES_DIR "/rural-two-lane.wxa");
+    QVERIFY(w.Doc().Open());
+}
+
+// Makes the export dialog, when it comes, get `name` typed and "Export"
+// pressed.
+void ExportTo(Window& w, const QString& name) {
+    w.Prompts().OnDialog = [name](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>(QStringLiteral("FileName"))->setText(name);
+        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("Export")) {
+                button->click();
+            }
+        }
+    };
+}
+
+} // namespace
+
+class RunExportTest : public QObject {
+    Q_OBJECT
+private slots:
+    void reportEqualsTheCommandLinesWithTheSameSeed();
+    void emptyNameIsRefusedAndNothingWritten();
+    void failedWriteIsReportedNeverAnnounced();
+};
+
+void RunExportTest::reportEqualsTheCommandLinesWithTheSameSeed() {
+    Window w;
+    QVERIFY(w.Active);
+    w.Prompts().OpenAnswer = QStringLiteral(WEXA_EXAMPLES_DIR "/urban-freeway.wxa");
+    QVERIFY(w.Doc().Open());
+    // The command line computes from the project as stored, the window from
+    // what its form shows: a project the window saved is the same to both.
+    const QString project = w.Path(QStringLiteral("urban.wxa"));
+    w.Prompts().SaveAsAnswer = project;
+    QVERIFY(w.Doc().SaveAs());
+
+    const QString report = w.Path(QStringLiteral("report.xls"));
+    QProcess cli;
+    cli.start(QStringLiteral(WEXA_CLI_PATH),
+              {QStringLiteral("run"), project, QStringLiteral("-o"), report,
+               QStringLiteral("--seed"), QStringLiteral("2027")});
+    QVERIFY(cli.waitForFinished(120000));
+    QCOMPARE(cli.exitCode(), 0);
+    const QByteArray fromCli = ReadAll(report);
+    QVERIFY(!fromCli.isEmpty());
+    QVERIFY(QFile::remove(report));
+
+    w.View().SetRunSeed(2027);
+    ExportTo(w, report);
+    w.Click(wexa::ui::FormButton::RunSimulation);
+    QCOMPARE(w.Prompts().Dialogs,
+             QStringList{"Simulation Complete - Export Formatted Data to Designated File"});
+    QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Export Successful!")});
+    QCOMPARE(WithoutDateLine(ReadAll(report)), WithoutDateLine(fromCli));
+    // The next export starts from the name confirmed here.
+    QCOMPARE(QString::fromStdString(w.GetProject().ExportFileName), report);
+}
+
+void RunExportTest::emptyNameIsRefusedAndNothingWritten() {
+    Window w;
+    QVERIFY(w.Active);
+    OpenExample(w);
+    ExportTo(w, QString());
+    w.Click(wexa::ui::FormButton::RunSimulation);
+    QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Can Not Export")});
+    QCOMPARE(w.Prompts().Messages[0].Text, QStringLiteral("Filename has not been selected"));
+    QVERIFY(w.GetProject().ExportFileName.empty());
+}
+
+void RunExportTest::failedWriteIsReportedNeverAnnounced() {
+    Window w;
+    QVERIFY(w.Active);
+    OpenExample(w);
+    const QString report = w.Path(QStringLiteral("no-such-folder/report.xls"));
+    ExportTo(w, report);
+    w.Click(wexa::ui::FormButton::RunSimulation);
+    QCOMPARE(w.Prompts().Messages.size(), 1u);
+    QCOMPARE(w.Prompts().Messages[0].Caption, QStringLiteral("Can Not Export"));
+    QCOMPARE(w.Prompts().Messages[0].Icon, MessageIcon::Exclamation);
+    QVERIFY(w.Prompts().Messages[0].Text.contains(QStringLiteral("report.xls")));
+    QVERIFY(!QFile::exists(report));
+}
+
+QTEST_MAIN(RunExportTest)
+#include "RunExportTest.moc"
