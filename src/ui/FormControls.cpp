@@ -1,5 +1,7 @@
 #include "ui/FormControls.h"
 
+#include "ui/BoxText.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -15,14 +17,6 @@ namespace {
 using forms::FieldKind;
 using forms::FormField;
 
-QString ToQt(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-std::string FromQt(const QString& text) {
-    return text.toStdString();
-}
-
 QString TextOf(const QWidget* control) {
     if (const auto* edit = qobject_cast<const QLineEdit*>(control)) {
         return edit->text();
@@ -35,19 +29,7 @@ QString TextOf(const QWidget* control) {
 
 void SetTextOf(QWidget* control, const QString& text) {
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        if (edit->text() != text) {
-            // A box whose whole text was selected (the focus moved back to
-            // it after a refusal) keeps it selected for the correction.
-            const bool allSelected =
-                edit->selectedText() == edit->text() && edit->hasSelectedText();
-            edit->setText(text);
-            if (allSelected) {
-                edit->selectAll();
-            } else {
-                // Long descriptions show their beginning, not their end.
-                edit->setCursorPosition(0);
-            }
-        }
+        ShowBoxText(*edit, text);
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
         label->setText(text);
     }

@@ -2,17 +2,18 @@
 
 #include "forms/MainFormControls.h"
 #include "forms/ReportExport.h"
+#include "ui/BidItemsDialog.h"
 #include "ui/ExportDialog.h"
 #include "ui/FormButtons.h"
 #include "ui/MainFormLayout.h"
 #include "ui/Prompts.h"
 #include "ui/RunProgressBar.h"
+#include "ui/TimeRelatedCostsDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -23,14 +24,6 @@ namespace wexa::ui {
 namespace {
 
 using F = forms::FormField;
-
-// Focus changes that are not the user leaving a box: another window (a
-// message box, a dialog) became active, a list opened its drop-down, or the
-// menu bar took the keyboard.
-bool LeavesTheBox(Qt::FocusReason reason) {
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-           reason != Qt::MenuBarFocusReason;
-}
 
 } // namespace
 
@@ -50,15 +43,16 @@ CWexaView::CWexaView(Prompts& prompts, QWidget* parent)
 CWexaView::~CWexaView() {
     // The widgets outlive this object's members while QWidget's destructor
     // deletes them; their focus changes must not reach the form any more.
-    for (const forms::FormFieldInfo& info : forms::FormFields()) {
-        controls_.Field(info.Field)->removeEventFilter(this);
-    }
+    leaving_.StopAll();
 }
 
 void CWexaView::WatchControls() {
     for (const forms::FormFieldInfo& info : forms::FormFields()) {
         QWidget* control = controls_.Field(info.Field);
-        control->installEventFilter(this);
+        leaving_.Watch(control, [this, field = info.Field] {
+            form_.LeaveBox(field);
+            emit HandlerFinished();
+        });
         if (auto* box = qobject_cast<QLineEdit*>(control)) {
             connect(box, &QLineEdit::textEdited, this, &CWexaView::Edited);
         } else if (auto* list = qobject_cast<QComboBox*>(control)) {
@@ -71,25 +65,6 @@ void CWexaView::WatchControls() {
         form_.ClickAnalysisType(id);
         emit HandlerFinished();
     });
-}
-
-bool CWexaView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut &&
-        LeavesTheBox(static_cast<QFocusEvent*>(event)->reason())) {
-        F field{};
-        if (controls_.FieldOf(qobject_cast<QWidget*>(watched), field)) {
-            // Straight from the event: the form ignores the focus changes
-            // its own message box causes while the check runs.
-            form_.LeaveBox(field);
-            emit HandlerFinished();
-            // A refusal gave the focus back to this box: it has not lost it
-            // after all, and must keep the selection the refusal made.
-            if (QApplication::focusWidget() == watched) {
-                return true;
-            }
-        }
-    }
-    return QScrollArea::eventFilter(watched, event);
 }
 
 void CWexaView::OnList(F field, std::function<void()> handler) {
@@ -121,6 +96,17 @@ void CWexaView::ConnectLists() {
     OnList(F::ActivityUserCostMode, [this] { form_.SelectActivityUserCostMode(); });
 }
 
+// The dialog edits copies of the project's arrays, taken after the form was
+// read; OK hands them back, Cancel drops them.
+template <typename Dialog, typename Inputs> void CWexaView::OpenItemsDialog() {
+    form_.CollectForm();
+    Dialog dialog(Inputs::FromForm(*project_), prompts_, this);
+    if (prompts_.RunDialog(dialog) == QDialog::Accepted) {
+        dialog.Logic().StoreInto(*project_);
+    }
+    form_.ShowForm();
+}
+
 void CWexaView::ConnectButtons() {
     namespace control = forms::MainFormControl;
     OnButton(FormButton::NextAlternative, [this] { form_.NextAlternative(); });
@@ -132,10 +118,11 @@ void CWexaView::ConnectButtons() {
         }
     });
     OnButton(FormButton::RunSimulation, [this] { RunSimulation(); });
+    OnButton(FormButton::BidItemCosts,
+             [this] { OpenItemsDialog<CBidItemsDialog, forms::BidItemsInputs>(); });
+    OnButton(control::TimeRelatedCostsButton,
+             [this] { OpenItemsDialog<CTimeRelatedCostsDialog, forms::TimeRelatedInputs>(); });
     const std::pair<std::string_view, QString> tableButtons[] = {
-        {FormButton::BidItemCosts, QStringLiteral("Bid Item Costs")},
-        {control::TimeRelatedCostsButton,
-         QStringLiteral("Costs Dependent on Time of Construction")},
         {control::AddedTimeCostsButton,
          QStringLiteral("Added Time, Vehicle Running and Idling Costs")},
         {control::DelayCostRatesButton, QStringLiteral("Delay Cost Rates")},

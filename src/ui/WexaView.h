@@ -4,6 +4,7 @@
 #include "forms/FormExchange.h"
 #include "forms/MainForm.h"
 #include "model/Project.h"
+#include "ui/FocusOutWatcher.h"
 #include "ui/FormControls.h"
 #include "ui/WidgetEffects.h"
 
@@ -64,9 +65,6 @@ signals:
     // A handler of the form has run; it may have changed the project.
     void HandlerFinished();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void WatchControls();
     void ConnectLists();
@@ -75,6 +73,7 @@ private:
     void OnButton(std::string_view name, std::function<void()> handler);
     void OnList(forms::FormField field, std::function<void()> handler);
     void OpenDialog(forms::FormRequest request);
+    template <typename Dialog, typename Inputs> void OpenItemsDialog();
     void DialogNotYetAvailable(const QString& dialog);
     // After a completed run: the export dialog, then the report.
     void ExportReport(std::time_t analysisTime);
@@ -84,6 +83,7 @@ private:
     FormControls controls_;
     WidgetEffects effects_;
     forms::MainForm form_;
+    FocusOutWatcher leaving_;
     std::optional<std::uint32_t> runSeed_;
     std::unique_ptr<AnalysisWorkspace> workspace_;
 };

@@ -38,11 +38,7 @@ void OpenExample(Window& w) {
 void ExportTo(Window& w, const QString& name) {
     w.Prompts().OnDialog = [name](QDialog& dialog) {
         dialog.findChild<QLineEdit*>(QStringLiteral("FileName"))->setText(name);
-        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-            if (button->text() == QStringLiteral("Export")) {
-                button->click();
-            }
-        }
+        wexa::ui::testing::PressButton(dialog, QStringLiteral("Export"));
     };
 }
 

@@ -2,12 +2,15 @@
 // program's own widgets on the offscreen platform:
 //   wexa_screenshot FOLDER
 // writes main-window.png (the default project, probabilistic),
-// main-window-deterministic.png and main-window-excluded.png (an activity
-// that excludes work-zone user costs) into FOLDER.
+// main-window-deterministic.png, main-window-excluded.png (an activity
+// that excludes work-zone user costs), bid-items.png and
+// time-related-costs.png (the dialogs on an example project) into FOLDER.
 #include "WindowFixture.h"
+#include "forms/MainFormControls.h"
 #include "ui/FormButtons.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QPixmap>
 #include <QRadioButton>
@@ -23,10 +26,10 @@ using wexa::ui::testing::Window;
 constexpr int kWidth = 1366;
 constexpr int kHeight = 728;
 
-bool Save(Window& w, const QDir& folder, const char* name) {
+bool Save(QWidget& window, const QDir& folder, const char* name) {
     QApplication::processEvents();
     const QString path = folder.filePath(QLatin1String(name));
-    if (!w.Frame().grab().save(path)) {
+    if (!window.grab().save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
@@ -50,18 +53,32 @@ int main(int argc, char** argv) {
     w.Enter(FormField::AlternativeDescription, QStringLiteral("Mill and overlay"));
     w.Enter(FormField::ActivityDescription, QStringLiteral("Initial construction"));
     w.Find(wexa::ui::FormButton::RunSimulation)->setFocus();
-    bool ok = Save(w, folder, "main-window.png");
+    bool ok = Save(w.Frame(), folder, "main-window.png");
 
     Window excluded;
     excluded.Frame().resize(kWidth, kHeight);
     excluded.Enter(FormField::NumberOfActivities, QStringLiteral("3"));
     excluded.Enter(FormField::ActivityDescription, QStringLiteral("Crack sealing"));
     excluded.Pick(FormField::ActivityUserCostMode, 1);
-    ok = Save(excluded, folder, "main-window-excluded.png") && ok;
+    ok = Save(excluded.Frame(), folder, "main-window-excluded.png") && ok;
 
     Window deterministic;
     deterministic.Frame().resize(kWidth, kHeight);
     deterministic.View().findChild<QRadioButton*>(QStringLiteral("AnalysisType1"))->click();
-    ok = Save(deterministic, folder, "main-window-deterministic.png") && ok;
-    return ok ? 0 : 1;
+    ok = Save(deterministic.Frame(), folder, "main-window-deterministic.png") && ok;
+
+    // The cost dialogs of the example's first activity, as they open.
+    Window example;
+    example.Prompts().OpenAnswer = QStringLiteral(WEXA_EXAMPLES_DIR "/rural-two-lane.wxa");
+    example.Doc().Open();
+    example.Prompts().OnDialog = [&](QDialog& dialog) {
+        dialog.show();
+        const char* name =
+            dialog.windowTitle() == "Bid Items" ? "bid-items.png" : "time-related-costs.png";
+        ok = Save(dialog, folder, name) && ok;
+        dialog.reject();
+    };
+    example.Click(wexa::ui::FormButton::BidItemCosts);
+    example.Click(wexa::forms::MainFormControl::TimeRelatedCostsButton);
+    return ok && example.Prompts().Dialogs.size() == 2 ? 0 : 1;
 }

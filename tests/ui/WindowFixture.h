@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,6 +18,28 @@
 #include <memory>
 
 namespace wexa::ui::testing {
+
+// Gives a box the focus and types `text` over its contents, key by key, each
+// carrying its character, so any text can be typed.
+inline void TypeInto(QLineEdit& box, const QString& text) {
+    box.setFocus(Qt::TabFocusReason);
+    box.selectAll();
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(&box, &press);
+    }
+}
+
+// Presses the button of `dialog` that shows `text`.
+inline void PressButton(QWidget& dialog, const QString& text) {
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->text() == text) {
+            button->click();
+            return;
+        }
+    }
+    QFAIL(qPrintable("no button " + text));
+}
 
 // The program's main window on the offscreen screen, with recorded prompts
 // and a settings store of its own in a temporary folder. Helpers act as a
@@ -53,16 +76,7 @@ public:
     [[nodiscard]] QString Text(forms::FormField field) { return Box(field)->text(); }
 
     // Gives a box the focus and types `text` over its contents.
-    void Type(forms::FormField field, const QString& text) {
-        QLineEdit* box = Box(field);
-        box->setFocus(Qt::TabFocusReason);
-        box->selectAll();
-        // Key by key, each carrying its character, so any text can be typed.
-        for (const QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(box, &press);
-        }
-    }
+    void Type(forms::FormField field, const QString& text) { TypeInto(*Box(field), text); }
     // Types, then moves the focus on as the Tab key does.
     void Enter(forms::FormField field, const QString& text) {
         Type(field, text);
@@ -83,7 +97,12 @@ public:
         list->setCurrentIndex(index);
         emit list->activated(index);
     }
-    void Click(std::string_view button) { QTest::mouseClick(Find(button), Qt::LeftButton); }
+    // Scrolls the button into view, as the user would, and clicks it.
+    void Click(std::string_view button) {
+        QWidget* widget = Find(button);
+        View().ensureWidgetVisible(widget);
+        QTest::mouseClick(widget, Qt::LeftButton);
+    }
 
     bool Active = false;
 
