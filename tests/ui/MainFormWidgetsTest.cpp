@@ -29,6 +29,8 @@ private slots:
     void excludingUserCostsHidesTheWorkZoneInputs();
     void terrainSetsTheTruckFactorAndCapacities();
     void workZoneButtonStopsAtTheFirstFailedCheck();
+    void trafficTypeSetsTheHourlyTableAfterItsNotice();
+    void copyAnotherWorkActivityCopiesThenChecksTheWorkZone();
 };
 
 void MainFormWidgetsTest::everyFieldHasANamedControl() {
@@ -217,6 +219,42 @@ void MainFormWidgetsTest::workZoneButtonStopsAtTheFirstFailedCheck() {
     w.Enter(F::PercentCUTrucks, QStringLiteral("5"));
     w.Click(wexa::forms::MainFormControl::WorkZoneTimingButton);
     QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Traffic Distribution Error")});
+    QCOMPARE(QApplication::focusWidget(), w.Box(F::PercentTrucks));
+}
+
+void MainFormWidgetsTest::trafficTypeSetsTheHourlyTableAfterItsNotice() {
+    Window w;
+    QVERIFY(w.Active);
+    w.Pick(F::TrafficType, 1);
+    QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Traffic Type: Urban")});
+    QCOMPARE(w.Prompts().Messages[0].Icon, MessageIcon::Information);
+    QVERIFY(w.GetProject().HourlyAADTPercent == w.GetProject().UrbanAADTPercent);
+    // "Specific" says the distribution window opens; until that window
+    // exists the form says it is not available.
+    w.Prompts().Clear();
+    w.Pick(F::TrafficType, 2);
+    QCOMPARE(w.Prompts().Captions(),
+             (QStringList{QStringLiteral("Traffic Type: Specific"), QStringLiteral("Wexa")}));
+    QVERIFY(w.GetProject().HourlyAADTPercent == w.GetProject().UrbanAADTPercent);
+}
+
+void MainFormWidgetsTest::copyAnotherWorkActivityCopiesThenChecksTheWorkZone() {
+    Window w;
+    QVERIFY(w.Active);
+    w.Enter(F::ActivityDescription, QStringLiteral("Overlay"));
+    w.Enter(F::WorkZoneLength, QStringLiteral("0.75"));
+    w.Enter(F::NumberOfActivities, QStringLiteral("2"));
+    w.Click(wexa::ui::FormButton::NextWorkActivity);
+    w.Enter(F::PercentSUTrucks, QStringLiteral("4"));
+    w.Prompts().Clear();
+    w.Click(wexa::ui::FormButton::CopyWorkActivity);
+    // The copy, its notice, then the first failed check before the work
+    // zone dialog, with the focus on its box.
+    QCOMPARE(w.Text(F::ActivityDescription), QStringLiteral("Overlay"));
+    QCOMPARE(w.Text(F::WorkZoneLength), QStringLiteral("0.75"));
+    QCOMPARE(w.Text(F::CurrentActivity), QStringLiteral("2"));
+    QCOMPARE(w.Prompts().Captions(), (QStringList{QStringLiteral("Copy Work Activity"),
+                                                  QStringLiteral("Traffic Distribution Error")}));
     QCOMPARE(QApplication::focusWidget(), w.Box(F::PercentTrucks));
 }
 
