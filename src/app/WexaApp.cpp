@@ -5,6 +5,7 @@
 #include "app/WexaDoc.h"
 #include "ui/MessageBoxPrompts.h"
 
+#include <QIcon>
 #include <QSettings>
 
 namespace wexa::app {
@@ -14,6 +15,9 @@ CWexaApp::CWexaApp(int& argc, char** argv) : QApplication(argc, argv) {
     setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     setApplicationName(QStringLiteral("Wexa"));
     setApplicationVersion(QStringLiteral(WEXA_VERSION));
+    // Installed with the program into the desktop's icon theme.
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("wexa")));
+    setDesktopFileName(QStringLiteral("wexa"));
 }
 
 int CWexaApp::Run() {
