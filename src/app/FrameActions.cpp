@@ -66,9 +66,8 @@ FrameActions CreateFrameActions(QWidget& frame) {
     }
     a.ViewDisclaimer = MakeAction(frame, "ViewDisclaimer", QStringLiteral("Disclaimer"),
                                   QStringLiteral("View the Disclaimer Window\nView Disclaimer"));
-    a.HelpTopics =
-        MakeAction(frame, "HelpTopics", QStringLiteral("&Help Topics"),
-                   QStringLiteral("List Help topics\nHelp Topics"), QKeySequence(Qt::Key_F1));
+    a.HelpTopics = MakeAction(frame, "HelpTopics", QStringLiteral("&Help Topics"),
+                              QStringLiteral("List Help topics\nHelp Topics"));
     a.About = MakeAction(frame, "About", QStringLiteral("&About Wexa..."),
                          QStringLiteral("Display program information, version number and "
                                         "copyright\nAbout"));

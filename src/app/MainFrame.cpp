@@ -2,6 +2,7 @@
 
 #include "app/InfoDialogs.h"
 #include "app/WexaDoc.h"
+#include "ui/HelpSections.h"
 #include "ui/Prompts.h"
 #include "ui/WexaView.h"
 
@@ -12,6 +13,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QWhatsThis>
 
 namespace wexa::app {
 
@@ -107,10 +109,12 @@ void CMainFrame::ConnectCommands() {
         CAboutDlg dialog(this);
         prompts_.RunDialog(dialog);
     });
-    connect(actions_.HelpTopics, &QAction::triggered, this, [this] {
-        prompts_.ShowMessage(QStringLiteral("The Wexa help file is not available yet."),
-                             QStringLiteral("Wexa"), forms::MessageIcon::Information);
-    });
+    connect(actions_.HelpTopics, &QAction::triggered, this,
+            [this] { prompts_.ShowHelp(QString::fromLatin1(ui::HelpSection::Contents)); });
+    ui::AddHelpKey(*this, prompts_);
+    // Shift+F1: the pointer becomes a question mark; a click on a group of
+    // the form pops up its note.
+    addAction(QWhatsThis::createAction(this));
     connect(actions_.Execute, &QAction::triggered, view_, &ui::CWexaView::RunSimulation);
     connect(doc_, &CWexaDoc::TitleChanged, this, &CMainFrame::UpdateTitle);
     connect(doc_, &CWexaDoc::FileUsed, this, [this](const QString& path) {

@@ -4,6 +4,7 @@
 #include "ui/FormBuilder.h"
 #include "ui/FormButtons.h"
 #include "ui/FormLists.h"
+#include "ui/HelpSections.h"
 #include "ui/MainFormLayout.h"
 
 #include <QComboBox>
@@ -45,6 +46,9 @@ void AddNumberPair(FormBuilder& build, QHBoxLayout& row, F alternative, F activi
 QWidget* AlternativeGroup(FormBuilder& build) {
     QGridLayout* grid = nullptr;
     QGroupBox* group = GridGroup(QStringLiteral("Alternative Specific Information"), grid);
+    SetHelpSection(*group, HelpSection::Alternative,
+                   QStringLiteral("The current design alternative: its description and the number "
+                                  "of work activities scheduled over the analysis period."));
     QHBoxLayout* current = Row();
     current->addWidget(Text(QStringLiteral("Alternative #:")));
     current->addWidget(build.Box(F::CurrentAlternative, 3));
@@ -68,6 +72,9 @@ QWidget* ActivityGroup(FormBuilder& build) {
     QGridLayout* grid = nullptr;
     QGroupBox* group =
         GridGroup(QStringLiteral("Initial Construction/Rehabilitation/ Maintenance Inputs"), grid);
+    SetHelpSection(*group, HelpSection::Activity,
+                   QStringLiteral("The current work activity: its work zone, how long the work "
+                                  "takes, the years to the next activity and its agency costs."));
 
     QHBoxLayout* current = Row();
     AddNumberPair(build, *current, F::ActivityAlternative, F::CurrentActivity);

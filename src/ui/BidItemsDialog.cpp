@@ -2,6 +2,7 @@
 
 #include "forms/BidItemsDialogText.h"
 #include "ui/BoxText.h"
+#include "ui/HelpSections.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -37,6 +38,9 @@ CBidItemsDialog::CBidItemsDialog(forms::BidItemsInputs inputs, Prompts& prompts,
       copyAlternative_(Box(control::CopyAlternative, 3, true)),
       copyActivity_(Box(control::CopyActivity, 3, true)) {
     setWindowTitle(Label(label::Title));
+    SetHelpSection(*this, HelpSection::BidItems,
+                   QStringLiteral("The ten bid items of the activity: quantity times unit price "
+                                  "gives each row's cost, and the rows add up to the total."));
     auto* layout = new QVBoxLayout(this);
 
     QHBoxLayout* top = NumberPair(alternative_, activity_);

@@ -2,6 +2,7 @@
 
 #include "forms/DialogLabels.h"
 #include "forms/ExportDialogText.h"
+#include "ui/HelpSections.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -25,6 +26,9 @@ CExportDialog::CExportDialog(std::string lastFileName, Prompts& prompts, QWidget
       name_(new QLineEdit) {
     const forms::ExportDialogLabels& text = forms::kExportLabels;
     setWindowTitle(Label(text.Title));
+    SetHelpSection(*this, HelpSection::Export,
+                   QStringLiteral("Where to write the report of the run just completed."));
+    AddHelpKey(*this, prompts);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(Label(text.Prompt)));
 

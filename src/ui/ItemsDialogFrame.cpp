@@ -1,6 +1,7 @@
 #include "ui/ItemsDialogFrame.h"
 
 #include "forms/DialogLabels.h"
+#include "ui/HelpSections.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -16,7 +17,9 @@ QString Label(std::string_view text) {
 }
 
 ItemsDialogFrame::ItemsDialogFrame(Prompts& prompts, QWidget* parent)
-    : QDialog(parent), effects_(prompts, ChildFinder(*this)), leaving_(this) {}
+    : QDialog(parent), prompts_(prompts), effects_(prompts, ChildFinder(*this)), leaving_(this) {
+    AddHelpKey(*this, prompts);
+}
 
 ItemsDialogFrame::~ItemsDialogFrame() {
     // The controls are deleted after the derived dialog's logic.

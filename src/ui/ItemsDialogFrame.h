@@ -33,6 +33,7 @@ public:
 protected:
     [[nodiscard]] WidgetEffects& Effects() { return effects_; }
     [[nodiscard]] FocusOutWatcher& Leaving() { return leaving_; }
+    [[nodiscard]] Prompts& Asking() { return prompts_; }
 
     // Runs a handler of the logic between a read and a write of the
     // controls.
@@ -52,6 +53,7 @@ protected:
     QDialogButtonBox* OkCancel(std::function<bool()> confirm);
 
 private:
+    Prompts& prompts_;
     WidgetEffects effects_;
     FocusOutWatcher leaving_;
 };

@@ -1,5 +1,6 @@
 #include "ui/MessageBoxPrompts.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -48,6 +49,23 @@ std::optional<QString> MessageBoxPrompts::AskFileName(const forms::FileNameReque
 
 int MessageBoxPrompts::RunDialog(QDialog& dialog) {
     return dialog.exec();
+}
+
+void MessageBoxPrompts::ShowHelp(const QString& section) {
+    // A modal dialog blocks every other window: the guide opens over it.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        CHelpWindow help(modal);
+        help.ShowSection(section);
+        help.exec();
+        return;
+    }
+    if (help_ == nullptr) {
+        help_ = new CHelpWindow(parent_);
+    }
+    help_->ShowSection(section);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
 }
 
 } // namespace wexa::ui

@@ -2,6 +2,10 @@
 
 #include "ui/Prompts.h"
 
+#include "ui/HelpWindow.h"
+
+#include <QPointer>
+
 class QWidget;
 
 namespace wexa::ui {
@@ -17,9 +21,12 @@ public:
     SaveChoice AskSaveChanges(const QString& documentName) override;
     std::optional<QString> AskFileName(const forms::FileNameRequest& request) override;
     int RunDialog(QDialog& dialog) override;
+    // Beside the main window, or on top of a modal dialog while one is open.
+    void ShowHelp(const QString& section) override;
 
 private:
     QWidget* parent_ = nullptr;
+    QPointer<CHelpWindow> help_;
 };
 
 } // namespace wexa::ui

@@ -4,6 +4,7 @@
 #include "ui/FormBuilder.h"
 #include "ui/FormButtons.h"
 #include "ui/FormLists.h"
+#include "ui/HelpSections.h"
 #include "ui/MainFormLayout.h"
 
 #include <QButtonGroup>
@@ -44,6 +45,10 @@ QGroupBox* AnalysisTypeGroup(FormControls& controls) {
 QWidget* GeneralProjectGroup(FormBuilder& build) {
     QGridLayout* grid = nullptr;
     QGroupBox* group = GridGroup(QStringLiteral("General Project Inputs"), grid);
+    SetHelpSection(*group, HelpSection::General,
+                   QStringLiteral("The project as a whole: its number and description, the type of "
+                                  "analysis, the analysis period, the road, its speed limit, the "
+                                  "number of design alternatives and the discount rate."));
     grid->addWidget(Text(QStringLiteral("Project Number:")), 0, 0);
     grid->addWidget(build.Box(F::ProjectNumber, 12), 0, 1, 1, 2);
     grid->addWidget(AnalysisTypeGroup(build.Controls()), 0, 3, 2, 3, Qt::AlignRight);
@@ -79,6 +84,11 @@ QWidget* TrafficGroup(FormBuilder& build) {
     QGridLayout* grid = nullptr;
     // The doubled ampersand shows as one.
     QGroupBox* group = GridGroup(QStringLiteral("Traffic  && Roadway Capacity Inputs"), grid);
+    SetHelpSection(
+        *group, HelpSection::Traffic,
+        QStringLiteral(
+            "The traffic on the road and its capacity: traffic type and terrain, AADT, trucks, the "
+            "capacity factors and the traffic growth rate. They decide the work-zone user costs."));
     QHBoxLayout* lists = Row();
     lists->addWidget(Text(QStringLiteral("Traffic Type:")));
     lists->addWidget(build.List(F::TrafficType, TrafficTypeEntries()));
@@ -122,6 +132,10 @@ QWidget* TrafficGroup(FormBuilder& build) {
 QWidget* ExecuteGroup(FormBuilder& build) {
     QGridLayout* grid = nullptr;
     QGroupBox* group = GridGroup(QStringLiteral("Execute Analysis"), grid);
+    SetHelpSection(
+        *group, HelpSection::Execute,
+        QStringLiteral(
+            "Runs the analysis on the project as shown, then asks where to write the report."));
     grid->addWidget(build.Button(QStringLiteral("Run Simulation"), FormButton::RunSimulation), 0,
                     0);
     auto* progress = new QProgressBar;

@@ -39,6 +39,9 @@ public:
     // Runs a modal dialog to its end; its result (QDialog::Accepted or
     // Rejected).
     virtual int RunDialog(QDialog& dialog) = 0;
+
+    // Shows the user guide at a section (HelpSections.h).
+    virtual void ShowHelp(const QString& section) = 0;
 };
 
 } // namespace wexa::ui

@@ -2,6 +2,7 @@
 
 #include "forms/TimeRelatedCostsDialogText.h"
 #include "ui/BoxText.h"
+#include "ui/HelpSections.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -30,6 +31,9 @@ CTimeRelatedCostsDialog::CTimeRelatedCostsDialog(forms::TimeRelatedInputs inputs
     : ItemsDialogFrame(prompts, parent), logic_(std::move(inputs)),
       alternative_(Box("Alternative", 3, true, true)), activity_(Box("Activity", 3, true, true)) {
     setWindowTitle(Label(forms::TimeRelatedLabel::Title));
+    SetHelpSection(*this, HelpSection::TimeRelated,
+                   QStringLiteral("Costs priced by how long the work zone stands: per day or per "
+                                  "hour of the work."));
     auto* layout = new QVBoxLayout(this);
     QHBoxLayout* top = NumberPair(alternative_, activity_);
     top->addStretch(1);

@@ -52,6 +52,8 @@ public:
         return dialog.result();
     }
 
+    void ShowHelp(const QString& section) override { HelpSections.append(section); }
+
     [[nodiscard]] QStringList Captions() const {
         QStringList captions;
         for (const Message& m : Messages) {
@@ -64,6 +66,7 @@ public:
         SaveQuestions.clear();
         FileRequests.clear();
         Dialogs.clear();
+        HelpSections.clear();
     }
 
     std::vector<Message> Messages;
@@ -77,6 +80,7 @@ public:
     std::optional<QString> FileAnswer;
     QStringList Dialogs;
     std::function<void(QDialog&)> OnDialog;
+    QStringList HelpSections;
 };
 
 } // namespace wexa::ui::testing

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+class QWidget;
+
+namespace wexa::ui {
+
+class Prompts;
+
+// The user guide (docs/user-guide.html, built into the program) is cut
+// into sections, one per group of the main form and per dialog, each with an
+// anchor of this name.
+namespace HelpSection {
+inline constexpr char Contents[] = "contents";
+inline constexpr char General[] = "general";
+inline constexpr char Traffic[] = "traffic";
+inline constexpr char Alternative[] = "alternative";
+inline constexpr char Activity[] = "activity";
+inline constexpr char Execute[] = "execute";
+inline constexpr char BidItems[] = "bid-items";
+inline constexpr char TimeRelated[] = "time-related";
+inline constexpr char Export[] = "export";
+inline constexpr std::array<const char*, 9> All{
+    Contents, General, Traffic, Alternative, Activity, Execute, BidItems, TimeRelated, Export};
+} // namespace HelpSection
+
+// Where the guide lives inside the program.
+inline QString UserGuideUrl() {
+    return QStringLiteral("qrc:/help/user-guide.html");
+}
+
+// Marks `widget` and everything in it as belonging to a section of the
+// guide, and gives it the note that Shift+F1 pops up.
+void SetHelpSection(QWidget& widget, const char* section, const QString& whatsThis);
+
+// The section of the innermost marked widget around `widget` (itself
+// included); the contents when none is marked.
+[[nodiscard]] QString HelpSectionOf(const QWidget* widget);
+
+// F1 in `window` opens the guide at the section of the control that has the
+// keyboard focus.
+void AddHelpKey(QWidget& window, Prompts& prompts);
+
+} // namespace wexa::ui
