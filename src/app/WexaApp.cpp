@@ -27,16 +27,19 @@ int CWexaApp::Run() {
     ui::MessageBoxPrompts prompts;
     CMainFrame frame(prompts, settings);
     prompts.SetParent(&frame);
+    ShowMainWindow(frame, prompts, QApplication::arguments().mid(1));
+    return exec();
+}
+
+void ShowMainWindow(CMainFrame& frame, ui::Prompts& prompts, const QStringList& arguments) {
     {
         CDisclaimerDlg disclaimer;
         prompts.RunDialog(disclaimer);
     }
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) {
-        frame.Document().OpenFile(arguments.at(1));
+    if (!arguments.isEmpty()) {
+        frame.Document().OpenFile(arguments.first());
     }
     frame.show();
-    return exec();
 }
 
 } // namespace wexa::app

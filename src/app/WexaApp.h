@@ -1,8 +1,15 @@
 #pragma once
 
 #include <QApplication>
+#include <QStringList>
+
+namespace wexa::ui {
+class Prompts;
+}
 
 namespace wexa::app {
+
+class CMainFrame;
 
 // The application object: the settings store's names, then the start-up in
 // order (settings, the main window with the form and its project, the
@@ -22,5 +29,11 @@ public:
 private:
     int previewPages_ = 0;
 };
+
+// The last steps of start-up, once the main window and its project exist:
+// the disclaimer, before the window is shown; the project file named first
+// among `arguments`, if any (a file that cannot be read is reported and the
+// window starts untitled); then the window.
+void ShowMainWindow(CMainFrame& frame, ui::Prompts& prompts, const QStringList& arguments);
 
 } // namespace wexa::app
