@@ -154,7 +154,9 @@ void CMainFrame::FitToScreen() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (doc_->SaveModified()) {
+    // The window repaints during a run, so the desktop can ask it to close;
+    // the run finishes first.
+    if (!view_->Running() && doc_->SaveModified()) {
         event->accept();
     } else {
         event->ignore();

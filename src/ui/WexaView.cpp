@@ -162,7 +162,9 @@ void CWexaView::RunSimulation() {
     options.Seed = runSeed_;
     options.Progress = &progress;
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    running_ = true;
     const bool ran = form_.RunSimulation(*workspace_, options);
+    running_ = false;
     QApplication::restoreOverrideCursor();
     if (ran) {
         ExportReport(std::time(nullptr));

@@ -49,6 +49,8 @@ public:
 
     // "Run Simulation", also the toolbar's execute command.
     void RunSimulation();
+    // True while a run works: the window repaints then, but takes no input.
+    [[nodiscard]] bool Running() const { return running_; }
 
     // forms::FormFieldView
     void Collect(forms::FormState& state) override;
@@ -85,6 +87,7 @@ private:
     forms::MainForm form_;
     FocusOutWatcher leaving_;
     std::optional<std::uint32_t> runSeed_;
+    bool running_ = false;
     std::unique_ptr<AnalysisWorkspace> workspace_;
 };
 

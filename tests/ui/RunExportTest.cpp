@@ -3,6 +3,7 @@
 #include "WindowFixture.h"
 #include "ui/FormButtons.h"
 
+#include <QCloseEvent>
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
@@ -50,6 +51,7 @@ private slots:
     void reportEqualsTheCommandLinesWithTheSameSeed();
     void emptyNameIsRefusedAndNothingWritten();
     void failedWriteIsReportedNeverAnnounced();
+    void closingDuringARunWaitsForIt();
 };
 
 void RunExportTest::reportEqualsTheCommandLinesWithTheSameSeed() {
@@ -108,6 +110,22 @@ void RunExportTest::failedWriteIsReportedNeverAnnounced() {
     QCOMPARE(w.Prompts().Messages[0].Icon, MessageIcon::Exclamation);
     QVERIFY(w.Prompts().Messages[0].Text.contains(QStringLiteral("report.xls")));
     QVERIFY(!QFile::exists(report));
+}
+
+// The window repaints while a run works, so a request to close it arrives
+// then; it is refused rather than asking questions in the middle of the run.
+void RunExportTest::closingDuringARunWaitsForIt() {
+    Window w;
+    QVERIFY(w.Active);
+    OpenExample(w);
+    w.Enter(wexa::forms::FormField::ProjectNumber, QStringLiteral("edited"));
+    QVERIFY(w.Doc().IsModified());
+    w.Prompts().OnDialog = [](QDialog& dialog) { dialog.reject(); };
+    QCoreApplication::postEvent(&w.Frame(), new QCloseEvent);
+    w.Click(wexa::ui::FormButton::RunSimulation);
+    QCOMPARE(w.Prompts().Dialogs.size(), 1);
+    QVERIFY(w.Prompts().SaveQuestions.isEmpty());
+    QVERIFY(w.Frame().isVisible());
 }
 
 QTEST_MAIN(RunExportTest)
