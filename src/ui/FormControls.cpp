@@ -1,6 +1,7 @@
 #include "ui/FormControls.h"
 
 #include "ui/BoxText.h"
+#include "ui/ControlNotes.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -52,6 +53,7 @@ void CheckRadio(QButtonGroup& group, int id) {
 
 void FormControls::BindField(FormField field, QWidget* control) {
     control->setObjectName(QString::fromUtf8(forms::NameOf(field)));
+    control->setWhatsThis(ControlNote(field));
     fields_[static_cast<int>(field)] = control;
 }
 

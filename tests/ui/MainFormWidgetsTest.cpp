@@ -39,6 +39,8 @@ void MainFormWidgetsTest::everyFieldHasANamedControl() {
         QWidget* control = w.View().Control(info.Name);
         QVERIFY2(control != nullptr, info.Name.data());
         QCOMPARE(control->objectName(), QString::fromUtf8(info.Name));
+        // Shift+F1 on anything the user edits pops up a note.
+        QVERIFY2(!info.UserEditable || !control->whatsThis().isEmpty(), info.Name.data());
     }
     for (std::string_view button : {wexa::forms::MainFormControl::WorkZoneTimingButton,
                                     wexa::forms::MainFormControl::TimeRelatedCostsButton,
