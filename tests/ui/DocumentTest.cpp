@@ -2,6 +2,7 @@
 // the question before unsaved changes are dropped, the title and the
 // recent-file list.
 #include "WindowFixture.h"
+#include "app/RecentFiles.h"
 
 #include <QAction>
 #include <QFile>
@@ -21,6 +22,8 @@ private slots:
     void closingAfterAnEditAsksAndCancelKeepsTheWindow();
     void failedOpenIsReportedAndChangesNothing();
     void recentListKeepsTheFourNewestFiles();
+    void recentEntriesAreShortenedToThirtyCharacters_data();
+    void recentEntriesAreShortenedToThirtyCharacters();
 };
 
 void DocumentTest::startsUntitledAndUnmodified() {
@@ -149,6 +152,26 @@ void DocumentTest::recentListKeepsTheFourNewestFiles() {
     QCOMPARE(w.Recent().first(), expected[2]);
     Window next(w.Settings().fileName());
     QCOMPARE(next.Recent().first(), expected[2]);
+}
+
+void DocumentTest::recentEntriesAreShortenedToThirtyCharacters_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("short enough") << "/home/ann/route9.wxa"
+                                  << "/home/ann/route9.wxa";
+    QTest::newRow("leading folders left out") << "/home/ann/projects/district 4/route9.wxa"
+                                              << "…/district 4/route9.wxa";
+    QTest::newRow("only the name fits") << "/srv/a-very-long-folder-name/route-nine-overlay.wxa"
+                                        << "…/route-nine-overlay.wxa";
+    QTest::newRow("name alone too long") << "/p/route-nine-mill-and-overlay-with-widening.wxa"
+                                         << "route-nine-mill-and-overlay-w…";
+}
+
+void DocumentTest::recentEntriesAreShortenedToThirtyCharacters() {
+    QFETCH(QString, path);
+    QFETCH(QString, shown);
+    QCOMPARE(wexa::app::ShortenedPath(path), shown);
+    QVERIFY(wexa::app::ShortenedPath(path).size() <= 30);
 }
 
 QTEST_MAIN(DocumentTest)
