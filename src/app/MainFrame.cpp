@@ -13,7 +13,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QWhatsThis>
 
 namespace wexa::app {
 
@@ -111,10 +110,7 @@ void CMainFrame::ConnectCommands() {
     });
     connect(actions_.HelpTopics, &QAction::triggered, this,
             [this] { prompts_.ShowHelp(QString::fromLatin1(ui::HelpSection::Contents)); });
-    ui::AddHelpKey(*this, prompts_);
-    // Shift+F1: the pointer becomes a question mark; a click on a group of
-    // the form pops up its note.
-    addAction(QWhatsThis::createAction(this));
+    ui::AddHelpKeys(*this, prompts_);
     connect(actions_.Execute, &QAction::triggered, view_, &ui::CWexaView::RunSimulation);
     connect(doc_, &CWexaDoc::TitleChanged, this, &CMainFrame::UpdateTitle);
     connect(doc_, &CWexaDoc::FileUsed, this, [this](const QString& path) {

@@ -28,7 +28,7 @@ CExportDialog::CExportDialog(std::string lastFileName, Prompts& prompts, QWidget
     setWindowTitle(Label(text.Title));
     SetHelpSection(*this, HelpSection::Export,
                    QStringLiteral("Where to write the report of the run just completed."));
-    AddHelpKey(*this, prompts);
+    AddHelpKeys(*this, prompts);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(Label(text.Prompt)));
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QShortcut>
 #include <QVariant>
+#include <QWhatsThis>
 #include <QWidget>
 
 namespace wexa::ui {
@@ -28,12 +29,15 @@ QString HelpSectionOf(const QWidget* widget) {
     return QString::fromLatin1(HelpSection::Contents);
 }
 
-void AddHelpKey(QWidget& window, Prompts& prompts) {
-    auto* key = new QShortcut(QKeySequence(Qt::Key_F1), &window);
-    QObject::connect(key, &QShortcut::activated, &window, [&window, &prompts] {
+void AddHelpKeys(QWidget& window, Prompts& prompts) {
+    auto* guide = new QShortcut(QKeySequence(Qt::Key_F1), &window);
+    QObject::connect(guide, &QShortcut::activated, &window, [&window, &prompts] {
         QWidget* focus = QApplication::focusWidget();
         prompts.ShowHelp(HelpSectionOf(focus != nullptr ? focus : &window));
     });
+    auto* note = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), &window);
+    QObject::connect(note, &QShortcut::activated, &window,
+                     [] { QWhatsThis::enterWhatsThisMode(); });
 }
 
 } // namespace wexa::ui

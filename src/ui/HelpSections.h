@@ -41,7 +41,9 @@ void SetHelpSection(QWidget& widget, const char* section, const QString& whatsTh
 [[nodiscard]] QString HelpSectionOf(const QWidget* widget);
 
 // F1 in `window` opens the guide at the section of the control that has the
-// keyboard focus.
-void AddHelpKey(QWidget& window, Prompts& prompts);
+// keyboard focus; Shift+F1 turns the pointer into a question mark, and the
+// control clicked next pops up its note. Every window and dialog has both,
+// since a modal dialog blocks the main window's keys.
+void AddHelpKeys(QWidget& window, Prompts& prompts);
 
 } // namespace wexa::ui

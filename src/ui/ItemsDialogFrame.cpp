@@ -18,7 +18,7 @@ QString Label(std::string_view text) {
 
 ItemsDialogFrame::ItemsDialogFrame(Prompts& prompts, QWidget* parent)
     : QDialog(parent), prompts_(prompts), effects_(prompts, ChildFinder(*this)), leaving_(this) {
-    AddHelpKey(*this, prompts);
+    AddHelpKeys(*this, prompts);
 }
 
 ItemsDialogFrame::~ItemsDialogFrame() {

@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBrowser>
+#include <QWhatsThis>
 
 using wexa::forms::FormField;
 using wexa::ui::testing::Window;
@@ -79,6 +80,10 @@ void HelpTest::f1InADialogOpensItsSection() {
         dialog.activateWindow();
         QVERIFY(QTest::qWaitFor([&dialog] { return dialog.isActiveWindow(); }));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        // The main window's keys are blocked while the dialog is open.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1, Qt::ShiftModifier);
+        QVERIFY(QWhatsThis::inWhatsThisMode());
+        QWhatsThis::leaveWhatsThisMode();
         dialog.reject();
     };
     w.Click(wexa::ui::FormButton::BidItemCosts);

@@ -13,6 +13,7 @@
 
 using wexa::forms::MessageIcon;
 using wexa::ui::SaveChoice;
+using wexa::ui::testing::PressButton;
 using wexa::ui::testing::Window;
 
 namespace {
@@ -52,6 +53,7 @@ private slots:
     void emptyNameIsRefusedAndNothingWritten();
     void failedWriteIsReportedNeverAnnounced();
     void closingDuringARunWaitsForIt();
+    void browsePutsTheChosenFileIntoTheNameBox();
 };
 
 void RunExportTest::reportEqualsTheCommandLinesWithTheSameSeed() {
@@ -126,6 +128,27 @@ void RunExportTest::closingDuringARunWaitsForIt() {
     QCOMPARE(w.Prompts().Dialogs.size(), 1);
     QVERIFY(w.Prompts().SaveQuestions.isEmpty());
     QVERIFY(w.Frame().isVisible());
+}
+
+void RunExportTest::browsePutsTheChosenFileIntoTheNameBox() {
+    Window w;
+    QVERIFY(w.Active);
+    OpenExample(w);
+    w.Prompts().Clear();
+    const QString report = w.Path(QStringLiteral("browsed.txt"));
+    w.Prompts().FileAnswer = report;
+    w.Prompts().OnDialog = [](QDialog& dialog) {
+        PressButton(dialog, QStringLiteral("Browse to Find Folder"));
+        PressButton(dialog, QStringLiteral("Export"));
+    };
+    w.Click(wexa::ui::FormButton::RunSimulation);
+    QCOMPARE(w.Prompts().FileRequests.size(), 1u);
+    const wexa::forms::FileNameRequest& asked = w.Prompts().FileRequests[0];
+    QCOMPARE(asked.InitialName, std::string("*.xls"));
+    QVERIFY(!asked.MustExist);
+    QCOMPARE(asked.Filters.size(), 3u);
+    QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Export Successful!")});
+    QVERIFY(ReadAll(report).startsWith("Wexa\r\n"));
 }
 
 QTEST_MAIN(RunExportTest)
