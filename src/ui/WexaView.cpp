@@ -14,10 +14,8 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QPushButton>
 
 namespace wexa::ui {
 
@@ -53,15 +51,14 @@ void CWexaView::WatchControls() {
             form_.LeaveBox(field);
             emit HandlerFinished();
         });
+        // A typed text reaches the project only when a handler reads the
+        // form; lists and radio buttons run theirs at once.
         if (auto* box = qobject_cast<QLineEdit*>(control)) {
             connect(box, &QLineEdit::textEdited, this, &CWexaView::Edited);
-        } else if (auto* list = qobject_cast<QComboBox*>(control)) {
-            connect(list, &QComboBox::activated, this, &CWexaView::Edited);
         }
     }
     auto* radios = controls_.Field(F::AnalysisType)->findChild<QButtonGroup*>();
     connect(radios, &QButtonGroup::idClicked, this, [this](int id) {
-        emit Edited();
         form_.ClickAnalysisType(id);
         emit HandlerFinished();
     });

@@ -61,8 +61,8 @@ public:
     void SetRunSeed(std::optional<std::uint32_t> seed) { runSeed_ = seed; }
 
 signals:
-    // The user typed into a box, picked a list entry or clicked a radio
-    // button: the project on screen differs from the one last saved.
+    // The user typed into a box: the project on screen differs from the one
+    // last saved, though no handler has read it yet.
     void Edited();
     // A handler of the form has run; it may have changed the project.
     void HandlerFinished();

@@ -33,7 +33,13 @@ void DocumentTest::startsUntitledAndUnmodified() {
     // Showing a box's value again or moving through the form is no edit.
     w.Box(F::ProjectLength)->setFocus(Qt::TabFocusReason);
     w.LeaveFocus();
+    QTest::mouseClick(w.View().findChild<QWidget*>(QStringLiteral("AnalysisType0")),
+                      Qt::LeftButton);
     QVERIFY(!w.Doc().IsModified());
+    // A list entry that changes the project does, even the one shown: the
+    // terrain recomputes the heavy vehicle factor, whose default is rounded.
+    w.Pick(F::Terrain, 0);
+    QVERIFY(w.Frame().isWindowModified());
 }
 
 void DocumentTest::saveThenOpenRoundTripsTheProject() {
