@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 
 namespace wexa::app {
@@ -141,10 +142,14 @@ void CMainFrame::UpdateRecentMenu() {
 }
 
 void CMainFrame::FitToScreen() {
-    // The form, the menu, toolbar and status bar, within the screen's free
-    // area less the window's title bar and borders, which are not known
-    // before it is shown; the form scrolls in what is left.
-    const QSize wanted = view_->widget()->sizeHint() + QSize(24, 120);
+    // The form with the menu, toolbar and status bar around it, within the
+    // screen's free area less the window's title bar and borders, which are
+    // not known before it is shown; the form scrolls in what is left.
+    const QSize form = view_->widget()->sizeHint();
+    const int chrome = menuBar()->sizeHint().height() + toolBar_->sizeHint().height() +
+                       statusBar()->sizeHint().height();
+    const QSize wanted(form.width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                       form.height() + chrome);
     const QSize room = screen()->availableGeometry().size() - QSize(16, 40);
     resize(wanted.boundedTo(room));
 }
