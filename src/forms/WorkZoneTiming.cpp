@@ -234,14 +234,9 @@ void WorkZoneTimingDialog::EvaluateTiming(FormEffects& effects) {
     const DialogEvaluation evaluation = EvaluateDialogUserCost(
         day_, scenario, fields_.StartHour, fields_.StopHour, inputs_.Rates, costInputs);
     breakdown_ = evaluation.Breakdown;
-    // The graph keeps showing the last work-zone day that was priced in full.
-    // A gridlock may have come from the baseline alone, after the work-zone
-    // day was priced: only a second look at the work-zone day tells which.
-    const bool workZoneDayPriced =
-        !breakdown_.Gridlock || !EvaluateWorkZoneOnly(day_, scenario, fields_.StartHour,
-                                                      fields_.StopHour, inputs_.Rates, costInputs)
-                                     .Gridlock;
-    if (workZoneDayPriced) {
+    // The graph keeps showing the last work-zone day that was priced in full;
+    // a gridlock may have come from the baseline alone, after it was priced.
+    if (evaluation.WorkZoneDayPriced) {
         inboundMiles_ = evaluation.InboundQueueLength;
         outboundMiles_ = evaluation.OutboundQueueLength;
     }

@@ -102,6 +102,7 @@ DialogEvaluation EvaluateDialogUserCost(QueueDay& scratch, const QueueScenario& 
         return result;
     }
     // The baseline run overwrites the lengths, so the graph takes them now.
+    result.WorkZoneDayPriced = true;
     result.InboundQueueLength = scratch.Inbound.QueueLength;
     result.OutboundQueueLength = scratch.Outbound.QueueLength;
     if (!PriceDay(scratch, scenario, kNoWorkZone, stopHour, rates, inputs, baseline)) {

@@ -56,6 +56,7 @@ struct RunUserCost {
 // work-zone run's lengths.
 struct DialogEvaluation {
     UserCostBreakdown Breakdown;
+    bool WorkZoneDayPriced = false; // the work-zone run settled and its lengths are here
     PerHour<double> InboundQueueLength{};
     PerHour<double> OutboundQueueLength{};
 };
