@@ -4,4 +4,4 @@ TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The Qt window (cmake -DWEXA_GUI=ON); xvfb and xauth to look at it on a
 # virtual screen. Not yet installed by ./run or ./test.
-GUI_PACKAGES=(qt6-base-dev xvfb xauth)
+GUI_PACKAGES=(qt6-base-dev qt6-charts-dev qt6-svg-dev xvfb xauth)
