@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <algorithm>
+
 using wexa::forms::FormField;
 using wexa::ui::SaveChoice;
 using wexa::ui::testing::Window;
@@ -20,6 +22,7 @@ private slots:
     void saveThenOpenRoundTripsTheProject();
     void newAfterAnEditAsksToSave();
     void closingAfterAnEditAsksAndCancelKeepsTheWindow();
+    void openAfterAnEditAsksBeforeAskingForTheFile();
     void failedOpenIsReportedAndChangesNothing();
     void recentListKeepsTheFourNewestFiles();
     void recentEntriesAreShortenedToThirtyCharacters_data();
@@ -111,6 +114,37 @@ void DocumentTest::closingAfterAnEditAsksAndCancelKeepsTheWindow() {
     w.Prompts().SaveAnswer = SaveChoice::Discard;
     w.Frame().Actions().Exit->trigger();
     QVERIFY(!w.Frame().isVisible());
+}
+
+void DocumentTest::openAfterAnEditAsksBeforeAskingForTheFile() {
+    Window w;
+    QVERIFY(w.Active);
+    const QString saved = w.Path(QStringLiteral("saved.wxa"));
+    w.Enter(F::ProjectNumber, QStringLiteral("on disk"));
+    w.Prompts().SaveAsAnswer = saved;
+    w.Frame().Actions().SaveAs->trigger();
+    w.Enter(F::ProjectNumber, QStringLiteral("typed since"));
+
+    // Cancel at the question: no file dialog, the edit stays.
+    w.Prompts().SaveAnswer = SaveChoice::Cancel;
+    w.Prompts().OpenAnswer = saved;
+    w.Frame().Actions().Open->trigger();
+    QCOMPARE(w.Prompts().SaveQuestions, QStringList{QStringLiteral("saved.wxa")});
+    const auto asksForAProject = [&w] {
+        return std::count_if(w.Prompts().FileRequests.begin(), w.Prompts().FileRequests.end(),
+                             [](const auto& request) { return request.MustExist; });
+    };
+    QCOMPARE(asksForAProject(), 0);
+    QCOMPARE(w.Text(F::ProjectNumber), QStringLiteral("typed since"));
+    QVERIFY(w.Frame().isWindowModified());
+
+    // Discard: the file is opened as it was saved.
+    w.Prompts().SaveAnswer = SaveChoice::Discard;
+    w.Frame().Actions().Open->trigger();
+    QCOMPARE(w.Prompts().SaveQuestions.size(), 2);
+    QCOMPARE(asksForAProject(), 1);
+    QCOMPARE(w.Text(F::ProjectNumber), QStringLiteral("on disk"));
+    QVERIFY(!w.Frame().isWindowModified());
 }
 
 void DocumentTest::failedOpenIsReportedAndChangesNothing() {
