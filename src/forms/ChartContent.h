@@ -1,0 +1,87 @@
+#pragma once
+
+#include "forms/QueueGraph.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace wexa::forms {
+
+// What any chart of the program shows, as plain data: the result chart and
+// the queue length graph both come down to this, and one adapter in the
+// window (ui/ChartAdapter.h) turns it into toolkit calls. Whatever the chart
+// decides (texts, points, marks, the value axis and its labels) is made here,
+// so it is tested without a display and survives a change of renderer.
+
+enum class ChartKind { Line, Bar };
+
+struct ChartPoint {
+    double X = 0.0;
+    double Y = 0.0;
+};
+
+// A line of a line chart. A bar chart has a single series whose point i is
+// the bar of category i (X = i).
+struct ChartSeries {
+    std::string Legend; // empty: the series has no legend entry
+    std::vector<ChartPoint> Points;
+};
+
+// A text written into the plot at a data position, centred above it: the
+// value of a bar, or the mark of a slot that has no bar.
+struct ChartLabel {
+    double X = 0.0;
+    double Y = 0.0;
+    std::string Text;
+};
+
+// A tick of the value axis and the text written at it.
+struct AxisTick {
+    double Value = 0.0;
+    std::string Text;
+};
+
+// The horizontal axis of a line chart: a numeric range with evenly spaced
+// whole-number labels.
+struct NumericAxis {
+    double Min = 0.0;
+    double Max = 1.0;
+    int TickCount = 2;
+};
+
+struct ChartContent {
+    ChartKind Kind = ChartKind::Line;
+    std::string Title;
+    std::string Subtitle; // a second line under the title; may be empty
+    std::string CategoryAxisTitle;
+    std::string ValueAxisTitle;
+    std::string NumberFormat;            // of the value axis labels and the value labels
+    NumericAxis LineAxis;                // line charts
+    std::vector<std::string> Categories; // bar charts: one label per bar slot
+    std::vector<AxisTick> ValueTicks;    // first and last are the axis range
+    std::vector<ChartSeries> Series;
+    std::vector<ChartLabel> Labels;
+};
+
+// A number written in a spreadsheet-style format: the digits after the '.'
+// give the decimals ("#,##0" none, "0.0" one), a ',' before it groups the
+// whole part by thousands. Halves round away from zero, as such formats do,
+// and a value that rounds to zero never shows a minus sign. A value that is
+// not a finite number is written "-".
+[[nodiscard]] std::string FormatNumber(double value, std::string_view format);
+
+// Evenly spaced ticks of 1, 2 or 5 times a power of ten that cover low..high
+// (0 always included) with at most about eight steps, labelled in `format`;
+// never finer than the format's last decimal, so no two labels read the same.
+[[nodiscard]] std::vector<AxisTick> ValueAxisTicks(double low, double high,
+                                                   std::string_view format);
+
+// Sets the value axis from every point and label position of the content.
+void FitValueAxis(ChartContent& chart);
+
+// The queue length graph: inbound and outbound lines over the hours of the
+// day, the alternative and activity under the title.
+[[nodiscard]] ChartContent ToChart(const QueueGraphContent& graph);
+
+} // namespace wexa::forms

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "forms/ChartContent.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QChart;
+class QChartView;
+class QGraphicsSimpleTextItem;
+class QPainter;
+
+namespace wexa::ui {
+
+// The one place that knows the charting toolkit (Qt Charts, which its
+// makers have deprecated): a panel that draws a forms::ChartContent. Nothing
+// else includes a Qt Charts header, so another renderer only replaces this
+// file.
+class ChartPanel final : public QWidget {
+    Q_OBJECT
+public:
+    explicit ChartPanel(QWidget* parent = nullptr);
+
+    // Replaces whatever was drawn with `content`.
+    void Show(const forms::ChartContent& content);
+
+    // Paints the chart into `target` of another device (printer page, image,
+    // vector file), scaled to fit it without distorting.
+    void Render(QPainter& painter, const QRectF& target);
+
+    // What is drawn now, for the tests that look at the series and axes.
+    [[nodiscard]] QChart* Chart() const;
+
+private:
+    struct PlacedLabel {
+        QGraphicsSimpleTextItem* Item;
+        QPointF At; // data position; the text is centred above it
+    };
+
+    void PlaceLabels();
+
+    QChartView* view_;
+    std::vector<PlacedLabel> labels_;
+};
+
+} // namespace wexa::ui
