@@ -10,7 +10,7 @@ source scripts/packages.sh
 scripts/ensure-packages.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
 seconds=${1:-600}
 
-CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWEXA_GUI=OFF \
     -DWEXA_FUZZ=ON -DWEXA_SANITIZE=ON -DWEXA_TESTS=OFF > /dev/null
 cmake --build build-fuzz --target wexa_project_file_fuzzer
 
