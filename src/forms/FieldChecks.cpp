@@ -99,6 +99,7 @@ enum class After {
     StoreInActivity,             // write-through to the current slot
     StoreRequiredTime,           // write-through, and the days to complete
     StoreAlternativeDescription, // write-through to the current alternative
+    CheckPlottedAlternative,     // within the alternatives the project has
 };
 
 struct BoxHandler {
@@ -139,6 +140,7 @@ const std::array kHandlers{
     BoxHandler{F::ActivityDescription, After::StoreInActivity},
     BoxHandler{F::RequiredTime, After::StoreRequiredTime},
     BoxHandler{F::AlternativeDescription, After::StoreAlternativeDescription},
+    BoxHandler{F::GraphAlternative, After::CheckPlottedAlternative},
 };
 
 const BoxHandler* HandlerOf(F box) {
@@ -164,6 +166,17 @@ void StoreRequiredTime(Project& p) {
     if (const auto slot = CurrentSlot(p)) {
         p.ActivityDaysToComplete[*slot] = ComputeDaysToComplete(
             p.RequiredTime, p.ActivityHoursInEffect[*slot], p.ActivityMobilizationHours[*slot]);
+    }
+}
+
+// The plotted alternative's range depends on the number of alternatives, so
+// it is no fixed rule.
+void CheckPlottedAlternative(Project& p, FormEffects& effects) {
+    if (p.GraphAlternative < 1 || p.GraphAlternative > p.NumberOfAlternatives) {
+        ShowCheckFailure(effects, {"You may only plot alternatives 1 through the\nmaximum number "
+                                   "selected.",
+                                   "Plotting Error", std::string(NameOf(F::GraphAlternative))});
+        p.GraphAlternative = 1;
     }
 }
 
@@ -199,6 +212,9 @@ void DoAfter(Project& p, FormEffects& effects, const BoxHandler& handler) {
         if (const auto alternative = CurrentAlternativeIndex(p)) {
             p.AlternativeDescriptions[*alternative] = p.AlternativeDescription;
         }
+        break;
+    case After::CheckPlottedAlternative:
+        CheckPlottedAlternative(p, effects);
         break;
     }
 }

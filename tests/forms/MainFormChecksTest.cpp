@@ -40,6 +40,8 @@ const std::string kSpeedRange = "The speed limit must be between 5 mph and 80 mp
 const std::string kSpeedStep = "The speed limit must be in increments of 5 mph.";
 const std::string kZoneSpeedRange = "The work zone speed limit must be between 5 mph and 80 mph.";
 const std::string kZoneSpeedStep = "The work zone speed limit must be in increments of 5 mph.";
+const std::string kPlotting =
+    "You may only plot alternatives 1 through the\nmaximum number selected.";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Boxes, RefusedValueTest, ::testing::Values(
@@ -70,7 +72,9 @@ INSTANTIATE_TEST_SUITE_P(Boxes, RefusedValueTest, ::testing::Values(
     RefusedCase{"required time", F::RequiredTime, "0", "The work zone duration must be greater than zero hours", "Work Zone Duration Error", "1"},
     RefusedCase{"time variability above", F::RequiredTimeVariability, "100.5", kVariability, "Required Time Variability Error", "0"},
     RefusedCase{"time variability negative", F::RequiredTimeVariability, "-1", kVariability, "Required Time Variability Error", "0"},
-    RefusedCase{"agency variability", F::AgencyCostVariability, "100.01", kVariability, "Agency Cost Variability Error", "0"}), ByCaseName());
+    RefusedCase{"agency variability", F::AgencyCostVariability, "100.01", kVariability, "Agency Cost Variability Error", "0"},
+    RefusedCase{"plotted alternative beyond the count", F::GraphAlternative, "2", kPlotting, "Plotting Error", "1"},
+    RefusedCase{"plotted alternative zero", F::GraphAlternative, "0", kPlotting, "Plotting Error", "1"}), ByCaseName());
 // clang-format on
 
 struct AcceptedCase {
@@ -99,8 +103,20 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, AcceptedValueTest, ::testing::Values(
     AcceptedCase{"ten activities", F::NumberOfActivities, "10"},
     AcceptedCase{"time variability 0", F::RequiredTimeVariability, "0"},
     AcceptedCase{"time variability 100", F::RequiredTimeVariability, "100"},
-    AcceptedCase{"agency variability 100", F::AgencyCostVariability, "100"}), ByCaseName());
+    AcceptedCase{"agency variability 100", F::AgencyCostVariability, "100"},
+    AcceptedCase{"plotted alternative one", F::GraphAlternative, "1"}), ByCaseName());
 // clang-format on
+
+// The plotted alternative's upper bound follows the number of alternatives.
+TEST_F(MainFormTest, PlottedAlternativeMayBeAnyAlternativeOfTheProject) {
+    Leave(F::NumberOfAlternatives, "3");
+    Leave(F::GraphAlternative, "3");
+    EXPECT_TRUE(effects_.Messages.empty());
+    EXPECT_EQ(project_->GraphAlternative, 3);
+    Leave(F::GraphAlternative, "4");
+    EXPECT_EQ(Captions(), std::vector<std::string>{"Plotting Error"});
+    EXPECT_EQ(project_->GraphAlternative, 1);
+}
 
 // Per-activity boxes write through to the slot of the activity shown (slot 12
 // here), substitutes included, and to no other slot.
