@@ -7,6 +7,7 @@
 //
 // "per_activity" is the time of one activity evaluation (the two queue days,
 // their pricing and the agency costs).
+#include "LargestProject.h"
 #include "simulation/AnalysisRun.h"
 
 #include <benchmark/benchmark.h>
@@ -16,44 +17,9 @@
 namespace {
 
 using wexa::Project;
+using wexa::bench::LargestProject;
 
 constexpr int kActivities = wexa::kActivitiesPerAlternative;
-
-// Ten activities three years apart over a 30-year period: the tenth closes
-// each alternative, so every activity is evaluated in every iteration.
-std::unique_ptr<Project> LargestProject(int baseAadt) {
-    auto p = std::make_unique<Project>();
-    p->AnalysisPeriod = 30;
-    p->NumberOfAlternatives = wexa::kMaxAlternatives;
-    p->NumberOfLanes = 2;
-    p->MaxServiceFlowRate = 2300.0;
-    p->ServiceFlowRate = 4381.0;
-    p->BaseYearAADT = baseAadt;
-    p->MaximumAADT = 60000;
-    wexa::LoadBuiltInHourlyTable(*p, 1); // urban: sharp peaks
-    p->TrafficType = 1;
-    p->DiscountRateKind = wexa::kTriangular;
-    p->TrafficGrowthKind = wexa::kUniform;
-    for (int a = 0; a < wexa::kMaxAlternatives; ++a) {
-        p->AlternativeActivityCount[a] = kActivities;
-        for (int j = 0; j < kActivities; ++j) {
-            const int slot = a * kActivities + j;
-            p->ActivityYearsKind[slot] = wexa::kDeterministic;
-            p->ActivityYearsExpected[slot] = 3;
-            p->ActivityBidItemTotal[slot] = 250000.0 + 10000.0 * j;
-            p->ActivityRequiredTime[slot] = 120 + 8 * a;
-            p->ActivityTimeVariability[slot] = 20.0;
-            p->ActivityStartHour[slot] = 6 + a;
-            p->ActivityHoursInEffect[slot] = 10;
-            p->ActivityStopHour[slot] = 16 + a;
-            p->ActivityMobilizationHours[slot] = 1;
-            p->ActivityWorkZoneLength[slot] = 2.0;
-            p->ActivityWorkZoneSpeed[slot] = 45;
-            p->TimeItemUnitPrices[slot * 3] = 1500.0;
-        }
-    }
-    return p;
-}
 
 void RunProbabilistic(benchmark::State& state, int baseAadt) {
     const auto project = LargestProject(baseAadt);
@@ -76,10 +42,10 @@ void RunProbabilistic(benchmark::State& state, int baseAadt) {
 }
 
 void BM_RunEveryWorkZoneQueues(benchmark::State& state) {
-    RunProbabilistic(state, 30000);
+    RunProbabilistic(state, wexa::bench::kQueueingAadt);
 }
 void BM_RunNoWorkZoneQueues(benchmark::State& state) {
-    RunProbabilistic(state, 3000);
+    RunProbabilistic(state, wexa::bench::kFreeFlowAadt);
 }
 
 BENCHMARK(BM_RunEveryWorkZoneQueues)->Unit(benchmark::kMillisecond);
