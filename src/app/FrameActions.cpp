@@ -49,6 +49,13 @@ FrameActions CreateFrameActions(QWidget& frame) {
     a.SaveAs = MakeAction(frame, "SaveAs", QStringLiteral("Save &As..."),
                           QStringLiteral("Save the active Wexa with a new name\nSave As"));
     SetIcon(frame, a.SaveAs, "document-save-as", QStyle::SP_DriveFDIcon);
+    a.Print = MakeAction(frame, "Print", QStringLiteral("&Print..."),
+                         QStringLiteral("Print the active document\nPrint"),
+                         QKeySequence(Qt::CTRL | Qt::Key_P));
+    SetIcon(frame, a.Print, "document-print", QStyle::SP_FileIcon);
+    a.PrintPreview = MakeAction(frame, "PrintPreview", QStringLiteral("Print Pre&view"),
+                                QStringLiteral("Display full pages\nPrint Preview"));
+    SetIcon(frame, a.PrintPreview, "document-print-preview", QStyle::SP_FileDialogContentsView);
     for (int i = 0; i < static_cast<int>(a.RecentFiles.size()); ++i) {
         a.RecentFiles[i] = MakeAction(frame, "RecentFile", QStringLiteral("Recent File"),
                                       QStringLiteral("Open this document"));

@@ -16,6 +16,8 @@ struct FrameActions {
     QAction* Open = nullptr;
     QAction* Save = nullptr;
     QAction* SaveAs = nullptr;
+    QAction* Print = nullptr;
+    QAction* PrintPreview = nullptr;
     std::array<QAction*, 4> RecentFiles{};
     QAction* Exit = nullptr;
     QAction* ToggleToolBar = nullptr;

@@ -4,6 +4,7 @@
 #include "app/WexaDoc.h"
 #include "ui/HelpSections.h"
 #include "ui/Prompts.h"
+#include "ui/ResultsPagePrinting.h"
 #include "ui/WexaView.h"
 
 #include <QAction>
@@ -23,9 +24,9 @@ const QString kIdleText =
 }
 
 CMainFrame::CMainFrame(ui::Prompts& prompts, QSettings& settings, QWidget* parent)
-    : QMainWindow(parent), prompts_(prompts), view_(new ui::CWexaView(prompts, this)),
-      doc_(new CWexaDoc(*view_, prompts, this)), recent_(settings),
-      actions_(CreateFrameActions(*this)) {
+    : QMainWindow(parent), prompts_(prompts), settings_(settings),
+      view_(new ui::CWexaView(prompts, this)), doc_(new CWexaDoc(*view_, prompts, this)),
+      recent_(settings), actions_(CreateFrameActions(*this)) {
     setCentralWidget(view_);
     CreateMenus();
     CreateToolBar();
@@ -41,6 +42,8 @@ CMainFrame::~CMainFrame() = default;
 void CMainFrame::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addActions({actions_.Open, actions_.Save, actions_.SaveAs});
+    file->addSeparator();
+    file->addActions({actions_.Print, actions_.PrintPreview});
     file->addSeparator();
     for (QAction* recent : actions_.RecentFiles) {
         file->addAction(recent);
@@ -113,6 +116,9 @@ void CMainFrame::ConnectCommands() {
             [this] { prompts_.ShowHelp(QString::fromLatin1(ui::HelpSection::Contents)); });
     ui::AddHelpKeys(*this, prompts_);
     connect(actions_.Execute, &QAction::triggered, view_, &ui::CWexaView::RunSimulation);
+    connect(actions_.Print, &QAction::triggered, this, &CMainFrame::PrintPage);
+    connect(actions_.PrintPreview, &QAction::triggered, this, &CMainFrame::PreviewPage);
+    connect(view_, &ui::CWexaView::PreviewRequested, this, &CMainFrame::PreviewPage);
     connect(doc_, &CWexaDoc::TitleChanged, this, &CMainFrame::UpdateTitle);
     connect(doc_, &CWexaDoc::FileUsed, this, [this](const QString& path) {
         recent_.Add(path);
@@ -152,6 +158,18 @@ void CMainFrame::FitToScreen() {
                        form.height() + chrome);
     const QSize room = screen()->availableGeometry().size() - QSize(16, 40);
     resize(wanted.boundedTo(room));
+}
+
+void CMainFrame::PrintPage() {
+    view_->Form().CollectForm();
+    ui::PrintResultsPageWithDialog(view_->GetProject(), prompts_, this);
+    view_->Form().ShowForm();
+}
+
+void CMainFrame::PreviewPage() {
+    view_->Form().CollectForm();
+    ui::PreviewResultsPage(view_->GetProject(), prompts_, settings_, this);
+    view_->Form().ShowForm();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -47,8 +47,12 @@ private:
     void UpdateTitle();
     void UpdateRecentMenu();
     void FitToScreen();
+    // Print and Print Preview read the form first, so the page shows what it shows.
+    void PrintPage();
+    void PreviewPage();
 
     ui::Prompts& prompts_;
+    QSettings& settings_;
     ui::CWexaView* view_;
     CWexaDoc* doc_;
     RecentFiles recent_;

@@ -115,6 +115,7 @@ void CWexaView::ConnectButtons() {
         }
     });
     OnButton(FormButton::RunSimulation, [this] { RunSimulation(); });
+    OnButton(FormButton::GraphIt, [this] { emit PreviewRequested(); });
     OnButton(FormButton::BidItemCosts,
              [this] { OpenItemsDialog<CBidItemsDialog, forms::BidItemsInputs>(); });
     OnButton(control::TimeRelatedCostsButton,

@@ -66,6 +66,9 @@ signals:
     void Edited();
     // A handler of the form has run; it may have changed the project.
     void HandlerFinished();
+    // The form's hidden "Graph It" button: the print preview of the results
+    // page, which the main window shows.
+    void PreviewRequested();
 
 private:
     void WatchControls();

@@ -1,0 +1,65 @@
+#include "ui/ResultsPagePrinting.h"
+
+#include "ui/Prompts.h"
+#include "ui/ResultsPagePainter.h"
+
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QSettings>
+
+namespace wexa::ui {
+
+namespace {
+
+const QString kPreviewPagesKey = QStringLiteral("Settings/PreviewPages");
+constexpr int kTwoPages = 2;
+
+void PrintOrReport(QPrinter& printer, const Project& project, Prompts& prompts) {
+    if (!PrintResultsPage(printer, project)) {
+        prompts.ShowMessage(QStringLiteral("The results page could not be printed: the printer "
+                                           "did not accept the page."),
+                            QStringLiteral("Print"), forms::MessageIcon::Exclamation);
+    }
+}
+
+} // namespace
+
+void PrintResultsPageWithDialog(const Project& project, Prompts& prompts, QWidget* parent) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, parent);
+    if (prompts.RunDialog(dialog) == QDialog::Accepted) {
+        PrintOrReport(printer, project, prompts);
+    }
+}
+
+int PreviewPages(const QSettings& settings) {
+    return settings.value(kPreviewPagesKey, 0).toInt() == kTwoPages ? kTwoPages : 1;
+}
+
+void PreviewResultsPage(const Project& project, Prompts& prompts, QSettings& settings,
+                        QWidget* parent) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+    // The page draws itself for the preview and for printing from it; a
+    // printer that refuses has nothing to show, so nothing to report here.
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&project](QPrinter* target) { PrintResultsPage(*target, project); });
+    if (preview != nullptr) {
+        if (PreviewPages(settings) == kTwoPages) {
+            preview->setViewMode(QPrintPreviewWidget::FacingPagesView);
+        } else {
+            preview->setViewMode(QPrintPreviewWidget::SinglePageView);
+        }
+    }
+    prompts.RunDialog(dialog);
+    if (preview != nullptr) {
+        const bool twoPages = preview->viewMode() != QPrintPreviewWidget::SinglePageView;
+        settings.setValue(kPreviewPagesKey, twoPages ? kTwoPages : 1);
+    }
+}
+
+} // namespace wexa::ui
