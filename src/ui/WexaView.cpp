@@ -5,6 +5,7 @@
 #include "ui/BidItemsDialog.h"
 #include "ui/ExportDialog.h"
 #include "ui/FormButtons.h"
+#include "ui/Graph.h"
 #include "ui/MainFormLayout.h"
 #include "ui/Prompts.h"
 #include "ui/RunProgressBar.h"
@@ -115,6 +116,7 @@ void CWexaView::ConnectButtons() {
         }
     });
     OnButton(FormButton::RunSimulation, [this] { RunSimulation(); });
+    OnButton(FormButton::CreateGraph, [this] { ShowResultChart(); });
     OnButton(FormButton::GraphIt, [this] { emit PreviewRequested(); });
     OnButton(FormButton::BidItemCosts,
              [this] { OpenItemsDialog<CBidItemsDialog, forms::BidItemsInputs>(); });
@@ -166,6 +168,7 @@ void CWexaView::RunSimulation() {
     QApplication::restoreOverrideCursor();
     if (ran) {
         ExportReport(std::time(nullptr));
+        ShowResultChart();
     }
     bar->setValue(0);
     form_.ShowForm();
@@ -178,6 +181,17 @@ void CWexaView::ExportReport(std::time_t analysisTime) {
         forms::ExportReportFile(*project_, dialog.FileName(), workspace_->Statuses, analysisTime,
                                 effects_);
     }
+}
+
+// The window works on copies of the results; OK hands them back. The form is
+// read first and shown again after, as around every dialog of the window.
+void CWexaView::ShowResultChart() {
+    form_.CollectForm();
+    CGraph graph(forms::ReadResultChart(*project_), prompts_, this);
+    if (prompts_.RunDialog(graph) == QDialog::Accepted) {
+        forms::StoreResultChart(graph.Data(), *project_);
+    }
+    form_.ShowForm();
 }
 
 void CWexaView::Collect(forms::FormState& state) {

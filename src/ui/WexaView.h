@@ -49,6 +49,9 @@ public:
 
     // "Run Simulation", also the toolbar's execute command.
     void RunSimulation();
+    // The chart window on the results of the last run: after every run,
+    // and from the form's hidden "Create Graph" button.
+    void ShowResultChart();
     // True while a run works: the window repaints then, but takes no input.
     [[nodiscard]] bool Running() const { return running_; }
 

@@ -84,7 +84,8 @@ void FrameTest::executeRunsTheAnalysisAsTheFormsButtonDoes() {
     w.Prompts().OnDialog = [](QDialog& dialog) { dialog.reject(); };
     w.Frame().Actions().Execute->trigger();
     QCOMPARE(w.Prompts().Dialogs,
-             QStringList{"Simulation Complete - Export Formatted Data to Designated File"});
+             (QStringList{"Simulation Complete - Export Formatted Data to Designated File",
+                          "Wexa Graphing Window"}));
     QCOMPARE(w.GetProject().IterationCount, 5000);
 }
 
