@@ -29,7 +29,7 @@ struct PageColor {
     friend bool operator==(const PageColor&, const PageColor&) = default;
 };
 
-// Width 0 is the thin pen: one device pixel wide on every device.
+// Width 0 is the thin pen: the finest line the device draws well.
 struct PagePen {
     int Width = 0;
     PageColor Color;

@@ -7,6 +7,7 @@
 #include <QPolygon>
 #include <QPrinter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace wexa::ui {
@@ -22,11 +23,14 @@ QPoint ToPoint(const forms::PagePoint& p) {
     return {p.X, p.Y};
 }
 
-QPen ToPen(const forms::PagePen& pen) {
+// The thin pen is one page pixel wide, but never thinner than one device
+// pixel, so a hairline neither vanishes on a fine printer nor blurs on a
+// coarse screen. `devicePerPage` is device pixels per page pixel.
+QPen ToPen(const forms::PagePen& pen, double devicePerPage) {
     const QColor color(pen.Color.Red, pen.Color.Green, pen.Color.Blue);
-    // Width 0 stays one device pixel wide however the painter is scaled.
-    QPen qpen(color, pen.Width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    return qpen;
+    const double thin = devicePerPage > 0 ? std::max(1.0, 1.0 / devicePerPage) : 1.0;
+    const double width = pen.Width > 0 ? pen.Width : thin;
+    return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 // Exactly between the corners: QRect would reach one pixel further.
@@ -68,8 +72,9 @@ QFont PageFont() {
 void DrawPageCommands(QPainter& painter, const std::vector<forms::PageCommand>& commands,
                       forms::PageSize size) {
     using forms::PageShape;
+    const double devicePerPage = painter.worldTransform().m11();
     for (const forms::PageCommand& c : commands) {
-        painter.setPen(ToPen(c.Pen));
+        painter.setPen(ToPen(c.Pen, devicePerPage));
         painter.setBrush(Qt::NoBrush);
         switch (c.Shape) {
         case PageShape::Line:

@@ -79,6 +79,18 @@ int InkIn(const QImage& image, int left, int top, int right, int bottom) {
     return ink;
 }
 
+// Answers the print dialog: printing to the PDF file `pdf`, then OK or
+// Cancel.
+void AnswerPrintDialog(Window& w, const QString& pdf, QDialog::DialogCode answer) {
+    w.Prompts().OnDialog = [pdf, answer](QDialog& dialog) {
+        auto* print = qobject_cast<QPrintDialog*>(&dialog);
+        QVERIFY(print != nullptr);
+        print->printer()->setOutputFormat(QPrinter::PdfFormat);
+        print->printer()->setOutputFileName(pdf);
+        print->done(answer);
+    };
+}
+
 } // namespace
 
 class PrintTest : public QObject {
@@ -98,13 +110,7 @@ void PrintTest::ctrlPPrintsOnePageToAPdfFile() {
     QVERIFY(w.Active);
     FillProbabilisticResults(w.GetProject());
     const QString pdf = w.Path(QStringLiteral("page.pdf"));
-    w.Prompts().OnDialog = [&](QDialog& dialog) {
-        auto* print = qobject_cast<QPrintDialog*>(&dialog);
-        QVERIFY(print != nullptr);
-        print->printer()->setOutputFormat(QPrinter::PdfFormat);
-        print->printer()->setOutputFileName(pdf);
-        print->done(QDialog::Accepted);
-    };
+    AnswerPrintDialog(w, pdf, QDialog::Accepted);
     QTest::keyClick(&w.Frame(), Qt::Key_P, Qt::ControlModifier);
     QCOMPARE(w.Prompts().Dialogs.size(), 1);
     QVERIFY(w.Prompts().Messages.empty());
@@ -121,13 +127,7 @@ void PrintTest::ctrlPPrintsOnePageToAPdfFile() {
 void PrintTest::cancelledPrintDialogPrintsNothing() {
     Window w;
     const QString pdf = w.Path(QStringLiteral("never.pdf"));
-    w.Prompts().OnDialog = [&](QDialog& dialog) {
-        auto* print = qobject_cast<QPrintDialog*>(&dialog);
-        QVERIFY(print != nullptr);
-        print->printer()->setOutputFormat(QPrinter::PdfFormat);
-        print->printer()->setOutputFileName(pdf);
-        print->done(QDialog::Rejected);
-    };
+    AnswerPrintDialog(w, pdf, QDialog::Rejected);
     w.Frame().Actions().Print->trigger();
     QCOMPARE(w.Prompts().Dialogs.size(), 1);
     QVERIFY(!QFile::exists(pdf));
