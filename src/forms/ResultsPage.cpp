@@ -108,10 +108,12 @@ std::optional<std::string> DeterministicMark(const Project& p, int alternative, 
     return std::nullopt;
 }
 
-// The share of valid iterations is the cumulative percentage of the last
-// point; 0 means the alternative has no value to plot.
-bool HasValidIteration(const CostTables& tables, int alternative) {
-    return tables.Cumulative[alternative][kLastPoint] > 0;
+// Whether a probabilistic run left the alternative any valid NPV to plot.
+// The statuses tell, not the tables: a share of valid iterations that rounds
+// to 0 percent still has percentiles. Before any run the (empty) tables are
+// drawn as they are.
+bool HasValidIteration(const Project& p, int alternative) {
+    return p.IterationCount <= 0 || p.ValidCounts[alternative] > 0;
 }
 
 // Heights on the value axis: the largest value reaches the top of the plot.
@@ -172,8 +174,8 @@ private:
             const int y = kTitleY + (n + 4) * l_;
             page_.Text(kTitleX, y, std::to_string(n));
             std::string description = p_.AlternativeDescriptions[n - 1];
-            if (!deterministic_ && p_.IterationCount > 0 && !HasValidIteration(tables_, n - 1)) {
-                description += " - no valid iteration";
+            if (!deterministic_ && !HasValidIteration(p_, n - 1)) {
+                description += " (no valid iteration)";
             }
             page_.Text(kDescriptionX, y, std::move(description));
             page_.Line(AlternativePen(n), {kKeyLineStartX, y + l_ / 2}, {kKeyLineEndX, y + l_ / 2});
@@ -258,7 +260,7 @@ private:
         const int count = AlternativeCount(p_);
         double max = 0;
         for (int a = 0; a < count; ++a) {
-            if (HasValidIteration(tables_, a)) {
+            if (HasValidIteration(p_, a)) {
                 for (const Int64 value : tables_.Percentiles[a]) {
                     max = std::max(max, static_cast<double>(value));
                 }
@@ -267,7 +269,7 @@ private:
         DrawValueLabelsUpTo(max);
         const ValueScale scale(max, axisY_, plotHeight_);
         for (int a = 0; a < count; ++a) {
-            if (!HasValidIteration(tables_, a)) {
+            if (!HasValidIteration(p_, a)) {
                 continue;
             }
             std::vector<PagePoint> points = Curve(a, scale);
@@ -287,7 +289,7 @@ private:
         const Int64 max = std::max<Int64>(tables_.Percentiles[a][kLastPoint], 0);
         const Int64 step = max / 20;
         DrawValueLabels([step](int k) { return static_cast<double>(k * step); });
-        if (HasValidIteration(tables_, a)) {
+        if (HasValidIteration(p_, a)) {
             page_.Polyline(kThinPen,
                            Curve(a, ValueScale(static_cast<double>(max), axisY_, plotHeight_)));
         }

@@ -78,6 +78,7 @@ protected:
         p_->AnalysisType = kProbabilisticAnalysis;
         p_->NumberOfAlternatives = alternatives;
         p_->IterationCount = kProbabilisticIterations;
+        p_->ValidCounts.fill(kProbabilisticIterations);
     }
     void Deterministic(std::vector<Int64> agency) {
         p_->AnalysisType = kDeterministicAnalysis;
@@ -368,15 +369,24 @@ TEST_F(ResultsPageTest, AlternativeWithoutValidIterationHasNoCurveAndSaysSo) {
     Probabilistic(3);
     p_->AlternativeDescriptions = {"A", "B", "C", ""};
     SetCurve(0, 1000, 100);
-    SetCurve(2, 4000, 100); // the second alternative always failed: all 0
+    SetCurve(2, 4000, 0); // 10 valid iterations of 5000: a share of 0 whole percent
+    p_->ValidCounts = {5000, 0, 10, 0};
     const Commands page = Page();
     const auto curves = OfShape(page, PageShape::Polyline);
     ASSERT_EQ(curves.size(), 2u);
     EXPECT_EQ(curves[0]->Pen, AlternativePen(1));
     EXPECT_EQ(curves[1]->Pen, AlternativePen(3));
-    EXPECT_EQ(TextAt(page, 520, 70 + 6 * 50), "B - no valid iteration");
     EXPECT_EQ(TextAt(page, 520, 70 + 5 * 50), "A");
+    EXPECT_EQ(TextAt(page, 520, 70 + 6 * 50), "B (no valid iteration)");
+    EXPECT_EQ(TextAt(page, 520, 70 + 7 * 50), "C");
     EXPECT_EQ(ValueLabels(page, kLetter)[20], "4e+03");
+
+    // Before any run there is nothing to tell apart: the tables are drawn.
+    p_->IterationCount = 0;
+    p_->ValidCounts.fill(0);
+    const Commands before = Page();
+    EXPECT_EQ(OfShape(before, PageShape::Polyline).size(), 3u);
+    EXPECT_EQ(TextAt(before, 520, 70 + 6 * 50), "B");
 }
 
 TEST_F(ResultsPageTest, ValuesFromAProjectFileOutsideTheirRangesStayOnThePage) {
