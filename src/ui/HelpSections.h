@@ -23,10 +23,11 @@ inline constexpr char Execute[] = "execute";
 inline constexpr char BidItems[] = "bid-items";
 inline constexpr char TimeRelated[] = "time-related";
 inline constexpr char Export[] = "export";
+inline constexpr char WorkZone[] = "work-zone";
 inline constexpr char ResultChart[] = "result-chart";
 inline constexpr char QueueGraph[] = "queue-graph";
-inline constexpr std::array<const char*, 9> All{
-    Contents, General, Traffic, Alternative, Activity, Execute, BidItems, TimeRelated, Export};
+inline constexpr std::array All{Contents, General,  Traffic,     Alternative, Activity,
+                               Execute,  BidItems, TimeRelated, Export,      WorkZone};
 } // namespace HelpSection
 
 // Where the guide lives inside the program.

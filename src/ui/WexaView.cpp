@@ -10,6 +10,7 @@
 #include "ui/Prompts.h"
 #include "ui/RunProgressBar.h"
 #include "ui/TimeRelatedCostsDialog.h"
+#include "ui/WorkZoneDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -137,7 +138,7 @@ void CWexaView::OpenDialog(forms::FormRequest request) {
     case forms::FormRequest::None:
         break;
     case forms::FormRequest::OpenWorkZoneDialog:
-        DialogNotYetAvailable(QStringLiteral("Work Zone Timing and Costs"));
+        OpenItemsDialog<CWorkZoneDialog, forms::WorkZoneDialogInputs>();
         break;
     case forms::FormRequest::OpenHourlyDistributionDialog:
         DialogNotYetAvailable(QStringLiteral("Hourly Traffic Distribution"));

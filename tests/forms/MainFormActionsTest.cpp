@@ -1,4 +1,5 @@
 #include "MainFormFixture.h"
+#include "ReentrantEffects.h"
 
 #include <gtest/gtest.h>
 
@@ -50,30 +51,6 @@ TEST_F(MainFormTest, WorkZoneDialogChecksRefuseInOrder) {
     EXPECT_TRUE(form_.CheckWorkZoneDialog());
     EXPECT_TRUE(effects_.Messages.empty());
 }
-
-// The message boxes a check shows move the focus; the window reports that as
-// other boxes losing the focus while the handler still runs. Those reports
-// must not start a second check.
-class ReentrantEffects final : public FormEffects {
-public:
-    void ShowMessage(std::string_view message, std::string_view caption,
-                     MessageIcon icon) override {
-        Recorded.ShowMessage(message, caption, icon);
-        if (OnMessage) {
-            OnMessage();
-        }
-    }
-    void MoveFocus(std::string_view control) override { Recorded.MoveFocus(control); }
-    void ShowControl(std::string_view control, bool visible) override {
-        Recorded.ShowControl(control, visible);
-    }
-    void EnableControl(std::string_view control, bool enabled) override {
-        Recorded.EnableControl(control, enabled);
-    }
-
-    RecordingEffects Recorded;
-    std::function<void()> OnMessage;
-};
 
 TEST(MainFormReentrancyTest, FocusChangesDuringAMessageStartNoOtherCheck) {
     auto project = std::make_unique<Project>();

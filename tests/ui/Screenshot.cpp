@@ -4,7 +4,8 @@
 // writes main-window.png (the default project, probabilistic),
 // main-window-deterministic.png, main-window-excluded.png (an activity
 // that excludes work-zone user costs), bid-items.png and
-// time-related-costs.png (the dialogs on an example project) into FOLDER.
+// time-related-costs.png (the dialogs on an example project), work-zone.png
+// and work-zone-gridlock.png into FOLDER.
 #include "WindowFixture.h"
 #include "forms/MainFormControls.h"
 #include "ui/FormButtons.h"
@@ -80,5 +81,28 @@ int main(int argc, char** argv) {
     };
     example.Click(wexa::ui::FormButton::BidItemCosts);
     example.Click(wexa::forms::MainFormControl::TimeRelatedCostsButton);
+
+    // The work-zone dialog on the urban example's daytime closures, and on
+    // traffic that no timing gets through. The example's project is shorter
+    // than its work zones, which the form refuses before the dialog.
+    Window urban;
+    urban.Prompts().OpenAnswer = QStringLiteral(WEXA_EXAMPLES_DIR "/urban-freeway.wxa");
+    urban.Doc().Open();
+    urban.Enter(FormField::ProjectLength, QStringLiteral("3"));
+    urban.Click(wexa::ui::FormButton::NextWorkActivity);
+    urban.Click(wexa::ui::FormButton::NextWorkActivity);
+    const char* workZone = "work-zone.png";
+    urban.Prompts().OnDialog = [&](QDialog& dialog) {
+        dialog.show();
+        ok = Save(dialog, folder, workZone) && ok;
+        dialog.reject();
+    };
+    urban.Click(wexa::forms::MainFormControl::WorkZoneTimingButton);
+    urban.Enter(FormField::MaximumAADT, QStringLiteral("900000"));
+    urban.Enter(FormField::BaseYearAADT, QStringLiteral("400000"));
+    workZone = "work-zone-gridlock.png";
+    urban.Click(wexa::forms::MainFormControl::WorkZoneTimingButton);
+    ok = ok && urban.Prompts().Dialogs.size() == 2;
+
     return ok && example.Prompts().Dialogs.size() == 2 ? 0 : 1;
 }

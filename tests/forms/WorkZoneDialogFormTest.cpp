@@ -1,0 +1,159 @@
+// The work-zone dialog's boxes as texts: what a typed text does before the
+// timing logic sees it, and what the boxes show after it.
+#include "forms/WorkZoneDialogForm.h"
+#include "ReentrantEffects.h"
+#include "WorkZoneProjects.h"
+#include "forms/FormText.h"
+#include "forms/RecordingEffects.h"
+#include "forms/WorkZoneDialogText.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace wexa::forms {
+namespace {
+
+using namespace wexa::forms::testing;
+
+// Ten years of 70 working hours on a road whose daytime demand queues at a
+// one-lane work zone.
+std::unique_ptr<Project> QueueingProject() {
+    auto p = ProjectWithDemand(30000, EvenShares());
+    p->HourlyAADTPercent = {1, 1, 1, 1, 1, 2, 5, 8, 8, 6, 5, 5, 5, 5, 6, 8, 8, 7, 5, 3, 2, 2, 1, 1};
+    SetWorkZoneLanes(*p, 1);
+    StoreTiming(*p, 8, 7, 15, 0);
+    p->ActivityInboundPercent[kSlot] = 100;
+    p->ActivityOutboundPercent[kSlot] = 100;
+    return p;
+}
+
+WorkZoneDialogForm Opened(const Project& p, FormEffects& effects) {
+    WorkZoneDialogForm form(WorkZoneDialogInputs::FromForm(p));
+    form.Open(effects);
+    return form;
+}
+
+TEST(WorkZoneDialogBoxesTest, ShowTheOpenedActivityAndItsCosts) {
+    const auto p = QueueingProject();
+    RecordingEffects effects;
+    const WorkZoneDialogForm form = Opened(*p, effects);
+    const WorkZoneDialogBoxes& b = form.Boxes();
+    const WorkZoneTimingDialog& logic = form.Logic();
+    ASSERT_FALSE(logic.Gridlock());
+    EXPECT_EQ(b.Alternative, "2");
+    EXPECT_EQ(b.Activity, "3");
+    EXPECT_EQ(b.Year, "0");
+    EXPECT_EQ(b.Aadt, "30000");
+    EXPECT_EQ(b.RequiredTime, "70");
+    EXPECT_EQ(b.StartHour, "8");
+    EXPECT_EQ(b.HoursInEffect, "7");
+    EXPECT_EQ(b.StopHour, "15");
+    EXPECT_EQ(b.Days, "10");
+    EXPECT_EQ(b.InboundPercent, "100");
+    for (int row = 0; row < kCostComponentCount; ++row) {
+        EXPECT_EQ(ParseReal(b.Costs[row]).value_or(-2), logic.Breakdown().Components[row]) << row;
+        EXPECT_EQ(ParseReal(b.Percents[row]).value_or(-2), logic.Breakdown().Percentages[row])
+            << row;
+    }
+    EXPECT_GT(ParseReal(b.Total).value_or(0), 0.0);
+    EXPECT_EQ(b.TotalPercent, "100");
+}
+
+TEST(WorkZoneDialogBoxesTest, TextThatIsNotANumberKeepsTheLastValue) {
+    const auto p = QueueingProject();
+    RecordingEffects effects;
+    WorkZoneDialogForm form = Opened(*p, effects);
+    const std::string total = form.Boxes().Total;
+
+    // An integer box: the message, the focus back, the box shows 8 again;
+    // the check then runs on 8 and passes.
+    form.Boxes().StartHour = "9x";
+    form.LeaveStartHour(effects);
+    ASSERT_EQ(effects.Messages.size(), 1U);
+    EXPECT_EQ(effects.Messages[0].Text, "Please enter an integer.");
+    EXPECT_EQ(effects.Messages[0].Caption, "Wexa");
+    EXPECT_EQ(effects.Messages[0].Icon, MessageIcon::Exclamation);
+    EXPECT_EQ(effects.Focus, std::vector<std::string>{"StartHour"});
+    EXPECT_EQ(form.Boxes().StartHour, "8");
+    EXPECT_EQ(form.Boxes().StopHour, "15");
+
+    // A real box refused on "Calculate Costs": nothing is priced, and the
+    // hours typed next to it are still taken (and the stop hour follows when
+    // their box is left).
+    effects.Clear();
+    form.Boxes().HoursInEffect = "5";
+    form.Boxes().OutboundPercent = "1,5";
+    form.CalculateCosts(effects);
+    ASSERT_EQ(effects.Messages.size(), 1U);
+    EXPECT_EQ(effects.Messages[0].Text, "Please enter a number.");
+    EXPECT_EQ(effects.Focus, std::vector<std::string>{"OutboundPercent"});
+    EXPECT_EQ(form.Boxes().OutboundPercent, "100");
+    EXPECT_EQ(form.Boxes().HoursInEffect, "5");
+    EXPECT_EQ(form.Boxes().Total, total);
+
+    // OK is refused the same way, and the graph does not open.
+    effects.Clear();
+    form.Boxes().InboundPercent = "";
+    EXPECT_FALSE(form.PressOk(effects));
+    form.Boxes().InboundPercent = "abc";
+    EXPECT_FALSE(form.GraphQueueLength(effects).has_value());
+    EXPECT_EQ(effects.Messages.size(), 2U);
+    form.Boxes().InboundPercent = "50";
+    EXPECT_TRUE(form.PressOk(effects));
+    EXPECT_TRUE(form.GraphQueueLength(effects).has_value());
+}
+
+TEST(WorkZoneDialogBoxesTest, CheckOfTheLeftBoxRunsAfterAnotherBoxWasRefused) {
+    const auto p = QueueingProject();
+    RecordingEffects effects;
+    WorkZoneDialogForm form = Opened(*p, effects);
+    form.Boxes().StartHour = "30";
+    form.Boxes().InboundPercent = "ten";
+    form.LeaveStartHour(effects);
+    EXPECT_EQ(effects.Events,
+              (std::vector<std::string>{"message:Wexa", "focus:InboundPercent",
+                                        "message:Start Time Error", "focus:StartHour"}));
+    EXPECT_EQ(form.Boxes().StartHour, "0");
+    EXPECT_EQ(form.Boxes().StopHour, "7");
+}
+
+TEST(WorkZoneDialogBoxesTest, FocusChangesDuringAMessageDoNothing) {
+    const auto p = QueueingProject();
+    ReentrantEffects effects;
+    WorkZoneDialogForm form = Opened(*p, effects);
+    form.Boxes().HoursInEffect = "8";
+    form.Boxes().MobilizationHours = "8";
+    // The box left while the message is up (the message box took the
+    // focus) must not run its check on the value being refused.
+    effects.OnMessage = [&] { form.LeaveMobilization(effects); };
+    form.LeaveHoursInEffect(effects);
+    ASSERT_EQ(effects.Recorded.Messages.size(), 1U);
+    EXPECT_EQ(effects.Recorded.Messages[0].Text, WorkZoneMessage::MobilizationBelowHours);
+    EXPECT_EQ(form.Boxes().MobilizationHours, "0");
+    EXPECT_EQ(form.Boxes().StopHour, "16");
+    EXPECT_EQ(form.Boxes().Days, "9"); // 70 hours at 8 a day
+}
+
+TEST(WorkZoneDialogBoxesTest, GridlockShowsMinusOneInEveryCostBox) {
+    const auto p = ProjectWithDemand(200000, EvenShares());
+    StoreTiming(*p, 8, 7, 15, 0);
+    RecordingEffects effects;
+    WorkZoneDialogForm form = Opened(*p, effects);
+    ASSERT_EQ(effects.Messages.size(), 1U);
+    EXPECT_EQ(effects.Messages[0].Caption, "Gridlock");
+    const WorkZoneDialogBoxes& b = form.Boxes();
+    for (int row = 0; row < kCostComponentCount; ++row) {
+        EXPECT_EQ(b.Costs[row], "-1");
+        EXPECT_EQ(b.Percents[row], "-1");
+    }
+    EXPECT_EQ(b.Total, "-1");
+    EXPECT_EQ(b.TotalPercent, "-1");
+    ASSERT_TRUE(form.PressOk(effects));
+    Project stored = *p;
+    ASSERT_TRUE(form.StoreInto(stored));
+    EXPECT_EQ(stored.ActivityWorkZoneUserCost[kSlot], -1.0);
+}
+
+} // namespace
+} // namespace wexa::forms

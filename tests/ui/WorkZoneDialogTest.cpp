@@ -1,0 +1,422 @@
+// "Work Zone User Costs" opened from the main form and driven as a user
+// drives it; its figures compared with the command line's for the same
+// activity.
+#include "WindowFixture.h"
+#include "forms/MainFormControls.h"
+#include "model/ProjectFile.h"
+#include "ui/ChartAdapter.h"
+#include "ui/FormButtons.h"
+#include "ui/QueueGraphDialog.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QDialog>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include <array>
+#include <functional>
+
+using wexa::forms::FormField;
+using wexa::forms::MessageIcon;
+using wexa::ui::testing::PressButton;
+using wexa::ui::testing::TypeInto;
+using wexa::ui::testing::Window;
+
+namespace {
+
+constexpr int kComponents = 7;
+
+QLineEdit* BoxOf(QDialog& dialog, const QString& name) {
+    return dialog.findChild<QLineEdit*>(name);
+}
+
+double Number(QDialog& dialog, const QString& name) {
+    bool ok = false;
+    const double value = BoxOf(dialog, name)->text().toDouble(&ok);
+    if (!ok) {
+        qWarning("box %s shows \"%s\"", qPrintable(name), qPrintable(BoxOf(dialog, name)->text()));
+    }
+    return ok ? value : -99;
+}
+
+// What the dialog shows and the command line reports, in the same shape.
+struct Figures {
+    double Aadt = 0;
+    double Days = 0;
+    double StartHour = 0;
+    double StopHour = 0;
+    std::array<double, kComponents> Components{};
+    double Total = 0;
+    std::array<double, kComponents> Percentages{};
+    double TotalPercentage = 0;
+};
+
+Figures Shown(QDialog& d) {
+    Figures f;
+    f.Aadt = Number(d, QStringLiteral("Aadt"));
+    f.Days = Number(d, QStringLiteral("Days"));
+    f.StartHour = Number(d, QStringLiteral("StartHour"));
+    f.StopHour = Number(d, QStringLiteral("StopHour"));
+    for (int row = 0; row < kComponents; ++row) {
+        f.Components[row] = Number(d, QStringLiteral("Cost[%1]").arg(row));
+        f.Percentages[row] = Number(d, QStringLiteral("Percent[%1]").arg(row));
+    }
+    f.Total = Number(d, QStringLiteral("Total"));
+    f.TotalPercentage = Number(d, QStringLiteral("TotalPercent"));
+    return f;
+}
+
+Figures FromJson(const QJsonObject& json) {
+    Figures f;
+    f.Aadt = json[QStringLiteral("aadt")].toDouble();
+    f.Days = json[QStringLiteral("days")].toDouble();
+    f.StartHour = json[QStringLiteral("startHour")].toDouble();
+    f.StopHour = json[QStringLiteral("stopHour")].toDouble();
+    const QJsonArray components = json[QStringLiteral("components")].toArray();
+    const QJsonArray percentages = json[QStringLiteral("percentages")].toArray();
+    for (int row = 0; row < kComponents; ++row) {
+        f.Components[row] = components.at(row).toDouble(-99);
+        f.Percentages[row] = percentages.at(row).toDouble(-99);
+    }
+    f.Total = json[QStringLiteral("total")].toDouble();
+    f.TotalPercentage = json[QStringLiteral("totalPercentage")].toDouble();
+    return f;
+}
+
+// Exact: the dialog shows 15 significant digits of values that are whole
+// dollars or two decimals, which read back as the same doubles.
+void CompareFigures(const Figures& shown, const Figures& cli) {
+    QCOMPARE(shown.Aadt, cli.Aadt);
+    QCOMPARE(shown.Days, cli.Days);
+    QCOMPARE(shown.StartHour, cli.StartHour);
+    QCOMPARE(shown.StopHour, cli.StopHour);
+    for (int row = 0; row < kComponents; ++row) {
+        QCOMPARE(shown.Components[row], cli.Components[row]);
+        QCOMPARE(shown.Percentages[row], cli.Percentages[row]);
+    }
+    QCOMPARE(shown.Total, cli.Total);
+    QCOMPARE(shown.TotalPercentage, cli.TotalPercentage);
+}
+
+// The two lines of the queue graph, inbound then outbound.
+std::array<QList<QPointF>, 2> Series(wexa::ui::CQueueGraphDialog& graph) {
+    std::array<QList<QPointF>, 2> series;
+    const QList<QAbstractSeries*> lines = graph.Chart().Chart()->series();
+    for (int s = 0; s < 2 && s < lines.size(); ++s) {
+        if (auto* line = qobject_cast<QLineSeries*>(lines.at(s))) {
+            series[s] = line->points();
+        }
+    }
+    return series;
+}
+
+// `wexa-cli workzone FILE --alternative 1 --activity 3 --json [more]`.
+QJsonObject WorkZoneFromCli(const QString& project, const QStringList& more = {}) {
+    QProcess cli;
+    cli.start(QStringLiteral(WEXA_CLI_PATH),
+              QStringList{QStringLiteral("workzone"), project, QStringLiteral("--alternative"),
+                          QStringLiteral("1"), QStringLiteral("--activity"), QStringLiteral("3"),
+                          QStringLiteral("--json")} +
+                  more);
+    if (!cli.waitForFinished(60000) || cli.exitCode() != 0) {
+        qWarning("wexa-cli: %s", cli.readAllStandardError().constData());
+        return {};
+    }
+    return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+}
+
+// The urban freeway example at alternative 1, activity 3: a six-hour daytime
+// closure whose queue reaches hours past the closure. The example's project
+// is one mile long, shorter than its two-mile work zones, which the form
+// refuses before the dialog; the length prices nothing in the dialog.
+void OpenQueueingActivity(Window& w) {
+    w.Prompts().OpenAnswer = QStringLiteral(WEXA_EXAMPLES_DIR "/urban-freeway.wxa");
+    QVERIFY(w.Doc().Open());
+    w.Enter(FormField::ProjectLength, QStringLiteral("3"));
+    w.Click(wexa::ui::FormButton::NextWorkActivity);
+    w.Click(wexa::ui::FormButton::NextWorkActivity);
+    QCOMPARE(w.Text(FormField::CurrentActivity), QStringLiteral("3"));
+    w.Prompts().Clear();
+}
+
+// Makes the next dialog get shown and `act` work in it; `open` then opens
+// it. A failure when no dialog opens.
+void InDialog(Window& w, const std::function<void()>& open, std::function<void(QDialog&)> act) {
+    bool opened = false;
+    w.Prompts().OnDialog = [&opened, act = std::move(act)](QDialog& dialog) {
+        opened = true;
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitFor([&dialog] { return dialog.isActiveWindow(); }));
+        act(dialog);
+    };
+    open();
+    w.Prompts().OnDialog = nullptr;
+    QVERIFY2(opened, "no dialog opened");
+}
+
+void InWorkZoneDialog(Window& w, std::function<void(QDialog&)> act) {
+    InDialog(
+        w, [&w] { w.Click(wexa::forms::MainFormControl::WorkZoneTimingButton); }, std::move(act));
+}
+
+// Types into a box and moves the focus on to `next`, as Tab does.
+void EnterIn(QDialog& d, const char* box, const QString& text, const char* next) {
+    TypeInto(*BoxOf(d, QLatin1String(box)), text);
+    BoxOf(d, QLatin1String(next))->setFocus(Qt::TabFocusReason);
+}
+
+} // namespace
+
+class WorkZoneDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void figuresEqualTheCommandLinesForTheSameTiming();
+    void refusedStartHourIsReplacedAndTheFocusReturns();
+    void enterRunsTheBoxCheckAndKeepsTheDialogOpen();
+    void cancelLeavesTheProjectUntouched();
+    void gridlockShowsMinusOneAndOkStoresIt();
+    void copyAnotherWorkActivityEndsInTheDialog();
+    void f1OpensItsSectionAndEveryInputHasANote();
+};
+
+void WorkZoneDialogTest::figuresEqualTheCommandLinesForTheSameTiming() {
+    Window w;
+    QVERIFY(w.Active);
+    OpenQueueingActivity(w);
+    // Saved first, so that only the dialog's OK can mark it modified.
+    const QString saved = w.Path(QStringLiteral("urban.wxa"));
+    w.Prompts().SaveAsAnswer = saved;
+    QVERIFY(w.Doc().SaveAs());
+    QVERIFY(!w.Doc().IsModified());
+    const int slot = wexa::ActivitySlot(1, 3);
+    Figures calculated;
+    std::array<QList<QPointF>, 2> graphed;
+    InWorkZoneDialog(w, [&](QDialog& d) {
+        // "Graph Queue Length" opens its dialog from inside this one.
+        if (auto* graph = qobject_cast<wexa::ui::CQueueGraphDialog*>(&d)) {
+            graphed = Series(*graph);
+            return;
+        }
+        QCOMPARE(d.windowTitle(), QStringLiteral("Work Zone User Costs"));
+        QCOMPARE(BoxOf(d, QStringLiteral("StartHour"))->text(), QStringLiteral("9"));
+        const double openedTotal = Number(d, QStringLiteral("Total"));
+        EnterIn(d, "StartHour", QStringLiteral("11"), "HoursInEffect");
+        QCOMPARE(BoxOf(d, QStringLiteral("StopHour"))->text(), QStringLiteral("17"));
+        // The new timing is priced only when asked for.
+        QCOMPARE(Number(d, QStringLiteral("Total")), openedTotal);
+        PressButton(d, QStringLiteral("Calculate Costs"));
+        calculated = Shown(d);
+        QVERIFY(calculated.Total != openedTotal);
+        QVERIFY(calculated.Components[6] > 0); // the closure queues
+        PressButton(d, QStringLiteral("Graph Queue Length"));
+        PressButton(d, QStringLiteral("OK"));
+    });
+    QCOMPARE(w.Prompts().Dialogs, (QStringList{QStringLiteral("Work Zone User Costs"),
+                                               QStringLiteral("Queue Length Graph")}));
+    QVERIFY(w.Prompts().Messages.empty());
+    const wexa::Project& p = w.GetProject();
+    QCOMPARE(p.ActivityStartHour[slot], 11);
+    QCOMPARE(p.ActivityStopHour[slot], 17);
+    QCOMPARE(p.ActivityWorkZoneUserCost[slot], calculated.Total);
+    QCOMPARE(double(p.ActivityDaysToComplete[slot]), calculated.Days);
+    QVERIFY(w.Doc().IsModified());
+    QCOMPARE(w.Text(FormField::CurrentActivity), QStringLiteral("3"));
+
+    // The command line prices the timing the window stored.
+    QVERIFY(w.Doc().SaveAs());
+    const QJsonObject timed = WorkZoneFromCli(saved);
+    QVERIFY(!timed.isEmpty());
+    CompareFigures(calculated, FromJson(timed));
+    const QString lengths[] = {QStringLiteral("inboundQueueLength"),
+                               QStringLiteral("outboundQueueLength")};
+    bool queued = false;
+    for (int s = 0; s < 2; ++s) {
+        const QJsonArray miles = timed[lengths[s]].toArray();
+        QCOMPARE(graphed[s].size(), 24);
+        for (int hour = 0; hour < 24; ++hour) {
+            QCOMPARE(graphed[s][hour].y(), miles.at(hour).toDouble(-1));
+            queued = queued || miles.at(hour).toDouble() > 0;
+        }
+    }
+    QVERIFY(queued);
+
+    // The search, then Cancel: the stored timing stays.
+    Figures optimum;
+    InWorkZoneDialog(w, [&](QDialog& d) {
+        QCOMPARE(BoxOf(d, QStringLiteral("StartHour"))->text(), QStringLiteral("11"));
+        PressButton(d, QStringLiteral("Find Optimum"));
+        optimum = Shown(d);
+        PressButton(d, QStringLiteral("Cancel"));
+    });
+    QVERIFY(optimum.Total < calculated.Total);
+    const QJsonObject searched = WorkZoneFromCli(saved, {QStringLiteral("--find-optimum")});
+    QVERIFY(!searched.isEmpty());
+    CompareFigures(optimum, FromJson(searched));
+    QCOMPARE(p.ActivityStartHour[slot], 11);
+    QCOMPARE(p.ActivityWorkZoneUserCost[slot], calculated.Total);
+}
+
+void WorkZoneDialogTest::refusedStartHourIsReplacedAndTheFocusReturns() {
+    Window w;
+    QVERIFY(w.Active);
+    OpenQueueingActivity(w);
+    InWorkZoneDialog(w, [&w](QDialog& d) {
+        QLineEdit* start = BoxOf(d, QStringLiteral("StartHour"));
+        EnterIn(d, "StartHour", QStringLiteral("30"), "HoursInEffect");
+        QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Start Time Error")});
+        QCOMPARE(w.Prompts().Messages[0].Text,
+                 QStringLiteral("The start hour must be between 0 and 23 hours, inclusive"));
+        QCOMPARE(w.Prompts().Messages[0].Icon, MessageIcon::Exclamation);
+        QCOMPARE(start->text(), QStringLiteral("0"));
+        QCOMPARE(BoxOf(d, QStringLiteral("StopHour"))->text(), QStringLiteral("6"));
+        QCOMPARE(QApplication::focusWidget(), start);
+
+        // Text that is no hour at all keeps the last accepted one.
+        w.Prompts().Clear();
+        EnterIn(d, "StartHour", QStringLiteral("ten"), "HoursInEffect");
+        QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Wexa")});
+        QCOMPARE(w.Prompts().Messages[0].Text, QStringLiteral("Please enter an integer."));
+        QCOMPARE(start->text(), QStringLiteral("0"));
+        QCOMPARE(QApplication::focusWidget(), start);
+
+        // The mobilization box's own check.
+        w.Prompts().Clear();
+        EnterIn(d, "MobilizationHours", QStringLiteral("6"), "StartHour");
+        QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Timing Error")});
+        QCOMPARE(BoxOf(d, QStringLiteral("MobilizationHours"))->text(), QStringLiteral("0"));
+        QCOMPARE(QApplication::focusWidget(), BoxOf(d, QStringLiteral("MobilizationHours")));
+        PressButton(d, QStringLiteral("Cancel"));
+    });
+}
+
+void WorkZoneDialogTest::enterRunsTheBoxCheckAndKeepsTheDialogOpen() {
+    Window w;
+    QVERIFY(w.Active);
+    OpenQueueingActivity(w);
+    InWorkZoneDialog(w, [&w](QDialog& d) {
+        for (QPushButton* button : d.findChildren<QPushButton*>()) {
+            QVERIFY2(!button->isDefault(), qPrintable(button->text()));
+        }
+        QLineEdit* hours = BoxOf(d, QStringLiteral("HoursInEffect"));
+        TypeInto(*hours, QStringLiteral("8"));
+        QTest::keyClick(hours, Qt::Key_Return);
+        QVERIFY(d.isVisible());
+        QCOMPARE(BoxOf(d, QStringLiteral("StopHour"))->text(), QStringLiteral("17"));
+        TypeInto(*hours, QStringLiteral("0"));
+        QTest::keyClick(hours, Qt::Key_Enter);
+        QVERIFY(d.isVisible());
+        QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Timing Error")});
+        QCOMPARE(hours->text(), QStringLiteral("1"));
+        // Enter in a share box, which has no check, does not close either.
+        QLineEdit* inbound = BoxOf(d, QStringLiteral("InboundPercent"));
+        TypeInto(*inbound, QStringLiteral("50"));
+        QTest::keyClick(inbound, Qt::Key_Return);
+        QVERIFY(d.isVisible());
+        PressButton(d, QStringLiteral("Cancel"));
+    });
+}
+
+void WorkZoneDialogTest::cancelLeavesTheProjectUntouched() {
+    Window w;
+    QVERIFY(w.Active);
+    OpenQueueingActivity(w);
+    w.Prompts().SaveAsAnswer = w.Path(QStringLiteral("urban.wxa"));
+    QVERIFY(w.Doc().SaveAs());
+    const std::vector<unsigned char> before = wexa::WriteProjectBytes(w.GetProject());
+    InWorkZoneDialog(w, [](QDialog& d) {
+        EnterIn(d, "StartHour", QStringLiteral("2"), "InboundPercent");
+        EnterIn(d, "InboundPercent", QStringLiteral("40"), "StartHour");
+        PressButton(d, QStringLiteral("Find Optimum"));
+        PressButton(d, QStringLiteral("Cancel"));
+    });
+    QVERIFY(wexa::WriteProjectBytes(w.GetProject()) == before);
+    QVERIFY(!w.Doc().IsModified());
+}
+
+void WorkZoneDialogTest::gridlockShowsMinusOneAndOkStoresIt() {
+    Window w;
+    QVERIFY(w.Active);
+    // Far more traffic than two lanes carry in a day, with or without the
+    // work zone.
+    w.Enter(FormField::MaximumAADT, QStringLiteral("900000"));
+    w.Enter(FormField::BaseYearAADT, QStringLiteral("800000"));
+    w.Prompts().Clear();
+    InWorkZoneDialog(w, [&w](QDialog& d) {
+        // The message came as the dialog opened.
+        QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Gridlock")});
+        QCOMPARE(w.Prompts().Messages[0].Text,
+                 QStringLiteral("The traffic demand and work zone\ntiming are creating a gridlock "
+                                "problem.\n\nUnder current conditions,a 24-hour queue\nwill form "
+                                "and never clear."));
+        QCOMPARE(w.Prompts().Messages[0].Icon, MessageIcon::Exclamation);
+        QCOMPARE(QApplication::focusWidget(), BoxOf(d, QStringLiteral("StartHour")));
+        for (int row = 0; row < kComponents; ++row) {
+            QCOMPARE(BoxOf(d, QStringLiteral("Cost[%1]").arg(row))->text(), QStringLiteral("-1"));
+            QCOMPARE(BoxOf(d, QStringLiteral("Percent[%1]").arg(row))->text(),
+                     QStringLiteral("-1"));
+        }
+        QCOMPARE(BoxOf(d, QStringLiteral("Total"))->text(), QStringLiteral("-1"));
+        QCOMPARE(BoxOf(d, QStringLiteral("TotalPercent"))->text(), QStringLiteral("-1"));
+        // Every start hour gridlocks too: the search ends on 23.
+        w.Prompts().Clear();
+        PressButton(d, QStringLiteral("Find Optimum"));
+        QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Gridlock")});
+        QCOMPARE(BoxOf(d, QStringLiteral("StartHour"))->text(), QStringLiteral("23"));
+        PressButton(d, QStringLiteral("OK"));
+    });
+    const int slot = wexa::ActivitySlot(1, 1);
+    QCOMPARE(w.GetProject().ActivityWorkZoneUserCost[slot], -1.0);
+    QCOMPARE(w.GetProject().ActivityStartHour[slot], 23);
+}
+
+void WorkZoneDialogTest::copyAnotherWorkActivityEndsInTheDialog() {
+    Window w;
+    QVERIFY(w.Active);
+    OpenQueueingActivity(w);
+    // Activity 3 takes activity 1's night timing and then opens on it.
+    w.Enter(FormField::CopyFromActivity, QStringLiteral("1"));
+    QString start;
+    InDialog(
+        w, [&w] { w.Click(wexa::ui::FormButton::CopyWorkActivity); },
+        [&start](QDialog& d) {
+            QCOMPARE(BoxOf(d, QStringLiteral("Activity"))->text(), QStringLiteral("3"));
+            start = BoxOf(d, QStringLiteral("StartHour"))->text();
+            PressButton(d, QStringLiteral("OK"));
+        });
+    QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Copy Work Activity")});
+    QCOMPARE(w.Prompts().Dialogs, QStringList{QStringLiteral("Work Zone User Costs")});
+    const wexa::Project& p = w.GetProject();
+    QCOMPARE(start, QString::number(p.ActivityStartHour[wexa::ActivitySlot(1, 1)]));
+    QCOMPARE(p.ActivityStartHour[wexa::ActivitySlot(1, 3)], start.toInt());
+    QVERIFY(p.ActivityWorkZoneUserCost[wexa::ActivitySlot(1, 3)] > 0);
+}
+
+void WorkZoneDialogTest::f1OpensItsSectionAndEveryInputHasANote() {
+    Window w;
+    QVERIFY(w.Active);
+    InWorkZoneDialog(w, [&w](QDialog& d) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        QCOMPARE(w.Prompts().HelpSections, QStringList{QStringLiteral("work-zone")});
+        for (const char* box : {"MobilizationHours", "StartHour", "HoursInEffect", "InboundPercent",
+                                "OutboundPercent"}) {
+            QVERIFY2(!BoxOf(d, QLatin1String(box))->whatsThis().isEmpty(), box);
+        }
+        for (QPushButton* button : d.findChildren<QPushButton*>()) {
+            if (button->text() != QStringLiteral("Cancel")) {
+                QVERIFY2(!button->whatsThis().isEmpty(), qPrintable(button->text()));
+            }
+        }
+        d.reject();
+    });
+}
+
+QTEST_MAIN(WorkZoneDialogTest)
+#include "WorkZoneDialogTest.moc"
