@@ -3,6 +3,7 @@
 #include "ui/Prompts.h"
 #include "ui/ResultsPagePainter.h"
 
+#include <QAction>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -22,6 +23,22 @@ void PrintOrReport(QPrinter& printer, const Project& project, Prompts& prompts) 
                                            "did not accept the page."),
                             QStringLiteral("Print"), forms::MessageIcon::Exclamation);
     }
+}
+
+// Picks the preview's view through its own toolbar button, so the button
+// shows the view; straight on the preview widget when there is no such
+// button.
+void ShowPages(QPrintPreviewDialog& dialog, QPrintPreviewWidget& preview, int pages) {
+    const QString button = pages == kTwoPages ? QStringLiteral("Show facing pages")
+                                              : QStringLiteral("Show single page");
+    for (QAction* action : dialog.findChildren<QAction*>()) {
+        if (action->text() == button) {
+            action->trigger();
+            return;
+        }
+    }
+    preview.setViewMode(pages == kTwoPages ? QPrintPreviewWidget::FacingPagesView
+                                           : QPrintPreviewWidget::SinglePageView);
 }
 
 } // namespace
@@ -49,11 +66,7 @@ void PreviewResultsPage(const Project& project, Prompts& prompts, QSettings& set
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&project](QPrinter* target) { PrintResultsPage(*target, project); });
     if (preview != nullptr) {
-        if (PreviewPages(settings) == kTwoPages) {
-            preview->setViewMode(QPrintPreviewWidget::FacingPagesView);
-        } else {
-            preview->setViewMode(QPrintPreviewWidget::SinglePageView);
-        }
+        ShowPages(dialog, *preview, PreviewPages(settings));
     }
     prompts.RunDialog(dialog);
     if (preview != nullptr) {

@@ -79,6 +79,16 @@ int InkIn(const QImage& image, int left, int top, int right, int bottom) {
     return ink;
 }
 
+// The preview's toolbar button that shows `text`, if any.
+QAction* PreviewButton(QDialog& preview, const QString& text) {
+    for (QAction* action : preview.findChildren<QAction*>()) {
+        if (action->text() == text) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
 // Answers the print dialog: printing to the PDF file `pdf`, then OK or
 // Cancel.
 void AnswerPrintDialog(Window& w, const QString& pdf, QDialog::DialogCode answer) {
@@ -109,6 +119,7 @@ void PrintTest::ctrlPPrintsOnePageToAPdfFile() {
     Window w;
     QVERIFY(w.Active);
     FillProbabilisticResults(w.GetProject());
+    w.View().Form().ShowForm();
     const QString pdf = w.Path(QStringLiteral("page.pdf"));
     AnswerPrintDialog(w, pdf, QDialog::Accepted);
     QTest::keyClick(&w.Frame(), Qt::Key_P, Qt::ControlModifier);
@@ -197,7 +208,9 @@ void PrintTest::previewShowsThePagesTheSettingsAskFor() {
         w.Settings().setValue(QStringLiteral("Settings/PreviewPages"), stored);
     }
     FillProbabilisticResults(w.GetProject());
+    w.View().Form().ShowForm();
     int shownMode = -1;
+    bool facingButtonChecked = false;
     int pages = -1;
     w.Prompts().OnDialog = [&](QDialog& dialog) {
         auto* preview = dialog.findChild<QPrintPreviewWidget*>();
@@ -206,15 +219,18 @@ void PrintTest::previewShowsThePagesTheSettingsAskFor() {
         preview->updatePreview();
         shownMode = preview->viewMode();
         pages = preview->pageCount();
+        QAction* facing = PreviewButton(dialog, QStringLiteral("Show facing pages"));
+        QAction* single = PreviewButton(dialog, QStringLiteral("Show single page"));
+        QVERIFY(facing != nullptr && single != nullptr);
+        facingButtonChecked = facing->isChecked();
         // The user switches to the other view before closing.
-        preview->setViewMode(mode == QPrintPreviewWidget::SinglePageView
-                                 ? QPrintPreviewWidget::FacingPagesView
-                                 : QPrintPreviewWidget::SinglePageView);
+        (facingButtonChecked ? single : facing)->trigger();
         dialog.reject();
     };
     w.Frame().Actions().PrintPreview->trigger();
     QCOMPARE(w.Prompts().Dialogs, QStringList{QStringLiteral("Print Preview")});
     QCOMPARE(shownMode, mode);
+    QCOMPARE(facingButtonChecked, mode == QPrintPreviewWidget::FacingPagesView);
     QCOMPARE(pages, 1);
     const int kept = w.Settings().value(QStringLiteral("Settings/PreviewPages")).toInt();
     QCOMPARE(kept, mode == QPrintPreviewWidget::SinglePageView ? 2 : 1);
