@@ -21,11 +21,17 @@ struct ChartPoint {
     double Y = 0.0;
 };
 
+enum class LineStyle { Solid, Dashed, Dotted };
+
 // A line of a line chart. A bar chart has a single series whose point i is
 // the bar of category i (X = i).
 struct ChartSeries {
     std::string Legend; // empty: the series has no legend entry
     std::vector<ChartPoint> Points;
+    // Lines that belong together share a colour (the renderer's n-th) and
+    // tell themselves apart by their style; -1 takes the series' place.
+    int Colour = -1;
+    LineStyle Style = LineStyle::Solid;
 };
 
 // A text written into the plot at a data position, centred above it: the

@@ -20,6 +20,9 @@ constexpr std::array<const char*, 4> kValueAxisTitles{
 constexpr std::array<const char*, 3> kComponentLegends{"Alt. %d (Agency)", "Alt. %d (WZUC)",
                                                        "Alt. %d (Total)"};
 
+constexpr std::array<LineStyle, 3> kComponentStyles{LineStyle::Dashed, LineStyle::Dotted,
+                                                    LineStyle::Solid};
+
 std::string Printed(const char* format, int number) {
     char text[64];
     std::snprintf(text, sizeof text, format, number);
@@ -62,10 +65,15 @@ void AddCurves(const ResultChartData& data, int selection, ChartContent& chart) 
     for (int a = 0; a < AlternativesShown(data); ++a) {
         const int number = a + 1;
         if (selection == kAllCostComponents) {
+            // Nine lines or more: an alternative keeps one colour, and its
+            // costs differ by the line.
             for (int cost = 0; cost < 3; ++cost) {
-                chart.Series.push_back(PercentileCurve(
-                    data, a, cost,
-                    Printed(kComponentLegends[static_cast<std::size_t>(cost)], number)));
+                const auto c = static_cast<std::size_t>(cost);
+                ChartSeries curve =
+                    PercentileCurve(data, a, cost, Printed(kComponentLegends[c], number));
+                curve.Colour = a;
+                curve.Style = kComponentStyles[c];
+                chart.Series.push_back(std::move(curve));
             }
         } else {
             chart.Series.push_back(

@@ -7,12 +7,14 @@
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsSimpleTextItem>
+#include <QLegend>
 #include <QLineSeries>
 #include <QPainter>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <array>
 
 namespace wexa::ui {
 
@@ -97,6 +99,38 @@ std::vector<QAbstractSeries*> LineSeries(const forms::ChartContent& content) {
     return lines;
 }
 
+// Colours for lines that share one, far enough apart to tell in print.
+constexpr std::array<QRgb, 4> kGroupColours{0x1f77b4, 0xd62728, 0x2ca02c, 0x9467bd};
+
+Qt::PenStyle PenStyleOf(forms::LineStyle style) {
+    switch (style) {
+    case forms::LineStyle::Dotted:
+        return Qt::DotLine;
+    case forms::LineStyle::Solid:
+        break;
+    }
+    return Qt::SolidLine;
+}
+
+void ApplyStyle(QAbstractSeries& series, const forms::ChartSeries& data) {
+    auto* line = qobject_cast<QLineSeries*>(&series);
+    if (line == nullptr || data.Colour < 0) {
+        return;
+    }
+    QPen pen = line->pen();
+    pen.setColor(
+        QColor(kGroupColours[static_cast<std::size_t>(data.Colour) % kGroupColours.size()]));
+    pen.setWidthF(2.0);
+    if (data.Style == forms::LineStyle::Dashed) {
+        // Short dashes, so that even the legend's line shows a gap.
+        pen.setDashPattern({2.5, 1.5});
+    } else {
+        pen.setStyle(PenStyleOf(data.Style));
+    }
+    line->setPen(pen);
+    line->setColor(pen.color());
+}
+
 } // namespace
 
 ChartPanel::ChartPanel(QWidget* parent) : QWidget(parent), view_(new QChartView) {
@@ -126,15 +160,21 @@ void ChartPanel::Show(const forms::ChartContent& content) {
     const std::vector<QAbstractSeries*> series = content.Kind == forms::ChartKind::Bar
                                                      ? std::vector{BarSeries(content)}
                                                      : LineSeries(content);
-    for (QAbstractSeries* s : series) {
-        chart->addSeries(s);
-        s->attachAxis(categories);
-        s->attachAxis(values);
+    for (std::size_t i = 0; i < series.size(); ++i) {
+        chart->addSeries(series[i]);
+        series[i]->attachAxis(categories);
+        series[i]->attachAxis(values);
     }
     const bool anyLegend = std::any_of(content.Series.begin(), content.Series.end(),
                                        [](const auto& s) { return !s.Legend.empty(); });
     chart->legend()->setVisible(anyLegend);
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    // Many legends side by side would be cut short; in a column they are
+    // read whole.
+    constexpr std::size_t kLegendsInARow = 4;
+    // A line's legend shows its line, dashes and dots included.
+    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    chart->legend()->setAlignment(content.Series.size() > kLegendsInARow ? Qt::AlignRight
+                                                                         : Qt::AlignBottom);
 
     labels_.clear();
     for (const forms::ChartLabel& label : content.Labels) {
@@ -146,6 +186,10 @@ void ChartPanel::Show(const forms::ChartContent& content) {
     QChart* old = view_->chart();
     view_->setChart(chart); // the view owns the chart from now on
     delete old;
+    // The theme colours the series when the chart joins the view.
+    for (std::size_t i = 0; i < series.size(); ++i) {
+        ApplyStyle(*series[i], content.Series[i]);
+    }
     PlaceLabels();
 }
 
@@ -163,7 +207,13 @@ void ChartPanel::PlaceLabels() {
 }
 
 void ChartPanel::Render(QPainter& painter, const QRectF& target) {
-    view_->render(&painter, target, view_->viewport()->rect(), Qt::KeepAspectRatio);
+    // Scaled to fit and centred in the target; the toolkit would keep the
+    // proportions too, but push the chart into the target's top left corner.
+    const QRect source = view_->viewport()->rect();
+    QSizeF size = QSizeF(source.size()).scaled(target.size(), Qt::KeepAspectRatio);
+    QRectF centred(QPointF(0, 0), size);
+    centred.moveCenter(target.center());
+    view_->render(&painter, centred, source, Qt::IgnoreAspectRatio);
 }
 
 } // namespace wexa::ui

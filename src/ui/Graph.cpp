@@ -32,6 +32,7 @@ CGraph::CGraph(forms::ResultChartData data, Prompts& prompts, QWidget* parent)
     auto* buttons = new QDialogButtonBox;
     QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
+    ok->setWhatsThis(QStringLiteral("Closes the window; the project's results stay as they are."));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     side->addWidget(buttons);
     layout->addLayout(side);

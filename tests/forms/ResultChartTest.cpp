@@ -130,6 +130,11 @@ TEST_F(ResultChartTest, AllCostComponentsOfTwoAlternativesInOrder) {
     for (int s = 0; s < 6; ++s) {
         SCOPED_TRACE(s);
         ExpectCurve(chart.Series[s], s / 3, s % 3);
+        // An alternative's three lines share its colour and differ by style.
+        EXPECT_EQ(chart.Series[s].Colour, chart.Series[s / 3 * 3].Colour);
+        EXPECT_NE(chart.Series[s].Colour, chart.Series[(s + 3) % 6].Colour);
+        EXPECT_EQ(chart.Series[s].Style, chart.Series[(s + 3) % 6].Style);
+        EXPECT_NE(chart.Series[s].Style, chart.Series[s / 3 * 3 + (s + 1) % 3].Style);
     }
 }
 

@@ -1,9 +1,11 @@
 // "Wexa Graphing Window": opened by every run from the window, its cost
 // buttons, printing and saving the chart as a picture.
+#include "PrintAnswer.h"
 #include "WindowFixture.h"
 #include "ui/ChartAdapter.h"
 #include "ui/FormButtons.h"
 #include "ui/Graph.h"
+#include "ui/HelpSections.h"
 
 #include <QAbstractAxis>
 #include <QBarSeries>
@@ -115,6 +117,7 @@ private slots:
     void saveImageWritesPngAndSvg();
     void failedSaveIsReportedAndWritesNothing();
     void printGraphPrintsThroughThePrintDialog();
+    void helpKeysOpenTheChartSectionAndNotes();
 };
 
 void GraphWindowTest::probabilisticRunShowsACurvePerAlternative() {
@@ -270,19 +273,31 @@ void GraphWindowTest::printGraphPrintsThroughThePrintDialog() {
     CGraph graph(SmallResults(), prompts);
     graph.show();
     const QString pdf = folder.filePath(QStringLiteral("chart.pdf"));
-    prompts.OnDialog = [pdf](QDialog& dialog) {
-        auto* print = qobject_cast<QPrintDialog*>(&dialog);
-        QVERIFY(print);
-        print->printer()->setOutputFormat(QPrinter::PdfFormat);
-        print->printer()->setOutputFileName(pdf);
-        dialog.setResult(QDialog::Accepted);
-    };
+    wexa::ui::testing::AnswerPrintWithPdf(prompts, pdf);
     PressButton(graph, QStringLiteral("Print Graph"));
     QCOMPARE(prompts.Dialogs.size(), 1);
-    QFile file(pdf);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.read(5) == "%PDF-");
+    QVERIFY(wexa::ui::testing::IsPdf(pdf, 4000));
     QVERIFY(prompts.Messages.empty());
+}
+
+// F1 opens the guide at the window's section, which the guide has; every
+// button carries a Shift+F1 note.
+void GraphWindowTest::helpKeysOpenTheChartSectionAndNotes() {
+    wexa::ui::testing::PresetPrompts prompts;
+    CGraph graph(SmallResults(), prompts);
+    graph.show();
+    graph.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&graph));
+    QTest::keyClick(Button(graph, QStringLiteral("Total Costs")), Qt::Key_F1);
+    QCOMPARE(prompts.HelpSections, QStringList{QStringLiteral("result-chart")});
+    for (QPushButton* button : graph.findChildren<QPushButton*>()) {
+        QVERIFY2(!button->whatsThis().isEmpty(), qPrintable(button->text()));
+    }
+    QFile guide(wexa::ui::UserGuideUrl().mid(3));
+    QVERIFY(guide.open(QIODevice::ReadOnly));
+    const QByteArray text = guide.readAll();
+    QVERIFY(text.contains("<a name=\"result-chart\">"));
+    QVERIFY(text.contains("<a name=\"queue-graph\">"));
 }
 
 QTEST_MAIN(GraphWindowTest)

@@ -1,6 +1,7 @@
 // "Queue Length Graph": the chart it draws and its printing.
 #include "ui/QueueGraphDialog.h"
 #include "PresetPrompts.h"
+#include "PrintAnswer.h"
 #include "WindowFixture.h"
 #include "forms/QueueGraph.h"
 #include "ui/ChartAdapter.h"
@@ -8,12 +9,17 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QFile>
+#include <QImage>
 #include <QLineSeries>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
 
 using wexa::ui::CQueueGraphDialog;
 using wexa::ui::testing::PresetPrompts;
@@ -37,17 +43,6 @@ QStringList AxisLabels(QAbstractAxis* axis) {
     return categories ? categories->categoriesLabels() : QStringList();
 }
 
-// Answers the print dialog as a user printing to a PDF file would.
-void PrintTo(PresetPrompts& prompts, const QString& pdf) {
-    prompts.OnDialog = [pdf](QDialog& dialog) {
-        auto* print = qobject_cast<QPrintDialog*>(&dialog);
-        QVERIFY(print);
-        print->printer()->setOutputFormat(QPrinter::PdfFormat);
-        print->printer()->setOutputFileName(pdf);
-        dialog.setResult(QDialog::Accepted);
-    };
-}
-
 } // namespace
 
 class QueueGraphDialogTest : public QObject {
@@ -57,6 +52,8 @@ private slots:
     void valueAxisLabelsHaveOneDecimal();
     void printWritesThePageThroughThePrintDialog();
     void cancelledPrintWritesNothing();
+    void f1OpensTheQueueGraphSection();
+    void renderedChartFitsItsTargetUndistorted();
 };
 
 void QueueGraphDialogTest::drawsBothDirectionsOverTheDay() {
@@ -105,15 +102,12 @@ void QueueGraphDialogTest::printWritesThePageThroughThePrintDialog() {
     CQueueGraphDialog dialog(SampleQueue(), prompts);
     dialog.show();
     const QString pdf = folder.filePath(QStringLiteral("queue.pdf"));
-    PrintTo(prompts, pdf);
+    wexa::ui::testing::AnswerPrintWithPdf(prompts, pdf);
     PressButton(dialog, QStringLiteral("Print"));
     QCOMPARE(prompts.Dialogs.size(), 1);
     QVERIFY(prompts.Messages.empty());
-    QFile file(pdf);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.read(5) == "%PDF-");
     // A page with the chart drawn on it, not an empty one.
-    QVERIFY(file.size() > 4000);
+    QVERIFY(wexa::ui::testing::IsPdf(pdf, 4000));
     QVERIFY(dialog.isVisible());
 }
 
@@ -130,6 +124,52 @@ void QueueGraphDialogTest::cancelledPrintWritesNothing() {
     PressButton(dialog, QStringLiteral("Print"));
     QCOMPARE(prompts.Dialogs.size(), 1);
     QVERIFY(!QFile::exists(pdf));
+}
+
+void QueueGraphDialogTest::f1OpensTheQueueGraphSection() {
+    PresetPrompts prompts;
+    CQueueGraphDialog dialog(SampleQueue(), prompts);
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    QCOMPARE(prompts.HelpSections, QStringList{QStringLiteral("queue-graph")});
+}
+
+// What printing relies on: the chart fills the target's height or width,
+// whichever limits it, keeps its proportions and draws nothing outside.
+void QueueGraphDialogTest::renderedChartFitsItsTargetUndistorted() {
+    PresetPrompts prompts;
+    CQueueGraphDialog dialog(SampleQueue(), prompts);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    wexa::ui::ChartPanel& chart = dialog.Chart();
+    const double aspect = double(chart.width()) / chart.height();
+    QImage page(3000, 1200, QImage::Format_ARGB32);
+    page.fill(Qt::transparent);
+    QPainter painter(&page);
+    const QRectF target(100, 100, 2800, 1000); // wider than the chart
+    chart.Render(painter, target);
+    painter.end();
+    int left = page.width(), right = -1, top = page.height(), bottom = -1;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (qAlpha(page.pixel(x, y)) != 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    QVERIFY(left >= 100 && right < 2900 && top >= 100 && bottom < 1100);
+    const double height = bottom - top + 1;
+    // The chart's own margin around its white background stays blank.
+    QVERIFY2(height > 940, qPrintable(QString::number(height)));
+    QVERIFY2(std::abs((right - left + 1) / height - aspect) < 0.03,
+             qPrintable(QString::number((right - left + 1) / height - aspect)));
+    // Centred across the width it does not fill.
+    QVERIFY(std::abs((left - 100) - (2899 - right)) < 4);
 }
 
 QTEST_MAIN(QueueGraphDialogTest)

@@ -8,7 +8,10 @@
 // and work-zone-gridlock.png into FOLDER.
 #include "WindowFixture.h"
 #include "forms/MainFormControls.h"
+#include "forms/RecordingEffects.h"
+#include "forms/WorkZoneTiming.h"
 #include "ui/FormButtons.h"
+#include "ui/QueueGraphDialog.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -16,7 +19,9 @@
 #include <QPixmap>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -35,6 +40,67 @@ bool Save(QWidget& window, const QDir& folder, const char* name) {
         return false;
     }
     return true;
+}
+
+// The chart windows on the urban freeway example: the result chart after a
+// probabilistic run (agency costs, then all cost components), after a
+// deterministic one, and the queue length graph of the first activity whose
+// work zone builds a queue.
+bool SaveChartPictures(const QDir& folder) {
+    bool ok = true;
+    for (const wexa::AnalysisKind kind :
+         {wexa::kProbabilisticAnalysis, wexa::kDeterministicAnalysis}) {
+        Window w;
+        auto project = std::make_unique<wexa::Project>();
+        const QString path = w.Path(QStringLiteral("example.wxa"));
+        ok = wexa::ReadProjectFile(WEXA_EXAMPLES_DIR "/urban-freeway.wxa", *project).Ok && ok;
+        project->AnalysisType = kind;
+        ok = wexa::WriteProjectFile(path.toStdString(), *project).Ok && ok;
+        w.Prompts().OpenAnswer = path;
+        ok = w.Doc().Open() && ok;
+        w.View().SetRunSeed(2027);
+        w.Prompts().OnDialog = [&](QDialog& dialog) {
+            if (dialog.windowTitle() == QStringLiteral("Wexa Graphing Window")) {
+                dialog.resize(1200, 680);
+                dialog.show();
+                if (kind == wexa::kDeterministicAnalysis) {
+                    ok = Save(dialog, folder, "chart-deterministic.png") && ok;
+                } else {
+                    ok = Save(dialog, folder, "chart-probabilistic.png") && ok;
+                    wexa::ui::testing::PressButton(dialog, QStringLiteral("All Cost Components"));
+                    ok = Save(dialog, folder, "chart-all-components.png") && ok;
+                }
+            }
+            dialog.reject();
+        };
+        w.Click(wexa::ui::FormButton::RunSimulation);
+        ok = w.Prompts().Dialogs.size() == 2 && ok;
+    }
+
+    auto project = std::make_unique<wexa::Project>();
+    ok = wexa::ReadProjectFile(WEXA_EXAMPLES_DIR "/urban-freeway.wxa", *project).Ok && ok;
+    for (int alternative = 1; alternative <= project->NumberOfAlternatives; ++alternative) {
+        for (int activity = 1; activity <= wexa::kActivitiesPerAlternative; ++activity) {
+            wexa::forms::WorkZoneTimingDialog timing(
+                wexa::forms::WorkZoneDialogInputs::FromStoredActivity(*project, alternative,
+                                                                      activity));
+            wexa::forms::RecordingEffects effects;
+            timing.Open(effects);
+            const wexa::forms::QueueGraphContent graph = timing.QueueGraph();
+            const auto& inbound = graph.Series[0].Miles;
+            if (timing.Gridlock() || *std::max_element(inbound.begin(), inbound.end()) <= 0.0) {
+                continue;
+            }
+            wexa::ui::testing::PresetPrompts prompts;
+            wexa::ui::CQueueGraphDialog dialog(graph, prompts);
+            dialog.resize(900, 600);
+            dialog.show();
+            return Save(dialog, folder, "queue-graph.png") && ok;
+        }
+    }
+    std::fprintf(stderr, "no activity of the example builds a queue
+");
+    return false;
 }
 
 } // namespace
@@ -104,5 +170,6 @@ int main(int argc, char** argv) {
     urban.Click(wexa::forms::MainFormControl::WorkZoneTimingButton);
     ok = ok && urban.Prompts().Dialogs.size() == 2;
 
+    ok = SaveChartPictures(folder) && ok;
     return ok && example.Prompts().Dialogs.size() == 2 ? 0 : 1;
 }
