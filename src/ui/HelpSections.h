@@ -26,6 +26,7 @@ inline constexpr char Export[] = "export";
 inline constexpr char WorkZone[] = "work-zone";
 inline constexpr char ResultChart[] = "result-chart";
 inline constexpr char QueueGraph[] = "queue-graph";
+inline constexpr char Printing[] = "printing";
 inline constexpr std::array All{Contents, General,  Traffic,     Alternative, Activity,
                                Execute,  BidItems, TimeRelated, Export,      WorkZone};
 } // namespace HelpSection

@@ -1,5 +1,6 @@
 #include "ui/ResultsPagePrinting.h"
 
+#include "ui/HelpSections.h"
 #include "ui/Prompts.h"
 #include "ui/ResultsPagePainter.h"
 
@@ -41,11 +42,19 @@ void ShowPages(QPrintPreviewDialog& dialog, QPrintPreviewWidget& preview, int pa
                                            : QPrintPreviewWidget::SinglePageView);
 }
 
+// F1 in the print dialog and the preview opens the guide at printing.
+void AddPrintingHelp(QDialog& dialog, Prompts& prompts) {
+    SetHelpSection(dialog, HelpSection::Printing,
+                   QStringLiteral("Prints the page with the results of the last run."));
+    AddHelpKeys(dialog, prompts);
+}
+
 } // namespace
 
 void PrintResultsPageWithDialog(const Project& project, Prompts& prompts, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parent);
+    AddPrintingHelp(dialog, prompts);
     if (prompts.RunDialog(dialog) == QDialog::Accepted) {
         PrintOrReport(printer, project, prompts);
     }
@@ -60,6 +69,7 @@ void PreviewResultsPage(const Project& project, Prompts& prompts, QSettings& set
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    AddPrintingHelp(dialog, prompts);
     auto* preview = dialog.findChild<QPrintPreviewWidget*>();
     // The page draws itself for the preview and for printing from it; a
     // printer that refuses has nothing to show, so nothing to report here.

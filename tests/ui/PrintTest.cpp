@@ -113,6 +113,7 @@ private slots:
     void previewShowsThePagesTheSettingsAskFor_data();
     void previewShowsThePagesTheSettingsAskFor();
     void graphItButtonOpensThePreview();
+    void f1InThePreviewOpensThePrintingSection();
 };
 
 void PrintTest::ctrlPPrintsOnePageToAPdfFile() {
@@ -246,6 +247,20 @@ void PrintTest::graphItButtonOpensThePreview() {
     QVERIFY(!button->isVisibleTo(&w.Frame()));
     button->click();
     QCOMPARE(w.Prompts().Dialogs, QStringList{QStringLiteral("Print Preview")});
+}
+
+void PrintTest::f1InThePreviewOpensThePrintingSection() {
+    Window w;
+    QVERIFY(w.Active);
+    w.Prompts().OnDialog = [](QDialog& dialog) {
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitFor([&dialog] { return dialog.isActiveWindow(); }));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        dialog.reject();
+    };
+    w.Frame().Actions().PrintPreview->trigger();
+    QCOMPARE(w.Prompts().HelpSections, QStringList{QStringLiteral("printing")});
 }
 
 QTEST_MAIN(PrintTest)
