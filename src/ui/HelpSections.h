@@ -22,13 +22,17 @@ inline constexpr char Activity[] = "activity";
 inline constexpr char Execute[] = "execute";
 inline constexpr char BidItems[] = "bid-items";
 inline constexpr char TimeRelated[] = "time-related";
+inline constexpr char HourlyDistribution[] = "hourly-distribution";
+inline constexpr char AddedTimeCosts[] = "added-time-costs";
+inline constexpr char DelayCostRates[] = "delay-cost-rates";
 inline constexpr char Export[] = "export";
 inline constexpr char WorkZone[] = "work-zone";
 inline constexpr char ResultChart[] = "result-chart";
 inline constexpr char QueueGraph[] = "queue-graph";
 inline constexpr char Printing[] = "printing";
 inline constexpr std::array All{Contents, General,  Traffic,     Alternative, Activity,
-                               Execute,  BidItems, TimeRelated, Export,      WorkZone};
+                               Execute,  BidItems, TimeRelated, Export,      WorkZone,
+                               HourlyDistribution, AddedTimeCosts, DelayCostRates};
 } // namespace HelpSection
 
 // Where the guide lives inside the program.

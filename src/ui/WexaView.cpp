@@ -3,8 +3,10 @@
 #include "forms/MainFormControls.h"
 #include "forms/ReportExport.h"
 #include "ui/BidItemsDialog.h"
+#include "ui/CostTableDialogs.h"
 #include "ui/ExportDialog.h"
 #include "ui/FormButtons.h"
+#include "ui/HourlyDistributionDialog.h"
 #include "ui/Graph.h"
 #include "ui/MainFormLayout.h"
 #include "ui/Prompts.h"
@@ -24,6 +26,17 @@ namespace wexa::ui {
 namespace {
 
 using F = forms::FormField;
+
+// What a dialog is opened on: the item dialogs take what the form shows
+// (FromForm), the table dialogs a copy of one of the project's tables
+// (CopyOf).
+template <typename Inputs> Inputs CopyForDialog(const Project& project) {
+    if constexpr (requires { Inputs::FromForm(project); }) {
+        return Inputs::FromForm(project);
+    } else {
+        return Inputs::CopyOf(project);
+    }
+}
 
 } // namespace
 
@@ -99,7 +112,7 @@ void CWexaView::ConnectLists() {
 // read; OK hands them back, Cancel drops them.
 template <typename Dialog, typename Inputs> void CWexaView::OpenItemsDialog() {
     form_.CollectForm();
-    Dialog dialog(Inputs::FromForm(*project_), prompts_, this);
+    Dialog dialog(CopyForDialog<Inputs>(*project_), prompts_, this);
     if (prompts_.RunDialog(dialog) == QDialog::Accepted) {
         dialog.Logic().StoreInto(*project_);
     }
@@ -123,14 +136,12 @@ void CWexaView::ConnectButtons() {
              [this] { OpenItemsDialog<CBidItemsDialog, forms::BidItemsInputs>(); });
     OnButton(control::TimeRelatedCostsButton,
              [this] { OpenItemsDialog<CTimeRelatedCostsDialog, forms::TimeRelatedInputs>(); });
-    const std::pair<std::string_view, QString> tableButtons[] = {
-        {control::AddedTimeCostsButton,
-         QStringLiteral("Added Time, Vehicle Running and Idling Costs")},
-        {control::DelayCostRatesButton, QStringLiteral("Delay Cost Rates")},
-        {control::TrafficDistributionButton, QStringLiteral("Hourly Traffic Distribution")}};
-    for (const auto& [name, dialog] : tableButtons) {
-        OnButton(name, [this, dialog = dialog] { DialogNotYetAvailable(dialog); });
-    }
+    OnButton(control::AddedTimeCostsButton,
+             [this] { OpenItemsDialog<CAddedTimeCostDialog, AddedTimeCostTable>(); });
+    OnButton(control::DelayCostRatesButton,
+             [this] { OpenItemsDialog<CDelayCostRatesDialog, DelayCostRates>(); });
+    OnButton(control::TrafficDistributionButton,
+             [this] { OpenDialog(forms::FormRequest::OpenHourlyDistributionDialog); });
 }
 
 void CWexaView::OpenDialog(forms::FormRequest request) {
@@ -141,16 +152,9 @@ void CWexaView::OpenDialog(forms::FormRequest request) {
         OpenItemsDialog<CWorkZoneDialog, forms::WorkZoneDialogInputs>();
         break;
     case forms::FormRequest::OpenHourlyDistributionDialog:
-        DialogNotYetAvailable(QStringLiteral("Hourly Traffic Distribution"));
+        OpenItemsDialog<CHourlyDistributionDialog, HourlyTrafficDistribution>();
         break;
     }
-}
-
-// The table dialogs come in a later version of the window; until then their
-// buttons say so rather than doing nothing.
-void CWexaView::DialogNotYetAvailable(const QString& dialog) {
-    prompts_.ShowMessage(QStringLiteral("The \"%1\" window is not available yet.").arg(dialog),
-                         QStringLiteral("Wexa"), forms::MessageIcon::Information);
 }
 
 void CWexaView::RunSimulation() {

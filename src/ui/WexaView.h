@@ -82,7 +82,6 @@ private:
     void OnList(forms::FormField field, std::function<void()> handler);
     void OpenDialog(forms::FormRequest request);
     template <typename Dialog, typename Inputs> void OpenItemsDialog();
-    void DialogNotYetAvailable(const QString& dialog);
     // After a completed run: the export dialog, then the report.
     void ExportReport(std::time_t analysisTime);
 

@@ -231,12 +231,13 @@ void MainFormWidgetsTest::trafficTypeSetsTheHourlyTableAfterItsNotice() {
     QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Traffic Type: Urban")});
     QCOMPARE(w.Prompts().Messages[0].Icon, MessageIcon::Information);
     QVERIFY(w.GetProject().HourlyAADTPercent == w.GetProject().UrbanAADTPercent);
-    // "Specific" says the distribution window opens; until that window
-    // exists the form says it is not available.
+    // "Specific" says the distribution window opens, and opens it; closed
+    // without OK, it leaves the table as it was.
     w.Prompts().Clear();
     w.Pick(F::TrafficType, 2);
-    QCOMPARE(w.Prompts().Captions(),
-             (QStringList{QStringLiteral("Traffic Type: Specific"), QStringLiteral("Wexa")}));
+    QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Traffic Type: Specific")});
+    QCOMPARE(w.Prompts().Dialogs,
+             QStringList{QStringLiteral("Hourly Traffic Distributions and Directional Split")});
     QVERIFY(w.GetProject().HourlyAADTPercent == w.GetProject().UrbanAADTPercent);
 }
 

@@ -171,5 +171,28 @@ int main(int argc, char** argv) {
     ok = ok && urban.Prompts().Dialogs.size() == 2;
 
     ok = SaveChartPictures(folder) && ok;
+    // The table dialogs of the rural example, the distribution with its sum.
+    Window tables;
+    tables.Prompts().OpenAnswer = QStringLiteral(WEXA_EXAMPLES_DIR "/rural-two-lane.wxa");
+    tables.Doc().Open();
+    tables.Prompts().OnDialog = [&](QDialog& dialog) {
+        dialog.show();
+        const QString title = dialog.windowTitle();
+        const char* name = "hourly-distribution.png";
+        if (title == QStringLiteral("Delay Cost Rates")) {
+            name = "delay-cost-rates.png";
+        } else if (title.startsWith(QStringLiteral("Added Time"))) {
+            name = "added-time-costs.png";
+        } else {
+            wexa::ui::testing::PressButton(dialog, QStringLiteral("Sum AADT"));
+        }
+        ok = Save(dialog, folder, name) && ok;
+        dialog.reject();
+    };
+    tables.Click(wexa::forms::MainFormControl::TrafficDistributionButton);
+    tables.Click(wexa::forms::MainFormControl::AddedTimeCostsButton);
+    tables.Click(wexa::forms::MainFormControl::DelayCostRatesButton);
+    ok = ok && tables.Prompts().Dialogs.size() == 3;
+
     return ok && example.Prompts().Dialogs.size() == 2 ? 0 : 1;
 }
