@@ -3,7 +3,8 @@
 //   wexa_page_pictures FOLDER
 // writes page-probabilistic.png (all alternatives), page-one-alternative.png
 // and page-deterministic.png into FOLDER. Each page is drawn on a letter
-// sheet at 300 dpi (quarter-inch margins) and scaled to half that width.
+// sheet at 300 dpi (quarter-inch margins) and scaled to 850 pixels, the
+// width the user guide shows it at (the help window does not scale smoothly).
 #include "WindowFixture.h"
 #include "ui/FormButtons.h"
 #include "ui/ResultsPagePainter.h"
@@ -25,7 +26,7 @@ namespace {
 using wexa::ui::testing::Window;
 
 constexpr int kDpi = 300;
-constexpr int kPictureWidth = 1275;
+constexpr int kPictureWidth = 850;
 
 struct Picture {
     const char* Name;
