@@ -40,6 +40,7 @@ struct ChartLabel {
     double X = 0.0;
     double Y = 0.0;
     std::string Text;
+    bool Warning = false; // says why a value is missing: stands out
 };
 
 // A tick of the value axis and the text written at it.

@@ -95,7 +95,7 @@ void AddBars(const ResultChartData& data, int selection, ChartContent& chart) {
         // says why instead of showing a bar of -1 or -2 dollars.
         if (value == kGridlockMark || value == kFailureMark) {
             bars.Points.push_back({x, 0.0});
-            chart.Labels.push_back({x, 0.0, value == kGridlockMark ? "Gridlock" : "Failure"});
+            chart.Labels.push_back({x, 0.0, value == kGridlockMark ? "Gridlock" : "Failure", true});
         } else {
             const auto y = static_cast<double>(value);
             bars.Points.push_back({x, y});

@@ -102,14 +102,19 @@ std::vector<QAbstractSeries*> LineSeries(const forms::ChartContent& content) {
 // Colours for lines that share one, far enough apart to tell in print.
 constexpr std::array<QRgb, 4> kGroupColours{0x1f77b4, 0xd62728, 0x2ca02c, 0x9467bd};
 
-Qt::PenStyle PenStyleOf(forms::LineStyle style) {
+// Short dashes, so that even the legend's short line shows a gap.
+void SetLineStyle(QPen& pen, forms::LineStyle style) {
     switch (style) {
+    case forms::LineStyle::Dashed:
+        pen.setDashPattern({2.5, 1.5});
+        return;
     case forms::LineStyle::Dotted:
-        return Qt::DotLine;
+        pen.setStyle(Qt::DotLine);
+        return;
     case forms::LineStyle::Solid:
-        break;
+        pen.setStyle(Qt::SolidLine);
+        return;
     }
-    return Qt::SolidLine;
 }
 
 void ApplyStyle(QAbstractSeries& series, const forms::ChartSeries& data) {
@@ -121,12 +126,7 @@ void ApplyStyle(QAbstractSeries& series, const forms::ChartSeries& data) {
     pen.setColor(
         QColor(kGroupColours[static_cast<std::size_t>(data.Colour) % kGroupColours.size()]));
     pen.setWidthF(2.0);
-    if (data.Style == forms::LineStyle::Dashed) {
-        // Short dashes, so that even the legend's line shows a gap.
-        pen.setDashPattern({2.5, 1.5});
-    } else {
-        pen.setStyle(PenStyleOf(data.Style));
-    }
+    SetLineStyle(pen, data.Style);
     line->setPen(pen);
     line->setColor(pen.color());
 }
@@ -179,6 +179,12 @@ void ChartPanel::Show(const forms::ChartContent& content) {
     labels_.clear();
     for (const forms::ChartLabel& label : content.Labels) {
         auto* item = new QGraphicsSimpleTextItem(Text(label.Text), chart);
+        if (label.Warning) {
+            QFont font = item->font();
+            font.setBold(true);
+            item->setFont(font);
+            item->setBrush(QColor(160, 0, 0));
+        }
         labels_.push_back({item, QPointF(label.X, label.Y)});
     }
     connect(chart, &QChart::plotAreaChanged, this, [this] { PlaceLabels(); });

@@ -195,6 +195,8 @@ TEST_F(ResultChartTest, GridlockAndFailureAreMarkedInsteadOfABar) {
     ASSERT_EQ(chart.Labels.size(), 3u);
     EXPECT_EQ(chart.Labels[0].Text, "Gridlock");
     EXPECT_EQ(chart.Labels[2].Text, "Failure");
+    EXPECT_TRUE(chart.Labels[0].Warning && chart.Labels[2].Warning);
+    EXPECT_FALSE(chart.Labels[1].Warning);
     EXPECT_EQ(chart.Series[0].Points[0].Y, 0.0);
     EXPECT_EQ(chart.Series[0].Points[2].Y, 0.0);
     EXPECT_EQ(chart.Labels[1].Text, FormatNumber(double(project->TotalNpvResults[1][0]), "#,##0"));
