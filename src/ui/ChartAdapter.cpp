@@ -168,11 +168,11 @@ void ChartPanel::Show(const forms::ChartContent& content) {
     const bool anyLegend = std::any_of(content.Series.begin(), content.Series.end(),
                                        [](const auto& s) { return !s.Legend.empty(); });
     chart->legend()->setVisible(anyLegend);
+    // A line's legend shows its line, dashes and dots included.
+    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     // Many legends side by side would be cut short; in a column they are
     // read whole.
     constexpr std::size_t kLegendsInARow = 4;
-    // A line's legend shows its line, dashes and dots included.
-    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     chart->legend()->setAlignment(content.Series.size() > kLegendsInARow ? Qt::AlignRight
                                                                          : Qt::AlignBottom);
 
@@ -193,7 +193,8 @@ void ChartPanel::Show(const forms::ChartContent& content) {
     view_->setChart(chart); // the view owns the chart from now on
     delete old;
     // The theme colours the series when the chart joins the view.
-    for (std::size_t i = 0; i < series.size(); ++i) {
+    // (A bar chart's one series may come from no content series at all.)
+    for (std::size_t i = 0; i < series.size() && i < content.Series.size(); ++i) {
         ApplyStyle(*series[i], content.Series[i]);
     }
     PlaceLabels();

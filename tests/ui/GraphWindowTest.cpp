@@ -118,6 +118,7 @@ private slots:
     void failedSaveIsReportedAndWritesNothing();
     void printGraphPrintsThroughThePrintDialog();
     void helpKeysOpenTheChartSectionAndNotes();
+    void contentWithoutDataDrawsAnEmptyChart();
 };
 
 void GraphWindowTest::probabilisticRunShowsACurvePerAlternative() {
@@ -298,6 +299,21 @@ void GraphWindowTest::helpKeysOpenTheChartSectionAndNotes() {
     const QByteArray text = guide.readAll();
     QVERIFY(text.contains("<a name=\"result-chart\">"));
     QVERIFY(text.contains("<a name=\"queue-graph\">"));
+}
+
+// The adapter draws whatever content it is given, however little: no
+// series, no ticks, no categories, a label with nothing to sit on.
+void GraphWindowTest::contentWithoutDataDrawsAnEmptyChart() {
+    wexa::ui::ChartPanel panel;
+    panel.resize(400, 300);
+    for (const auto kind : {wexa::forms::ChartKind::Bar, wexa::forms::ChartKind::Line}) {
+        wexa::forms::ChartContent content;
+        content.Kind = kind;
+        content.Labels.push_back({0.0, 0.0, "Gridlock", true});
+        panel.Show(content);
+        QCOMPARE(panel.Chart()->series().size(), kind == wexa::forms::ChartKind::Bar ? 1 : 0);
+        QVERIFY(!panel.grab().isNull());
+    }
 }
 
 QTEST_MAIN(GraphWindowTest)
