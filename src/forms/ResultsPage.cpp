@@ -28,6 +28,13 @@ constexpr int kLabelX = 170;
 constexpr int kCaptionX = 820;
 constexpr int kCaptionY = 920;
 constexpr int kTickEndX = 470;
+// The category axis ends this far from the right edge of the page; the
+// deterministic slots are laid out as if it started as far from the left.
+constexpr int kAxisEndFromRight = 320;
+constexpr int kCurveNumberX = 530;
+constexpr int kCurveNumberDrop = 10;
+constexpr int kNumberAfterCaptionX = 1020;
+constexpr int kNumberAfterLongCaptionX = 1220;
 constexpr int kBarWidth = 50;
 constexpr int kDeterministicSlots = 4;
 constexpr int kValueLabels = 21;
@@ -143,7 +150,7 @@ public:
         : p_(project), w_(std::clamp(size.Width, 0, kLargestPage)),
           h_(std::clamp(size.Height, 0, kLargestPage)),
           l_(std::clamp(size.LineHeight, 0, kLargestLine)), axisY_(h_ - kAxisFromBottom),
-          plotHeight_(h_ - 1360), tables_(TablesOf(project, project.GraphCostType)),
+          plotHeight_(axisY_ - kPlotTop), tables_(TablesOf(project, project.GraphCostType)),
           deterministic_(project.AnalysisType != kProbabilisticAnalysis),
           oneAlternative_(!deterministic_ && project.GraphPlotMode == 1) {}
 
@@ -184,17 +191,17 @@ private:
 
     void DrawAxes() {
         page_.Line(kThinPen, {kValueAxisX, axisY_}, {kValueAxisX, kPlotTop});
-        page_.Line(kThinPen, {kValueAxisX, axisY_}, {w_ - 320, axisY_});
+        page_.Line(kThinPen, {kValueAxisX, axisY_}, {w_ - kAxisEndFromRight, axisY_});
         page_.Text(kLabelX, kCaptionY, "NPV ($)");
         page_.Text(kCaptionX, kCaptionY, CaptionOf(p_.GraphCostType, oneAlternative_));
         if (deterministic_) {
             const int s = SlotWidth();
             for (int n = 1; n <= kDeterministicSlots; ++n) {
-                page_.Text(n * s - s / 2 + 320, axisY_ + l_, std::to_string(n));
+                page_.Text(n * s - s / 2 + kAxisEndFromRight, axisY_ + l_, std::to_string(n));
             }
-            page_.Text(2 * s - s / 2 + 320, axisY_ + 3 * l_, "Alternatives");
+            page_.Text(2 * s - s / 2 + kAxisEndFromRight, axisY_ + 3 * l_, "Alternatives");
         } else {
-            const int s = (w_ - 840) / 10;
+            const int s = AxisLength() / 10;
             for (int k = 0; k <= 10; ++k) {
                 page_.Text(kValueAxisX + k * s, axisY_ + l_, std::to_string(k * 10));
             }
@@ -202,7 +209,11 @@ private:
         }
     }
 
-    [[nodiscard]] int SlotWidth() const { return (w_ - 640) / kDeterministicSlots; }
+    [[nodiscard]] int SlotWidth() const {
+        return (w_ - 2 * kAxisEndFromRight) / kDeterministicSlots;
+    }
+    // W - 840: the category axis from the value axis to its end.
+    [[nodiscard]] int AxisLength() const { return w_ - kAxisEndFromRight - kValueAxisX; }
 
     // `labelValue(k)` is the value written at the k-th of the 21 ticks.
     template <typename LabelValue> void DrawValueLabels(LabelValue labelValue) {
@@ -234,7 +245,7 @@ private:
         const ValueScale scale(max, axisY_, plotHeight_);
         const int s = SlotWidth();
         for (int a = 0; a < count; ++a) {
-            const int x = s / 2 + 320 + a * s;
+            const int x = s / 2 + kAxisEndFromRight + a * s;
             const Int64 value = tables_.Results[a][0];
             if (const auto mark = DeterministicMark(p_, a, value)) {
                 page_.Text(x, axisY_ - l_, *mark);
@@ -249,7 +260,7 @@ private:
         points.reserve(kPercentilePoints);
         for (int j = 0; j < kPercentilePoints; ++j) {
             const double share = tables_.Cumulative[alternative][j];
-            const int x = kValueAxisX + TruncateToInt32((w_ - 840) * share * 0.01);
+            const int x = kValueAxisX + TruncateToInt32(AxisLength() * share * 0.01);
             points.push_back(
                 {x, scale.Y(static_cast<double>(tables_.Percentiles[alternative][j]))});
         }
@@ -275,7 +286,7 @@ private:
             std::vector<PagePoint> points = Curve(a, scale);
             const int firstY = points.front().Y;
             page_.Polyline(AlternativePen(a + 1), std::move(points));
-            page_.Text(530, firstY + 10, std::to_string(a + 1));
+            page_.Text(kCurveNumberX, firstY + kCurveNumberDrop, std::to_string(a + 1));
         }
     }
 
@@ -293,7 +304,7 @@ private:
             page_.Polyline(kThinPen,
                            Curve(a, ValueScale(static_cast<double>(max), axisY_, plotHeight_)));
         }
-        const int numberX = p_.GraphCostType == 1 ? 1220 : 1020;
+        const int numberX = p_.GraphCostType == 1 ? kNumberAfterLongCaptionX : kNumberAfterCaptionX;
         page_.Text(numberX, kCaptionY + l_, std::to_string(alternative));
     }
 
