@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/FormEffects.h"
+#include "forms/HandlerLatch.h"
 #include "model/Project.h"
 
 #include <string>
@@ -59,5 +60,22 @@ private:
     FormEffects& effects_;
     bool refused_ = false;
 };
+
+// Runs one handler of a dialog whose boxes hold texts (HandlerLatch::Run):
+// `readBoxes(reader)` reads every box through one BoxReader, `rule(allRead)`
+// applies the handler's rule, told whether every text was read, and `write()`
+// shows the values again. Returns whether every text was read; false, and
+// nothing done, while another handler of the dialog runs.
+template <typename ReadBoxes, typename Rule, typename Write>
+bool RunBoxHandler(HandlerLatch& latch, FormEffects& effects, ReadBoxes&& readBoxes, Rule&& rule,
+                   Write&& write) {
+    return latch.Run(
+        [&] {
+            BoxReader reader(effects);
+            readBoxes(reader);
+            return reader.AllRead();
+        },
+        rule, write);
+}
 
 } // namespace wexa::forms

@@ -120,13 +120,9 @@ protected:
     // exchange lets it, so no unchecked value stays in a row; what acts on
     // the whole dialog (OK, a copy) runs only when every text was read.
     template <typename Rule> bool Handle(FormEffects& effects, Rule&& rule) {
-        return latch_.Run(
-            [&] {
-                BoxReader reader(effects);
-                ReadBoxes(reader);
-                return reader.AllRead();
-            },
-            rule, [this] { Write(); });
+        return RunBoxHandler(
+            latch_, effects, [this](BoxReader& reader) { ReadBoxes(reader); }, rule,
+            [this] { Write(); });
     }
 
     // The dialog's boxes into its values, and back.

@@ -43,13 +43,9 @@ protected:
     // table (OK, a file, a reset) acts only when every text was read, so a
     // mistyped value is never saved, escalated or dropped unseen.
     template <typename Rule> bool Handle(FormEffects& effects, Rule&& rule) {
-        return latch_.Run(
-            [&] {
-                BoxReader reader(effects);
-                ReadBoxes(reader);
-                return reader.AllRead();
-            },
-            rule, [this] { WriteBoxes(); });
+        return RunBoxHandler(
+            latch_, effects, [this](BoxReader& reader) { ReadBoxes(reader); }, rule,
+            [this] { WriteBoxes(); });
     }
 
     // The dialog's boxes into its values, and back. The derived dialog calls
