@@ -134,6 +134,8 @@ void PrintTest::ctrlPPrintsOnePageToAPdfFile() {
     // Page objects, not the page tree ("/Pages").
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
     QCOMPARE(QString::fromLatin1(content).count(page), 1);
+    // The page's texts brought their font along: the page is not blank.
+    QVERIFY(content.contains("/FontFile"));
 }
 
 void PrintTest::cancelledPrintDialogPrintsNothing() {
