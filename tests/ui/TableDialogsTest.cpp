@@ -18,6 +18,7 @@
 #include <vector>
 
 using wexa::forms::FormField;
+using wexa::ui::testing::ActInDialog;
 using wexa::ui::testing::PressButton;
 using wexa::ui::testing::TypeInto;
 using wexa::ui::testing::Window;
@@ -48,22 +49,6 @@ void EnterIn(QDialog& dialog, const QString& box, const QString& text, const QSt
     BoxOf(dialog, next)->setFocus(Qt::TabFocusReason);
 }
 
-// Runs `open` (a click or a list choice) and lets `act` work in the dialog
-// it opens while that is shown; fails when no dialog opens.
-void InDialog(Window& w, const std::function<void()>& open, std::function<void(QDialog&)> act) {
-    int opened = 0;
-    w.Prompts().OnDialog = [&opened, act = std::move(act)](QDialog& dialog) {
-        ++opened;
-        dialog.show();
-        dialog.activateWindow();
-        QVERIFY(QTest::qWaitFor([&dialog] { return dialog.isActiveWindow(); }));
-        act(dialog);
-    };
-    open();
-    w.Prompts().OnDialog = nullptr;
-    QCOMPARE(opened, 1);
-}
-
 std::vector<unsigned char> Saved(Window& w) {
     return wexa::WriteProjectBytes(w.GetProject());
 }
@@ -87,7 +72,7 @@ private slots:
 void TableDialogsTest::distributionEditsGoToTheProjectOnOk() {
     Window w;
     QVERIFY(w.Active);
-    InDialog(
+    ActInDialog(
         w, [&] { w.Click(control::TrafficDistributionButton); },
         [&](QDialog& d) {
             QCOMPARE(d.windowTitle(), kDistributionTitle);
@@ -120,7 +105,7 @@ void TableDialogsTest::distributionSumAndTheRefusedOk() {
     Window w;
     QVERIFY(w.Active);
     const std::vector<unsigned char> before = Saved(w);
-    InDialog(
+    ActInDialog(
         w, [&] { w.Click(control::TrafficDistributionButton); },
         [&](QDialog& d) {
             QCOMPARE(TextOf(d, "Total"), QString());
@@ -157,7 +142,7 @@ void TableDialogsTest::distributionSaveImportAndCancel() {
     QVERIFY(wexa::WriteDistributionFile(other.toStdString(), table).Ok);
     const std::vector<unsigned char> before = Saved(w);
 
-    InDialog(
+    ActInDialog(
         w, [&] { w.Click(control::TrafficDistributionButton); },
         [&](QDialog& d) {
             w.Prompts().FileAnswer = saved;
@@ -176,7 +161,7 @@ void TableDialogsTest::distributionSaveImportAndCancel() {
         });
     QVERIFY(Saved(w) == before);
 
-    InDialog(
+    ActInDialog(
         w, [&] { w.Click(control::TrafficDistributionButton); },
         [&](QDialog& d) {
             w.Prompts().FileAnswer = w.Path(QStringLiteral("absent.dst"));
@@ -195,7 +180,7 @@ void TableDialogsTest::distributionSaveImportAndCancel() {
 void TableDialogsTest::specificTrafficTypeOpensTheDistribution() {
     Window w;
     QVERIFY(w.Active);
-    InDialog(
+    ActInDialog(
         w, [&] { w.Pick(FormField::TrafficType, 2); },
         [&](QDialog& d) {
             QCOMPARE(d.windowTitle(), kDistributionTitle);
@@ -210,7 +195,7 @@ void TableDialogsTest::specificTrafficTypeOpensTheDistribution() {
 void TableDialogsTest::addedTimeCostsEscalateAndGoToTheProjectOnOk() {
     Window w;
     QVERIFY(w.Active);
-    InDialog(
+    ActInDialog(
         w, [&] { w.Click(control::AddedTimeCostsButton); },
         [&](QDialog& d) {
             QCOMPARE(d.windowTitle(), kAddedTimeTitle);
@@ -238,7 +223,7 @@ void TableDialogsTest::addedTimeCostsEscalateAndGoToTheProjectOnOk() {
 
     // Reopened, the CPIs start again at 152.4 and Reset Defaults with OK
     // puts the shipped table back.
-    InDialog(
+    ActInDialog(
         w, [&] { w.Click(control::AddedTimeCostsButton); },
         [&](QDialog& d) {
             QCOMPARE(TextOf(d, "NewCpi"), QStringLiteral("152.4"));
@@ -256,7 +241,7 @@ void TableDialogsTest::cancelDropsResetsAndEscalations() {
     w.GetProject().DelayRateSingleUnitTruck = 30.0;
     w.GetProject().AddedCostPassengerCar[4] = 25.0;
     const std::vector<unsigned char> before = Saved(w);
-    InDialog(
+    ActInDialog(
         w, [&] { w.Click(control::AddedTimeCostsButton); },
         [&](QDialog& d) {
             QCOMPARE(TextOf(d, "AddedCostPassengerCar[4]"), QStringLiteral("25"));
@@ -266,7 +251,7 @@ void TableDialogsTest::cancelDropsResetsAndEscalations() {
             QCOMPARE(TextOf(d, "AddedCostPassengerCar[4]"), QStringLiteral("21.74"));
             PressButton(d, QStringLiteral("Cancel"));
         });
-    InDialog(
+    ActInDialog(
         w, [&] { w.Click(control::DelayCostRatesButton); },
         [&](QDialog& d) {
             QCOMPARE(TextOf(d, "DelayRateSingleUnitTruck"), QStringLiteral("30"));
@@ -280,7 +265,7 @@ void TableDialogsTest::cancelDropsResetsAndEscalations() {
 void TableDialogsTest::delayRatesRefuseAZeroReferenceCpi() {
     Window w;
     QVERIFY(w.Active);
-    InDialog(
+    ActInDialog(
         w, [&] { w.Click(control::DelayCostRatesButton); },
         [&](QDialog& d) {
             QCOMPARE(d.windowTitle(), kDelayRatesTitle);

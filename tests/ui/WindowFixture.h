@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 namespace wexa::ui::testing {
@@ -112,5 +114,23 @@ private:
     QSettings settings_;
     std::unique_ptr<app::CMainFrame> frame_;
 };
+
+// Runs `open` (a click, a list choice) and lets `act` work in the dialog it
+// opens, shown and active as the user sees it; a failure unless exactly one
+// dialog opens.
+inline void ActInDialog(Window& w, const std::function<void()>& open,
+                        std::function<void(QDialog&)> act) {
+    int opened = 0;
+    w.Prompts().OnDialog = [&opened, act = std::move(act)](QDialog& dialog) {
+        ++opened;
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitFor([&dialog] { return dialog.isActiveWindow(); }));
+        act(dialog);
+    };
+    open();
+    w.Prompts().OnDialog = nullptr;
+    QCOMPARE(opened, 1);
+}
 
 } // namespace wexa::ui::testing
