@@ -30,9 +30,10 @@ inline constexpr char WorkZone[] = "work-zone";
 inline constexpr char ResultChart[] = "result-chart";
 inline constexpr char QueueGraph[] = "queue-graph";
 inline constexpr char Printing[] = "printing";
-inline constexpr std::array All{Contents, General,  Traffic,     Alternative, Activity,
-                               Execute,  BidItems, TimeRelated, Export,      WorkZone,
-                               HourlyDistribution, AddedTimeCosts, DelayCostRates};
+inline constexpr std::array All{
+    Contents,       General,       Traffic,  Alternative, Activity,   Execute,  BidItems,
+    TimeRelated,    Export,        WorkZone, ResultChart, QueueGraph, Printing, HourlyDistribution,
+    AddedTimeCosts, DelayCostRates};
 } // namespace HelpSection
 
 // Where the guide lives inside the program.
