@@ -22,17 +22,7 @@ using wexa::bench::LargestProject;
 constexpr int kActivities = wexa::kActivitiesPerAlternative;
 
 void RunProbabilistic(benchmark::State& state, int baseAadt) {
-    const auto project = LargestProject(baseAadt);
-    auto run = std::make_unique<Project>(*project);
-    auto workspace = std::make_unique<wexa::AnalysisWorkspace>();
-    for (auto _ : state) {
-        const auto refusal = wexa::RunAnalysis(*run, *workspace, {1u, nullptr});
-        if (refusal) {
-            state.SkipWithError(refusal->Messages.back().Message.c_str());
-            return;
-        }
-        benchmark::DoNotOptimize(run->TotalNpvResults[0][0]);
-    }
+    const auto run = wexa::bench::TimeRuns(state, *LargestProject(baseAadt), nullptr);
     const double evaluations =
         static_cast<double>(wexa::kProbabilisticIterations) * wexa::kMaxAlternatives * kActivities;
     state.counters["per_activity"] = benchmark::Counter(

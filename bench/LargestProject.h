@@ -4,6 +4,9 @@
 // activities each, every activity priced with and without its work zone in
 // each of the 5000 iterations.
 #include "model/Project.h"
+#include "simulation/AnalysisRun.h"
+
+#include <benchmark/benchmark.h>
 
 #include <memory>
 
@@ -49,5 +52,23 @@ inline std::unique_ptr<Project> LargestProject(int baseAadt) {
 // at which none does.
 constexpr int kQueueingAadt = 30000;
 constexpr int kFreeFlowAadt = 3000;
+
+// Times the run of `project` with the given progress listener, one run per
+// benchmark iteration, on a copy and a workspace kept for the whole loop.
+// Returns the copy as the last run left it.
+inline std::unique_ptr<Project> TimeRuns(benchmark::State& state, const Project& project,
+                                         RunProgress* progress) {
+    auto run = std::make_unique<Project>(project);
+    auto workspace = std::make_unique<AnalysisWorkspace>();
+    for (auto _ : state) {
+        const auto refusal = RunAnalysis(*run, *workspace, {1u, progress});
+        if (refusal) {
+            state.SkipWithError(refusal->Messages.back().Message.c_str());
+            break;
+        }
+        benchmark::DoNotOptimize(run->TotalNpvResults[0][0]);
+    }
+    return run;
+}
 
 } // namespace wexa::bench

@@ -18,20 +18,9 @@
 
 namespace {
 
-using wexa::Project;
-
 void Run(benchmark::State& state, wexa::RunProgress* progress) {
-    const auto project = wexa::bench::LargestProject(wexa::bench::kQueueingAadt);
-    auto run = std::make_unique<Project>(*project);
-    auto workspace = std::make_unique<wexa::AnalysisWorkspace>();
-    for (auto _ : state) {
-        const auto refusal = wexa::RunAnalysis(*run, *workspace, {1u, progress});
-        if (refusal) {
-            state.SkipWithError(refusal->Messages.back().Message.c_str());
-            return;
-        }
-        benchmark::DoNotOptimize(run->TotalNpvResults[0][0]);
-    }
+    wexa::bench::TimeRuns(state, *wexa::bench::LargestProject(wexa::bench::kQueueingAadt),
+                          progress);
 }
 
 void BM_RunWithoutProgress(benchmark::State& state) {

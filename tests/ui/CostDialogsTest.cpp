@@ -13,6 +13,7 @@
 #include <functional>
 
 using wexa::forms::MessageIcon;
+using wexa::ui::testing::ActInDialog;
 using wexa::ui::testing::PressButton;
 using wexa::ui::testing::TypeInto;
 using wexa::ui::testing::Window;
@@ -27,21 +28,6 @@ QLineEdit* BoxOf(QDialog& dialog, const char* name) {
 void EnterIn(QDialog& dialog, const char* box, const QString& text, const char* next) {
     TypeInto(*BoxOf(dialog, box), text);
     BoxOf(dialog, next)->setFocus(Qt::TabFocusReason);
-}
-
-// Opens the dialog of `button` and lets `act` work in it while it is shown;
-// a failure when no dialog opens.
-void InDialog(Window& w, std::string_view button, std::function<void(QDialog&)> act) {
-    bool opened = false;
-    w.Prompts().OnDialog = [&opened, act = std::move(act)](QDialog& dialog) {
-        opened = true;
-        dialog.show();
-        dialog.activateWindow();
-        QVERIFY(QTest::qWaitFor([&dialog] { return dialog.isActiveWindow(); }));
-        act(dialog);
-    };
-    w.Click(button);
-    QVERIFY2(opened, "the button opened no dialog");
 }
 
 } // namespace
@@ -59,7 +45,7 @@ private slots:
 void CostDialogsTest::negativeQuantityIsRefusedAndTheRowPricedAgain() {
     Window w;
     QVERIFY(w.Active);
-    InDialog(w, wexa::ui::FormButton::BidItemCosts, [&w](QDialog& d) {
+    ActInDialog(w, wexa::ui::FormButton::BidItemCosts, [&w](QDialog& d) {
         EnterIn(d, "UnitPrice[0]", QStringLiteral("250"), "Code[0]");
         EnterIn(d, "Quantity[0]", QStringLiteral("-5"), "Code[0]");
         QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Quantity Error")});
@@ -80,7 +66,7 @@ void CostDialogsTest::okStoresTheRowsAndTheTotal() {
     QVERIFY(w.Active);
     w.Enter(wexa::forms::FormField::NumberOfActivities, QStringLiteral("2"));
     w.Click(wexa::ui::FormButton::NextWorkActivity);
-    InDialog(w, wexa::ui::FormButton::BidItemCosts, [](QDialog& d) {
+    ActInDialog(w, wexa::ui::FormButton::BidItemCosts, [](QDialog& d) {
         QCOMPARE(BoxOf(d, "Activity")->text(), QStringLiteral("2"));
         EnterIn(d, "Quantity[2]", QStringLiteral("3"), "Code[2]");
         EnterIn(d, "UnitPrice[2]", QStringLiteral("0.5"), "Code[2]");
@@ -103,11 +89,11 @@ void CostDialogsTest::cancelLeavesTheProjectUntouched() {
     Window w;
     QVERIFY(w.Active);
     const std::vector<unsigned char> before = wexa::WriteProjectBytes(w.GetProject());
-    InDialog(w, wexa::forms::MainFormControl::TimeRelatedCostsButton, [](QDialog& d) {
+    ActInDialog(w, wexa::forms::MainFormControl::TimeRelatedCostsButton, [](QDialog& d) {
         EnterIn(d, "UnitPrice[0]", QStringLiteral("75"), "Description[0]");
         PressButton(d, QStringLiteral("Cancel"));
     });
-    InDialog(w, wexa::ui::FormButton::BidItemCosts, [](QDialog& d) {
+    ActInDialog(w, wexa::ui::FormButton::BidItemCosts, [](QDialog& d) {
         EnterIn(d, "Quantity[0]", QStringLiteral("4"), "Code[0]");
         PressButton(d, QStringLiteral("Cancel"));
     });
@@ -119,7 +105,7 @@ void CostDialogsTest::copyFromAnUndeclaredAlternativeIsRefused() {
     Window w;
     QVERIFY(w.Active);
     w.Enter(wexa::forms::FormField::NumberOfAlternatives, QStringLiteral("2"));
-    InDialog(w, wexa::ui::FormButton::BidItemCosts, [&w](QDialog& d) {
+    ActInDialog(w, wexa::ui::FormButton::BidItemCosts, [&w](QDialog& d) {
         EnterIn(d, "Quantity[0]", QStringLiteral("7"), "Code[0]");
         TypeInto(*BoxOf(d, "CopyFromAlternative"), QStringLiteral("3"));
         PressButton(d, QStringLiteral("Copy Bid Items to Present Activity"));
@@ -137,7 +123,7 @@ void CostDialogsTest::copyFromAnUndeclaredAlternativeIsRefused() {
 void CostDialogsTest::timeRelatedNegativePriceIsReplacedInItsRowOnly() {
     Window w;
     QVERIFY(w.Active);
-    InDialog(w, wexa::forms::MainFormControl::TimeRelatedCostsButton, [&w](QDialog& d) {
+    ActInDialog(w, wexa::forms::MainFormControl::TimeRelatedCostsButton, [&w](QDialog& d) {
         EnterIn(d, "UnitPrice[0]", QStringLiteral("120"), "Description[0]");
         EnterIn(d, "UnitPrice[2]", QStringLiteral("-3"), "Description[0]");
         QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Unit Price Error")});

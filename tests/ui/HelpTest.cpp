@@ -76,9 +76,7 @@ void HelpTest::f1InADialogOpensItsSection() {
     Window w;
     QVERIFY(w.Active);
     w.Prompts().OnDialog = [](QDialog& dialog) {
-        dialog.show();
-        dialog.activateWindow();
-        QVERIFY(QTest::qWaitFor([&dialog] { return dialog.isActiveWindow(); }));
+        wexa::ui::testing::ShowActive(dialog);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
         // The main window's keys are blocked while the dialog is open.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1, Qt::ShiftModifier);

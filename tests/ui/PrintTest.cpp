@@ -255,9 +255,7 @@ void PrintTest::f1InThePreviewOpensThePrintingSection() {
     Window w;
     QVERIFY(w.Active);
     w.Prompts().OnDialog = [](QDialog& dialog) {
-        dialog.show();
-        dialog.activateWindow();
-        QVERIFY(QTest::qWaitFor([&dialog] { return dialog.isActiveWindow(); }));
+        wexa::ui::testing::ShowActive(dialog);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
         dialog.reject();
     };

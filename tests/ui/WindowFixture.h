@@ -115,22 +115,37 @@ private:
     std::unique_ptr<app::CMainFrame> frame_;
 };
 
+// Shows a dialog that a test answers and waits until it is the active
+// window, so keys and focus changes reach it as they would the user's.
+inline void ShowActive(QDialog& dialog) {
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitFor([&dialog] { return dialog.isActiveWindow(); }));
+}
+
 // Runs `open` (a click, a list choice) and lets `act` work in the dialog it
 // opens, shown and active as the user sees it; a failure unless exactly one
 // dialog opens.
 inline void ActInDialog(Window& w, const std::function<void()>& open,
                         std::function<void(QDialog&)> act) {
     int opened = 0;
-    w.Prompts().OnDialog = [&opened, act = std::move(act)](QDialog& dialog) {
-        ++opened;
-        dialog.show();
-        dialog.activateWindow();
-        QVERIFY(QTest::qWaitFor([&dialog] { return dialog.isActiveWindow(); }));
+    int depth = 0; // dialogs that `act` opens in turn are its own business
+    w.Prompts().OnDialog = [&opened, &depth, act = std::move(act)](QDialog& dialog) {
+        opened += depth == 0 ? 1 : 0;
+        ShowActive(dialog);
+        ++depth;
         act(dialog);
+        --depth;
     };
     open();
     w.Prompts().OnDialog = nullptr;
     QCOMPARE(opened, 1);
+}
+
+// The same, for the dialog that the named button of the main form opens.
+inline void ActInDialog(Window& w, std::string_view button, std::function<void(QDialog&)> act) {
+    ActInDialog(
+        w, [&w, button] { w.Click(button); }, std::move(act));
 }
 
 } // namespace wexa::ui::testing

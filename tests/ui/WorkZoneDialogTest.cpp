@@ -26,6 +26,7 @@
 
 using wexa::forms::FormField;
 using wexa::forms::MessageIcon;
+using wexa::ui::testing::ActInDialog;
 using wexa::ui::testing::PressButton;
 using wexa::ui::testing::TypeInto;
 using wexa::ui::testing::Window;
@@ -131,25 +132,8 @@ void OpenQueueingActivity(Window& w) {
     w.Prompts().Clear();
 }
 
-// Makes the next dialog get shown and `act` work in it; `open` then opens
-// it. A failure when no dialog opens.
-void InDialog(Window& w, const std::function<void()>& open, std::function<void(QDialog&)> act) {
-    bool opened = false;
-    w.Prompts().OnDialog = [&opened, act = std::move(act)](QDialog& dialog) {
-        opened = true;
-        dialog.show();
-        dialog.activateWindow();
-        QVERIFY(QTest::qWaitFor([&dialog] { return dialog.isActiveWindow(); }));
-        act(dialog);
-    };
-    open();
-    w.Prompts().OnDialog = nullptr;
-    QVERIFY2(opened, "no dialog opened");
-}
-
 void InWorkZoneDialog(Window& w, std::function<void(QDialog&)> act) {
-    InDialog(
-        w, [&w] { w.Click(wexa::forms::MainFormControl::WorkZoneTimingButton); }, std::move(act));
+    ActInDialog(w, wexa::forms::MainFormControl::WorkZoneTimingButton, std::move(act));
 }
 
 // Types into a box and moves the focus on to `next`, as Tab does.
@@ -370,7 +354,7 @@ void WorkZoneDialogTest::copyAnotherWorkActivityEndsInTheDialog() {
     // Activity 3 takes activity 1's night timing and then opens on it.
     w.Enter(FormField::CopyFromActivity, QStringLiteral("1"));
     QString start;
-    InDialog(
+    ActInDialog(
         w, [&w] { w.Click(wexa::ui::FormButton::CopyWorkActivity); },
         [&start](QDialog& d) {
             QCOMPARE(BoxOf(d, QStringLiteral("Activity"))->text(), QStringLiteral("3"));
