@@ -106,7 +106,10 @@ void HourlyDistributionDialog::ImportDistribution(FormEffects& effects) {
         const FileResult read = ReadDistributionFile(*path, EditValues());
         if (!read) {
             effects.ShowMessage(read.Message, kDistributionImportCaption, MessageIcon::Exclamation);
+            return;
         }
+        // The shown sum was of the table the file replaced.
+        summed_ = false;
     });
 }
 

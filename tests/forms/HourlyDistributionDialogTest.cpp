@@ -264,8 +264,12 @@ TEST_F(HourlyDistributionDialogTest, ImportTakesTheFilesValuesAsTheyAre) {
     }
     WriteText(folder / "spread.dst", text);
     effects_.FileAnswer = folder.File("spread.dst");
+    dialog_.SumAADT(effects_);
     dialog_.ImportDistribution(effects_);
     EXPECT_TRUE(effects_.Messages.empty());
+    // The sum shown before was of the replaced table.
+    EXPECT_EQ(dialog_.Boxes().Total, "");
+    EXPECT_EQ(dialog_.Boxes().OffBy, "");
     EXPECT_TRUE(effects_.FileRequests.at(0).MustExist);
     EXPECT_EQ(Row(0).AADT, "4.25");
     EXPECT_EQ(Row(23).AADT, "4");
