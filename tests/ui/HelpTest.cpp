@@ -22,7 +22,7 @@ Q_DECLARE_METATYPE(wexa::forms::FormField)
 class HelpTest : public QObject {
     Q_OBJECT
 private slots:
-    void guideHasEverySectionAndNoDanglingLink();
+    void guideHasEverySectionAndNoDanglingLinkOrPicture();
     void helpWindowShowsTheGuide();
     void f1OpensTheSectionOfTheFocusedGroup_data();
     void f1OpensTheSectionOfTheFocusedGroup();
@@ -30,7 +30,7 @@ private slots:
     void helpTopicsOpensTheContents();
 };
 
-void HelpTest::guideHasEverySectionAndNoDanglingLink() {
+void HelpTest::guideHasEverySectionAndNoDanglingLinkOrPicture() {
     QFile file(QStringLiteral(":/help/user-guide.html"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString guide = QString::fromUtf8(file.readAll());
@@ -41,6 +41,12 @@ void HelpTest::guideHasEverySectionAndNoDanglingLink() {
     const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
     for (const auto& match : link.globalMatch(guide)) {
         QVERIFY2(guide.contains(QStringLiteral("<a name=\"%1\">").arg(match.captured(1))),
+                 qPrintable(match.captured(1)));
+    }
+    // Every picture the guide shows is built into the program beside it.
+    const QRegularExpression image(QStringLiteral("src=\"([^\"]+)\""));
+    for (const auto& match : image.globalMatch(guide)) {
+        QVERIFY2(QFile::exists(QStringLiteral(":/help/") + match.captured(1)),
                  qPrintable(match.captured(1)));
     }
 }
