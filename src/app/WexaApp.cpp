@@ -21,8 +21,9 @@ CWexaApp::CWexaApp(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 int CWexaApp::Run() {
+    // The recent files and the print preview's page view live here; the
+    // frame reads the list, the preview its setting when it opens.
     QSettings settings;
-    previewPages_ = settings.value(QStringLiteral("Settings/PreviewPages"), 0).toInt();
 
     ui::MessageBoxPrompts prompts;
     CMainFrame frame(prompts, settings);

@@ -22,12 +22,6 @@ public:
 
     // Starts the program and runs it to the end; the exit status.
     int Run();
-
-    // The print preview's page count from the settings store, for printing.
-    [[nodiscard]] int PreviewPages() const { return previewPages_; }
-
-private:
-    int previewPages_ = 0;
 };
 
 // The last steps of start-up, once the main window and its project exist:
