@@ -36,10 +36,10 @@ void FrameTest::menusAndToolbarHoldTheCommandsInOrder() {
     Window w;
     const QList<QAction*> menus = w.Frame().menuBar()->actions();
     QCOMPARE(Texts(menus), (QStringList{"&File", "&View", "&Help"}));
-    QCOMPARE(Texts(menus[0]->menu()->actions()),
-             (QStringList{"&Open...", "&Save", "Save &As...", "|", "&Print...", "Print Pre&view",
-                          "|", "Recent File", "Recent File", "Recent File", "Recent File", "|",
-                          "E&xit"}));
+    QCOMPARE(
+        Texts(menus[0]->menu()->actions()),
+        (QStringList{"&Open...", "&Save", "Save &As...", "|", "&Print...", "Print Pre&view", "|",
+                     "Recent File", "Recent File", "Recent File", "Recent File", "|", "E&xit"}));
     QCOMPARE(Texts(menus[1]->menu()->actions()),
              (QStringList{"&Toolbar", "&Status Bar", "Disclaimer"}));
     QCOMPARE(Texts(menus[2]->menu()->actions()),
