@@ -1,5 +1,6 @@
 #include "model/Project.h"
 
+#include "model/CostTables.h"
 #include "model/RoundValue.h"
 
 namespace wexa {
@@ -82,21 +83,11 @@ void LoadBuiltInHourlyTable(Project& project, int trafficType) {
 }
 
 void LoadDefaultAddedTimeCosts(Project& project) {
-    project.AddedCostCombinationTruck = kDefaultAddedCostCombinationTruck;
-    project.AddedTimeCombinationTruck = kDefaultAddedTimeCombinationTruck;
-    project.AddedCostSingleUnitTruck = kDefaultAddedCostSingleUnitTruck;
-    project.AddedTimeSingleUnitTruck = kDefaultAddedTimeSingleUnitTruck;
-    project.AddedCostPassengerCar = kDefaultAddedCostPassengerCar;
-    project.AddedTimePassengerCar = kDefaultAddedTimePassengerCar;
-    project.IdlingCostCombinationTruck = kDefaultIdlingCostCombinationTruck;
-    project.IdlingCostPassengerCar = kDefaultIdlingCostPassengerCar;
-    project.IdlingCostSingleUnitTruck = kDefaultIdlingCostSingleUnitTruck;
+    AddedTimeCostTable::Defaults().CopyInto(project);
 }
 
 void LoadDefaultDelayCostRates(Project& project) {
-    project.DelayRateCombinationTruck = kDefaultDelayRateCombinationTruck;
-    project.DelayRatePassengerCar = kDefaultDelayRatePassengerCar;
-    project.DelayRateSingleUnitTruck = kDefaultDelayRateSingleUnitTruck;
+    DelayCostRates::Defaults().CopyInto(project);
 }
 
 } // namespace wexa
