@@ -14,23 +14,13 @@
 
 using wexa::forms::MessageIcon;
 using wexa::ui::testing::ActInDialog;
+using wexa::ui::testing::BoxOf;
+using wexa::ui::testing::EnterIn;
 using wexa::ui::testing::PressButton;
 using wexa::ui::testing::TypeInto;
 using wexa::ui::testing::Window;
 
-namespace {
-
-QLineEdit* BoxOf(QDialog& dialog, const char* name) {
-    return dialog.findChild<QLineEdit*>(QLatin1String(name));
-}
-
-// Types into a box of the dialog and moves the focus to `next`.
-void EnterIn(QDialog& dialog, const char* box, const QString& text, const char* next) {
-    TypeInto(*BoxOf(dialog, box), text);
-    BoxOf(dialog, next)->setFocus(Qt::TabFocusReason);
-}
-
-} // namespace
+namespace {} // namespace
 
 class CostDialogsTest : public QObject {
     Q_OBJECT

@@ -19,6 +19,8 @@
 
 using wexa::forms::FormField;
 using wexa::ui::testing::ActInDialog;
+using wexa::ui::testing::BoxOf;
+using wexa::ui::testing::EnterIn;
 using wexa::ui::testing::PressButton;
 using wexa::ui::testing::TypeInto;
 using wexa::ui::testing::Window;
@@ -31,22 +33,8 @@ const QString kDistributionTitle =
 const QString kAddedTimeTitle = QStringLiteral("Added Time, Vehicle Running and Idling Costs");
 const QString kDelayRatesTitle = QStringLiteral("Delay Cost Rates");
 
-QLineEdit* BoxOf(QDialog& dialog, const QString& name) {
-    QLineEdit* box = dialog.findChild<QLineEdit*>(name);
-    if (box == nullptr) {
-        qWarning("no box %s", qPrintable(name));
-    }
-    return box;
-}
-
 QString TextOf(QDialog& dialog, const QString& name) {
     return BoxOf(dialog, name)->text();
-}
-
-// Types into a box and moves the focus to `next`, as Tab does.
-void EnterIn(QDialog& dialog, const QString& box, const QString& text, const QString& next) {
-    TypeInto(*BoxOf(dialog, box), text);
-    BoxOf(dialog, next)->setFocus(Qt::TabFocusReason);
 }
 
 std::vector<unsigned char> Saved(Window& w) {

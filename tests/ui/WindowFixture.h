@@ -32,6 +32,22 @@ inline void TypeInto(QLineEdit& box, const QString& text) {
     }
 }
 
+// The box of `dialog` with the object name `name`; null, with a warning,
+// when there is none.
+inline QLineEdit* BoxOf(QWidget& dialog, const QString& name) {
+    auto* box = dialog.findChild<QLineEdit*>(name);
+    if (box == nullptr) {
+        qWarning("no box %s", qPrintable(name));
+    }
+    return box;
+}
+
+// Types into a box of `dialog` and moves the focus to `next`, as Tab does.
+inline void EnterIn(QWidget& dialog, const QString& box, const QString& text, const QString& next) {
+    TypeInto(*BoxOf(dialog, box), text);
+    BoxOf(dialog, next)->setFocus(Qt::TabFocusReason);
+}
+
 // Presses the button of `dialog` that shows `text`.
 inline void PressButton(QWidget& dialog, const QString& text) {
     for (QPushButton* button : dialog.findChildren<QPushButton*>()) {

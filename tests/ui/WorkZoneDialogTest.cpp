@@ -27,6 +27,8 @@
 using wexa::forms::FormField;
 using wexa::forms::MessageIcon;
 using wexa::ui::testing::ActInDialog;
+using wexa::ui::testing::BoxOf;
+using wexa::ui::testing::EnterIn;
 using wexa::ui::testing::PressButton;
 using wexa::ui::testing::TypeInto;
 using wexa::ui::testing::Window;
@@ -34,10 +36,6 @@ using wexa::ui::testing::Window;
 namespace {
 
 constexpr int kComponents = 7;
-
-QLineEdit* BoxOf(QDialog& dialog, const QString& name) {
-    return dialog.findChild<QLineEdit*>(name);
-}
 
 double Number(QDialog& dialog, const QString& name) {
     bool ok = false;
@@ -134,12 +132,6 @@ void OpenQueueingActivity(Window& w) {
 
 void InWorkZoneDialog(Window& w, std::function<void(QDialog&)> act) {
     ActInDialog(w, wexa::forms::MainFormControl::WorkZoneTimingButton, std::move(act));
-}
-
-// Types into a box and moves the focus on to `next`, as Tab does.
-void EnterIn(QDialog& d, const char* box, const QString& text, const char* next) {
-    TypeInto(*BoxOf(d, QLatin1String(box)), text);
-    BoxOf(d, QLatin1String(next))->setFocus(Qt::TabFocusReason);
 }
 
 } // namespace
