@@ -135,7 +135,8 @@ QWidget* ExecuteGroup(FormBuilder& build) {
     SetHelpSection(
         *group, HelpSection::Execute,
         QStringLiteral(
-            "Runs the analysis on the project as shown, then asks where to write the report."));
+            "Runs the analysis on the project as shown, asks where to write the report, then "
+            "shows the results in the graphing window."));
     grid->addWidget(build.Button(QStringLiteral("Run Simulation"), FormButton::RunSimulation), 0,
                     0);
     auto* progress = new QProgressBar;
