@@ -1,7 +1,5 @@
 #include "model/FileIo.h"
 
-#include "model/CFile.h"
-
 namespace wexa {
 namespace {
 
@@ -25,6 +23,9 @@ std::string ReadErrorMessage(const std::filesystem::path& path, std::error_code 
     }
     if (error == std::errc::file_too_large) {
         return "Unable to read from " + name + ", the file is too large.";
+    }
+    if (error == std::errc::not_supported) {
+        return "Unable to read from " + name + ", it is not a file (a FIFO, a socket or a device).";
     }
     return "An unexpected error occurred while reading " + name + " (" + error.message() + ").";
 }
@@ -51,41 +52,36 @@ std::string WriteErrorMessage(const std::filesystem::path& path, std::error_code
 }
 
 FileResult ReadWholeFile(const std::filesystem::path& path, std::uintmax_t maxBytes,
-                         std::vector<unsigned char>& bytes) {
-    const auto tooLarge = [&path] {
-        return FileResult::Failure(
-            ReadErrorMessage(path, std::make_error_code(std::errc::file_too_large)));
-    };
-    errno = 0;
-    const CFileHandle file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
-        return FileResult::Failure(ReadErrorMessage(path, LastCError()));
+                         std::vector<unsigned char>& bytes, FileOps& ops) {
+    int handle = -1;
+    if (const std::error_code error = ops.OpenForReading(path, handle)) {
+        return FileResult::Failure(ReadErrorMessage(path, error));
     }
-    // The size is only a first check: the file may grow while it is read, or
-    // not be a regular file at all, so the loop below enforces the limit too.
-    std::error_code sizeError;
-    const std::uintmax_t size = std::filesystem::file_size(path, sizeError);
-    if (!sizeError && size > maxBytes) {
-        return tooLarge();
-    }
-
+    // The size is not asked first: the file may grow while it is read, so
+    // the loop enforces the limit as it goes.
     constexpr std::size_t kChunk = 64 * 1024;
     std::vector<unsigned char> read;
+    std::error_code error;
     for (;;) {
         const std::size_t used = read.size();
         read.resize(used + kChunk);
-        errno = 0;
-        const std::size_t got = std::fread(read.data() + used, 1, kChunk, file.get());
+        std::size_t got = 0;
+        error = ops.Read(handle, read.data() + used, kChunk, got);
         read.resize(used + got);
-        if (read.size() > maxBytes) {
-            return tooLarge();
-        }
-        if (got < kChunk) {
-            if (std::ferror(file.get()) != 0) {
-                return FileResult::Failure(ReadErrorMessage(path, LastCError()));
-            }
+        if (error || got == 0) {
             break;
         }
+        if (read.size() > maxBytes) {
+            error = std::make_error_code(std::errc::file_too_large);
+            break;
+        }
+    }
+    const std::error_code closed = ops.Close(handle);
+    if (!error) {
+        error = closed;
+    }
+    if (error) {
+        return FileResult::Failure(ReadErrorMessage(path, error));
     }
     bytes = std::move(read);
     return FileResult::Success();

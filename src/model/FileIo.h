@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/FileOps.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -29,9 +31,12 @@ struct FileResult {
 [[nodiscard]] std::string WriteErrorMessage(const std::filesystem::path& path,
                                             std::error_code error);
 
-// Reads a whole file. A file longer than maxBytes is refused without being
-// read in full, so a huge or endless file cannot exhaust memory.
+// Reads a whole regular file. A file longer than maxBytes is refused without
+// being read in full, so a huge file cannot exhaust memory; a FIFO, socket,
+// device or folder is refused before it is opened, so nothing can make the
+// read wait forever.
 [[nodiscard]] FileResult ReadWholeFile(const std::filesystem::path& path, std::uintmax_t maxBytes,
-                                       std::vector<unsigned char>& bytes);
+                                       std::vector<unsigned char>& bytes,
+                                       FileOps& ops = SystemFileOps());
 
 } // namespace wexa

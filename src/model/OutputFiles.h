@@ -1,0 +1,55 @@
+#pragma once
+
+#include "model/FileIo.h"
+#include "model/FileOps.h"
+#include "model/OutputTarget.h"
+
+#include <filesystem>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace wexa {
+
+// Writes one or several files so that each target either keeps what it held
+// or gets all of its new bytes, and so that a command with several outputs
+// changes none of them unless every one could be written.
+//
+// Add() resolves a target and writes its bytes to a temporary file beside
+// it: written, flushed to the disk, closed. Commit() then renames every
+// temporary over its target and syncs the folder, so a power cut leaves the
+// old file or the new one, never an empty one. FIFOs and character devices
+// are opened by Add() (so a FIFO nobody reads is refused before anything is
+// replaced) and written by Commit(). Whatever is not committed is removed
+// when the object goes, and its targets are left as they were.
+class OutputFiles {
+public:
+    explicit OutputFiles(FileOps& ops = SystemFileOps()) : ops_(ops) {}
+    ~OutputFiles();
+    OutputFiles(const OutputFiles&) = delete;
+    OutputFiles& operator=(const OutputFiles&) = delete;
+
+    [[nodiscard]] FileResult Add(const std::filesystem::path& target,
+                                 std::span<const unsigned char> bytes);
+    [[nodiscard]] FileResult Add(const std::filesystem::path& target, std::string_view text);
+    [[nodiscard]] FileResult Commit();
+
+private:
+    struct Pending {
+        OutputTarget Target;
+        std::filesystem::path Temporary;  // for a replaced file
+        int Handle = -1;                  // for a file written in place
+        std::vector<unsigned char> Bytes; // for a file written in place
+    };
+
+    FileResult StageReplacement(const OutputTarget& target, std::span<const unsigned char> bytes);
+    FileResult StageInPlace(const OutputTarget& target, std::span<const unsigned char> bytes);
+    FileResult Replace(Pending& pending);
+    FileResult WriteInPlace(Pending& pending);
+    void Discard();
+
+    FileOps& ops_;
+    std::vector<Pending> pending_;
+};
+
+} // namespace wexa

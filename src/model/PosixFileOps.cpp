@@ -1,0 +1,193 @@
+#include "model/FileOps.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace wexa {
+namespace {
+
+std::error_code LastError() {
+    return {errno != 0 ? errno : EIO, std::generic_category()};
+}
+
+// Reports why a file of this type may not be read; an empty code for a
+// regular file.
+std::error_code RefuseUnlessRegular(mode_t mode) {
+    if (S_ISREG(mode)) {
+        return {};
+    }
+    if (S_ISDIR(mode)) {
+        return std::make_error_code(std::errc::is_a_directory);
+    }
+    return std::make_error_code(std::errc::not_supported);
+}
+
+// Opens without waiting on the other end of a FIFO or device, then makes
+// the descriptor blocking again for ordinary reads and writes.
+std::error_code OpenNonBlocking(const std::filesystem::path& path, int flags, int& handle) {
+    errno = 0;
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return LastError();
+    }
+    const int status = ::fcntl(fd, F_GETFL);
+    if (status < 0 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) < 0) {
+        const std::error_code error = LastError();
+        ::close(fd);
+        return error;
+    }
+    handle = fd;
+    return {};
+}
+
+class PosixFileOps final : public FileOps {
+public:
+    std::error_code OpenForReading(const std::filesystem::path& path, int& handle) override {
+        // Looked at before opening, so that opening itself has no effect on
+        // a device; looked at again after, in case the path changed between.
+        struct stat before {};
+        errno = 0;
+        if (::stat(path.c_str(), &before) != 0) {
+            return LastError();
+        }
+        if (const std::error_code refused = RefuseUnlessRegular(before.st_mode)) {
+            return refused;
+        }
+        int fd = -1;
+        if (const std::error_code error = OpenNonBlocking(path, O_RDONLY, fd)) {
+            return error;
+        }
+        struct stat opened {};
+        errno = 0;
+        std::error_code refused =
+            ::fstat(fd, &opened) != 0 ? LastError() : RefuseUnlessRegular(opened.st_mode);
+        if (refused) {
+            ::close(fd);
+            return refused;
+        }
+        handle = fd;
+        return {};
+    }
+
+    std::error_code Read(int handle, unsigned char* data, std::size_t size,
+                         std::size_t& got) override {
+        for (;;) {
+            errno = 0;
+            const ssize_t n = ::read(handle, data, size);
+            if (n >= 0) {
+                got = static_cast<std::size_t>(n);
+                return {};
+            }
+            if (errno != EINTR) {
+                return LastError();
+            }
+        }
+    }
+
+    std::error_code CreateNew(const std::filesystem::path& path, int& handle) override {
+        errno = 0;
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            return LastError();
+        }
+        handle = fd;
+        return {};
+    }
+
+    std::error_code CheckWritable(const std::filesystem::path& path) override {
+        struct stat status {};
+        errno = 0;
+        if (::stat(path.c_str(), &status) != 0) {
+            return LastError();
+        }
+        errno = 0;
+        if ((status.st_mode & S_IWUSR) == 0 || ::access(path.c_str(), W_OK) != 0) {
+            return std::make_error_code(std::errc::permission_denied);
+        }
+        return {};
+    }
+
+    std::error_code OpenInPlace(const std::filesystem::path& path, int& handle) override {
+        return OpenNonBlocking(path, O_WRONLY, handle);
+    }
+
+    std::error_code Write(int handle, const unsigned char* data, std::size_t size) override {
+        while (size > 0) {
+            errno = 0;
+            const ssize_t n = ::write(handle, data, size);
+            if (n < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                return LastError();
+            }
+            if (n == 0) {
+                return std::make_error_code(std::errc::io_error);
+            }
+            data += n;
+            size -= static_cast<std::size_t>(n);
+        }
+        return {};
+    }
+
+    std::error_code Sync(int handle) override {
+        errno = 0;
+        return ::fsync(handle) == 0 ? std::error_code() : LastError();
+    }
+
+    std::error_code Close(int handle) override {
+        errno = 0;
+        // After a failed close the descriptor is gone all the same, so it is
+        // never closed twice; the error still counts (a delayed write error
+        // of a network file system arrives here).
+        return ::close(handle) == 0 ? std::error_code() : LastError();
+    }
+
+    std::error_code Rename(const std::filesystem::path& from,
+                           const std::filesystem::path& to) override {
+        errno = 0;
+        return ::rename(from.c_str(), to.c_str()) == 0 ? std::error_code() : LastError();
+    }
+
+    std::error_code SyncFolder(const std::filesystem::path& folder) override {
+        const std::filesystem::path name = folder.empty() ? "." : folder;
+        errno = 0;
+        const int fd = ::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) {
+            return LastError();
+        }
+        errno = 0;
+        std::error_code error = ::fsync(fd) == 0 ? std::error_code() : LastError();
+        ::close(fd);
+        // Some file systems cannot sync a folder; the rename is then as safe
+        // as they make it.
+        if (error == std::errc::invalid_argument || error == std::errc::not_supported) {
+            error.clear();
+        }
+        return error;
+    }
+
+    void Remove(const std::filesystem::path& path) override {
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+    }
+};
+
+} // namespace
+
+FileOps& SystemFileOps() {
+    static PosixFileOps ops;
+    return ops;
+}
+
+bool SameExistingFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    struct stat first {};
+    struct stat second {};
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+} // namespace wexa

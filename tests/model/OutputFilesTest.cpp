@@ -1,0 +1,294 @@
+#include "model/OutputFiles.h"
+#include "model/AtomicFile.h"
+#include "model/FileIo.h"
+#include "model/OutputTarget.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace wexa {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadText;
+using testing::TempFolder;
+using testing::WriteText;
+
+bool Mentions(const FileResult& result, const fs::path& path) {
+    return result.Message.find(path.string()) != std::string::npos;
+}
+
+// The real file system, with one chosen step failing as a full disk, an I/O
+// error or a vanished folder would make it fail.
+class FailingOps final : public FileOps {
+public:
+    enum class Step { None, Create, Write, Sync, Close, Rename, SyncFolder };
+    explicit FailingOps(Step failing, int failOnCall = 1)
+        : failing_(failing), failOn_(failOnCall) {}
+
+    std::error_code OpenForReading(const fs::path& path, int& handle) override {
+        return real_.OpenForReading(path, handle);
+    }
+    std::error_code Read(int handle, unsigned char* data, std::size_t size,
+                         std::size_t& got) override {
+        return real_.Read(handle, data, size, got);
+    }
+    std::error_code CreateNew(const fs::path& path, int& handle) override {
+        return Fails(Step::Create) ? Error(std::errc::permission_denied)
+                                   : real_.CreateNew(path, handle);
+    }
+    std::error_code CheckWritable(const fs::path& path) override {
+        return real_.CheckWritable(path);
+    }
+    std::error_code OpenInPlace(const fs::path& path, int& handle) override {
+        return real_.OpenInPlace(path, handle);
+    }
+    std::error_code Write(int handle, const unsigned char* data, std::size_t size) override {
+        return Fails(Step::Write) ? Error(std::errc::no_space_on_device)
+                                  : real_.Write(handle, data, size);
+    }
+    std::error_code Sync(int handle) override {
+        return Fails(Step::Sync) ? Error(std::errc::io_error) : real_.Sync(handle);
+    }
+    std::error_code Close(int handle) override {
+        const std::error_code closed = real_.Close(handle); // the handle goes either way
+        return Fails(Step::Close) ? Error(std::errc::io_error) : closed;
+    }
+    std::error_code Rename(const fs::path& from, const fs::path& to) override {
+        return Fails(Step::Rename) ? Error(std::errc::io_error) : real_.Rename(from, to);
+    }
+    std::error_code SyncFolder(const fs::path& folder) override {
+        return Fails(Step::SyncFolder) ? Error(std::errc::io_error) : real_.SyncFolder(folder);
+    }
+    void Remove(const fs::path& path) override { real_.Remove(path); }
+
+private:
+    static std::error_code Error(std::errc code) { return std::make_error_code(code); }
+    bool Fails(Step step) { return step == failing_ && ++calls_ == failOn_; }
+
+    FileOps& real_ = SystemFileOps();
+    Step failing_;
+    int failOn_;
+    int calls_ = 0;
+};
+
+struct FailingStepCase {
+    const char* Name;
+    FailingOps::Step Step;
+};
+
+class FailingStep : public ::testing::TestWithParam<FailingStepCase> {};
+
+TEST_P(FailingStep, LeavesTheOldFileAndNoTemporaryAndNamesTheTarget) {
+    TempFolder folder;
+    const fs::path target = folder / "project.wxa";
+    WriteText(target, "the work of a week");
+    FailingOps ops(GetParam().Step);
+
+    const FileResult result = WriteFileAtomically(target, std::string_view("new"), ops);
+    EXPECT_FALSE(result.Ok);
+    EXPECT_TRUE(Mentions(result, target)) << result.Message;
+    EXPECT_EQ(ReadText(target), "the work of a week");
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"project.wxa"});
+}
+
+TEST_P(FailingStep, CreatesNoNewFile) {
+    TempFolder folder;
+    FailingOps ops(GetParam().Step);
+    EXPECT_FALSE(WriteFileAtomically(folder / "new.xls", std::string_view("report"), ops).Ok);
+    EXPECT_TRUE(folder.Entries().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, FailingStep,
+                         ::testing::Values(FailingStepCase{"Create", FailingOps::Step::Create},
+                                           FailingStepCase{"Write", FailingOps::Step::Write},
+                                           FailingStepCase{"Sync", FailingOps::Step::Sync},
+                                           FailingStepCase{"Close", FailingOps::Step::Close},
+                                           FailingStepCase{"Rename", FailingOps::Step::Rename}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(OutputFiles, AFailedFolderSyncIsNotCalledASuccess) {
+    TempFolder folder;
+    FailingOps ops(FailingOps::Step::SyncFolder);
+    const FileResult result = WriteFileAtomically(folder / "r.xls", std::string_view("x"), ops);
+    EXPECT_FALSE(result.Ok);
+    EXPECT_TRUE(Mentions(result, folder / "r.xls")) << result.Message;
+}
+
+TEST(OutputFiles, NothingIsReplacedUnlessEveryOutputIsWritten) {
+    TempFolder folder;
+    const fs::path report = folder / "report.xls";
+    const fs::path json = folder / "run.json";
+    WriteText(report, "old report");
+    WriteText(json, "old json");
+    {
+        // The second temporary's write fails: the first must not land.
+        FailingOps ops(FailingOps::Step::Write, 2);
+        OutputFiles output(ops);
+        ASSERT_TRUE(output.Add(report, std::string_view("new report")).Ok);
+        EXPECT_FALSE(output.Add(json, std::string_view("new json")).Ok);
+    }
+    EXPECT_EQ(ReadText(report), "old report");
+    EXPECT_EQ(ReadText(json), "old json");
+
+    {
+        // The second output cannot be written at all (no such folder).
+        OutputFiles output;
+        ASSERT_TRUE(output.Add(folder / "fresh.xls", std::string_view("new")).Ok);
+        EXPECT_FALSE(output.Add(folder / "missing" / "run.json", std::string_view("x")).Ok);
+    }
+    EXPECT_EQ(folder.Entries().size(), 2U); // report.xls and run.json only
+
+    OutputFiles output;
+    ASSERT_TRUE(output.Add(report, std::string_view("new report")).Ok);
+    ASSERT_TRUE(output.Add(json, std::string_view("new json")).Ok);
+    EXPECT_EQ(ReadText(report), "old report"); // not before the commit
+    ASSERT_TRUE(output.Commit().Ok);
+    EXPECT_EQ(ReadText(report), "new report");
+    EXPECT_EQ(ReadText(json), "new json");
+    EXPECT_EQ(folder.Entries().size(), 2U);
+}
+
+TEST(OutputFiles, AFifoIsWrittenInPlaceWhenSomeoneReadsIt) {
+    TempFolder folder;
+    const fs::path fifo = folder / "pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+
+    ASSERT_TRUE(WriteFileAtomically(fifo, std::string_view("through the pipe")).Ok);
+    char buffer[64] = {};
+    const ssize_t got = ::read(reader, buffer, sizeof buffer);
+    ::close(reader);
+    EXPECT_EQ(std::string(buffer, got > 0 ? static_cast<std::size_t>(got) : 0), "through the pipe");
+    EXPECT_TRUE(fs::is_fifo(fs::status(fifo)));
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"pipe"});
+}
+
+TEST(OutputFiles, AFifoNobodyReadsIsRefusedAtOnce) {
+    TempFolder folder;
+    const fs::path fifo = folder / "pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const FileResult result = WriteFileAtomically(fifo, std::string_view("x"));
+    EXPECT_FALSE(result.Ok);
+    EXPECT_NE(result.Message.find("no program is reading"), std::string::npos) << result.Message;
+    EXPECT_TRUE(fs::is_fifo(fs::status(fifo)));
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"pipe"});
+}
+
+TEST(OutputFiles, TheNullDeviceStaysADevice) {
+    ASSERT_TRUE(WriteFileAtomically("/dev/null", std::string_view("discarded")).Ok);
+    EXPECT_TRUE(fs::is_character_file(fs::status("/dev/null")));
+}
+
+TEST(OutputFiles, RefusesWhatIsNotAWritableFileAndLeavesItAsItWas) {
+    TempFolder folder;
+    const fs::path readOnly = folder / "read-only.wxa";
+    WriteText(readOnly, "keep");
+    fs::permissions(readOnly,
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const fs::path dangling = folder / "dangling";
+    fs::create_symlink(folder / "nowhere", dangling);
+    const fs::path loop = folder / "loop";
+    fs::create_symlink(loop, loop);
+    const fs::path socketPath = folder / "socket";
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, socketPath.c_str(), sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const std::vector<std::string> before = folder.Entries();
+
+    const struct {
+        fs::path Path;
+        const char* Reason;
+    } cases[] = {{readOnly, "read-only"},
+                 {dangling, "does not exist"},
+                 {loop, "loops"},
+                 {socketPath, "not a file"},
+                 {folder.Path(), "folder"}};
+    for (const auto& c : cases) {
+        const FileResult result = WriteFileAtomically(c.Path, std::string_view("x"));
+        EXPECT_FALSE(result.Ok) << c.Path;
+        EXPECT_TRUE(Mentions(result, c.Path)) << result.Message;
+        EXPECT_NE(result.Message.find(c.Reason), std::string::npos) << result.Message;
+    }
+    ::close(listener);
+    EXPECT_EQ(ReadText(readOnly), "keep");
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dangling)));
+    EXPECT_FALSE(fs::exists(folder / "nowhere"));
+    EXPECT_EQ(folder.Entries(), before);
+
+    EXPECT_FALSE(WriteFileAtomically("", std::string_view("x")).Ok);
+}
+
+TEST(OutputFiles, ALinkToALinkToAFileStaysALinkAndTheFileIsReplaced) {
+    TempFolder folder;
+    WriteText(folder / "real.wxa", "old");
+    fs::create_symlink(folder / "real.wxa", folder / "first");
+    fs::create_symlink("first", folder / "second");
+    ASSERT_TRUE(WriteFileAtomically(folder / "second", std::string_view("new")).Ok);
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder / "second")));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder / "first")));
+    EXPECT_EQ(ReadText(folder / "real.wxa"), "new");
+}
+
+TEST(SameFile, SeesOneFileThroughLinksAndOtherSpellings) {
+    TempFolder folder;
+    const fs::path file = folder / "project.wxa";
+    WriteText(file, "p");
+    fs::create_symlink(file, folder / "link.wxa");
+    fs::create_hard_link(file, folder / "hard.wxa");
+    fs::create_directory(folder / "sub");
+
+    EXPECT_TRUE(SameFile(file, folder / "link.wxa"));
+    EXPECT_TRUE(SameFile(file, folder / "hard.wxa"));
+    EXPECT_TRUE(SameFile(file, folder / "sub" / ".." / "project.wxa"));
+    EXPECT_TRUE(SameFile(folder / "new.xls", folder / "sub" / ".." / "new.xls"));
+    EXPECT_FALSE(SameFile(file, folder / "new.xls"));
+    EXPECT_FALSE(SameFile(folder / "a.xls", folder / "b.xls"));
+    EXPECT_TRUE(SameFile("/dev/stdout", "/dev/stdout"));
+}
+
+TEST(ReadWholeFile, RefusesWhatIsNotARegularFileWithoutWaiting) {
+    TempFolder folder;
+    const fs::path fifo = folder / "pipe.wxa";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    fs::create_symlink(fifo, folder / "link.wxa");
+    std::vector<unsigned char> bytes = {1, 2, 3};
+
+    for (const fs::path& path : {fifo, folder / "link.wxa", fs::path("/dev/null")}) {
+        const FileResult result = ReadWholeFile(path, 1024, bytes);
+        EXPECT_FALSE(result.Ok);
+        EXPECT_TRUE(Mentions(result, path)) << result.Message;
+        EXPECT_NE(result.Message.find("not a file"), std::string::npos) << result.Message;
+    }
+    const FileResult folderRead = ReadWholeFile(folder.Path(), 1024, bytes);
+    EXPECT_NE(folderRead.Message.find("folder"), std::string::npos) << folderRead.Message;
+    EXPECT_EQ(bytes, (std::vector<unsigned char>{1, 2, 3}));
+}
+
+TEST(ReadWholeFile, ReadsAFileThroughALinkUpToTheLimit) {
+    TempFolder folder;
+    WriteText(folder / "data", std::string(100, 'x'));
+    fs::create_symlink(folder / "data", folder / "link");
+    std::vector<unsigned char> bytes;
+    ASSERT_TRUE(ReadWholeFile(folder / "link", 100, bytes).Ok);
+    EXPECT_EQ(bytes.size(), 100U);
+    const FileResult tooLarge = ReadWholeFile(folder / "link", 99, bytes);
+    EXPECT_NE(tooLarge.Message.find("too large"), std::string::npos) << tooLarge.Message;
+}
+
+} // namespace
+} // namespace wexa
