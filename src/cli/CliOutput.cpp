@@ -20,4 +20,9 @@ int ReportFileError(Output output, std::string_view path, std::string_view messa
     return kExitFileError;
 }
 
+int ReportNotWritten(Output output, const FileResult& failure) {
+    output.err << "wexa-cli: " << failure.Message << " Nothing was written.\n";
+    return kExitFileError;
+}
+
 } // namespace wexa::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/Commands.h"
+#include "model/FileIo.h"
 
 #include <string_view>
 
@@ -15,5 +16,9 @@ int ReportFileError(Output output, std::string_view message);
 // A file error whose message may not name the file yet ("Unexpected file
 // format."): the file name is put in front unless the message holds it.
 int ReportFileError(Output output, std::string_view path, std::string_view message);
+
+// A refused or failed write: its message names the file; the user is told
+// that no output was written.
+int ReportNotWritten(Output output, const FileResult& failure);
 
 } // namespace wexa::cli

@@ -34,9 +34,9 @@ int OptimizeCommand(const std::string& projectPath, const std::string& outputPat
 
 struct RunOptions {
     std::string projectPath;
-    std::string reportPath; // no report when empty
+    std::optional<std::string> reportPath; // no report without one
     std::optional<std::uint32_t> seed;
-    std::string jsonPath; // no JSON when empty
+    std::optional<std::string> jsonPath; // no JSON without one
 };
 int RunCommand(const RunOptions& options, Output output);
 

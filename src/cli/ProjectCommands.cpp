@@ -1,6 +1,7 @@
 #include "cli/CliOutput.h"
 #include "cli/CliProject.h"
 #include "cli/Commands.h"
+#include "cli/OutputPaths.h"
 #include "cli/ProjectJson.h"
 #include "cli/ProjectText.h"
 #include "model/FileIo.h"
@@ -19,10 +20,13 @@ constexpr std::uintmax_t kMaxJsonBytes = 256 * 1024 * 1024;
 } // namespace
 
 int NewCommand(const std::string& projectPath, Output output) {
+    if (const auto refused = CheckOutputPaths(output, {}, {projectPath})) {
+        return *refused;
+    }
     const auto project = std::make_unique<Project>();
     const FileResult written = WriteProjectFile(projectPath, *project);
     if (!written) {
-        return ReportFileError(output, written.Message);
+        return ReportNotWritten(output, written);
     }
     return kExitSuccess;
 }
@@ -41,6 +45,9 @@ int ShowCommand(const std::string& projectPath, bool json, Output output) {
 }
 
 int ImportCommand(const std::string& jsonPath, const std::string& projectPath, Output output) {
+    if (const auto refused = CheckOutputPaths(output, {jsonPath}, {projectPath})) {
+        return *refused;
+    }
     std::vector<unsigned char> bytes;
     const FileResult read = ReadWholeFile(jsonPath, kMaxJsonBytes, bytes);
     if (!read) {
@@ -58,7 +65,7 @@ int ImportCommand(const std::string& jsonPath, const std::string& projectPath, O
     }
     const FileResult written = WriteProjectFile(projectPath, *project);
     if (!written) {
-        return ReportFileError(output, written.Message);
+        return ReportNotWritten(output, written);
     }
     return kExitSuccess;
 }

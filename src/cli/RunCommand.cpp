@@ -1,17 +1,29 @@
 #include "cli/CliOutput.h"
 #include "cli/CliProject.h"
 #include "cli/Commands.h"
+#include "cli/OutputPaths.h"
 #include "cli/RunOutput.h"
-#include "model/AtomicFile.h"
+#include "model/OutputFiles.h"
 #include "report/FormattedReport.h"
 #include "simulation/AnalysisRun.h"
 
 #include <ctime>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace wexa::cli {
 
 int RunCommand(const RunOptions& options, Output output) {
+    std::vector<std::string> outputs;
+    for (const auto& path : {options.reportPath, options.jsonPath}) {
+        if (path) {
+            outputs.push_back(*path);
+        }
+    }
+    if (const auto refused = CheckOutputPaths(output, {options.projectPath}, outputs)) {
+        return *refused;
+    }
     const auto project = ReadProjectOrReport(options.projectPath, output);
     if (!project) {
         return kExitFileError;
@@ -23,19 +35,24 @@ int RunCommand(const RunOptions& options, Output output) {
         }
         return kExitRefused;
     }
-    if (!options.reportPath.empty()) {
-        const FileResult written =
-            WriteReport(options.reportPath, *project, workspace->Statuses, std::time(nullptr));
-        if (!written) {
-            return ReportFileError(output, options.reportPath, written.Message);
+    // Both files land together or neither does, and the summary follows
+    // only once they have.
+    OutputFiles files;
+    if (options.reportPath) {
+        const std::string report =
+            FormatReport(*project, workspace->Statuses, *options.reportPath, std::time(nullptr));
+        if (const FileResult staged = files.Add(*options.reportPath, report); !staged) {
+            return ReportNotWritten(output, staged);
         }
     }
-    if (!options.jsonPath.empty()) {
-        const FileResult written =
-            WriteFileAtomically(options.jsonPath, RunToJson(*project, *workspace).dump() + "\n");
-        if (!written) {
-            return ReportFileError(output, options.jsonPath, written.Message);
+    if (options.jsonPath) {
+        const std::string json = RunToJson(*project, *workspace).dump() + "\n";
+        if (const FileResult staged = files.Add(*options.jsonPath, json); !staged) {
+            return ReportNotWritten(output, staged);
         }
+    }
+    if (const FileResult written = files.Commit(); !written) {
+        return ReportNotWritten(output, written);
     }
     WriteRunSummary(output.out, *project, *workspace);
     return kExitSuccess;

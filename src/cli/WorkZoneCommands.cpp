@@ -1,6 +1,7 @@
 #include "cli/CliOutput.h"
 #include "cli/CliProject.h"
 #include "cli/Commands.h"
+#include "cli/OutputPaths.h"
 #include "cli/TextFormat.h"
 #include "cli/WorkZoneOutput.h"
 #include "forms/RecordingEffects.h"
@@ -99,6 +100,9 @@ int WorkZoneCommand(const WorkZoneOptions& options, Output output) {
 }
 
 int OptimizeCommand(const std::string& projectPath, const std::string& outputPath, Output output) {
+    if (const auto refused = CheckOutputPaths(output, {projectPath}, {outputPath})) {
+        return *refused;
+    }
     const auto project = ReadProjectOrReport(projectPath, output);
     if (!project) {
         return kExitFileError;
@@ -141,7 +145,7 @@ int OptimizeCommand(const std::string& projectPath, const std::string& outputPat
 
     const FileResult written = WriteProjectFile(outputPath, *project);
     if (!written) {
-        return ReportFileError(output, outputPath, written.Message);
+        return ReportNotWritten(output, written);
     }
     return kExitSuccess;
 }

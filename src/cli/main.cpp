@@ -65,11 +65,23 @@ int main(int argc, char** argv) {
     std::uint32_t seed = 0;
     CLI::App* runCmd = app.add_subcommand("run", "Run the analysis and write the formatted report");
     runCmd->add_option("FILE", run.projectPath, "Project file (.wxa)")->required();
-    runCmd->add_option("-o,--output", run.reportPath, "Formatted report to write");
+    std::string reportPath;
+    CLI::Option* reportOption =
+        runCmd->add_option("-o,--output", reportPath, "Formatted report to write");
     CLI::Option* seedOption =
         runCmd->add_option("--seed", seed, "Seed of the random source (default: the clock)");
-    runCmd->add_option("--json", run.jsonPath, "Write the results as JSON to this file");
+    std::string runJsonPath;
+    CLI::Option* jsonOption =
+        runCmd->add_option("--json", runJsonPath, "Write the results as JSON to this file");
     runCmd->callback([&] {
+        // An option given with an empty name is refused by the command, not
+        // taken as no option at all.
+        if (reportOption->count() > 0) {
+            run.reportPath = reportPath;
+        }
+        if (jsonOption->count() > 0) {
+            run.jsonPath = runJsonPath;
+        }
         if (seedOption->count() > 0) {
             run.seed = seed;
         }

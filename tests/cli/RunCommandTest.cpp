@@ -62,7 +62,7 @@ TEST(RunCommand, SameSeedGivesTheSameReportAndJson) {
 
 TEST(RunCommand, JsonHoldsEveryIterationInOrderAndThePercentiles) {
     testing::TempFolder folder;
-    const RunResult result = RunCli({kUrbanExample, "", 11u, folder.File("run.json")});
+    const RunResult result = RunCli({kUrbanExample, std::nullopt, 11u, folder.File("run.json")});
     ASSERT_EQ(result.status, kExitSuccess) << result.err;
     const auto json = nlohmann::json::parse(testing::ReadText(folder.File("run.json")));
     EXPECT_EQ(json.at("analysisType"), "probabilistic");
@@ -103,7 +103,8 @@ TEST(RunCommand, DeterministicRunHasNoPercentiles) {
     ASSERT_TRUE(ReadProjectFile(kUrbanExample, *project));
     project->AnalysisType = kDeterministicAnalysis;
     ASSERT_TRUE(WriteProjectFile(folder.File("det.wxa"), *project));
-    const RunResult result = RunCli({folder.File("det.wxa"), "", 1u, folder.File("det.json")});
+    const RunResult result =
+        RunCli({folder.File("det.wxa"), std::nullopt, 1u, folder.File("det.json")});
     ASSERT_EQ(result.status, kExitSuccess) << result.err;
     const auto json = nlohmann::json::parse(testing::ReadText(folder.File("det.json")));
     EXPECT_EQ(json.at("analysisType"), "deterministic");
@@ -127,7 +128,8 @@ TEST_P(RefusedRun, ExitsOneWithCaptionAndMessageAndWritesNoReport) {
     ASSERT_TRUE(ReadProjectFile(kUrbanExample, *project));
     GetParam().apply(*project);
     ASSERT_TRUE(WriteProjectFile(folder.File("bad.wxa"), *project));
-    const RunResult result = RunCli({folder.File("bad.wxa"), folder.File("r.xls"), 1u, ""});
+    const RunResult result =
+        RunCli({folder.File("bad.wxa"), folder.File("r.xls"), 1u, std::nullopt});
     EXPECT_EQ(result.status, kExitRefused);
     EXPECT_THAT(result.err, HasSubstr(GetParam().named));
     EXPECT_TRUE(result.out.empty());
@@ -150,12 +152,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RunCommand, FileErrorsExitTwoNamingTheFile) {
     testing::TempFolder folder;
-    const RunResult missing = RunCli({folder.File("none.wxa"), "", std::nullopt, ""});
+    const RunResult missing =
+        RunCli({folder.File("none.wxa"), std::nullopt, std::nullopt, std::nullopt});
     EXPECT_EQ(missing.status, kExitFileError);
     EXPECT_THAT(missing.err, HasSubstr("none.wxa"));
 
     std::filesystem::create_directory(folder.File("a-folder"));
-    const RunResult unwritable = RunCli({kUrbanExample, folder.File("a-folder"), 3u, ""});
+    const RunResult unwritable = RunCli({kUrbanExample, folder.File("a-folder"), 3u, std::nullopt});
     EXPECT_EQ(unwritable.status, kExitFileError);
     EXPECT_THAT(unwritable.err, HasSubstr("a-folder"));
 }

@@ -1,0 +1,36 @@
+#include "cli/OutputPaths.h"
+
+#include "cli/CliOutput.h"
+#include "model/OutputTarget.h"
+
+namespace wexa::cli {
+
+std::optional<int> CheckOutputPaths(Output output, const std::vector<std::string>& inputs,
+                                    const std::vector<std::string>& outputs) {
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        const std::string& path = outputs[i];
+        if (path.empty()) {
+            return ReportFileError(output, "an output file name is empty; nothing was written.");
+        }
+        for (const std::string& input : inputs) {
+            if (SameFile(path, input)) {
+                return ReportFileError(output, path + " is the file being read (" + input +
+                                                   "); an output may not replace its input. "
+                                                   "Nothing was written.");
+            }
+        }
+        for (std::size_t j = 0; j < i; ++j) {
+            if (SameFile(path, outputs[j])) {
+                return ReportFileError(output, path + " is named for two outputs (" + outputs[j] +
+                                                   "). Nothing was written.");
+            }
+        }
+        OutputTarget target;
+        if (const FileResult usable = ResolveOutput(path, target); !usable) {
+            return ReportNotWritten(output, usable);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace wexa::cli
