@@ -36,7 +36,10 @@ FileResult ReadProjectFile(const std::filesystem::path& path, Project& project) 
     if (FileResult read = ReadWholeFile(path, kMaxProjectFileBytes, bytes); !read) {
         return read;
     }
-    return ReadProjectBytes(bytes, project);
+    if (FileResult read = ReadProjectBytes(bytes, project); !read) {
+        return FileResult::Failure(path.string() + ": " + read.Message);
+    }
+    return FileResult::Success();
 }
 
 FileResult WriteProjectFile(const std::filesystem::path& path, const Project& project) {

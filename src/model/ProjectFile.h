@@ -30,7 +30,8 @@ inline constexpr std::uintmax_t kMaxProjectFileBytes = 64 * 1024 * 1024;
 // field are ignored. Values are taken as they are, without range checks.
 [[nodiscard]] FileResult ReadProjectBytes(std::span<const unsigned char> bytes, Project& project);
 
-// The same for a file on disk; failures name the file.
+// The same for a file on disk; every failure names the file
+// ("PATH: Unexpected file format." for a short or malformed one).
 [[nodiscard]] FileResult ReadProjectFile(const std::filesystem::path& path, Project& project);
 
 // Writes all or nothing: an existing file is replaced only by a complete

@@ -1,15 +1,20 @@
 #include "ui/ChartOutput.h"
 
 #include "forms/ChartImage.h"
+#include "model/AtomicFile.h"
 #include "ui/ChartAdapter.h"
 #include "ui/Prompts.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSvgGenerator>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
 
 namespace wexa::ui {
 
@@ -30,7 +35,9 @@ bool Draw(ChartPanel& chart, QPaintDevice& device) {
     return painter.end();
 }
 
-bool WriteImage(ChartPanel& chart, forms::ImageFormat format, QSaveFile& file) {
+// The picture's bytes; written to disk by the same routine as every other
+// file, so a device, a read-only file or a link is treated alike everywhere.
+bool DrawImage(ChartPanel& chart, forms::ImageFormat format, QBuffer& file) {
     if (format == forms::ImageFormat::Svg) {
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
@@ -85,23 +92,21 @@ void SaveChartImage(ChartPanel& chart, Prompts& prompts) {
                             forms::MessageIcon::Exclamation);
         return;
     }
-    // QSaveFile writes beside the target and renames only a complete file.
-    QSaveFile file(Text(target->FileName));
-    QString reason;
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString();
-    } else if (!WriteImage(chart, target->Format, file)) {
-        reason = file.error() == QFileDevice::NoError
-                     ? QStringLiteral("the picture could not be drawn.")
-                     : file.errorString();
-        file.cancelWriting();
-    } else if (!file.commit()) {
-        reason = file.errorString();
+    QBuffer image;
+    image.open(QIODevice::WriteOnly);
+    std::string reason;
+    if (!DrawImage(chart, target->Format, image)) {
+        reason = "the picture could not be drawn.";
+    } else {
+        const QByteArray& bytes = image.data();
+        const FileResult written = WriteFileAtomically(
+            std::filesystem::path(target->FileName),
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        reason = written.Message;
     }
-    if (!reason.isEmpty()) {
-        prompts.ShowMessage(
-            Text(forms::ImageNotWrittenMessage(target->FileName, reason.toStdString())), caption,
-            forms::MessageIcon::Exclamation);
+    if (!reason.empty()) {
+        prompts.ShowMessage(Text(forms::ImageNotWrittenMessage(target->FileName, reason)), caption,
+                            forms::MessageIcon::Exclamation);
     }
 }
 

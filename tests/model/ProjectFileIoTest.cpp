@@ -1,5 +1,5 @@
-#include "support/TempFolder.h"
 #include "model/ProjectFile.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +60,8 @@ TEST_F(ProjectFileOnDisk, FolderIsNotReadAsAFile) {
 TEST_F(ProjectFileOnDisk, ShortFileIsAnUnexpectedFormat) {
     const fs::path path = folder / "short.wxa";
     WriteText(path, std::string("\x64\x00\x00\x00", 4));
-    ExpectRefused(ReadProjectFile(path, *target), std::string(kUnexpectedFileFormat));
+    ExpectRefused(ReadProjectFile(path, *target),
+                  path.string() + ": " + std::string(kUnexpectedFileFormat));
 }
 
 TEST_F(ProjectFileOnDisk, HugeFileIsRefusedBeforeItIsRead) {

@@ -5,8 +5,11 @@
 #include "app/RecentFiles.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QTest>
+
+#include <sys/stat.h>
 
 #include <algorithm>
 
@@ -24,6 +27,7 @@ private slots:
     void closingAfterAnEditAsksAndCancelKeepsTheWindow();
     void openAfterAnEditAsksBeforeAskingForTheFile();
     void failedOpenIsReportedAndChangesNothing();
+    void openingWhatIsNotAFileIsRefusedWithoutWaiting();
     void recentListKeepsTheFourNewestFiles();
     void recentEntriesAreShortenedToThirtyCharacters_data();
     void recentEntriesAreShortenedToThirtyCharacters();
@@ -162,9 +166,30 @@ void DocumentTest::failedOpenIsReportedAndChangesNothing() {
     w.Prompts().OpenAnswer = path;
     w.Frame().Actions().Open->trigger();
     QCOMPARE(w.Prompts().Messages.size(), 1u);
-    QVERIFY(w.Prompts().Messages[0].Text.contains(QStringLiteral("Unexpected file format.")));
+    QCOMPARE(w.Prompts().Messages[0].Text, path + QStringLiteral(": Unexpected file format."));
     QVERIFY(wexa::WriteProjectBytes(w.GetProject()) == before);
     QCOMPARE(w.Text(F::ProjectLength), QStringLiteral("7.5"));
+    QCOMPARE(w.Frame().windowTitle(), QStringLiteral("Untitled[*] - Wexa"));
+    QVERIFY(w.Recent().isEmpty());
+}
+
+void DocumentTest::openingWhatIsNotAFileIsRefusedWithoutWaiting() {
+    Window w;
+    QVERIFY(w.Active);
+    const QString fifo = w.Path(QStringLiteral("waiting.wxa"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString folder = w.Path(QStringLiteral("folder.wxa"));
+    QVERIFY(QDir().mkdir(folder));
+
+    // By the Open dialog, and as a file named on the command line or in the
+    // recent list is opened.
+    w.Prompts().OpenAnswer = fifo;
+    w.Frame().Actions().Open->trigger();
+    QVERIFY(!w.Doc().OpenFile(folder));
+    QCOMPARE(w.Prompts().Messages.size(), 2u);
+    QVERIFY(w.Prompts().Messages[0].Text.contains(fifo));
+    QVERIFY(w.Prompts().Messages[0].Text.contains(QStringLiteral("not a file")));
+    QVERIFY(w.Prompts().Messages[1].Text.contains(folder));
     QCOMPARE(w.Frame().windowTitle(), QStringLiteral("Untitled[*] - Wexa"));
     QVERIFY(w.Recent().isEmpty());
 }

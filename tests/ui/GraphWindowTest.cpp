@@ -255,17 +255,32 @@ void GraphWindowTest::failedSaveIsReportedAndWritesNothing() {
     QVERIFY(prompts.Messages[0].Text.contains(missing));
     QVERIFY(!QFile::exists(missing));
 
+    // A picture of last week is not replaced when it is read-only.
+    const QString locked = folder.filePath(QStringLiteral("locked.png"));
+    QFile lockedFile(locked);
+    QVERIFY(lockedFile.open(QIODevice::WriteOnly));
+    lockedFile.write("kept");
+    lockedFile.close();
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner));
+    prompts.FileAnswer = locked;
+    PressButton(graph, QStringLiteral("Save Image..."));
+    QCOMPARE(prompts.Messages.size(), 2u);
+    QVERIFY(prompts.Messages[1].Text.contains(QStringLiteral("read-only")));
+    QVERIFY(lockedFile.open(QIODevice::ReadOnly));
+    QCOMPARE(lockedFile.readAll(), QByteArray("kept"));
+    lockedFile.close();
+
     // A suffix of another picture type is refused before anything is written.
     const QString jpeg = folder.filePath(QStringLiteral("chart.jpg"));
     prompts.FileAnswer = jpeg;
     PressButton(graph, QStringLiteral("Save Image..."));
-    QCOMPARE(prompts.Messages.size(), 2u);
+    QCOMPARE(prompts.Messages.size(), 3u);
     QVERIFY(!QFile::exists(jpeg));
 
     // Cancelling the file dialog says nothing.
     prompts.FileAnswer.reset();
     PressButton(graph, QStringLiteral("Save Image..."));
-    QCOMPARE(prompts.Messages.size(), 2u);
+    QCOMPARE(prompts.Messages.size(), 3u);
 }
 
 void GraphWindowTest::printGraphPrintsThroughThePrintDialog() {
