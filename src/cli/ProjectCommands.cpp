@@ -1,6 +1,7 @@
 #include "cli/CliOutput.h"
 #include "cli/CliProject.h"
 #include "cli/Commands.h"
+#include "cli/JsonInput.h"
 #include "cli/OutputPaths.h"
 #include "cli/ProjectJson.h"
 #include "cli/ProjectText.h"
@@ -12,12 +13,6 @@
 #include <vector>
 
 namespace wexa::cli {
-namespace {
-
-// JSON sources are small text; anything this large is not one.
-constexpr std::uintmax_t kMaxJsonBytes = 256 * 1024 * 1024;
-
-} // namespace
 
 int NewCommand(const std::string& projectPath, Output output) {
     if (const auto refused = CheckOutputPaths(output, {}, {projectPath})) {
@@ -49,19 +44,14 @@ int ImportCommand(const std::string& jsonPath, const std::string& projectPath, O
         return *refused;
     }
     std::vector<unsigned char> bytes;
-    const FileResult read = ReadWholeFile(jsonPath, kMaxJsonBytes, bytes);
+    const FileResult read = ReadWholeFile(jsonPath, kMaxProjectJsonBytes, bytes);
     if (!read) {
-        return ReportFileError(output, read.Message);
+        return ReportFileError(output, JsonReadErrorMessage(jsonPath, read.Message));
     }
-    const nlohmann::json json = nlohmann::json::parse(bytes.begin(), bytes.end(), nullptr,
-                                                      /*allow_exceptions=*/false);
-    if (json.is_discarded()) {
-        return ReportFileError(output, jsonPath + ": not valid JSON (or not UTF-8 text).");
-    }
-    auto project = std::make_unique<Project>();
     std::string error;
-    if (!ProjectFromJson(json, *project, error)) {
-        return ReportFileError(output, jsonPath + ": " + error + "; nothing was written.");
+    const auto project = ProjectFromJsonBytes(bytes, jsonPath, error);
+    if (!project) {
+        return ReportFileError(output, error);
     }
     const FileResult written = WriteProjectFile(projectPath, *project);
     if (!written) {

@@ -1,12 +1,7 @@
 #include "cli/ProjectJson.h"
 
-#include "model/ProjectSchema.h"
-
 #include <cmath>
 #include <limits>
-#include <memory>
-#include <optional>
-#include <string_view>
 
 namespace wexa::cli {
 namespace {
@@ -144,48 +139,6 @@ const char* TypeName(FieldType type) {
     return "a string";
 }
 
-std::string ExpectedShape(const SavedField& field, int records) {
-    std::string value = field.Width == 1 ? std::string(TypeName(field.Type))
-                                         : "an array of " + std::to_string(field.Width) + " x " +
-                                               TypeName(field.Type);
-    if (records == 1) {
-        return value;
-    }
-    return "an array of " + std::to_string(records) + " entries, each " + value;
-}
-
-bool FieldFromJson(const SavedSection& section, const SavedField& field, const json& value,
-                   Project& project) {
-    if (section.Records == 1) {
-        return RecordFromJson(field, value, project, 0);
-    }
-    if (!value.is_array() || value.size() != static_cast<std::size_t>(section.Records)) {
-        return false;
-    }
-    for (int record = 0; record < section.Records; ++record) {
-        if (!RecordFromJson(field, value[static_cast<std::size_t>(record)], project, record)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-struct FieldLocation {
-    const SavedSection* section;
-    const SavedField* field;
-};
-
-std::optional<FieldLocation> FindField(std::string_view name) {
-    for (const SavedSection& section : SavedSections()) {
-        for (const SavedField& field : section.Fields) {
-            if (field.Name == name) {
-                return FieldLocation{&section, &field};
-            }
-        }
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 ordered_json ProjectToJson(const Project& project) {
@@ -206,27 +159,44 @@ ordered_json ProjectToJson(const Project& project) {
     return result;
 }
 
-bool ProjectFromJson(const json& json, Project& project, std::string& error) {
-    if (!json.is_object()) {
-        error = "the file must hold one JSON object of project fields";
+std::optional<JsonField> FindJsonField(std::string_view key) {
+    for (const SavedSection& section : SavedSections()) {
+        for (const SavedField& field : section.Fields) {
+            if (field.Name == key) {
+                return JsonField{&section, &field};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+bool FieldFromJson(JsonField field, const json& value, Project& project) {
+    const int records = field.Section->Records;
+    if (records == 1) {
+        return RecordFromJson(*field.Field, value, project, 0);
+    }
+    if (!value.is_array() || value.size() != static_cast<std::size_t>(records)) {
         return false;
     }
-    // Fill a copy so that a refusal half way leaves the project as it was.
-    auto imported = std::make_unique<Project>(project);
-    for (const auto& [key, value] : json.items()) {
-        const auto location = FindField(key);
-        if (!location) {
-            error = "unknown field \"" + key + "\"";
-            return false;
-        }
-        if (!FieldFromJson(*location->section, *location->field, value, *imported)) {
-            error = "field \"" + key + "\" must be " +
-                    ExpectedShape(*location->field, location->section->Records);
+    for (int record = 0; record < records; ++record) {
+        if (!RecordFromJson(*field.Field, value[static_cast<std::size_t>(record)], project,
+                            record)) {
             return false;
         }
     }
-    project = std::move(*imported);
     return true;
+}
+
+std::string ExpectedShape(JsonField field) {
+    const int width = field.Field->Width;
+    const int records = field.Section->Records;
+    std::string value =
+        width == 1 ? std::string(TypeName(field.Field->Type))
+                   : "an array of " + std::to_string(width) + " x " + TypeName(field.Field->Type);
+    if (records == 1) {
+        return value;
+    }
+    return "an array of " + std::to_string(records) + " entries, each " + value;
 }
 
 } // namespace wexa::cli

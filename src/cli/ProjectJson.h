@@ -1,10 +1,13 @@
 #pragma once
 
 #include "model/Project.h"
+#include "model/ProjectSchema.h"
 
 #include <nlohmann/json.hpp>
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace wexa::cli {
 
@@ -16,11 +19,23 @@ namespace wexa::cli {
 // "NaN", "Infinity" and "-Infinity".
 [[nodiscard]] nlohmann::ordered_json ProjectToJson(const Project& project);
 
-// The inverse: every key present sets its field; fields left out keep the
-// value they have in project. An unknown key, a value of the wrong type or an
-// array of the wrong length is refused: the result is false, error names the
-// field, and project is left unchanged.
-[[nodiscard]] bool ProjectFromJson(const nlohmann::json& json, Project& project,
-                                   std::string& error);
+// Reading the JSON form is done field by field (see JsonInput.h): a key
+// names a saved field, and the key's value sets it.
+struct JsonField {
+    const SavedSection* Section;
+    const SavedField* Field;
+};
+
+// The field a top-level key names; nothing for a key that names no saved field.
+[[nodiscard]] std::optional<JsonField> FindJsonField(std::string_view key);
+
+// Sets the field from its value; false when the value has the wrong type or
+// shape (an array of the wrong length, say), and then the field may have been
+// set in part.
+[[nodiscard]] bool FieldFromJson(JsonField field, const nlohmann::json& value, Project& project);
+
+// What a value of the field must be, for the message refusing one: "a number",
+// "an array of 40 entries, each a whole number".
+[[nodiscard]] std::string ExpectedShape(JsonField field);
 
 } // namespace wexa::cli

@@ -58,8 +58,8 @@ void Line(std::ostream& out, int indent, std::string_view label, const std::stri
 
 void WriteGeneral(std::ostream& out, const Project& p) {
     out << "General Project Inputs\n";
-    Line(out, 2, "Project Number:", p.ProjectNumber);
-    Line(out, 2, "Description:", p.ProjectDescription);
+    Line(out, 2, "Project Number:", PrintableText(p.ProjectNumber));
+    Line(out, 2, "Description:", PrintableText(p.ProjectDescription));
     Line(out, 2, "Type of Analysis:", Entry(kAnalysisTypes, p.AnalysisType));
     Line(out, 2, "Analysis Period:", FormatNumber(p.AnalysisPeriod) + " years");
     Line(out, 2, "Project Length:", FormatNumber(p.ProjectLength) + " miles");
@@ -99,8 +99,8 @@ void WriteBidItems(std::ostream& out, const Project& p, int slot) {
             p.BidItemCosts[item] == 0.0) {
             continue;
         }
-        out << "      Bid item " << row + 1 << ": " << p.BidItemDescriptions[item] << ", "
-            << FormatNumber(p.BidItemQuantities[item]) << ' '
+        out << "      Bid item " << row + 1 << ": " << PrintableText(p.BidItemDescriptions[item])
+            << ", " << FormatNumber(p.BidItemQuantities[item]) << ' '
             << Entry(kBidItemUnits, p.BidItemUnits[item]) << " at $"
             << FormatNumber(p.BidItemUnitPrices[item]) << " = $"
             << FormatNumber(p.BidItemCosts[item]) << " (code " << p.BidItemCodes[item] << ")\n";
@@ -110,15 +110,17 @@ void WriteBidItems(std::ostream& out, const Project& p, int slot) {
         if (p.TimeItemUnitPrices[item] == 0.0) {
             continue;
         }
-        out << "      Time-related item " << row + 1 << ": " << p.TimeItemDescriptions[item]
-            << ", $" << FormatNumber(p.TimeItemUnitPrices[item]) << " per "
+        out << "      Time-related item " << row + 1 << ": "
+            << PrintableText(p.TimeItemDescriptions[item]) << ", $"
+            << FormatNumber(p.TimeItemUnitPrices[item]) << " per "
             << Entry(kTimeItemUnits, p.TimeItemUnits[item]) << '\n';
     }
 }
 
 void WriteActivity(std::ostream& out, const Project& p, int alternative, int activity) {
     const int s = ActivitySlot(alternative, activity);
-    out << "    Work Activity " << activity << ": " << p.ActivityDescriptions[s] << '\n';
+    out << "    Work Activity " << activity << ": " << PrintableText(p.ActivityDescriptions[s])
+        << '\n';
     Line(out, 6, "User Costs:", Entry(kUserCostModes, p.ActivityUserCostModes[s]));
     Line(out, 6, "Expected Year:", FormatNumber(p.ActivityYears[s]));
     Line(out, 6, "Years to Next Activity:",
@@ -159,7 +161,8 @@ void WriteAlternatives(std::ostream& out, const Project& p) {
     }
     for (int a = 1; a <= alternatives; ++a) {
         const int activities = p.AlternativeActivityCount[a - 1];
-        out << "\nAlternative " << a << ": " << p.AlternativeDescriptions[a - 1] << '\n';
+        out << "\nAlternative " << a << ": " << PrintableText(p.AlternativeDescriptions[a - 1])
+            << '\n';
         if (activities < 1 || activities > kActivitiesPerAlternative) {
             out << "  The number of activities, " << activities << ", is outside 1.."
                 << kActivitiesPerAlternative << "; activities are not listed.\n";

@@ -14,4 +14,15 @@ namespace wexa::cli {
 // Right-aligns text in a column of the given width.
 [[nodiscard]] std::string PadLeft(std::string_view text, std::size_t width);
 
+// UTF-8 text as it may go on one line of a terminal: every control character
+// (U+0000-U+001F, U+007F and U+0080-U+009F, which a terminal acts on or which
+// break the line) becomes \xNN, NN its code in hex; everything else is kept.
+[[nodiscard]] std::string PrintableText(std::string_view text);
+
+// Text taken from the input and repeated in a message (a key, a number):
+// printable as above and cut after kEchoedCharacters characters, with "..."
+// marking the cut, so that a huge name gives a readable line.
+inline constexpr std::size_t kEchoedCharacters = 60;
+[[nodiscard]] std::string EchoedText(std::string_view text);
+
 } // namespace wexa::cli

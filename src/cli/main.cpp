@@ -1,10 +1,37 @@
 #include "cli/Commands.h"
+#include "cli/TextFormat.h"
 
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
+
+// The first word after the program name when it names no command (CLI11
+// then only says that a command is required).
+std::optional<std::string> UnknownCommand(const CLI::App& app) {
+    if (!app.get_subcommands().empty()) {
+        return std::nullopt;
+    }
+    const std::vector<std::string> words = app.remaining();
+    if (words.empty() || words.front().starts_with('-')) {
+        return std::nullopt;
+    }
+    return words.front();
+}
+
+int ReportUnknownCommand(const CLI::App& app, const std::string& command) {
+    std::string names;
+    for (const CLI::App* subcommand : app.get_subcommands([](const CLI::App*) { return true; })) {
+        names += (names.empty() ? "" : ", ") + subcommand->get_name();
+    }
+    std::cerr << "wexa-cli: unknown command \"" << wexa::cli::EchoedText(command)
+              << "\"; the commands are " << names << ".\nRun with --help for more information.\n";
+    return wexa::cli::kExitFileError;
+}
 
 // CLI11 uses its own exit codes for parse errors; wexa-cli reports every
 // usage error as 2.
@@ -20,6 +47,8 @@ int main(int argc, char** argv) {
     CLI::App app{"Wexa command line: life-cycle cost analysis of pavement design alternatives",
                  "wexa-cli"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("wexa-cli ") + WEXA_VERSION,
+                         "Print the version and exit");
     const Output output{std::cout, std::cerr};
     int status = kExitSuccess;
 
@@ -91,6 +120,9 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
+        if (const auto command = UnknownCommand(app)) {
+            return ReportUnknownCommand(app, *command);
+        }
         return ExitForParseError(app, error);
     }
     return status;

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/JsonInput.h"
 #include "cli/ProjectJson.h"
 #include "model/ProjectFile.h"
 #include "support/TempFolder.h"
@@ -6,7 +7,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <limits>
 #include <memory>
 #include <sstream>
@@ -16,6 +20,7 @@ namespace {
 
 using ::testing::HasSubstr;
 using testing::ReadBytes;
+using testing::ReadText;
 using testing::TempFolder;
 using testing::WriteText;
 
@@ -156,6 +161,116 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedImport{R"({"BaseYearAADT": 1,)", "bad.json"},
                       RefusedImport{R"([1, 2, 3])", "bad.json"}));
 
+// Faults the parser meets part way: refused as soon as they are read.
+INSTANTIATE_TEST_SUITE_P(
+    BadText, ImportRefusal,
+    ::testing::Values(
+        RefusedImport{R"({"BaseYearAADT": 1, "PercentTrucks": 2, "BaseYearAADT": 1})",
+                      "bad.json: field \"BaseYearAADT\" is given more than once"},
+        RefusedImport{R"({"DiscountRateMean": 1e400})",
+                      "field \"DiscountRateMean\" holds a number out of range: 1e400"},
+        RefusedImport{R"({"BaseYearAADT": -1e400})",
+                      "field \"BaseYearAADT\" holds a number out of range: -1e400"},
+        RefusedImport{R"({"ActivityStartHour": [1, 2, 3e999, 4]})",
+                      "field \"ActivityStartHour\" holds a number out of range: 3e999"},
+        // Numbers a double holds still meet the field's own check.
+        RefusedImport{R"({"BaseYearAADT": 99999999999999999999})",
+                      "field \"BaseYearAADT\" must be a whole number"},
+        RefusedImport{R"({"BaseYearAADT": 1e300})",
+                      "field \"BaseYearAADT\" must be a whole number"},
+        RefusedImport{R"({"BaseYearAADT": {"BaseYearAADT": 1}})",
+                      "field \"BaseYearAADT\" must be a whole number"},
+        RefusedImport{R"({"AlternativeReserved": [[1, 2, 3, 4], [[1]], 5, 6]})",
+                      "field \"AlternativeReserved\" must be an array of 4 entries, each an array "
+                      "of 4 x a number"},
+        RefusedImport{R"("BaseYearAADT")", "the file must hold one JSON object"},
+        RefusedImport{R"({"BaseYearAADT": 1} {})", "bad.json: not valid JSON"}));
+
+// One line of the error output, checked to be short and to hold the text.
+void ExpectOneShortLine(const std::string& err, const std::string& holds) {
+    EXPECT_THAT(err, HasSubstr(holds));
+    EXPECT_EQ(err.find('\n'), err.size() - 1) << err.substr(0, 300);
+    EXPECT_LT(err.size(), 250u) << err.substr(0, 300);
+}
+
+TEST(ImportCommand, HugeKeysNumbersAndArraysAreRefusedInOneShortLine) {
+    TempFolder folder;
+    const std::string sixty(60, '9');
+    const std::string json = folder.File("huge.json");
+    const auto refusal = [&](const std::string& text) {
+        WriteText(json, text);
+        Captured io;
+        EXPECT_EQ(ImportCommand(json, folder.File("out.wxa"), io.Streams()), kExitFileError);
+        return io.err.str();
+    };
+
+    ExpectOneShortLine(refusal("{\"" + std::string(100'000, '9') + "\": 1}"),
+                       "unknown field \"" + sixty + "...\"");
+    ExpectOneShortLine(refusal("{\"\\u001b[2J\": 1}"), "unknown field \"\\x1B[2J\"");
+    ExpectOneShortLine(refusal("{\"BaseYearAADT\": " + std::string(100'000, '9') + "}"),
+                       "field \"BaseYearAADT\" holds a number out of range: " + sixty + "...;");
+
+    std::string codes = "{\"BidItemCodes\": [1";
+    for (int i = 0; i < 1'000'000; ++i) {
+        codes += ",1";
+    }
+    ExpectOneShortLine(refusal(codes + "]}"),
+                       "field \"BidItemCodes\" must be an array of 400 entries");
+    EXPECT_FALSE(std::filesystem::exists(folder.File("out.wxa")));
+}
+
+TEST(ImportCommand, RefusesAFileOverTheLimitBeforeParsing) {
+    TempFolder folder;
+    // Sparse files of zero bytes, which are not JSON: a file that is read at
+    // all reaches the parser and is refused there.
+    const auto zeros = [&folder](const std::string& name, std::uintmax_t size) {
+        std::ofstream(folder / name).put('\0');
+        std::filesystem::resize_file(folder / name, size);
+        return folder.File(name);
+    };
+    WriteText(folder.File("existing.wxa"), "keep me");
+
+    Captured over;
+    EXPECT_EQ(ImportCommand(zeros("over.json", kMaxProjectJsonBytes + 1),
+                            folder.File("existing.wxa"), over.Streams()),
+              kExitFileError);
+    EXPECT_THAT(over.err.str(), HasSubstr("over.json: the file is larger than 64 MiB"));
+
+    Captured at;
+    EXPECT_EQ(ImportCommand(zeros("at.json", kMaxProjectJsonBytes), folder.File("existing.wxa"),
+                            at.Streams()),
+              kExitFileError);
+    EXPECT_THAT(at.err.str(), HasSubstr("at.json: not valid JSON"));
+
+    // Other read failures keep their own message.
+    Captured missing;
+    EXPECT_EQ(
+        ImportCommand(folder.File("none.json"), folder.File("existing.wxa"), missing.Streams()),
+        kExitFileError);
+    EXPECT_THAT(missing.err.str(), HasSubstr("Cannot find this file."));
+
+    EXPECT_EQ(ReadText(folder.File("existing.wxa")), "keep me");
+}
+
+TEST(ImportCommand, NumbersWithinRangeKeepTheirValue) {
+    TempFolder folder;
+    WriteText(folder.File("p.json"), R"({"DiscountRateMean": 1e300, "DiscountRateMin": -1.5e308,
+        "ProjectLength": 4.9e-324, "BaseYearAADT": 2147483647, "ReservedInt": -2147483648,
+        "DiscountRateMax": 0.0000000000000000000000000000000000000000000000000000000001e60})");
+    Captured io;
+    ASSERT_EQ(ImportCommand(folder.File("p.json"), folder.File("p.wxa"), io.Streams()),
+              kExitSuccess)
+        << io.err.str();
+    auto expected = std::make_unique<Project>();
+    expected->DiscountRateMean = 1e300;
+    expected->DiscountRateMin = -1.5e308;
+    expected->ProjectLength = 4.9e-324;
+    expected->BaseYearAADT = std::numeric_limits<Int32>::max();
+    expected->ReservedInt = std::numeric_limits<Int32>::min();
+    expected->DiscountRateMax = 0.0000000000000000000000000000000000000000000000000000000001e60;
+    EXPECT_EQ(ReadBytes(folder.File("p.wxa")), WriteProjectBytes(*expected));
+}
+
 TEST(ShowCommand, FileErrorsNameTheFile) {
     TempFolder folder;
     Captured missing;
@@ -191,6 +306,43 @@ TEST(ShowCommand, ListsDeclaredAlternativesAndSurvivesOutOfRangeCounts) {
     Captured seven;
     ASSERT_EQ(ShowCommand(folder.File("p.wxa"), false, seven.Streams()), kExitSuccess);
     EXPECT_THAT(seven.out.str(), HasSubstr("The number of alternatives, 7, is outside 1..4"));
+}
+
+// Each line of show is one field, so no stored text may break it or reach
+// the terminal as a control sequence; the JSON form keeps the text exactly.
+TEST(ShowCommand, EscapesControlCharactersOfStoredText) {
+    using namespace std::string_literals;
+    TempFolder folder;
+    auto project = std::make_unique<Project>();
+    project->NumberOfAlternatives = 1;
+    project->AlternativeActivityCount[0] = 1;
+    const int activity = ActivitySlot(1, 1);
+    const std::string description = "a\tb\nc\0d\x1B[2J\xC2\x9D caf\xC3\xA9 \xE2\x82\xAC"s;
+    project->ProjectDescription = description;
+    project->ProjectNumber = "N\x07";
+    project->AlternativeDescriptions[0] = "A\x07";
+    project->ActivityDescriptions[activity] = "W\x07";
+    project->BidItemDescriptions[BidItemSlot(activity, 0)] = "B\x07";
+    project->BidItemQuantities[BidItemSlot(activity, 0)] = 1;
+    project->TimeItemDescriptions[TimeItemSlot(activity, 0)] = "T\x07";
+    project->TimeItemUnitPrices[TimeItemSlot(activity, 0)] = 1;
+    ASSERT_TRUE(WriteProjectFile(folder.File("p.wxa"), *project));
+
+    Captured text;
+    ASSERT_EQ(ShowCommand(folder.File("p.wxa"), false, text.Streams()), kExitSuccess);
+    const std::string shown = text.out.str();
+    EXPECT_THAT(shown, HasSubstr(" a\\x09b\\x0Ac\\x00d\\x1B[2J\\x9D caf\xC3\xA9 \xE2\x82\xAC\n"));
+    for (const char* field : {"N\\x07\n", ": A\\x07\n", ": W\\x07\n", ": B\\x07, ", ": T\\x07, "}) {
+        EXPECT_THAT(shown, HasSubstr(field));
+    }
+    const auto raw = std::count_if(shown.begin(), shown.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 && c != '\n';
+    });
+    EXPECT_EQ(raw, 0);
+
+    Captured json;
+    ASSERT_EQ(ShowCommand(folder.File("p.wxa"), true, json.Streams()), kExitSuccess);
+    EXPECT_EQ(nlohmann::json::parse(json.out.str()).at("ProjectDescription"), description);
 }
 
 } // namespace

@@ -1,0 +1,61 @@
+#include "support/TempFolder.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace wexa::cli {
+namespace {
+
+using ::testing::HasSubstr;
+using testing::ReadText;
+using testing::TempFolder;
+
+struct ProgramResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// The real program with its arguments (quoted for the shell by the caller).
+ProgramResult RunProgram(const TempFolder& folder, const std::string& arguments) {
+    const std::string command = std::string(WEXA_CLI_PATH) + " " + arguments + " >'" +
+                                folder.File("out") + "' 2>'" + folder.File("err") + "'";
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(folder / "out"),
+            ReadText(folder / "err")};
+}
+
+TEST(Program, AnUnknownCommandIsNamedWithTheCommands) {
+    TempFolder folder;
+    const ProgramResult bogus = RunProgram(folder, "bogus file.wxa");
+    EXPECT_EQ(bogus.status, 2);
+    EXPECT_THAT(bogus.err, HasSubstr("unknown command \"bogus\""));
+    EXPECT_THAT(bogus.err, HasSubstr("new, show, import, workzone, optimize, run"));
+    EXPECT_EQ(bogus.out, "");
+
+    // The name is echoed like any text from the input: short, and with no
+    // control sequence reaching the terminal.
+    const ProgramResult escape = RunProgram(folder, "\"$(printf '\\033[2J')\"");
+    EXPECT_EQ(escape.status, 2);
+    EXPECT_THAT(escape.err, HasSubstr("unknown command \"\\x1B[2J\""));
+
+    // Without any command, or with an unknown option, CLI11 says what is missing.
+    EXPECT_THAT(RunProgram(folder, "").err, HasSubstr("A subcommand is required"));
+    EXPECT_EQ(RunProgram(folder, "--bogus").status, 2);
+}
+
+TEST(Program, VersionIsTheProjectVersion) {
+    TempFolder folder;
+    const ProgramResult version = RunProgram(folder, "--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "wexa-cli " WEXA_EXPECTED_VERSION "\n");
+    EXPECT_EQ(version.err, "");
+}
+
+} // namespace
+} // namespace wexa::cli

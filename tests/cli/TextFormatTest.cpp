@@ -1,0 +1,40 @@
+#include "cli/TextFormat.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace wexa::cli {
+namespace {
+
+TEST(PrintableText, EscapesEveryControlCharacterAndKeepsOtherText) {
+    using namespace std::string_literals;
+    // C0 controls (NUL included), DEL and the C1 controls U+0080 and U+009F.
+    EXPECT_EQ(PrintableText("a\0b\tc\nd\x1B[1m\x7F"s), "a\\x00b\\x09c\\x0Ad\\x1B[1m\\x7F");
+    EXPECT_EQ(PrintableText("\xC2\x80|\xC2\x9F"), "\\x80|\\x9F");
+    // U+00A0 and up, and characters whose later bytes lie in 80-9F (the euro
+    // sign is E2 82 AC), are text.
+    const std::string text = "caf\xC3\xA9 \xE2\x82\xAC 5 \xC2\xA0\\x41 \xF0\x9F\x98\x80";
+    EXPECT_EQ(PrintableText(text), text);
+    EXPECT_EQ(PrintableText(""), "");
+}
+
+TEST(EchoedText, CutsAfterSixtyCharactersNotBytes) {
+    const std::string sixty(60, 'k');
+    EXPECT_EQ(EchoedText(sixty), sixty);
+    EXPECT_EQ(EchoedText(sixty + "z"), sixty + "...");
+    EXPECT_EQ(EchoedText(std::string(100'000, 'k')), sixty + "...");
+
+    std::string accents;
+    for (int i = 0; i < 61; ++i) {
+        accents += "\xC3\xA9"; // two bytes, one character
+    }
+    EXPECT_EQ(EchoedText(accents.substr(0, 120)), accents.substr(0, 120));
+    EXPECT_EQ(EchoedText(accents), accents.substr(0, 120) + "...");
+
+    // Control characters count as one and are escaped within the cut.
+    EXPECT_EQ(EchoedText(std::string(59, 'k') + "\x1B\x1B"), std::string(59, 'k') + "\\x1B...");
+}
+
+} // namespace
+} // namespace wexa::cli
