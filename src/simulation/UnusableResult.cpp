@@ -17,11 +17,15 @@ std::string YearText(double year) {
     return "year " + DescribeReal(year);
 }
 
-std::string WhyNotAResult(double value) {
-    if (!std::isfinite(value)) {
-        return "which is not a finite number";
+std::string ComesOutAs(double value) {
+    if (std::isnan(value)) {
+        return "comes out as no number at all (NaN)";
     }
-    return "which is beyond the whole dollar amounts that can be stored (about 9.2e18 either way)";
+    if (std::isinf(value)) {
+        return std::string("comes out ") + (value > 0 ? "infinite" : "minus infinite");
+    }
+    return "comes out as " + DescribeReal(value) +
+           ", beyond the whole dollar amounts that can be stored (about 9.2e18 either way)";
 }
 
 std::string AgencyCostDrivers() {
@@ -41,22 +45,22 @@ std::string DiscountRateDriver(const UnusableResult& r) {
     return "the discount rate (" + Percent(r.DiscountRate) + ")";
 }
 
+// The rates a probabilistic iteration drew appear among the drivers.
 std::string IterationNote(const UnusableResult& r) {
     if (r.Iteration == 0) {
         return "";
     }
-    return " (iteration " + std::to_string(r.Iteration) + ", drawn discount rate " +
-           Percent(r.DiscountRate) + ", drawn traffic growth rate " + Percent(r.GrowthRate) + ")";
+    return " (iteration " + std::to_string(r.Iteration) + ")";
 }
 
+// The AADT itself is not quoted: below the 32-bit range it is only a limit.
 std::string GrownAadtMessage(const UnusableResult& r) {
-    return "the traffic grown to " + YearText(r.Year) + " at a growth rate of " +
-           Percent(r.GrowthRate) + " a year is an AADT of " + std::to_string(r.Aadt) +
-           IterationNote(r) +
-           ", below 0, which is not a result. A growth rate below -100 % turns the traffic "
-           "negative in every other year; the truck percentages (PercentTrucks, "
-           "PercentSUTrucks, PercentCUTrucks) drive it too. Please adjust the traffic growth "
-           "rate.";
+    return "the traffic grown to " + YearText(r.Year) + IterationNote(r) +
+           " at a traffic growth rate of " + Percent(r.GrowthRate) +
+           " a year comes out as an AADT below 0, which is not a result. A growth rate below "
+           "-100 % makes the traffic negative in every other year; the truck percentages "
+           "(PercentTrucks, PercentSUTrucks, PercentCUTrucks) drive it too. Please adjust the "
+           "traffic growth rate.";
 }
 
 std::string DiscountRateMessage(const UnusableResult& r) {
@@ -71,9 +75,9 @@ std::string DiscountRateMessage(const UnusableResult& r) {
 // is not a result and what drives it.
 std::string FigureMessage(const std::string& what, const UnusableResult& r,
                           const std::string& drivers) {
-    return what + IterationNote(r) + " comes out as " + DescribeReal(r.Value) + ", " +
-           WhyNotAResult(r.Value) + ", so there is no result to report. It is driven by " +
-           drivers + ". Please check these inputs.";
+    return what + IterationNote(r) + " " + ComesOutAs(r.Value) +
+           ", so there is no result to report. It is driven by " + drivers +
+           ". Please check these inputs.";
 }
 
 std::string Body(const UnusableResult& r) {
