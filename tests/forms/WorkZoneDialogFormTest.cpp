@@ -155,5 +155,32 @@ TEST(WorkZoneDialogBoxesTest, GridlockShowsMinusOneInEveryCostBox) {
     EXPECT_EQ(stored.ActivityWorkZoneUserCost[kSlot], -1.0);
 }
 
+// Costs that are not results leave the cost summary empty, and OK says why
+// again instead of closing.
+TEST(WorkZoneDialogBoxesTest, RefusedCostsLeaveTheSummaryEmptyAndOkOpen) {
+    auto p = QueueingProject();
+    p->DelayRatePassengerCar = 1e305;
+    RecordingEffects effects;
+    WorkZoneDialogForm form = Opened(*p, effects);
+    ASSERT_EQ(effects.Messages.size(), 1U);
+    EXPECT_EQ(effects.Messages[0].Caption, "Project Data Error");
+    const WorkZoneDialogBoxes& b = form.Boxes();
+    for (int row = 0; row < kCostComponentCount; ++row) {
+        EXPECT_EQ(b.Costs[row], "") << row;
+        EXPECT_EQ(b.Percents[row], "") << row;
+    }
+    EXPECT_EQ(b.Total, "");
+    EXPECT_EQ(b.TotalPercent, "");
+    EXPECT_EQ(b.Aadt, "30000"); // the traffic itself is a result
+
+    effects.Clear();
+    EXPECT_FALSE(form.PressOk(effects));
+    ASSERT_EQ(effects.Messages.size(), 1U);
+    EXPECT_EQ(effects.Messages[0].Caption, "Project Data Error");
+    Project stored = *p;
+    EXPECT_FALSE(form.StoreInto(stored));
+    EXPECT_EQ(stored.ActivityWorkZoneUserCost[kSlot], p->ActivityWorkZoneUserCost[kSlot]);
+}
+
 } // namespace
 } // namespace wexa::forms
