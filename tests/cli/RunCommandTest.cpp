@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <ostream>
 #include <sstream>
 #include <string>
 
@@ -119,6 +120,10 @@ struct Damage {
     void (*apply)(Project&);
     const char* named;
 };
+
+void PrintTo(const Damage& damage, std::ostream* os) {
+    *os << damage.name;
+}
 
 class RefusedRun : public ::testing::TestWithParam<Damage> {};
 
