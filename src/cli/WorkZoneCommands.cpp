@@ -12,13 +12,15 @@
 
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 
 // workzone and optimize compute from the project as stored in the file: the
 // activity's slot arrays, not the form's copies, and none of the main form's
 // checks before the dialog. What the analysis run could not use is refused
-// as the run refuses it (exit 1); numbers that name no activity are usage
-// errors (exit 2).
+// as the run refuses it (exit 1), and so is an evaluation whose figures are
+// not results (the dialog's refusal: nothing is printed or written); numbers
+// that name no activity are usage errors (exit 2).
 
 namespace wexa::cli {
 
@@ -91,6 +93,9 @@ int WorkZoneCommand(const WorkZoneOptions& options, Output output) {
         notices.Clear();
         dialog.FindOptimumStart(notices);
     }
+    if (const auto& refusal = dialog.Refusal()) {
+        return Refuse(output, *refusal);
+    }
     if (options.json) {
         output.out << WorkZoneToJson(dialog).dump() << '\n';
     } else {
@@ -114,13 +119,16 @@ int OptimizeCommand(const std::string& projectPath, const std::string& outputPat
     }
 
     forms::RecordingEffects ignored; // the gridlock notice becomes the line below
+    // Printed only once the file is written: a refusal or a failed write
+    // reports no results.
+    std::ostringstream results;
     for (int alternative = 1; alternative <= project->NumberOfAlternatives; ++alternative) {
         for (int activity = 1; activity <= project->AlternativeActivityCount[alternative - 1];
              ++activity) {
             const std::string name = ActivityName(alternative, activity);
             if (project->ActivityUserCostModes[ActivitySlot(alternative, activity)] !=
                 kIncludeUserCosts) {
-                output.out << name << ": user costs excluded, left as it was\n";
+                results << name << ": user costs excluded, left as it was\n";
                 continue;
             }
             // Each dialog works on the project as the earlier activities left
@@ -129,16 +137,19 @@ int OptimizeCommand(const std::string& projectPath, const std::string& outputPat
                 forms::WorkZoneDialogInputs::FromStoredActivity(*project, alternative, activity));
             dialog.Open(ignored);
             dialog.FindOptimumStart(ignored);
+            if (const auto& refusal = dialog.Refusal()) {
+                return Refuse(output, *refusal);
+            }
             dialog.StoreInto(*project);
             const forms::WorkZoneTimingFields& fields = dialog.Fields();
             if (dialog.Gridlock()) {
                 // The baseline does not depend on the start hour, so a gridlock
                 // after the search means no start hour escapes it.
-                output.out << name << ": every start hour gridlocks (user cost -1)\n";
+                results << name << ": every start hour gridlocks (user cost -1)\n";
             } else {
-                output.out << name << ": start hour " << fields.StartHour << ", stop hour "
-                           << fields.StopHour << ", user cost "
-                           << FormatNumber(dialog.Breakdown().Total) << '\n';
+                results << name << ": start hour " << fields.StartHour << ", stop hour "
+                        << fields.StopHour << ", user cost "
+                        << FormatNumber(dialog.Breakdown().Total) << '\n';
             }
         }
     }
@@ -147,6 +158,7 @@ int OptimizeCommand(const std::string& projectPath, const std::string& outputPat
     if (!written) {
         return ReportNotWritten(output, written);
     }
+    output.out << results.str();
     return kExitSuccess;
 }
 

@@ -62,7 +62,16 @@ void WorkZoneDialogForm::FindOptimum(FormEffects& effects) {
 }
 
 bool WorkZoneDialogForm::PressOk(FormEffects& effects) {
-    return Press(effects, [] {});
+    bool refused = false;
+    const bool allRead = Press(effects, [&] {
+        // Nothing to hand back: say why again and stay open, so that the
+        // user changes the timing or cancels.
+        if (const auto& refusal = logic_.Refusal()) {
+            effects.ShowMessage(refusal->Message, refusal->Caption, MessageIcon::Exclamation);
+            refused = true;
+        }
+    });
+    return allRead && !refused;
 }
 
 std::optional<QueueGraphContent> WorkZoneDialogForm::GraphQueueLength(FormEffects& effects) {
@@ -97,12 +106,15 @@ void WorkZoneDialogForm::WriteBoxes() {
     b.Days = BoxText(Int32{logic_.Days()});
     b.InboundPercent = BoxText(f.InboundPercent);
     b.OutboundPercent = BoxText(f.OutboundPercent);
+    // A refused evaluation has no figures: the cost summary stays empty.
+    const bool shown = !logic_.Refusal().has_value();
+    const auto text = [shown](double value) { return shown ? BoxText(value) : std::string(); };
     for (int row = 0; row < kCostComponentCount; ++row) {
-        b.Costs[row] = BoxText(costs.Components[row]);
-        b.Percents[row] = BoxText(costs.Percentages[row]);
+        b.Costs[row] = text(costs.Components[row]);
+        b.Percents[row] = text(costs.Percentages[row]);
     }
-    b.Total = BoxText(costs.Total);
-    b.TotalPercent = BoxText(costs.TotalPercentage);
+    b.Total = text(costs.Total);
+    b.TotalPercent = text(costs.TotalPercentage);
 }
 
 } // namespace wexa::forms

@@ -52,7 +52,8 @@ struct WorkZoneDialogBoxes {
 };
 
 // The work-zone timing dialog as its window drives it: the logic
-// (WorkZoneTimingDialog) behind the texts of its boxes.
+// (WorkZoneTimingDialog) behind the texts of its boxes. While the logic is
+// refused (figures that are not results) the cost summary boxes are empty.
 //
 // Before each handler the window writes what its editable boxes hold into
 // Boxes(); the handler reads them (a text that is not a number is refused
@@ -76,8 +77,9 @@ public:
     void LeaveMobilization(FormEffects& effects);
     void CalculateCosts(FormEffects& effects);
     void FindOptimum(FormEffects& effects);
-    // "OK": true when every text was read; the window then closes the dialog
-    // and the opener stores the result with StoreInto.
+    // "OK": true when every text was read and the figures shown are results;
+    // the window then closes the dialog and the opener stores the result with
+    // StoreInto. A refused evaluation shows its message again instead.
     [[nodiscard]] bool PressOk(FormEffects& effects);
     // "Graph Queue Length": what the graph shows, or nothing when a text was
     // refused (or another handler runs).

@@ -2,6 +2,7 @@
 
 #include "forms/WorkZoneDialogText.h"
 #include "model/Capacities.h"
+#include "model/Conversions.h"
 #include "simulation/ProjectChecks.h"
 #include "simulation/ProjectUserCosts.h"
 #include "userdelay/QueueModel.h"
@@ -131,6 +132,10 @@ void WorkZoneTimingDialog::CalculateCosts(FormEffects& effects) {
 }
 
 void WorkZoneTimingDialog::FindOptimumStart(FormEffects& effects) {
+    if (RefuseNegativeAadt(effects)) {
+        return;
+    }
+    const WorkZoneTimingFields before = fields_;
     LoadVolumes();
     const QueueScenario scenario = Scenario();
     const UserCostInputs costInputs = CostInputs();
@@ -141,6 +146,13 @@ void WorkZoneTimingDialog::FindOptimumStart(FormEffects& effects) {
         UpdateStopHour();
         const WorkZoneTrial trial = EvaluateWorkZoneOnly(day_, scenario, start, fields_.StopHour,
                                                          inputs_.Rates, costInputs);
+        // A total that is no number would never compare as cheaper, and one
+        // beyond 64 bits is no result either: the search cannot choose.
+        if (!trial.Gridlock && !FitsInInt64(trial.Total)) {
+            fields_ = before;
+            RefuseFigure(effects, ResultFigure::UserCost, trial.Total);
+            return;
+        }
         // The first usable trial sets the mark (rather than a large sentinel,
         // which a real total could exceed); later ones must beat it strictly,
         // so the earliest start wins a tie.
@@ -150,6 +162,7 @@ void WorkZoneTimingDialog::FindOptimumStart(FormEffects& effects) {
         }
     }
     if (bestStart < 0) {
+        refusal_.reset();
         breakdown_ = GridlockBreakdown();
         ShowGridlock(effects);
         return;
@@ -208,7 +221,7 @@ void WorkZoneTimingDialog::LeaveMobilization(FormEffects& effects) {
 
 bool WorkZoneTimingDialog::StoreInto(Project& p) const {
     const int s = inputs_.Slot;
-    if (s < 0 || s >= kActivitySlots) {
+    if (s < 0 || s >= kActivitySlots || refusal_) {
         return false;
     }
     p.ActivityStartHour[s] = fields_.StartHour;
@@ -228,11 +241,20 @@ QueueGraphContent WorkZoneTimingDialog::QueueGraph() const {
 }
 
 void WorkZoneTimingDialog::EvaluateTiming(FormEffects& effects) {
+    if (RefuseNegativeAadt(effects)) {
+        return;
+    }
     LoadVolumes();
     const QueueScenario scenario = Scenario();
     const UserCostInputs costInputs = CostInputs();
     const DialogEvaluation evaluation = EvaluateDialogUserCost(
         day_, scenario, fields_.StartHour, fields_.StopHour, inputs_.Rates, costInputs);
+    // Refused before the graph takes the lengths: that day was not priced.
+    if (const auto unusable = FirstUnrepresentableFigure(evaluation.Breakdown)) {
+        RefuseFigure(effects, ResultFigure::UserCost, *unusable);
+        return;
+    }
+    refusal_.reset();
     breakdown_ = evaluation.Breakdown;
     // The graph keeps showing the last work-zone day that was priced in full;
     // a gridlock may have come from the baseline alone, after it was priced.
@@ -248,6 +270,28 @@ void WorkZoneTimingDialog::EvaluateTiming(FormEffects& effects) {
 void WorkZoneTimingDialog::ShowGridlock(FormEffects& effects) {
     Refuse(effects, WorkZoneMessage::Gridlock, WorkZoneMessage::GridlockCaption,
            WorkZoneControl::StartHour);
+}
+
+void WorkZoneTimingDialog::RefuseFigure(FormEffects& effects, ResultFigure figure, double value) {
+    UnusableResult unusable;
+    unusable.Figure = figure;
+    unusable.Value = value;
+    unusable.Alternative = inputs_.Alternative;
+    unusable.Activity = inputs_.Activity;
+    unusable.Year = inputs_.ActivityYear;
+    unusable.Aadt = aadt_;
+    unusable.GrowthRate = inputs_.TrafficGrowthMean;
+    refusal_ = DescribeUnusableResult(unusable);
+    breakdown_ = UserCostBreakdown{};
+    effects.ShowMessage(refusal_->Message, refusal_->Caption, MessageIcon::Exclamation);
+}
+
+bool WorkZoneTimingDialog::RefuseNegativeAadt(FormEffects& effects) {
+    if (aadt_ >= 0) {
+        return false;
+    }
+    RefuseFigure(effects, ResultFigure::GrownAadt, aadt_);
+    return true;
 }
 
 void WorkZoneTimingDialog::LoadVolumes() {

@@ -3,11 +3,14 @@
 #include "forms/FormEffects.h"
 #include "forms/QueueGraph.h"
 #include "model/Project.h"
+#include "simulation/CheckFailure.h"
+#include "simulation/UnusableResult.h"
 #include "userdelay/QueueDay.h"
 #include "userdelay/TrafficDemand.h"
 #include "userdelay/UserCostComponents.h"
 #include "userdelay/UserCostEvaluation.h"
 
+#include <optional>
 #include <string>
 
 namespace wexa::forms {
@@ -23,6 +26,12 @@ namespace wexa::forms {
 // timing or a start-hour trial allocates nothing). Nothing reaches the
 // project until StoreInto, which the window calls on OK; Cancel simply drops
 // the object.
+//
+// Figures that are not results (a cost that is not a finite number or lies
+// beyond 64-bit whole numbers, a grown AADT below 0) are never shown or
+// stored: the evaluation that met them shows a "Project Data Error" message
+// instead, and the dialog stays refused until an evaluation gives figures
+// again.
 
 // What the user edits. Before each handler the window writes what its boxes
 // hold here; after it, it shows these values again.
@@ -82,7 +91,7 @@ public:
 
     // Loads the stored timing (or, when it is out of range, the defaults, with
     // an information message), the activity-year AADT, volumes, capacities and
-    // days, and prices the timing.
+    // days, and prices the timing (or refuses, see Refusal).
     void Open(FormEffects& effects);
 
     // "Calculate Costs": prices the timing in Fields() with the traffic picture
@@ -92,7 +101,9 @@ public:
     // "Find Optimum": tries the 24 start hours with the current hours in
     // effect and keeps the one whose work-zone day costs least, the earliest
     // on a tie; then prices it in full. When every start hour gridlocks, the
-    // last one tried (23) stays shown in the gridlock state.
+    // last one tried (23) stays shown in the gridlock state. A trial whose
+    // cost is not a result ends the search refused, on the timing it started
+    // from.
     void FindOptimumStart(FormEffects& effects);
 
     // Checks of the three editable timing boxes, run when each loses the
@@ -103,7 +114,7 @@ public:
 
     // OK: writes the timing, the total shown (-1 after a gridlock), the days
     // and the directional shares into the activity's slot. False, and nothing
-    // written, when the dialog has no slot.
+    // written, when the dialog has no slot or is refused.
     bool StoreInto(Project& project) const;
 
     // "Graph Queue Length": the queue lengths of the last work-zone day priced
@@ -126,12 +137,20 @@ public:
     [[nodiscard]] const UserCostBreakdown& Breakdown() const { return breakdown_; }
     [[nodiscard]] bool Gridlock() const { return breakdown_.Gridlock; }
 
+    // Why the last evaluation has no figures to show (caption "Project Data
+    // Error"); nullopt when it has. While refused the breakdown is all 0 and
+    // means nothing.
+    [[nodiscard]] const std::optional<CheckFailure>& Refusal() const { return refusal_; }
+
     [[nodiscard]] const PerHour<double>& InboundQueueLength() const { return inboundMiles_; }
     [[nodiscard]] const PerHour<double>& OutboundQueueLength() const { return outboundMiles_; }
 
 private:
     void EvaluateTiming(FormEffects& effects);
     void ShowGridlock(FormEffects& effects);
+    void RefuseFigure(FormEffects& effects, ResultFigure figure, double value);
+    // Refuses, and true, when the activity year's traffic is below 0.
+    bool RefuseNegativeAadt(FormEffects& effects);
     void LoadVolumes();
     [[nodiscard]] QueueScenario Scenario() const;
     [[nodiscard]] UserCostInputs CostInputs() const;
@@ -147,6 +166,7 @@ private:
     int days_ = 0;
     double addedTimePerVehicle_ = 0;
     UserCostBreakdown breakdown_{};
+    std::optional<CheckFailure> refusal_;
     PerHour<double> inboundMiles_{};
     PerHour<double> outboundMiles_{};
     QueueDay day_{};

@@ -27,6 +27,14 @@ template <typename Int> [[nodiscard]] Int TruncateSaturating(double value) {
     return static_cast<Int>(value);
 }
 
+// True when truncating `value` to 64 bits keeps it: it is a number and lies
+// within the range, so neither NaN nor a limit stands in for it. The bounds
+// are exact powers of two, so the comparisons are exact; NaN fails both.
+[[nodiscard]] constexpr bool FitsInInt64(double value) {
+    constexpr double kLower = static_cast<double>(std::numeric_limits<std::int64_t>::min());
+    return value >= kLower && value < -kLower;
+}
+
 [[nodiscard]] inline std::int32_t TruncateToInt32(double value) {
     return TruncateSaturating<std::int32_t>(value);
 }

@@ -3,13 +3,18 @@
 #include "model/Conversions.h"
 #include "model/RoundValue.h"
 #include "simulation/Distributions.h"
+#include "simulation/ProjectChecks.h"
 #include "simulation/ProjectUserCosts.h"
 #include "simulation/RandomSource.h"
+#include "simulation/UnusableResult.h"
 #include "userdelay/TrafficDemand.h"
 #include "userdelay/UserCostEvaluation.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace wexa {
 namespace {
@@ -32,9 +37,12 @@ struct RunInputs {
     UserCostRates Rates;
 };
 
+// Walks the activities of one iteration. A figure that cannot be represented
+// (see UnusableResult) stops the walk: the runner records it, returns at
+// once, and the caller asks Unusable() after every alternative.
 class AnalysisRunner {
 public:
-    AnalysisRunner(Project& project, AnalysisWorkspace& workspace)
+    AnalysisRunner(const Project& project, AnalysisWorkspace& workspace)
         : p_(project),
           day_(workspace.Day), inputs_{{project.DiscountRateKind, project.DiscountRateMin,
                                         project.DiscountRateMean, project.DiscountRateMax},
@@ -57,6 +65,9 @@ public:
     }
     [[nodiscard]] double DiscountRate() const { return discountRate_; }
     [[nodiscard]] double GrowthRate() const { return growthRate_; }
+
+    // What stopped the run, if anything did.
+    [[nodiscard]] const std::optional<UnusableResult>& Unusable() const { return unusable_; }
 
     // Walks the alternative's activities until one reaches the end of the
     // analysis period.
@@ -81,8 +92,11 @@ public:
             previousInterval = interval;
 
             const ActivityCosts costs = RunActivity(slot, year);
+            if (unusable_) {
+                return {};
+            }
             if (year + interval >= p_.AnalysisPeriod) {
-                return Close(costs, year, interval);
+                return Close(costs, slot, year, interval);
             }
         }
         return {IterationStatus::Failure, kFailureMark, kFailureMark, kFailureMark};
@@ -116,8 +130,18 @@ private:
 
         ActivityCosts costs;
         costs.UndiscountedAgencyCost = bid;
+        if (!Representable(ResultFigure::AgencyCost, bid, slot, year)) {
+            return costs;
+        }
         if (p_.ActivityUserCostModes[slot] == kIncludeUserCosts) {
-            const RunUserCost user = PriceWorkZone(slot, year);
+            aadt_ =
+                GrowAadt(p_.BaseYearAADT, p_.PercentTrucks, p_.PercentCUTrucks, p_.PercentSUTrucks,
+                         TruncateToInt32(year), growthRate_, p_.MaximumAADT);
+            if (aadt_ < 0) {
+                Stop(ResultFigure::GrownAadt, aadt_, slot, year);
+                return costs;
+            }
+            const RunUserCost user = PriceWorkZone(slot);
             if (user.Gridlock) {
                 // The mark lives only in the running results: a later
                 // activity recomputes them from the sums, which keep this
@@ -127,25 +151,35 @@ private:
                 costs.Agency = costs.User = costs.Total = -1.0;
                 return costs;
             }
+            if (!Representable(ResultFigure::UserCost, user.UserCost, slot, year)) {
+                return costs;
+            }
             userNpv_ += user.UserCost / factor;
-            costs.UndiscountedAgencyCost = bid + VaryTimeRelatedCosts(slot, factor);
+            const double timeRelated = VaryTimeRelatedCosts(slot, factor);
+            if (!Representable(ResultFigure::AgencyCost, timeRelated, slot, year)) {
+                return costs;
+            }
+            costs.UndiscountedAgencyCost = bid + timeRelated;
         }
         costs.Agency = timeRelatedNpv_ + bidItemNpv_;
         costs.User = userNpv_;
         costs.Total = costs.Agency + costs.User;
+        // Checked here rather than only where they are stored, so that the
+        // activity that makes them unusable is the one named.
+        (void)(Representable(ResultFigure::AgencyNpv, costs.Agency, slot, year) &&
+               Representable(ResultFigure::UserNpv, costs.User, slot, year) &&
+               Representable(ResultFigure::TotalNpv, costs.Total, slot, year));
         return costs;
     }
 
-    RunUserCost PriceWorkZone(int slot, double year) {
-        const int aadt =
-            GrowAadt(p_.BaseYearAADT, p_.PercentTrucks, p_.PercentCUTrucks, p_.PercentSUTrucks,
-                     TruncateToInt32(year), growthRate_, p_.MaximumAADT);
+    // Prices the work zone on the traffic of aadt_.
+    RunUserCost PriceWorkZone(int slot) {
         // The queue chain leaves the volumes as it found them, so an AADT
         // seen last time (a capped one, typically) keeps its volumes.
-        if (aadt != volumesAadt_) {
-            SplitHourlyVolumes(aadt, p_.HourlyAADTPercent, p_.HourlyInboundPercent,
+        if (aadt_ != volumesAadt_) {
+            SplitHourlyVolumes(aadt_, p_.HourlyAADTPercent, p_.HourlyInboundPercent,
                                p_.HourlyOutboundPercent, day_.Inbound.Volume, day_.Outbound.Volume);
-            volumesAadt_ = aadt;
+            volumesAadt_ = aadt_;
         }
         const WorkZoneCapacities capacities = ComputeWorkZoneCapacities(
             p_.ActivityWorkZoneLanes[slot], p_.ActivityWorkZoneCapacity[slot],
@@ -191,7 +225,7 @@ private:
 
     // The activity that reaches the end of the analysis period closes the
     // alternative, less the value of its service life beyond that end.
-    AlternativeOutcome Close(const ActivityCosts& costs, double year, double interval) {
+    AlternativeOutcome Close(const ActivityCosts& costs, int slot, double year, double interval) {
         double agency = Rounded(costs.Agency, 0);
         const double user = Rounded(costs.User, 0);
         double total = Rounded(costs.Total, 0);
@@ -205,11 +239,37 @@ private:
                                                      DiscountFactor(p_.AnalysisPeriod);
         agency = agency - salvage;
         total = total - salvage;
+        if (!Representable(ResultFigure::AgencyNpv, agency, slot, year) ||
+            !Representable(ResultFigure::TotalNpv, total, slot, year)) {
+            return {};
+        }
         return {IterationStatus::Valid, TruncateToInt64(agency), TruncateToInt64(user),
                 TruncateToInt64(total)};
     }
 
-    Project& p_;
+    // True when the figure can be stored as a whole number; otherwise the
+    // run stops on it. A few comparisons, and no allocation.
+    bool Representable(ResultFigure figure, double value, int slot, double year) {
+        if (FitsInInt64(value)) {
+            return true;
+        }
+        Stop(figure, value, slot, year);
+        return false;
+    }
+
+    void Stop(ResultFigure figure, double value, int slot, double year) {
+        unusable_ = UnusableResult{figure,
+                                   value,
+                                   slot / kActivitiesPerAlternative + 1,
+                                   slot % kActivitiesPerAlternative + 1,
+                                   year,
+                                   aadt_,
+                                   growthRate_,
+                                   discountRate_,
+                                   0};
+    }
+
+    const Project& p_;
     QueueDay& day_;
     const RunInputs inputs_;
     RandomSource random_;
@@ -218,20 +278,57 @@ private:
     double bidItemNpv_ = 0.0;
     double timeRelatedNpv_ = 0.0;
     double userNpv_ = 0.0;
+    int aadt_ = 0;                   // the AADT of the activity last priced
     std::optional<int> volumesAadt_; // the AADT whose volumes the queue day holds
+    std::optional<UnusableResult> unusable_;
 };
 
-void StoreOutcome(Project& p, AnalysisWorkspace& w, int alternative, int iteration,
+// Counts by outcome, kept with the run until it has finished.
+struct OutcomeCounts {
+    PerAlternative<Int32> Gridlocks{};
+    PerAlternative<Int32> Failures{};
+};
+
+// The run fills the workspace's tables in iteration order; the project sees
+// them only once every iteration has been computed.
+void StoreOutcome(AnalysisWorkspace& w, OutcomeCounts& counts, int alternative, int iteration,
                   const AlternativeOutcome& outcome) {
-    p.AgencyNpvResults[alternative][iteration] = outcome.Agency;
-    p.UserNpvResults[alternative][iteration] = outcome.User;
-    p.TotalNpvResults[alternative][iteration] = outcome.Total;
+    w.AgencyInIterationOrder[alternative][iteration] = outcome.Agency;
+    w.UserInIterationOrder[alternative][iteration] = outcome.User;
+    w.TotalInIterationOrder[alternative][iteration] = outcome.Total;
     w.Statuses[alternative][iteration] = outcome.Status;
     if (outcome.Status == IterationStatus::Gridlock) {
-        ++p.GridlockCounts[alternative];
+        ++counts.Gridlocks[alternative];
     } else if (outcome.Status == IterationStatus::Failure) {
-        ++p.FailureCounts[alternative];
+        ++counts.Failures[alternative];
     }
+}
+
+// Hands a finished run's results to the project. Cells of alternatives and
+// iterations the run did not compute keep what they held, in the project and
+// (copied back from it) in the workspace.
+void PublishResults(Project& p, AnalysisWorkspace& w, const OutcomeCounts& counts, int iterations) {
+    p.IterationCount = iterations;
+    p.GridlockCounts = counts.Gridlocks;
+    p.FailureCounts = counts.Failures;
+    for (int a = 0; a < kMaxAlternatives; ++a) {
+        p.ValidCounts[a] = p.IterationCount - p.FailureCounts[a] - p.GridlockCounts[a];
+        p.InvalidCounts[a] = p.FailureCounts[a] + p.GridlockCounts[a];
+    }
+    const std::array<std::pair<NpvResultTable*, NpvResultTable*>, 3> tables{
+        {{&w.AgencyInIterationOrder, &p.AgencyNpvResults},
+         {&w.UserInIterationOrder, &p.UserNpvResults},
+         {&w.TotalInIterationOrder, &p.TotalNpvResults}}};
+    for (const auto& [computed, stored] : tables) {
+        for (int a = 0; a < p.NumberOfAlternatives; ++a) {
+            std::copy_n((*computed)[a].begin(), iterations, (*stored)[a].begin());
+        }
+        *computed = *stored;
+    }
+}
+
+RunRefusal Refuse(const UnusableResult& unusable) {
+    return RunRefusal{{DescribeUnusableResult(unusable)}};
 }
 
 } // namespace
@@ -241,33 +338,41 @@ std::optional<RunRefusal> RunAnalysis(Project& p, AnalysisWorkspace& w,
     if (auto refusal = CheckAnalysisInputs(p)) {
         return refusal;
     }
-    p.IterationCount = p.AnalysisType == kProbabilisticAnalysis ? kProbabilisticIterations : 1;
+    const bool probabilistic = p.AnalysisType == kProbabilisticAnalysis;
+    const int iterations = probabilistic ? kProbabilisticIterations : 1;
     AnalysisRunner runner(p, w);
     runner.SetSeed(options.Seed);
     w.Seed = runner.State();
-    p.GridlockCounts.fill(0);
-    p.FailureCounts.fill(0);
+    OutcomeCounts counts;
 
-    for (int i = 0; i < p.IterationCount; ++i) {
+    for (int i = 0; i < iterations; ++i) {
         runner.DrawRates();
         w.DiscountRates[i] = runner.DiscountRate();
         w.GrowthRates[i] = runner.GrowthRate();
+        // The checks before the run vouch for a fixed rate; a deterministic
+        // run of another kind still draws its one rate.
+        if (!probabilistic && !(runner.DiscountRate() > kLowestDiscountRate)) {
+            UnusableResult rate;
+            rate.Figure = ResultFigure::DiscountRate;
+            rate.DiscountRate = runner.DiscountRate();
+            return Refuse(rate);
+        }
         for (int a = 0; a < p.NumberOfAlternatives; ++a) {
-            StoreOutcome(p, w, a, i, runner.RunAlternative(a));
+            const AlternativeOutcome outcome = runner.RunAlternative(a);
+            if (runner.Unusable()) {
+                UnusableResult unusable = *runner.Unusable();
+                unusable.Iteration = probabilistic ? i + 1 : 0;
+                return Refuse(unusable);
+            }
+            StoreOutcome(w, counts, a, i, outcome);
         }
         if (options.Progress != nullptr) {
-            options.Progress->IterationDone(i + 1, p.IterationCount);
+            options.Progress->IterationDone(i + 1, iterations);
         }
     }
 
-    for (int a = 0; a < kMaxAlternatives; ++a) {
-        p.ValidCounts[a] = p.IterationCount - p.FailureCounts[a] - p.GridlockCounts[a];
-        p.InvalidCounts[a] = p.FailureCounts[a] + p.GridlockCounts[a];
-    }
-    w.AgencyInIterationOrder = p.AgencyNpvResults;
-    w.UserInIterationOrder = p.UserNpvResults;
-    w.TotalInIterationOrder = p.TotalNpvResults;
-    if (p.AnalysisType == kProbabilisticAnalysis) {
+    PublishResults(p, w, counts, iterations);
+    if (probabilistic) {
         ComputeResultStatistics(p, w.Statuses);
     }
     return std::nullopt;

@@ -50,6 +50,13 @@ struct AnalysisWorkspace {
 // tables, the counts by outcome and, after a probabilistic run, the sorted
 // rows, percentiles and cumulative percentages. A refused project leaves
 // every result as it was.
+//
+// The run also refuses, with caption "Project Data Error", when a figure it
+// works out cannot be stored (a cost or NPV that is not finite or lies beyond
+// the 64-bit result tables, an AADT below 0, a deterministic discount rate of
+// -100 % or less): it stops there, and the project's results stay as they
+// were. The workspace is then scratch: its tables hold the iterations done
+// before the stop and mean nothing.
 [[nodiscard]] std::optional<RunRefusal> RunAnalysis(Project& project, AnalysisWorkspace& workspace,
                                                     const AnalysisOptions& options = {});
 

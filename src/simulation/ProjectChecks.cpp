@@ -9,13 +9,22 @@
 
 namespace wexa {
 
-namespace {
-
-std::string Describe(double value) {
+std::string DescribeReal(double value) {
     std::ostringstream text;
     text.precision(15);
     text << value;
     return text.str();
+}
+
+std::string ActivityPlace(int alternative, int activity) {
+    return "Alternative " + std::to_string(alternative) + ", work activity " +
+           std::to_string(activity) + ": ";
+}
+
+namespace {
+
+std::string Describe(double value) {
+    return DescribeReal(value);
 }
 
 std::string Describe(int value) {
@@ -58,6 +67,16 @@ public:
     FirstFailure& Positive(double value, std::string_view field, std::string_view focus) {
         if (Passing() && !(value > 0.0)) {
             Fail(field, Describe(value), "it must be greater than 0", focus);
+        }
+        return *this;
+    }
+
+    // NaN fails too.
+    FirstFailure& Above(double value, double low, std::string_view field, std::string_view focus,
+                        std::string_view when) {
+        if (Passing() && !(value > low)) {
+            Fail(field, Describe(value),
+                 "it must be greater than " + Describe(low) + std::string(when), focus);
         }
         return *this;
     }
@@ -106,9 +125,9 @@ private:
     std::optional<CheckFailure> failure_;
 };
 
-std::string ActivityPlace(int activitySlot) {
-    return "Alternative " + std::to_string(activitySlot / kActivitiesPerAlternative + 1) +
-           ", work activity " + std::to_string(activitySlot % kActivitiesPerAlternative + 1) + ": ";
+std::string SlotPlace(int activitySlot) {
+    return ActivityPlace(activitySlot / kActivitiesPerAlternative + 1,
+                         activitySlot % kActivitiesPerAlternative + 1);
 }
 
 std::optional<CheckFailure> NoSuch(const std::string& what) {
@@ -151,7 +170,15 @@ std::optional<CheckFailure> CheckProjectStructure(const Project& p) {
         .Finite(p.IdlingCostSingleUnitTruck, "IdlingCostSingleUnitTruck", "")
         .Finite(p.DelayRateCombinationTruck, "DelayRateCombinationTruck", "")
         .Finite(p.DelayRatePassengerCar, "DelayRatePassengerCar", "")
-        .Finite(p.DelayRateSingleUnitTruck, "DelayRateSingleUnitTruck", "");
+        .Finite(p.DelayRateSingleUnitTruck, "DelayRateSingleUnitTruck", "")
+        .AtLeast(p.MaximumAADT, 1, "MaximumAADT", "MaximumAADT");
+    // A deterministic run uses the mean of a Deterministic distribution; at
+    // -100 % or less a discount factor is 0 or flips its sign year by year.
+    // (Another kind is drawn even then, and the run checks what it draws.)
+    if (p.AnalysisType != kProbabilisticAnalysis && p.DiscountRateKind == kDeterministic) {
+        check.Above(p.DiscountRateMean, kLowestDiscountRate, "DiscountRateMean", "DiscountRateMean",
+                    " for a deterministic run");
+    }
     return std::move(check).Result();
 }
 
@@ -170,7 +197,7 @@ std::optional<CheckFailure> CheckActivityStructure(const Project& p, int slot,
     if (slot < 0 || slot >= kActivitySlots) {
         return NoSuch("Activity slot " + std::to_string(slot));
     }
-    FirstFailure check(ActivityPlace(slot));
+    FirstFailure check(SlotPlace(slot));
     check
         .Between(p.ActivityUserCostModes[slot], kIncludeUserCosts, kExcludeUserCosts,
                  "ActivityUserCostModes", "ActivityUserCostMode")
@@ -195,8 +222,11 @@ std::optional<CheckFailure> CheckActivityStructure(const Project& p, int slot,
     check.Speed(p.ActivityWorkZoneSpeed[slot], "ActivityWorkZoneSpeed", "WorkZoneSpeedLimit")
         .Then(CheckWorkZoneTiming(p.ActivityStartHour[slot], p.ActivityStopHour[slot],
                                   p.ActivityHoursInEffect[slot], p.ActivityMobilizationHours[slot],
-                                  ActivityPlace(slot)))
-        .AtLeast(p.ActivityWorkZoneLanes[slot], 1, "ActivityWorkZoneLanes", "WorkZoneLanes");
+                                  SlotPlace(slot)))
+        .AtLeast(p.ActivityWorkZoneLanes[slot], 1, "ActivityWorkZoneLanes", "WorkZoneLanes")
+        // The time-related costs are priced on these stored quantities.
+        .AtLeast(p.ActivityRequiredTime[slot], 0, "ActivityRequiredTime", "RequiredTime")
+        .AtLeast(p.ActivityDaysToComplete[slot], 0, "ActivityDaysToComplete", "");
     return std::move(check).Result();
 }
 

@@ -21,9 +21,19 @@ namespace wexa {
 
 inline constexpr const char* kProjectDataErrorCaption = "Project Data Error";
 
+// A discount rate at or below this (percent) leaves a discount factor of 0,
+// or one that changes sign from year to year.
+inline constexpr double kLowestDiscountRate = -100.0;
+
+// How the messages name an activity ("Alternative 2, work activity 3: ") and
+// write a real (up to 15 significant digits).
+[[nodiscard]] std::string ActivityPlace(int alternative, int activity);
+[[nodiscard]] std::string DescribeReal(double value);
+
 // Project-level values: the declared counts, lanes, service flow rate, posted
-// speed, base AADT, analysis period, and every project real and table the run
-// reads being finite.
+// speed, base AADT, analysis period, every project real and table the run
+// reads being finite, the AADT cap, and the discount rate a deterministic run
+// uses when it is fixed.
 [[nodiscard]] std::optional<CheckFailure> CheckProjectStructure(const Project& project);
 
 // The declared activity count of one alternative (numbered from 1). A number
@@ -33,7 +43,8 @@ inline constexpr const char* kProjectDataErrorCaption = "Project Data Error";
 
 // One activity slot (0-based, as stored). Every used activity: its user-cost
 // mode and its reals. With includesUserCosts also its work zone: speed, start
-// and stop hours, hours in effect, mobilization and lanes. A slot outside the
+// and stop hours, hours in effect, mobilization and lanes, and the required
+// hours and days its time-related costs are priced on. A slot outside the
 // arrays is refused, not read.
 [[nodiscard]] std::optional<CheckFailure>
 CheckActivityStructure(const Project& project, int activitySlot, bool includesUserCosts);

@@ -76,6 +76,21 @@ UserCostBreakdown GridlockBreakdown() {
     return result;
 }
 
+std::optional<double> FirstUnrepresentableFigure(const UserCostBreakdown& breakdown) {
+    for (const auto* figures : {&breakdown.Components, &breakdown.Percentages}) {
+        const auto bad = std::find_if_not(figures->begin(), figures->end(), FitsInInt64);
+        if (bad != figures->end()) {
+            return *bad;
+        }
+    }
+    for (const double figure : {breakdown.Total, breakdown.TotalPercentage}) {
+        if (!FitsInInt64(figure)) {
+            return figure;
+        }
+    }
+    return std::nullopt;
+}
+
 RunUserCost EvaluateRunUserCost(QueueDay& scratch, const QueueScenario& scenario, int startHour,
                                 int stopHour, const UserCostRates& rates,
                                 const UserCostInputs& inputs) {

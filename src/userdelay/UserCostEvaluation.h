@@ -5,6 +5,7 @@
 #include "userdelay/UserCostComponents.h"
 
 #include <array>
+#include <optional>
 
 namespace wexa {
 
@@ -35,6 +36,12 @@ struct UserCostBreakdown {
 
 // The breakdown shown when either run gridlocks.
 [[nodiscard]] UserCostBreakdown GridlockBreakdown();
+
+// The first figure of the breakdown (the components, their percentages, then
+// the total and the total percentage) that is not a finite number within the
+// 64-bit range, and so cannot be shown as a result; nullopt when every one
+// can.
+[[nodiscard]] std::optional<double> FirstUnrepresentableFigure(const UserCostBreakdown& breakdown);
 
 // The analysis run's figure: the unrounded difference of the two totals,
 // rounded to whole dollars. UserCost is -1 after a gridlock, but Gridlock is

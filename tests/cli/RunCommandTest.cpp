@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cstdint>
 #include <memory>
+#include <ostream>
 #include <sstream>
 #include <string>
 
@@ -120,6 +122,10 @@ struct Damage {
     const char* named;
 };
 
+void PrintTo(const Damage& damage, std::ostream* os) {
+    *os << damage.name;
+}
+
 class RefusedRun : public ::testing::TestWithParam<Damage> {};
 
 TEST_P(RefusedRun, ExitsOneWithCaptionAndMessageAndWritesNoReport) {
@@ -129,7 +135,7 @@ TEST_P(RefusedRun, ExitsOneWithCaptionAndMessageAndWritesNoReport) {
     GetParam().apply(*project);
     ASSERT_TRUE(WriteProjectFile(folder.File("bad.wxa"), *project));
     const RunResult result =
-        RunCli({folder.File("bad.wxa"), folder.File("r.xls"), 1u, std::nullopt});
+        RunCli({folder.File("bad.wxa"), folder.File("r.xls"), 1u, folder.File("r.json")});
     EXPECT_EQ(result.status, kExitRefused);
     EXPECT_THAT(result.err, HasSubstr(GetParam().named));
     EXPECT_TRUE(result.out.empty());
@@ -147,7 +153,33 @@ INSTANTIATE_TEST_SUITE_P(
                "AlternativeActivityCount"},
         Damage{"OffCentreNormalDiscountRate", [](Project& p) { p.DiscountRateMean = 4.5; },
                "Discount Rate Error: There is an error in the discount rate data.\nThe mean must "
-               "be centered"}),
+               "be centered"},
+        // Inputs that pass as numbers but give figures that are not results.
+        Damage{"InfiniteUserCost", [](Project& p) { p.DelayRatePassengerCar = 1e305; },
+               "Project Data Error: Alternative 1, work activity 1: the work zone user cost"},
+        Damage{"UserCostPast64Bits", [](Project& p) { p.DelayRatePassengerCar = 1e100; },
+               "beyond the whole dollar amounts that can be stored"},
+        Damage{"DeterministicDiscountRateMinus100",
+               [](Project& p) {
+                   p.AnalysisType = kDeterministicAnalysis;
+                   p.DiscountRateKind = kDeterministic;
+                   p.DiscountRateMean = -100.0;
+               },
+               "Project Data Error: DiscountRateMean is -100"},
+        Damage{"LowestAadtCap", [](Project& p) { p.MaximumAADT = INT32_MIN; },
+               "Project Data Error: MaximumAADT is -2147483648"},
+        Damage{"LowestRequiredTime",
+               [](Project& p) { p.ActivityRequiredTime[ActivitySlot(1, 1)] = INT32_MIN; },
+               "Alternative 1, work activity 1: ActivityRequiredTime is -2147483648"},
+        Damage{"LowestDaysToComplete",
+               [](Project& p) { p.ActivityDaysToComplete[ActivitySlot(1, 1)] = INT32_MIN; },
+               "Alternative 1, work activity 1: ActivityDaysToComplete is -2147483648"},
+        Damage{"GrowthMinus350",
+               [](Project& p) {
+                   p.TrafficGrowthKind = kDeterministic;
+                   p.TrafficGrowthMean = -350.0;
+               },
+               "at a traffic growth rate of -350 % a year comes out as an AADT below 0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RunCommand, FileErrorsExitTwoNamingTheFile) {

@@ -283,6 +283,73 @@ TEST_F(WorkZoneCommandTest, OptimizeRefusesBeforeWritingAnything) {
     EXPECT_EQ(RunOptimize(Path(), folder_.File("out.wxa")).status, kExitRefused);
 }
 
+// Figures that are not results (costs that are not finite or lie beyond 64
+// bits, traffic below 0) are refused in every output form: the refusal on
+// standard error, nothing on standard output, exit 1.
+TEST_F(WorkZoneCommandTest, FiguresThatAreNotResultsAreRefused) {
+    struct Case {
+        void (*spoil)(Project&);
+        int activity;
+        std::string said;
+    };
+    const std::vector<Case> cases{
+        {[](Project& p) { p.DelayRatePassengerCar = 1e305; }, 1,
+         "Project Data Error: Alternative 1, work activity 1: the work zone user cost of the "
+         "activity in year 5 comes out"},
+        {[](Project& p) { p.DelayRatePassengerCar = 1e100; }, 2,
+         "Alternative 1, work activity 2: the work zone user cost of the activity in year 12 "
+         "comes out as"},
+        {[](Project& p) { p.TrafficGrowthMean = -350.0; }, 1,
+         "Alternative 1, work activity 1: the traffic grown to year 5 at a traffic growth rate of "
+         "-350 %"}};
+    for (const Case& c : cases) {
+        project_ = SampleProject();
+        c.spoil(*project_);
+        Save();
+        for (const bool findOptimum : {false, true}) {
+            for (const bool json : {false, true}) {
+                const Result result = RunWorkZone(Path(), 1, c.activity, findOptimum, json);
+                EXPECT_EQ(result.status, kExitRefused) << c.said;
+                EXPECT_EQ(result.out, "") << c.said;
+                EXPECT_THAT(result.err, HasSubstr(c.said));
+            }
+        }
+    }
+}
+
+// The activity whose figures are not results comes after one that was
+// optimised: still nothing is printed, and the output file is not touched.
+TEST_F(WorkZoneCommandTest, OptimizeRefusesFiguresThatAreNotResultsAndWritesNothing) {
+    testing::WriteText(folder_.File("out.wxa"), "earlier");
+    project_->TrafficGrowthMean = -350.0;
+    project_->ActivityYears[ActivitySlot(1, 1)] = 4; // an even year: traffic above 0
+    project_->ActivityYears[ActivitySlot(1, 2)] = 13;
+    Save();
+    const Result result = RunOptimize(Path(), folder_.File("out.wxa"));
+    EXPECT_EQ(result.status, kExitRefused);
+    EXPECT_EQ(result.out, "");
+    EXPECT_THAT(result.err, HasSubstr("Project Data Error: Alternative 1, work activity 2: the "
+                                      "traffic grown to year 13"));
+    EXPECT_EQ(testing::ReadText(folder_.File("out.wxa")), "earlier");
+
+    project_ = SampleProject();
+    project_->DelayRatePassengerCar = 1e305;
+    Save();
+    const Result infinite = RunOptimize(Path(), folder_.File("out.wxa"));
+    EXPECT_EQ(infinite.status, kExitRefused);
+    EXPECT_EQ(infinite.out, "");
+    EXPECT_THAT(infinite.err, HasSubstr("the work zone user cost"));
+    EXPECT_EQ(testing::ReadText(folder_.File("out.wxa")), "earlier");
+}
+
+TEST_F(WorkZoneCommandTest, OptimizePrintsNoResultsWhenTheFileCannotBeWritten) {
+    std::filesystem::create_directory(folder_.File("a-folder"));
+    const Result result = RunOptimize(Path(), folder_.File("a-folder"));
+    EXPECT_EQ(result.status, kExitFileError);
+    EXPECT_EQ(result.out, "");
+    EXPECT_THAT(result.err, HasSubstr("a-folder"));
+}
+
 // The real program: exit statuses through the argument parser, and the same
 // bytes from two runs.
 int RunProgram(const std::string& arguments) {

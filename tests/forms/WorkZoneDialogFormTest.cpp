@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 namespace wexa::forms {
 namespace {
@@ -135,6 +136,17 @@ TEST(WorkZoneDialogBoxesTest, FocusChangesDuringAMessageDoNothing) {
     EXPECT_EQ(form.Boxes().Days, "9"); // 70 hours at 8 a day
 }
 
+// The cost summary: every component's cost and percentage, the total and the
+// total percentage.
+void ExpectEveryCostBoxShows(const WorkZoneDialogBoxes& b, const std::string& text) {
+    for (int row = 0; row < kCostComponentCount; ++row) {
+        EXPECT_EQ(b.Costs[row], text) << row;
+        EXPECT_EQ(b.Percents[row], text) << row;
+    }
+    EXPECT_EQ(b.Total, text);
+    EXPECT_EQ(b.TotalPercent, text);
+}
+
 TEST(WorkZoneDialogBoxesTest, GridlockShowsMinusOneInEveryCostBox) {
     const auto p = ProjectWithDemand(200000, EvenShares());
     StoreTiming(*p, 8, 7, 15, 0);
@@ -142,17 +154,32 @@ TEST(WorkZoneDialogBoxesTest, GridlockShowsMinusOneInEveryCostBox) {
     WorkZoneDialogForm form = Opened(*p, effects);
     ASSERT_EQ(effects.Messages.size(), 1U);
     EXPECT_EQ(effects.Messages[0].Caption, "Gridlock");
-    const WorkZoneDialogBoxes& b = form.Boxes();
-    for (int row = 0; row < kCostComponentCount; ++row) {
-        EXPECT_EQ(b.Costs[row], "-1");
-        EXPECT_EQ(b.Percents[row], "-1");
-    }
-    EXPECT_EQ(b.Total, "-1");
-    EXPECT_EQ(b.TotalPercent, "-1");
+    ExpectEveryCostBoxShows(form.Boxes(), "-1");
     ASSERT_TRUE(form.PressOk(effects));
     Project stored = *p;
     ASSERT_TRUE(form.StoreInto(stored));
     EXPECT_EQ(stored.ActivityWorkZoneUserCost[kSlot], -1.0);
+}
+
+// Costs that are not results leave the cost summary empty, and OK says why
+// again instead of closing.
+TEST(WorkZoneDialogBoxesTest, RefusedCostsLeaveTheSummaryEmptyAndOkOpen) {
+    auto p = QueueingProject();
+    p->DelayRatePassengerCar = 1e305;
+    RecordingEffects effects;
+    WorkZoneDialogForm form = Opened(*p, effects);
+    ASSERT_EQ(effects.Messages.size(), 1U);
+    EXPECT_EQ(effects.Messages[0].Caption, "Project Data Error");
+    ExpectEveryCostBoxShows(form.Boxes(), "");
+    EXPECT_EQ(form.Boxes().Aadt, "30000"); // the traffic itself is a result
+
+    effects.Clear();
+    EXPECT_FALSE(form.PressOk(effects));
+    ASSERT_EQ(effects.Messages.size(), 1U);
+    EXPECT_EQ(effects.Messages[0].Caption, "Project Data Error");
+    Project stored = *p;
+    EXPECT_FALSE(form.StoreInto(stored));
+    EXPECT_EQ(stored.ActivityWorkZoneUserCost[kSlot], p->ActivityWorkZoneUserCost[kSlot]);
 }
 
 } // namespace

@@ -2,15 +2,18 @@
 #include "WorkZoneProjects.h"
 #include "forms/RecordingEffects.h"
 #include "forms/WorkZoneDialogText.h"
+#include "model/ProjectFile.h"
 #include "simulation/ProjectUserCosts.h"
 #include "userdelay/QueueModel.h"
 #include "userdelay/TrafficDemand.h"
 #include "userdelay/UserCostEvaluation.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <memory>
+#include <ostream>
 
 namespace wexa::forms {
 namespace {
@@ -360,6 +363,93 @@ TEST(WorkZoneOptimumTest, FindsTheCheapestOfAll24Starts) {
         }
     }
     EXPECT_LT(bestTotal, ReferenceBreakdown(*p, 8, 15, 7, 0).Total);
+}
+
+// --- figures that are not results ------------------------------------------
+
+struct NoResult {
+    const char* name;
+    void (*spoil)(Project&);
+    const char* said; // part of the message
+};
+
+void PrintTo(const NoResult& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class WorkZoneNoResultTest : public ::testing::TestWithParam<NoResult> {
+protected:
+    WorkZoneNoResultTest() : p(QueueingProject()) { GetParam().spoil(*p); }
+
+    // The one message shown since the last Clear: the refusal.
+    void ExpectRefusalShown(const RecordingEffects& effects) const {
+        ASSERT_EQ(effects.Messages.size(), 1u);
+        EXPECT_EQ(effects.Messages[0].Caption, "Project Data Error");
+        EXPECT_EQ(effects.Messages[0].Icon, MessageIcon::Exclamation);
+        EXPECT_THAT(effects.Messages[0].Text, ::testing::HasSubstr(GetParam().said));
+    }
+
+    // OK hands nothing back: the project stays as it was, byte for byte.
+    void ExpectNothingStored(const WorkZoneTimingDialog& dialog) const {
+        auto after = std::make_unique<Project>(*p);
+        EXPECT_FALSE(dialog.StoreInto(*after));
+        EXPECT_EQ(WriteProjectBytes(*after), WriteProjectBytes(*p));
+    }
+
+    std::unique_ptr<Project> p;
+};
+
+TEST_P(WorkZoneNoResultTest, OpeningShowsTheRefusalAndOkStoresNothing) {
+    RecordingEffects effects;
+    const WorkZoneTimingDialog dialog = OpenedOnForm(*p, effects);
+    ExpectRefusalShown(effects);
+    ASSERT_TRUE(dialog.Refusal().has_value());
+    EXPECT_EQ(dialog.Refusal()->Message, effects.Messages[0].Text);
+    ExpectNothingStored(dialog);
+}
+
+TEST_P(WorkZoneNoResultTest, FindOptimumRefusesAndKeepsTheTimingItStartedFrom) {
+    RecordingEffects effects;
+    WorkZoneTimingDialog dialog = OpenedOnForm(*p, effects);
+    effects.Clear();
+    dialog.FindOptimumStart(effects);
+    ExpectRefusalShown(effects);
+    EXPECT_EQ(dialog.Fields().StartHour, 8);
+    EXPECT_EQ(dialog.Fields().StopHour, 15);
+    ExpectNothingStored(dialog);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Figures, WorkZoneNoResultTest, ::testing::Values(
+    NoResult{"UserCostNotFinite", [](Project& p) { p.DelayRatePassengerCar = 1e305; },
+             "Alternative 2, work activity 3: the work zone user cost of the activity in year 5 comes out"},
+    NoResult{"UserCostPast64Bits", [](Project& p) { p.DelayRatePassengerCar = 1e100; },
+             "beyond the whole dollar amounts that can be stored"},
+    NoResult{"TrafficBelowZero", [](Project& p) { p.TrafficGrowthMean = -350.0; },
+             "Alternative 2, work activity 3: the traffic grown to year 5 at a traffic growth rate of -350 %"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+// The refusal lasts only as long as the figures it was about: a timing whose
+// costs are results again is shown and can be kept.
+TEST(WorkZoneNoResultTest, FiguresThatAreResultsAgainEndTheRefusal) {
+    auto p = QueueingProject();
+    p->DelayRatePassengerCar = 1e100;
+    RecordingEffects effects;
+    WorkZoneTimingDialog dialog = OpenedOnForm(*p, effects);
+    ASSERT_TRUE(dialog.Refusal().has_value());
+
+    // Applied to neither direction, the work zone costs nobody anything.
+    dialog.Fields().InboundPercent = 0.0;
+    dialog.Fields().OutboundPercent = 0.0;
+    effects.Clear();
+    dialog.CalculateCosts(effects);
+    EXPECT_TRUE(effects.Messages.empty());
+    EXPECT_FALSE(dialog.Refusal().has_value());
+    EXPECT_EQ(dialog.Breakdown().Total, 0.0);
+    auto after = std::make_unique<Project>(*p);
+    ASSERT_TRUE(dialog.StoreInto(*after));
+    EXPECT_EQ(after->ActivityWorkZoneUserCost[kSlot], 0.0);
 }
 
 // --- queue graph -----------------------------------------------------------

@@ -1,13 +1,17 @@
 #include "simulation/AnalysisRun.h"
 
+#include "NamedCases.h"
 #include "model/RoundValue.h"
 #include "simulation/Distributions.h"
 #include "simulation/RandomSource.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace wexa {
 namespace {
@@ -288,6 +292,140 @@ TEST(AnalysisRunChecks, NegativeYearsAreRefusedForTheFirstFailingActivity) {
     EXPECT_EQ(refusal->Messages.back().Message,
               "There is an error in the work zone year data.\nPlease adjust accordingly.");
     EXPECT_EQ(refusal->Messages.back().FocusField, "YearsToNextKind");
+}
+
+// --- Figures that cannot be stored ------------------------------------------
+
+// Alternative 1 prices a work zone in its second activity, in year 21 (an
+// odd year, so that a growth rate below -100 % turns its traffic negative);
+// alternative 2 is one activity in year 0 whose service life runs 5 years
+// past the period.
+std::unique_ptr<Project> PricedProject() {
+    auto p = PlainProject();
+    p->AnalysisType = kProbabilisticAnalysis;
+    p->NumberOfAlternatives = 2;
+    Schedule(*p, 1, {{21, 1000.0}, {20, 2000.0}});
+    Schedule(*p, 2, {{40, 1000.0}});
+    const int zone = ActivitySlot(1, 2);
+    p->ActivityUserCostModes[zone] = kIncludeUserCosts;
+    p->BaseYearAADT = 30000;
+    p->ActivityRequiredTime[zone] = 70;
+    p->ActivityStartHour[zone] = 8;
+    p->ActivityHoursInEffect[zone] = 7;
+    p->ActivityStopHour[zone] = 15;
+    for (int row = 0; row < kTimeItemsPerActivity; ++row) {
+        p->TimeItemUnits[TimeItemSlot(zone, row)] = kPerHour;
+        p->TimeItemUnitPrices[TimeItemSlot(zone, row)] = 10.0;
+    }
+    return p;
+}
+
+// Results no run of these projects gives, so that any cell a refused run
+// wrote would show.
+void FillWithEarlierResults(Project& p) {
+    p.IterationCount = 77;
+    p.AgencyNpvResults[0].fill(11);
+    p.UserNpvResults[1].fill(22);
+    p.TotalNpvResults[0].fill(33);
+    p.GridlockCounts.fill(3);
+    p.FailureCounts.fill(4);
+    p.ValidCounts.fill(5);
+    p.InvalidCounts.fill(6);
+    p.AgencyNpvPercentiles[0].fill(44);
+    p.TotalCumulativePercents[1].fill(55.5);
+}
+
+void ExpectSameResults(const Project& actual, const Project& expected) {
+    EXPECT_EQ(actual.IterationCount, expected.IterationCount);
+    EXPECT_EQ(actual.AgencyNpvResults, expected.AgencyNpvResults);
+    EXPECT_EQ(actual.UserNpvResults, expected.UserNpvResults);
+    EXPECT_EQ(actual.TotalNpvResults, expected.TotalNpvResults);
+    EXPECT_EQ(actual.GridlockCounts, expected.GridlockCounts);
+    EXPECT_EQ(actual.FailureCounts, expected.FailureCounts);
+    EXPECT_EQ(actual.ValidCounts, expected.ValidCounts);
+    EXPECT_EQ(actual.InvalidCounts, expected.InvalidCounts);
+    EXPECT_EQ(actual.AgencyNpvPercentiles, expected.AgencyNpvPercentiles);
+    EXPECT_EQ(actual.TotalCumulativePercents, expected.TotalCumulativePercents);
+}
+
+void FixRate(Int32& kind, double& mean, double rate) {
+    kind = kDeterministic;
+    mean = rate;
+}
+
+struct Unstorable {
+    const char* name;
+    void (*spoil)(Project&);
+    std::vector<std::string> said; // parts of the message
+};
+
+class UnstorableFigure : public ::testing::TestWithParam<Unstorable> {};
+
+TEST_P(UnstorableFigure, StopsTheRunNamingWhereAndWhyAndKeepsTheEarlierResults) {
+    auto p = PricedProject();
+    auto w = std::make_unique<AnalysisWorkspace>();
+    // The project as it is gives results.
+    ASSERT_FALSE(RunAnalysis(*p, *w, {kSeed, nullptr}).has_value());
+    ASSERT_GT(p->UserNpvResults[0][0], 0) << "the work zone should cost its users something";
+
+    FillWithEarlierResults(*p);
+    GetParam().spoil(*p);
+    const auto earlier = std::make_unique<Project>(*p);
+    const auto refusal = RunAnalysis(*p, *w, {kSeed, nullptr});
+    ASSERT_TRUE(refusal.has_value());
+    ASSERT_EQ(refusal->Messages.size(), 1u);
+    EXPECT_EQ(refusal->Messages[0].Caption, "Project Data Error");
+    for (const std::string& part : GetParam().said) {
+        EXPECT_THAT(refusal->Messages[0].Message, ::testing::HasSubstr(part));
+    }
+    ExpectSameResults(*p, *earlier);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Figures, UnstorableFigure, ::testing::Values(
+    Unstorable{"UserCostNotANumber", [](Project& p) { p.DelayRatePassengerCar = 1e305; },
+               {"Alternative 1, work activity 2: the work zone user cost of the activity in year 21 (iteration 1) comes out",
+                "user cost rates", "traffic growth rate of 4 %"}},
+    Unstorable{"UserCostPast64Bits", [](Project& p) { p.DelayRatePassengerCar = 1e100; },
+               {"Alternative 1, work activity 2: the work zone user cost", "beyond the whole dollar amounts"}},
+    Unstorable{"BidPast64Bits", [](Project& p) { p.ActivityBidItemTotal[ActivitySlot(2, 1)] = 1e19; },
+               {"Alternative 2, work activity 1: the agency cost of the activity in year 0", "comes out as 1e+19", "ActivityBidItemTotal"}},
+    Unstorable{"TimeRelatedCostNotANumber", [](Project& p) { p.TimeItemUnitPrices[TimeItemSlot(ActivitySlot(1, 2), 1)] = 1e307; },
+               {"Alternative 1, work activity 2: the agency cost", "comes out as no number at all (NaN)", "TimeItemUnitPrices"}},
+    Unstorable{"DrawnDiscountRateOfMinus100", [](Project& p) { FixRate(p.DiscountRateKind, p.DiscountRateMean, -100.0); },
+               {"Alternative 1, work activity 2: the agency NPV up to the activity in year 21", "discount rate (-100 %)"}},
+    Unstorable{"SalvageCreditPast64Bits", [](Project& p) {
+                   FixRate(p.DiscountRateKind, p.DiscountRateMean, -50.0);
+                   p.ActivityBidItemTotal[ActivitySlot(2, 1)] = 9e18; },
+               {"Alternative 2, work activity 1: the agency NPV", "discount rate (-50 %)"}},
+    Unstorable{"GrowthBelowMinus100", [](Project& p) { FixRate(p.TrafficGrowthKind, p.TrafficGrowthMean, -350.0); },
+               {"Alternative 1, work activity 2: the traffic grown to year 21 (iteration 1) at a traffic growth rate of -350 %",
+                "AADT below 0"}},
+    Unstorable{"DeterministicRunDrawsMinus100", [](Project& p) {
+                   p.AnalysisType = kDeterministicAnalysis;
+                   p.DiscountRateKind = kUniform;
+                   p.DiscountRateMin = -150.0;
+                   p.DiscountRateMean = -125.0;
+                   p.DiscountRateMax = -100.0; },
+               {"The discount rate the deterministic run uses", "must be greater than -100 %"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+// At the limits the figures are still results: traffic that shrinks to
+// nothing, and a discount rate just above -100 % over a short period.
+TEST(UnstorableFigure, LimitsThatStillGiveResults) {
+    auto p = PricedProject();
+    auto w = std::make_unique<AnalysisWorkspace>();
+    FixRate(p->TrafficGrowthKind, p->TrafficGrowthMean, -100.0);
+    ASSERT_FALSE(RunAnalysis(*p, *w, {kSeed, nullptr}).has_value());
+    EXPECT_EQ(p->ValidCounts[0], kProbabilisticIterations);
+
+    p = PricedProject();
+    FixRate(p->DiscountRateKind, p->DiscountRateMean, -99.0);
+    p->AnalysisPeriod = 2;
+    Schedule(*p, 1, {{2, 1000.0}});
+    ASSERT_FALSE(RunAnalysis(*p, *w, {kSeed, nullptr}).has_value());
+    EXPECT_EQ(p->AgencyNpvResults[0][0], 1000);
 }
 
 class CountingProgress : public RunProgress {

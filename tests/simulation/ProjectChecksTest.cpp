@@ -13,6 +13,14 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr int kIntMin = std::numeric_limits<int>::min();
+
+// The discount rate a deterministic run uses when its distribution is fixed.
+void FixDeterministicDiscountRate(Project& p, double rate) {
+    p.AnalysisType = kDeterministicAnalysis;
+    p.DiscountRateKind = kDeterministic;
+    p.DiscountRateMean = rate;
+}
 
 // Slot 12 is alternative 2, activity 3: a slot other than 0 shows that
 // messages name the right alternative and activity.
@@ -86,7 +94,11 @@ INSTANTIATE_TEST_SUITE_P(Fields, ProjectLevelCheck, testing::Values(
     BadValue{"TruckShare", [](Project& p) { p.PercentCUTrucks = -kInf; }, "PercentCUTrucks", "PercentCUTrucks"},
     BadValue{"HourlyTable", [](Project& p) { p.HourlyInboundPercent[5] = kNaN; }, "HourlyInboundPercent[5]", ""},
     BadValue{"SpeedTable", [](Project& p) { p.AddedTimePassengerCar[16] = kInf; }, "AddedTimePassengerCar[16]", ""},
-    BadValue{"DelayRate", [](Project& p) { p.DelayRateCombinationTruck = kNaN; }, "DelayRateCombinationTruck", ""}),
+    BadValue{"DelayRate", [](Project& p) { p.DelayRateCombinationTruck = kNaN; }, "DelayRateCombinationTruck", ""},
+    BadValue{"NoAadtCap", [](Project& p) { p.MaximumAADT = 0; }, "MaximumAADT is 0: it must be at least 1", "MaximumAADT"},
+    BadValue{"LowestAadtCap", [](Project& p) { p.MaximumAADT = kIntMin; }, "MaximumAADT", "MaximumAADT"},
+    BadValue{"DiscountRateMinus100", [](Project& p) { FixDeterministicDiscountRate(p, -100.0); }, "DiscountRateMean is -100: it must be greater than -100", "DiscountRateMean"},
+    BadValue{"DiscountRateMinus350", [](Project& p) { FixDeterministicDiscountRate(p, -350.0); }, "DiscountRateMean", "DiscountRateMean"}),
     NameOf);
 // clang-format on
 
@@ -118,9 +130,37 @@ INSTANTIATE_TEST_SUITE_P(Fields, ActivityCheck, testing::Values(
     BadValue{"Hours25", [](Project& p) { p.ActivityHoursInEffect[kSlot] = 25; }, "ActivityHoursInEffect", "", true},
     BadValue{"NegativeMobilization", [](Project& p) { p.ActivityMobilizationHours[kSlot] = -1; }, "ActivityMobilizationHours", "", true},
     BadValue{"MobilizationFillsDay", [](Project& p) { p.ActivityHoursInEffect[kSlot] = 8; p.ActivityMobilizationHours[kSlot] = 8; }, "ActivityMobilizationHours", "", true},
-    BadValue{"ZoneLanes", [](Project& p) { p.ActivityWorkZoneLanes[kSlot] = 0; }, "ActivityWorkZoneLanes", "WorkZoneLanes", true}),
+    BadValue{"ZoneLanes", [](Project& p) { p.ActivityWorkZoneLanes[kSlot] = 0; }, "ActivityWorkZoneLanes", "WorkZoneLanes", true},
+    BadValue{"NegativeHours", [](Project& p) { p.ActivityRequiredTime[kSlot] = -1; }, "ActivityRequiredTime is -1: it must be at least 0", "RequiredTime", true},
+    BadValue{"LowestHours", [](Project& p) { p.ActivityRequiredTime[kSlot] = kIntMin; }, "ActivityRequiredTime", "RequiredTime", true},
+    BadValue{"LowestDays", [](Project& p) { p.ActivityDaysToComplete[kSlot] = kIntMin; }, "ActivityDaysToComplete", "", true}),
     NameOf);
 // clang-format on
+
+// Only a deterministic run's fixed rate is known before the run; a drawn
+// rate is the run's to check. Just above -100 % discounting still works.
+TEST(ProjectChecksTest, DiscountRateLimitHoldsForTheFixedDeterministicRateOnly) {
+    auto project = UsableProject();
+    FixDeterministicDiscountRate(*project, -99.99);
+    EXPECT_FALSE(CheckProjectStructure(*project).has_value());
+    project->DiscountRateMean = -100.0;
+    EXPECT_TRUE(CheckProjectStructure(*project).has_value());
+    project->AnalysisType = kProbabilisticAnalysis;
+    EXPECT_FALSE(CheckProjectStructure(*project).has_value());
+    project->AnalysisType = kDeterministicAnalysis;
+    project->DiscountRateKind = kUniform;
+    EXPECT_FALSE(CheckProjectStructure(*project).has_value());
+}
+
+// Zero hours or days price no time-related cost, and no day costs nothing;
+// an AADT cap of 1 still leaves traffic.
+TEST(ProjectChecksTest, ZeroHoursAndDaysAndACapOfOnePass) {
+    auto project = UsableProject();
+    project->ActivityRequiredTime[kSlot] = 0;
+    project->ActivityDaysToComplete[kSlot] = 0;
+    project->MaximumAADT = 1;
+    EXPECT_FALSE(CheckUsedStructure(*project).has_value());
+}
 
 TEST(ProjectChecksTest, AroundTheClockAllowsAnyMobilizationNotBelowZero) {
     auto project = UsableProject();

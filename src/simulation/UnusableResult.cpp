@@ -1,0 +1,115 @@
+#include "simulation/UnusableResult.h"
+
+#include "simulation/ProjectChecks.h"
+
+#include <cmath>
+#include <string>
+
+namespace wexa {
+
+namespace {
+
+std::string Percent(double rate) {
+    return DescribeReal(rate) + " %";
+}
+
+std::string YearText(double year) {
+    return "year " + DescribeReal(year);
+}
+
+std::string ComesOutAs(double value) {
+    if (std::isnan(value)) {
+        return "comes out as no number at all (NaN)";
+    }
+    if (std::isinf(value)) {
+        return std::string("comes out ") + (value > 0 ? "infinite" : "minus infinite");
+    }
+    return "comes out as " + DescribeReal(value) +
+           ", beyond the whole dollar amounts that can be stored (about 9.2e18 either way)";
+}
+
+std::string AgencyCostDrivers() {
+    return "the bid item total (ActivityBidItemTotal), the time-related unit prices and "
+           "quantities (TimeItemUnitPrices, ActivityRequiredTime, ActivityDaysToComplete) and "
+           "the agency cost variability (ActivityAgencyCostVariability)";
+}
+
+std::string UserCostDrivers(const UnusableResult& r) {
+    return "the user cost rates (delay rates, idling costs, added cost and time per 1000 stops) "
+           "and the traffic: an AADT of " +
+           std::to_string(r.Aadt) + " in " + YearText(r.Year) + " at a traffic growth rate of " +
+           Percent(r.GrowthRate) + " a year";
+}
+
+std::string DiscountRateDriver(const UnusableResult& r) {
+    return "the discount rate (" + Percent(r.DiscountRate) + ")";
+}
+
+// The rates a probabilistic iteration drew appear among the drivers.
+std::string IterationNote(const UnusableResult& r) {
+    if (r.Iteration == 0) {
+        return "";
+    }
+    return " (iteration " + std::to_string(r.Iteration) + ")";
+}
+
+// The AADT itself is not quoted: below the 32-bit range it is only a limit.
+std::string GrownAadtMessage(const UnusableResult& r) {
+    return "the traffic grown to " + YearText(r.Year) + IterationNote(r) +
+           " at a traffic growth rate of " + Percent(r.GrowthRate) +
+           " a year comes out as an AADT below 0, which is not a result. A growth rate below "
+           "-100 % makes the traffic negative in every other year; the truck percentages "
+           "(PercentTrucks, PercentSUTrucks, PercentCUTrucks) drive it too. Please adjust the "
+           "traffic growth rate.";
+}
+
+std::string DiscountRateMessage(const UnusableResult& r) {
+    return "The discount rate the deterministic run uses (drawn from the discount rate "
+           "distribution, DiscountRateKind) is " +
+           Percent(r.DiscountRate) +
+           ": it must be greater than -100 %, or no cost can be discounted. Please adjust the "
+           "discount rate.";
+}
+
+// A figure worked out from the inputs: which one, where, its value, why it
+// is not a result and what drives it.
+std::string FigureMessage(const std::string& what, const UnusableResult& r,
+                          const std::string& drivers) {
+    return what + IterationNote(r) + " " + ComesOutAs(r.Value) +
+           ", so there is no result to report. It is driven by " + drivers +
+           ". Please check these inputs.";
+}
+
+std::string Body(const UnusableResult& r) {
+    const std::string activity = "the activity in " + YearText(r.Year);
+    switch (r.Figure) {
+    case ResultFigure::AgencyCost:
+        return FigureMessage("the agency cost of " + activity, r, AgencyCostDrivers());
+    case ResultFigure::UserCost:
+        return FigureMessage("the work zone user cost of " + activity, r, UserCostDrivers(r));
+    case ResultFigure::AgencyNpv:
+        return FigureMessage("the agency NPV up to " + activity, r,
+                             AgencyCostDrivers() + ", and " + DiscountRateDriver(r));
+    case ResultFigure::UserNpv:
+        return FigureMessage("the work zone user cost NPV up to " + activity, r,
+                             UserCostDrivers(r) + ", and " + DiscountRateDriver(r));
+    case ResultFigure::TotalNpv:
+        return FigureMessage("the total NPV up to " + activity, r,
+                             "the agency costs, " + UserCostDrivers(r) + ", and " +
+                                 DiscountRateDriver(r));
+    case ResultFigure::GrownAadt:
+        return GrownAadtMessage(r);
+    case ResultFigure::DiscountRate:
+        return DiscountRateMessage(r);
+    }
+    return {};
+}
+
+} // namespace
+
+CheckFailure DescribeUnusableResult(const UnusableResult& r) {
+    const std::string place = r.Alternative > 0 ? ActivityPlace(r.Alternative, r.Activity) : "";
+    return CheckFailure{place + Body(r), kProjectDataErrorCaption, ""};
+}
+
+} // namespace wexa
