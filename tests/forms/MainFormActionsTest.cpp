@@ -102,5 +102,24 @@ TEST_F(MainFormTest, RunReadsTheFormFirst) {
     EXPECT_EQ(project_->IterationCount, 1);
 }
 
+TEST_F(MainFormTest, RunWithFiguresThatCannotBeRepresentedIsRefusedAndKeepsTheLastResults) {
+    view_.Select(F::AnalysisType, kDeterministicAnalysis);
+    form_.ClickAnalysisType(kDeterministicAnalysis);
+    Leave(F::YearsToNextExpected, "35");
+    auto workspace = std::make_unique<AnalysisWorkspace>();
+    ASSERT_TRUE(form_.RunSimulation(*workspace, {.Seed = 1}));
+    const auto lastTotal = project_->TotalNpvResults[0][0];
+
+    // Rates from the cost tables, which the form does not show.
+    for (const double rate : {1e305, 1e100}) {
+        project_->DelayRatePassengerCar = rate;
+        effects_.Messages.clear();
+        EXPECT_FALSE(form_.RunSimulation(*workspace, {.Seed = 1})) << rate;
+        ASSERT_FALSE(effects_.Messages.empty()) << rate;
+        EXPECT_EQ(effects_.Messages.back().Caption, "Project Data Error") << rate;
+        EXPECT_EQ(project_->TotalNpvResults[0][0], lastTotal) << rate;
+    }
+}
+
 } // namespace
 } // namespace wexa::forms

@@ -144,6 +144,7 @@ private slots:
     void enterRunsTheBoxCheckAndKeepsTheDialogOpen();
     void cancelLeavesTheProjectUntouched();
     void gridlockShowsMinusOneAndOkStoresIt();
+    void figuresThatCannotBeRepresentedAreRefusedAndNothingIsStored();
     void copyAnotherWorkActivityEndsInTheDialog();
     void f1OpensItsSectionAndEveryInputHasANote();
 };
@@ -297,6 +298,32 @@ void WorkZoneDialogTest::cancelLeavesTheProjectUntouched() {
         EnterIn(d, "StartHour", QStringLiteral("2"), "InboundPercent");
         EnterIn(d, "InboundPercent", QStringLiteral("40"), "StartHour");
         PressButton(d, QStringLiteral("Find Optimum"));
+        PressButton(d, QStringLiteral("Cancel"));
+    });
+    QVERIFY(wexa::WriteProjectBytes(w.GetProject()) == before);
+    QVERIFY(!w.Doc().IsModified());
+}
+
+void WorkZoneDialogTest::figuresThatCannotBeRepresentedAreRefusedAndNothingIsStored() {
+    Window w;
+    QVERIFY(w.Active);
+    OpenQueueingActivity(w);
+    // A delay rate so large that the queue's cost is no longer a number.
+    w.GetProject().DelayRatePassengerCar = 1e305;
+    w.Prompts().SaveAsAnswer = w.Path(QStringLiteral("urban.wxa"));
+    QVERIFY(w.Doc().SaveAs());
+    const std::vector<unsigned char> before = wexa::WriteProjectBytes(w.GetProject());
+    w.Prompts().Clear();
+    InWorkZoneDialog(w, [&w](QDialog& d) {
+        QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Project Data Error")});
+        QVERIFY(w.Prompts().Messages[0].Text.contains(QStringLiteral("Alternative 1")));
+        for (const QString& box : {QStringLiteral("Total"), QStringLiteral("Cost[0]")}) {
+            QVERIFY2(BoxOf(d, box)->text().isEmpty(), qPrintable(box));
+        }
+        // OK cannot store what was refused: the dialog stays open.
+        PressButton(d, QStringLiteral("OK"));
+        QCOMPARE(w.Prompts().Messages.size(), 2u);
+        QVERIFY(d.isVisible());
         PressButton(d, QStringLiteral("Cancel"));
     });
     QVERIFY(wexa::WriteProjectBytes(w.GetProject()) == before);
