@@ -1,13 +1,16 @@
 // Feeds arbitrary bytes to the distribution file reader. Whatever it refuses
 // must leave the table untouched; whatever it accepts must hold 72 finite
 // numbers, and the file written from it must read back to a table that writes
-// the same file again.
+// the same file again. An accepted table is then used by the default project,
+// evaluated and run.
+#include "AcceptedProject.h"
 #include "model/DistributionFile.h"
 
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -52,5 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         wexa::DistributionFileText(reread) != written) {
         std::abort();
     }
+    auto project = std::make_unique<wexa::Project>();
+    table.CopyInto(*project);
+    wexa::fuzz::ExerciseAcceptedProject(*project);
     return 0;
 }

@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes to the project file reader. Whatever it accepts must
-// write back to the bytes it read (up to the end of the last field), and
-// whatever it refuses must leave the project untouched.
+// write back to the bytes it read (up to the end of the last field), and is
+// then evaluated and run; whatever it refuses must leave the project
+// untouched.
+#include "AcceptedProject.h"
 #include "model/ProjectFile.h"
 
 #include <cstddef>
@@ -28,5 +30,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!wexa::ReadProjectBytes(written, *reread) || wexa::WriteProjectBytes(*reread) != written) {
         std::abort();
     }
+    wexa::fuzz::ExerciseAcceptedProject(*project);
     return 0;
 }
