@@ -149,6 +149,7 @@ bool CWexaDoc::Transfer(const QString& path, const std::function<FileResult()>& 
 
 void CWexaDoc::SetPath(const QString& path) {
     path_ = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    view_.SetProjectFile(path_);
     named_ = true;
     emit TitleChanged();
 }

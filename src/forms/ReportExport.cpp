@@ -1,16 +1,24 @@
 #include "forms/ReportExport.h"
 
 #include "forms/ExportDialogText.h"
+#include "model/OutputTarget.h"
 #include "report/FormattedReport.h"
 
 #include <filesystem>
 
 namespace wexa::forms {
 
-bool ExportReportFile(Project& project, const std::string& fileName,
+bool ExportReportFile(Project& project, const std::string& fileName, const std::string& projectFile,
                       const IterationStatusTable& statuses, std::time_t analysisTime,
                       FormEffects& effects) {
     project.ExportFileName = fileName;
+    if (!projectFile.empty() && SameFile(fileName, projectFile)) {
+        effects.ShowMessage("Unable to write to " + fileName +
+                                ", it is the project file that is open: the report would "
+                                "replace the project. Please choose another file name.",
+                            ExportMessage::FailedCaption, MessageIcon::Exclamation);
+        return false;
+    }
     const FileResult written =
         WriteReport(std::filesystem::path(fileName), project, statuses, analysisTime);
     if (written) {

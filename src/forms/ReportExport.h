@@ -15,8 +15,10 @@ namespace wexa::forms {
 // (WriteReport), and the outcome is shown. Success, and only a completed
 // write, shows "Data has been exported to designated file" (information
 // icon); a failure shows the reason, naming the file, with an exclamation
-// icon. True when the report was written.
-bool ExportReportFile(Project& project, const std::string& fileName,
+// icon. A name that is the open project's own file (projectFile, empty for
+// an untitled project) is refused before anything is written: the report
+// would replace the project. True when the report was written.
+bool ExportReportFile(Project& project, const std::string& fileName, const std::string& projectFile,
                       const IterationStatusTable& statuses, std::time_t analysisTime,
                       FormEffects& effects);
 

@@ -183,8 +183,8 @@ void CWexaView::ExportReport(std::time_t analysisTime) {
     form_.CollectForm();
     CExportDialog dialog(project_->ExportFileName, prompts_, this);
     if (prompts_.RunDialog(dialog) == QDialog::Accepted) {
-        forms::ExportReportFile(*project_, dialog.FileName(), workspace_->Statuses, analysisTime,
-                                effects_);
+        forms::ExportReportFile(*project_, dialog.FileName(), projectFile_.toStdString(),
+                                workspace_->Statuses, analysisTime, effects_);
     }
 }
 

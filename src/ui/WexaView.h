@@ -63,6 +63,10 @@ public:
     // one the clock seeds each run.
     void SetRunSeed(std::optional<std::uint32_t> seed) { runSeed_ = seed; }
 
+    // The file the project was opened from or saved to (empty when
+    // untitled): the report may not be exported over it.
+    void SetProjectFile(const QString& path) { projectFile_ = path; }
+
 signals:
     // The user typed into a box: the project on screen differs from the one
     // last saved, though no handler has read it yet.
@@ -92,6 +96,7 @@ private:
     forms::MainForm form_;
     FocusOutWatcher leaving_;
     std::optional<std::uint32_t> runSeed_;
+    QString projectFile_;
     bool running_ = false;
     std::unique_ptr<AnalysisWorkspace> workspace_;
 };

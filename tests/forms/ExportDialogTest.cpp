@@ -115,7 +115,8 @@ protected:
         if (!dialog.PressExport(effects_)) {
             return false;
         }
-        return ExportReportFile(*project_, dialog.FileName(), *statuses_, kRunTime, effects_);
+        return ExportReportFile(*project_, dialog.FileName(), projectFile_, *statuses_, kRunTime,
+                                effects_);
     }
 
     std::vector<std::string> Captions() const {
@@ -127,10 +128,26 @@ protected:
     }
 
     wexa::testing::TempFolder folder_;
+    std::string projectFile_; // the open project's file, none when untitled
     std::unique_ptr<Project> project_ = std::make_unique<Project>();
     std::unique_ptr<IterationStatusTable> statuses_ = std::make_unique<IterationStatusTable>();
     RecordingEffects effects_;
 };
+
+TEST_F(ReportExportTest, TheOpenProjectsOwnFileIsRefusedAndKept) {
+    projectFile_ = folder_.File("project.wxa");
+    wexa::testing::WriteText(projectFile_, "the project");
+    std::filesystem::create_symlink(projectFile_, folder_.File("link.wxa"));
+    for (const std::string& name : {projectFile_, folder_.File("link.wxa")}) {
+        effects_.Messages.clear();
+        EXPECT_FALSE(ExportAs(name)) << name;
+        ASSERT_EQ(Captions().size(), 1u) << name;
+        EXPECT_NE(effects_.Messages[0].Text.find("it is the project file that is open"),
+                  std::string::npos);
+    }
+    EXPECT_EQ(wexa::testing::ReadText(projectFile_), "the project");
+    EXPECT_EQ(project_->ExportFileName, folder_.File("link.wxa")); // offered again next time
+}
 
 TEST_F(ReportExportTest, SuccessIsAnnouncedAfterTheReportIsWritten) {
     const std::string target = folder_.File("report.xls");

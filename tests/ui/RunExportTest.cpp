@@ -57,6 +57,7 @@ private slots:
     void reportEqualsTheCommandLinesWithTheSameSeed();
     void emptyNameIsRefusedAndNothingWritten();
     void failedWriteIsReportedNeverAnnounced();
+    void theOpenProjectIsNeverReplacedByItsReport();
     void closingDuringARunWaitsForIt();
     void browsePutsTheChosenFileIntoTheNameBox();
 };
@@ -118,6 +119,27 @@ void RunExportTest::failedWriteIsReportedNeverAnnounced() {
     QCOMPARE(w.Prompts().Messages[0].Icon, MessageIcon::Exclamation);
     QVERIFY(w.Prompts().Messages[0].Text.contains(QStringLiteral("report.xls")));
     QVERIFY(!QFile::exists(report));
+}
+
+void RunExportTest::theOpenProjectIsNeverReplacedByItsReport() {
+    Window w;
+    QVERIFY(w.Active);
+    OpenExample(w);
+    const QString project = w.Path(QStringLiteral("rural.wxa"));
+    w.Prompts().SaveAsAnswer = project;
+    QVERIFY(w.Doc().SaveAs());
+    QFile saved(project);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray before = saved.readAll();
+    saved.close();
+    w.Prompts().Clear();
+
+    ExportTo(w, project);
+    w.Click(wexa::ui::FormButton::RunSimulation);
+    QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Can Not Export")});
+    QVERIFY(w.Prompts().Messages[0].Text.contains(QStringLiteral("project file that is open")));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), before);
 }
 
 // The window repaints while a run works, so a request to close it arrives
