@@ -23,14 +23,16 @@ struct ChartPoint {
 
 enum class LineStyle { Solid, Dashed, Dotted };
 
-// A line of a line chart. A bar chart has a single series whose point i is
-// the bar of category i (X = i).
+// A line of a line chart, or the bars of a bar chart: a point at X = i is
+// the bar of category i.
 struct ChartSeries {
     std::string Legend; // empty: the series has no legend entry
     std::vector<ChartPoint> Points;
-    // Lines that belong together share a colour (the renderer's n-th) and
-    // tell themselves apart by their style; -1 takes the series' place.
-    int Colour = -1;
+    // The alternative (1..4) whose colour the series is drawn in
+    // (AlternativeColour), so lines that belong to one alternative share it
+    // and tell themselves apart by their style; 0 leaves the colour to the
+    // renderer.
+    int Colour = 0;
     LineStyle Style = LineStyle::Solid;
 };
 
@@ -69,6 +71,11 @@ struct ChartContent {
     std::vector<AxisTick> ValueTicks;    // first and last are the axis range
     std::vector<ChartSeries> Series;
     std::vector<ChartLabel> Labels;
+    // The legend's entries in rows of this many, below the plot; 0 puts them
+    // all in one row.
+    int LegendColumns = 0;
+    // Written across the plot when it has nothing to show, saying why.
+    std::string Notice;
 };
 
 // A number written in a spreadsheet-style format: the digits after the '.'

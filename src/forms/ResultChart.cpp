@@ -46,9 +46,9 @@ int DrawnSelection(const ResultChartData& data) {
 ChartSeries PercentileCurve(const ResultChartData& data, int alternative, int cost,
                             std::string legend) {
     if (!data.HasValidIterations[static_cast<std::size_t>(alternative)]) {
-        return ChartSeries{legend + " (no valid iteration)", {}};
+        return ChartSeries{legend + " (no valid iteration)", {}, alternative + 1};
     }
-    ChartSeries series{std::move(legend), {}};
+    ChartSeries series{std::move(legend), {}, alternative + 1};
     const auto& percentiles =
         data.Percentiles[static_cast<std::size_t>(cost)][static_cast<std::size_t>(alternative)];
     const auto& cumulative = data.CumulativePercents[static_cast<std::size_t>(alternative)];
@@ -62,16 +62,19 @@ void AddCurves(const ResultChartData& data, int selection, ChartContent& chart) 
     chart.Kind = ChartKind::Line;
     chart.CategoryAxisTitle = "Percentile";
     chart.LineAxis = NumericAxis{0.0, 100.0, 11};
+    if (selection == kAllCostComponents) {
+        // An alternative's three costs in one row of the legend, one cost
+        // kind a column.
+        chart.LegendColumns = 3;
+    }
     for (int a = 0; a < AlternativesShown(data); ++a) {
         const int number = a + 1;
         if (selection == kAllCostComponents) {
-            // Nine lines or more: an alternative keeps one colour, and its
-            // costs differ by the line.
+            // An alternative keeps its colour; its costs differ by the line.
             for (int cost = 0; cost < 3; ++cost) {
                 const auto c = static_cast<std::size_t>(cost);
                 ChartSeries curve =
                     PercentileCurve(data, a, cost, Printed(kComponentLegends[c], number));
-                curve.Colour = a;
                 curve.Style = kComponentStyles[c];
                 chart.Series.push_back(std::move(curve));
             }
@@ -82,27 +85,53 @@ void AddCurves(const ResultChartData& data, int selection, ChartContent& chart) 
     }
 }
 
+// One bar an alternative, in the alternative's colour; the slots name the
+// alternatives, so the bars need no legend.
 void AddBars(const ResultChartData& data, int selection, ChartContent& chart) {
     chart.Kind = ChartKind::Bar;
     chart.CategoryAxisTitle = "Alternative";
-    ChartSeries bars;
     const auto& values = data.Values[static_cast<std::size_t>(selection)];
     for (int a = 0; a < AlternativesShown(data); ++a) {
         const Int64 value = values[static_cast<std::size_t>(a)];
         const auto x = static_cast<double>(a);
         chart.Categories.push_back(std::to_string(a + 1));
+        ChartSeries bar{"", {}, a + 1};
         // A gridlocked or failed alternative has no cost to draw: its slot
         // says why instead of showing a bar of -1 or -2 dollars.
         if (value == kGridlockMark || value == kFailureMark) {
-            bars.Points.push_back({x, 0.0});
+            bar.Points.push_back({x, 0.0});
             chart.Labels.push_back({x, 0.0, value == kGridlockMark ? "Gridlock" : "Failure", true});
         } else {
             const auto y = static_cast<double>(value);
-            bars.Points.push_back({x, y});
+            bar.Points.push_back({x, y});
             chart.Labels.push_back({x, y, FormatNumber(y, kNumberFormat)});
         }
+        chart.Series.push_back(std::move(bar));
     }
-    chart.Series.push_back(std::move(bars));
+}
+
+// Why a run whose every iteration failed or gridlocked has nothing to plot.
+std::string NothingValidNotice(const ResultChartData& data) {
+    Int64 failures = 0;
+    Int64 gridlocks = 0;
+    for (int a = 0; a < AlternativesShown(data); ++a) {
+        if (data.HasValidIterations[static_cast<std::size_t>(a)]) {
+            return {};
+        }
+        failures += data.FailureCounts[static_cast<std::size_t>(a)];
+        gridlocks += data.GridlockCounts[static_cast<std::size_t>(a)];
+    }
+    constexpr const char* kFailed =
+        "the scheduled activities do not reach the end of the analysis period";
+    constexpr const char* kGridlocked = "a work zone's queue never clears";
+    if (gridlocks == 0) {
+        return std::string("Every iteration failed: ") + kFailed + ".";
+    }
+    if (failures == 0) {
+        return std::string("Every iteration gridlocked: ") + kGridlocked + ".";
+    }
+    return "No iteration is valid: " + std::to_string(failures) + " failed (" + kFailed + ") and " +
+           std::to_string(gridlocks) + " gridlocked (" + kGridlocked + ").";
 }
 
 } // namespace
@@ -125,6 +154,8 @@ ResultChartData ReadResultChart(const Project& project) {
             data.Values[cost][a] = (*results[cost])[a][0];
         }
         data.HasValidIterations[a] = project.ValidCounts[a] > 0;
+        data.FailureCounts[a] = project.FailureCounts[a];
+        data.GridlockCounts[a] = project.GridlockCounts[a];
     }
     data.CumulativePercents = project.AgencyCumulativePercents;
     return data;
@@ -162,6 +193,7 @@ ChartContent MakeResultChart(const ResultChartData& data) {
     } else {
         AddCurves(data, selection, chart);
     }
+    chart.Notice = NothingValidNotice(data);
     FitValueAxis(chart);
     return chart;
 }

@@ -32,8 +32,11 @@ struct ResultChartData {
     // Each alternative's own cumulative percentages: a curve ends where
     // that alternative's share of valid iterations does, not the last one's.
     PercentileTable<double> CumulativePercents{};
-    // Alternatives without any valid iteration have no percentiles to plot.
+    // Alternatives without any valid iteration have no percentiles to plot;
+    // the counts say why.
     PerAlternative<bool> HasValidIterations{};
+    PerAlternative<Int32> FailureCounts{};
+    PerAlternative<Int32> GridlockCounts{};
 };
 
 // The copies as the window opens. The project's plot cost (GraphCostType)

@@ -324,18 +324,10 @@ private:
 
 PagePen AlternativePen(int alternative) {
     constexpr int kWide = 8;
-    switch (alternative) {
-    case 1:
-        return {kWide, {0, 0, 0}};
-    case 2:
-        return {kWide, {128, 0, 0}};
-    case 3:
-        return {kWide, {0, 0, 128}};
-    case 4:
-        return {kWide, {0, 128, 0}};
-    default:
+    if (alternative < 1 || alternative > kMaxAlternatives) {
         return kThinPen;
     }
+    return {kWide, AlternativeColour(alternative)};
 }
 
 std::vector<PageCommand> MakeResultsPage(const Project& project, PageSize size) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/AlternativeColours.h"
 #include "model/Project.h"
 
 #include <string>
@@ -22,13 +23,6 @@ struct PagePoint {
     friend bool operator==(const PagePoint&, const PagePoint&) = default;
 };
 
-struct PageColor {
-    int Red = 0;
-    int Green = 0;
-    int Blue = 0;
-    friend bool operator==(const PageColor&, const PageColor&) = default;
-};
-
 // Width 0 is the thin pen: the finest line the device draws well.
 struct PagePen {
     int Width = 0;
@@ -38,8 +32,8 @@ struct PagePen {
 
 inline constexpr PagePen kThinPen{0, {0, 0, 0}};
 
-// The wide pen of alternative 1..4 (black, dark red, dark blue, dark green);
-// the thin pen for any other number.
+// The wide pen of alternative 1..4, in its colour (AlternativeColour); the
+// thin pen for any other number.
 [[nodiscard]] PagePen AlternativePen(int alternative);
 
 enum class PageShape {

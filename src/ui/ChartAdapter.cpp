@@ -1,15 +1,17 @@
 #include "ui/ChartAdapter.h"
 
+#include "forms/AlternativeColours.h"
+#include "ui/ChartLegend.h"
+
 #include <QBarCategoryAxis>
-#include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsSimpleTextItem>
-#include <QLegend>
 #include <QLineSeries>
 #include <QPainter>
+#include <QStackedBarSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -73,12 +75,30 @@ QAbstractAxis* CategoryAxis(const forms::ChartContent& content) {
     return axis;
 }
 
+QColor AlternativeQColor(int alternative) {
+    const forms::PageColor colour = forms::AlternativeColour(alternative);
+    return {colour.Red, colour.Green, colour.Blue};
+}
+
+// Each content series is a set whose bars stand in the slots of its points
+// and are empty elsewhere; stacked, so that a slot with one set's bar shows
+// it at full width and in that set's colour.
 QAbstractSeries* BarSeries(const forms::ChartContent& content) {
-    auto* series = new QBarSeries;
+    auto* series = new QStackedBarSeries;
+    const auto slotCount = static_cast<qsizetype>(content.Categories.size());
     for (const forms::ChartSeries& data : content.Series) {
         auto* set = new QBarSet(Text(data.Legend));
+        QList<qreal> values(slotCount, 0.0);
         for (const forms::ChartPoint& point : data.Points) {
-            set->append(point.Y);
+            const auto slot = static_cast<qsizetype>(point.X);
+            if (slot >= 0 && slot < slotCount) {
+                values[slot] = point.Y;
+            }
+        }
+        set->append(values);
+        if (data.Colour > 0) {
+            set->setColor(AlternativeQColor(data.Colour));
+            set->setBorderColor(AlternativeQColor(data.Colour));
         }
         series->append(set);
     }
@@ -99,17 +119,17 @@ std::vector<QAbstractSeries*> LineSeries(const forms::ChartContent& content) {
     return lines;
 }
 
-// Colours for lines that share one, far enough apart to tell in print.
-constexpr std::array<QRgb, 4> kGroupColours{0x1f77b4, 0xd62728, 0x2ca02c, 0x9467bd};
-
-// Short dashes, so that even the legend's short line shows a gap.
+// Long dashes against round dots, so the two differ at a glance in the
+// legend as on the plot.
 void SetLineStyle(QPen& pen, forms::LineStyle style) {
     switch (style) {
     case forms::LineStyle::Dashed:
-        pen.setDashPattern({2.5, 1.5});
+        pen.setDashPattern({4.0, 2.0});
+        pen.setCapStyle(Qt::FlatCap);
         return;
     case forms::LineStyle::Dotted:
-        pen.setStyle(Qt::DotLine);
+        pen.setDashPattern({0.01, 2.0});
+        pen.setCapStyle(Qt::RoundCap);
         return;
     case forms::LineStyle::Solid:
         pen.setStyle(Qt::SolidLine);
@@ -117,28 +137,50 @@ void SetLineStyle(QPen& pen, forms::LineStyle style) {
     }
 }
 
-void ApplyStyle(QAbstractSeries& series, const forms::ChartSeries& data) {
+// A line takes its alternative's colour and its style; one left to the
+// renderer keeps the colour the theme gave it. Returns the pen it is drawn
+// with, for its legend entry.
+QPen ApplyStyle(QAbstractSeries& series, const forms::ChartSeries& data) {
     auto* line = qobject_cast<QLineSeries*>(&series);
-    if (line == nullptr || data.Colour < 0) {
-        return;
+    if (line == nullptr) {
+        return {};
     }
     QPen pen = line->pen();
-    pen.setColor(
-        QColor(kGroupColours[static_cast<std::size_t>(data.Colour) % kGroupColours.size()]));
-    pen.setWidthF(2.0);
+    pen.setWidthF(2.5);
+    if (data.Colour > 0) {
+        pen.setColor(AlternativeQColor(data.Colour));
+    }
     SetLineStyle(pen, data.Style);
     line->setPen(pen);
     line->setColor(pen.color());
+    return pen;
+}
+
+QGraphicsSimpleTextItem* WarningText(const QString& text, QChart* chart) {
+    auto* item = new QGraphicsSimpleTextItem(text, chart);
+    QFont font = item->font();
+    font.setBold(true);
+    item->setFont(font);
+    item->setBrush(QColor(160, 0, 0));
+    return item;
 }
 
 } // namespace
 
-ChartPanel::ChartPanel(QWidget* parent) : QWidget(parent), view_(new QChartView) {
+ChartPanel::ChartPanel(QWidget* parent)
+    : QWidget(parent), view_(new QChartView), legend_(new ChartLegend) {
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setFrameShape(QFrame::NoFrame);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(view_);
+    layout->setSpacing(0);
+    layout->addWidget(view_, 1);
+    layout->addWidget(legend_);
+    legend_->hide();
+}
+
+const ChartLegend& ChartPanel::Legend() const {
+    return *legend_;
 }
 
 QChart* ChartPanel::Chart() const {
@@ -165,43 +207,39 @@ void ChartPanel::Show(const forms::ChartContent& content) {
         series[i]->attachAxis(categories);
         series[i]->attachAxis(values);
     }
-    const bool anyLegend = std::any_of(content.Series.begin(), content.Series.end(),
-                                       [](const auto& s) { return !s.Legend.empty(); });
-    chart->legend()->setVisible(anyLegend);
-    // A line's legend shows its line, dashes and dots included.
-    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
-    // Many legends side by side would be cut short; in a column they are
-    // read whole.
-    constexpr std::size_t kLegendsInARow = 4;
-    chart->legend()->setAlignment(content.Series.size() > kLegendsInARow ? Qt::AlignRight
-                                                                         : Qt::AlignBottom);
+    // The key is drawn below the chart (ChartLegend), never beside it.
+    chart->legend()->setVisible(false);
 
     labels_.clear();
     for (const forms::ChartLabel& label : content.Labels) {
-        auto* item = new QGraphicsSimpleTextItem(Text(label.Text), chart);
-        if (label.Warning) {
-            QFont font = item->font();
-            font.setBold(true);
-            item->setFont(font);
-            item->setBrush(QColor(160, 0, 0));
-        }
+        auto* item = label.Warning ? WarningText(Text(label.Text), chart)
+                                   : new QGraphicsSimpleTextItem(Text(label.Text), chart);
         labels_.push_back({item, QPointF(label.X, label.Y)});
     }
+    notice_ = content.Notice.empty() ? nullptr : WarningText(Text(content.Notice), chart);
     connect(chart, &QChart::plotAreaChanged, this, [this] { PlaceLabels(); });
 
     QChart* old = view_->chart();
     view_->setChart(chart); // the view owns the chart from now on
     delete old;
     // The theme colours the series when the chart joins the view.
-    // (A bar chart's one series may come from no content series at all.)
+    std::vector<ChartLegend::Entry> entries;
     for (std::size_t i = 0; i < series.size() && i < content.Series.size(); ++i) {
-        ApplyStyle(*series[i], content.Series[i]);
+        const QPen pen = ApplyStyle(*series[i], content.Series[i]);
+        if (!content.Series[i].Legend.empty()) {
+            entries.push_back({Text(content.Series[i].Legend), pen});
+        }
     }
+    legend_->SetEntries(std::move(entries), content.LegendColumns);
     PlaceLabels();
 }
 
 void ChartPanel::PlaceLabels() {
     QChart* chart = view_->chart();
+    if (notice_ != nullptr) {
+        const QRectF box = notice_->boundingRect();
+        notice_->setPos(chart->plotArea().center() - box.center());
+    }
     const QList<QAbstractSeries*> series = chart->series();
     if (series.isEmpty()) {
         return;
@@ -214,13 +252,18 @@ void ChartPanel::PlaceLabels() {
 }
 
 void ChartPanel::Render(QPainter& painter, const QRectF& target) {
-    // Scaled to fit and centred in the target; the toolkit would keep the
-    // proportions too, but push the chart into the target's top left corner.
-    const QRect source = view_->viewport()->rect();
-    QSizeF size = QSizeF(source.size()).scaled(target.size(), Qt::KeepAspectRatio);
-    QRectF centred(QPointF(0, 0), size);
-    centred.moveCenter(target.center());
-    view_->render(&painter, centred, source, Qt::IgnoreAspectRatio);
+    // The plot and its key, scaled to fit and centred in the target.
+    const QSizeF source(size());
+    if (source.isEmpty()) {
+        return;
+    }
+    const QSizeF fitted = source.scaled(target.size(), Qt::KeepAspectRatio);
+    const double scale = fitted.width() / source.width();
+    painter.save();
+    painter.translate(target.center() - QPointF(fitted.width() / 2, fitted.height() / 2));
+    painter.scale(scale, scale);
+    render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    painter.restore();
 }
 
 } // namespace wexa::ui

@@ -13,6 +13,8 @@ class QPainter;
 
 namespace wexa::ui {
 
+class ChartLegend;
+
 // The one place that knows the charting toolkit (Qt Charts, which its
 // makers have deprecated): a panel that draws a forms::ChartContent. Nothing
 // else includes a Qt Charts header, so another renderer only replaces this
@@ -31,6 +33,8 @@ public:
 
     // What is drawn now, for the tests that look at the series and axes.
     [[nodiscard]] QChart* Chart() const;
+    // The key below the plot.
+    [[nodiscard]] const ChartLegend& Legend() const;
 
 private:
     struct PlacedLabel {
@@ -41,7 +45,9 @@ private:
     void PlaceLabels();
 
     QChartView* view_;
+    ChartLegend* legend_;
     std::vector<PlacedLabel> labels_;
+    QGraphicsSimpleTextItem* notice_ = nullptr; // owned by the chart
 };
 
 } // namespace wexa::ui

@@ -1,4 +1,5 @@
 #include "forms/ResultChart.h"
+#include "forms/ResultsPage.h"
 #include "simulation/ResultStatistics.h"
 
 #include <gtest/gtest.h>
@@ -37,6 +38,8 @@ protected:
             }
             p.ValidCounts[a] = p.IterationCount - invalid;
             p.InvalidCounts[a] = invalid;
+            p.GridlockCounts[a] = invalid;
+            p.FailureCounts[a] = 0;
         }
         if (kind == kProbabilisticAnalysis) {
             ComputeResultStatistics(p, *statuses);
@@ -153,6 +156,50 @@ TEST_F(ResultChartTest, CurvesEndAtTheirOwnShareOfValidIterations) {
     EXPECT_EQ(chart.Series[1].Points.back().X, 100.0);
 }
 
+TEST_F(ResultChartTest, AnAlternativeKeepsItsColourInEveryView) {
+    for (const AnalysisKind kind : {kProbabilisticAnalysis, kDeterministicAnalysis}) {
+        Run(4, {}, kind);
+        for (int selection = kAgencyCosts; selection <= kAllCostComponents; ++selection) {
+            const ChartContent chart = Chart(selection);
+            const std::size_t perAlternative = chart.Series.size() / 4;
+            ASSERT_GE(perAlternative, 1u);
+            for (std::size_t s = 0; s < chart.Series.size(); ++s) {
+                EXPECT_EQ(chart.Series[s].Colour, static_cast<int>(s / perAlternative) + 1)
+                    << "view " << selection << ", series " << s;
+            }
+        }
+    }
+    // The printed page draws each alternative in the same colour.
+    for (int a = 1; a <= 4; ++a) {
+        EXPECT_EQ(AlternativeColour(a), AlternativePen(a).Color);
+    }
+}
+
+TEST_F(ResultChartTest, ARunWithoutAnyValidIterationSaysWhyInThePlot) {
+    Run(2, {kProbabilisticIterations, kProbabilisticIterations});
+    EXPECT_EQ(Chart(kAgencyCosts).Notice,
+              "Every iteration gridlocked: a work zone's queue never clears.");
+    project->GridlockCounts = {};
+    project->FailureCounts = {kProbabilisticIterations, kProbabilisticIterations};
+    EXPECT_EQ(Chart(kTotalCosts).Notice,
+              "Every iteration failed: the scheduled activities do not reach the end of the "
+              "analysis period.");
+    project->GridlockCounts = {1000, 0};
+    project->FailureCounts = {4000, kProbabilisticIterations};
+    EXPECT_EQ(Chart(kAllCostComponents).Notice,
+              "No iteration is valid: 9000 failed (the scheduled activities do not reach the end "
+              "of the analysis period) and 1000 gridlocked (a work zone's queue never clears).");
+
+    // One valid alternative is enough to plot.
+    Run(2, {kProbabilisticIterations, 0});
+    EXPECT_EQ(Chart(kAgencyCosts).Notice, "");
+    // A deterministic run whose one iteration failed everywhere says so too.
+    Run(2, {}, kDeterministicAnalysis);
+    project->ValidCounts = {0, 0};
+    project->FailureCounts = {1, 1};
+    EXPECT_EQ(Chart(kTotalCosts).Notice.rfind("Every iteration failed", 0), 0u);
+}
+
 TEST_F(ResultChartTest, AlternativeWithoutValidIterationIsLeftOutAndSaysSo) {
     Run(2, {kProbabilisticIterations, 0});
     const ChartContent chart = Chart(kAllCostComponents);
@@ -173,13 +220,15 @@ TEST_F(ResultChartTest, DeterministicRunDrawsOneBarPerAlternativeWithItsValue) {
     EXPECT_EQ(chart.CategoryAxisTitle, "Alternative");
     EXPECT_EQ(chart.ValueAxisTitle, "Work Zone User Costs (NPV, $)");
     EXPECT_EQ(chart.Categories, (std::vector<std::string>{"1", "2", "3"}));
-    ASSERT_EQ(chart.Series.size(), 1u);
-    ASSERT_EQ(chart.Series[0].Points.size(), 3u);
+    // One bar an alternative, in its colour, in its slot.
+    ASSERT_EQ(chart.Series.size(), 3u);
     ASSERT_EQ(chart.Labels.size(), 3u);
     for (int a = 0; a < 3; ++a) {
         const auto value = static_cast<double>(project->UserNpvResults[a][0]);
-        EXPECT_EQ(chart.Series[0].Points[a].X, a);
-        EXPECT_EQ(chart.Series[0].Points[a].Y, value);
+        ASSERT_EQ(chart.Series[a].Points.size(), 1u);
+        EXPECT_EQ(chart.Series[a].Points[0].X, a);
+        EXPECT_EQ(chart.Series[a].Points[0].Y, value);
+        EXPECT_EQ(chart.Series[a].Colour, a + 1);
         EXPECT_EQ(chart.Labels[a].Y, value);
     }
     // 300,000 + 5 + alternative 2's index.
@@ -198,7 +247,7 @@ TEST_F(ResultChartTest, GridlockAndFailureAreMarkedInsteadOfABar) {
     EXPECT_TRUE(chart.Labels[0].Warning && chart.Labels[2].Warning);
     EXPECT_FALSE(chart.Labels[1].Warning);
     EXPECT_EQ(chart.Series[0].Points[0].Y, 0.0);
-    EXPECT_EQ(chart.Series[0].Points[2].Y, 0.0);
+    EXPECT_EQ(chart.Series[2].Points[0].Y, 0.0);
     EXPECT_EQ(chart.Labels[1].Text, FormatNumber(double(project->TotalNpvResults[1][0]), "#,##0"));
     // No -1 or -2 dollars stretch the axis below zero.
     EXPECT_EQ(chart.ValueTicks.front().Value, 0.0);
@@ -208,7 +257,7 @@ TEST_F(ResultChartTest, DeterministicAllComponentsFallsBackToTheTotal) {
     Run(2, {}, kDeterministicAnalysis);
     const ChartContent chart = Chart(kAllCostComponents);
     EXPECT_EQ(chart.ValueAxisTitle, "Total Costs (NPV, $)");
-    EXPECT_EQ(chart.Series[0].Points[1].Y, static_cast<double>(project->TotalNpvResults[1][0]));
+    EXPECT_EQ(chart.Series[1].Points[0].Y, static_cast<double>(project->TotalNpvResults[1][0]));
 }
 
 TEST_F(ResultChartTest, OpensOnTheProjectsPlotCostWhenItIsOne) {

@@ -2,17 +2,21 @@
 // buttons, printing and saving the chart as a picture.
 #include "PrintAnswer.h"
 #include "WindowFixture.h"
+#include "forms/AlternativeColours.h"
 #include "ui/ChartAdapter.h"
+#include "ui/ChartLegend.h"
 #include "ui/FormButtons.h"
 #include "ui/Graph.h"
 #include "ui/HelpSections.h"
 
 #include <QAbstractAxis>
-#include <QBarSeries>
+#include <QAbstractBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QFile>
+#include <QGraphicsSimpleTextItem>
 #include <QImage>
+#include <QLegend>
 #include <QLineSeries>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -93,6 +97,11 @@ void RunAndInspect(Window& w, bool deterministic, const std::function<void(CGrap
     QVERIFY(inspected);
 }
 
+QColor AlternativeColour(int alternative) {
+    const wexa::forms::PageColor colour = wexa::forms::AlternativeColour(alternative);
+    return {colour.Red, colour.Green, colour.Blue};
+}
+
 // A chart window on results made up for the test: two alternatives,
 // deterministic values.
 wexa::forms::ResultChartData SmallResults() {
@@ -112,6 +121,8 @@ private slots:
     void probabilisticRunShowsACurvePerAlternative();
     void costButtonsRebuildTheChart();
     void deterministicRunShowsBarsWithoutAllComponents();
+    void keyBelowThePlotKeepsEachAlternativesColour();
+    void aRunWithNothingValidSaysWhyInThePlot();
     void okLeavesTheResultsAsTheyWere();
     void createGraphButtonOpensTheWindow();
     void saveImageWritesPngAndSvg();
@@ -140,6 +151,51 @@ void GraphWindowTest::probabilisticRunShowsACurvePerAlternative() {
         QCOMPARE(ValueAxisTitle(chart), QStringLiteral("Agency Costs (NPV, $)"));
         QVERIFY(!Button(graph, QStringLiteral("All Cost Components"))->isHidden());
     });
+}
+
+void GraphWindowTest::keyBelowThePlotKeepsEachAlternativesColour() {
+    Window w;
+    QVERIFY(w.Active);
+    RunAndInspect(w, false, [](CGraph& graph) {
+        const auto& legend = graph.Chart().Legend();
+        QCOMPARE(legend.Entries().size(), 3u);
+        QVERIFY(!graph.Chart().Chart()->legend()->isVisible());
+        PressButton(graph, QStringLiteral("All Cost Components"));
+        QChart* chart = graph.Chart().Chart();
+        QCOMPARE(legend.Entries().size(), 9u);
+        for (int s = 0; s < 9; ++s) {
+            const auto& entry = legend.Entries()[static_cast<std::size_t>(s)];
+            QCOMPARE(entry.Text, qobject_cast<QLineSeries*>(chart->series()[s])->name());
+            QCOMPARE(entry.Pen.color(), AlternativeColour(s / 3 + 1));
+            QCOMPARE(qobject_cast<QLineSeries*>(chart->series()[s])->pen().color(),
+                     AlternativeColour(s / 3 + 1));
+        }
+        // Three cost kinds, three different lines.
+        QVERIFY(legend.Entries()[0].Pen.dashPattern() != legend.Entries()[1].Pen.dashPattern());
+        QCOMPARE(legend.Entries()[2].Pen.style(), Qt::SolidLine);
+        // Nine entries take rows below the plot, not its width.
+        QVERIFY(chart->plotArea().width() > 0.7 * chart->size().width());
+        PressButton(graph, QStringLiteral("Agency Costs"));
+        QCOMPARE(qobject_cast<QLineSeries*>(graph.Chart().Chart()->series()[1])->pen().color(),
+                 AlternativeColour(2));
+    });
+}
+
+void GraphWindowTest::aRunWithNothingValidSaysWhyInThePlot() {
+    wexa::ui::testing::PresetPrompts prompts;
+    wexa::forms::ResultChartData data = SmallResults();
+    data.AnalysisType = wexa::kProbabilisticAnalysis;
+    data.FailureCounts = {5000, 5000, 0, 0};
+    CGraph graph(data, prompts);
+    graph.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&graph));
+    bool shown = false;
+    for (QGraphicsItem* item : graph.Chart().Chart()->childItems()) {
+        if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item)) {
+            shown = shown || text->text().startsWith(QStringLiteral("Every iteration failed"));
+        }
+    }
+    QVERIFY(shown);
 }
 
 void GraphWindowTest::costButtonsRebuildTheChart() {
@@ -177,13 +233,18 @@ void GraphWindowTest::deterministicRunShowsBarsWithoutAllComponents() {
         QVERIFY(Button(graph, QStringLiteral("All Cost Components"))->isHidden());
         QChart& chart = *graph.Chart().Chart();
         QCOMPARE(chart.series().size(), 1);
-        auto* bars = qobject_cast<QBarSeries*>(chart.series()[0]);
+        auto* bars = qobject_cast<QAbstractBarSeries*>(chart.series()[0]);
         QVERIFY(bars);
-        QCOMPARE(bars->count(), 1);
-        QBarSet* set = bars->barSets()[0];
-        QCOMPARE(set->count(), 3);
+        // One set an alternative, in its colour, with its bar in its own slot.
+        QCOMPARE(bars->count(), 3);
         for (int a = 0; a < 3; ++a) {
-            QCOMPARE(set->at(a), double(w.GetProject().AgencyNpvResults[a][0]));
+            QBarSet* set = bars->barSets()[a];
+            QCOMPARE(set->count(), 3);
+            for (int slot = 0; slot < 3; ++slot) {
+                QCOMPARE(set->at(slot),
+                         slot == a ? double(w.GetProject().AgencyNpvResults[a][0]) : 0.0);
+            }
+            QCOMPARE(set->color(), AlternativeColour(a + 1));
         }
         QCOMPARE(chart.axes(Qt::Horizontal).front()->titleText(), QStringLiteral("Alternative"));
         PressButton(graph, QStringLiteral("Total Costs"));
