@@ -8,9 +8,14 @@
 #include <QAction>
 #include <QDialog>
 #include <QFile>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <QTextImageFormat>
 #include <QWhatsThis>
 
 using wexa::forms::FormField;
@@ -24,6 +29,8 @@ class HelpTest : public QObject {
 private slots:
     void guideHasEverySectionAndNoDanglingLinkOrPicture();
     void helpWindowShowsTheGuide();
+    void helpWindowGoesBackForwardAndToTheContents();
+    void picturesShrinkToTheWindowsWidth();
     void f1OpensTheSectionOfTheFocusedGroup_data();
     void f1OpensTheSectionOfTheFocusedGroup();
     void f1InADialogOpensItsSection();
@@ -56,6 +63,65 @@ void HelpTest::helpWindowShowsTheGuide() {
     help.ShowSection(QStringLiteral("traffic"));
     const auto* browser = help.findChild<QTextBrowser*>();
     QVERIFY(browser->toPlainText().contains(QStringLiteral("Truck Equivalency Factor")));
+}
+
+void HelpTest::helpWindowGoesBackForwardAndToTheContents() {
+    wexa::ui::CHelpWindow help;
+    help.show();
+    auto* browser = help.findChild<QTextBrowser*>();
+    const auto button = [&help](const QString& text) {
+        for (auto* b : help.findChildren<QPushButton*>()) {
+            if (b->text() == text) {
+                return b;
+            }
+        }
+        return static_cast<QPushButton*>(nullptr);
+    };
+    QPushButton* back = button(QStringLiteral("Back"));
+    QPushButton* forward = button(QStringLiteral("Forward"));
+    QPushButton* contents = button(QStringLiteral("Contents"));
+    QVERIFY(back && forward && contents);
+    QVERIFY(!back->isEnabled() && !forward->isEnabled());
+
+    help.ShowSection(QStringLiteral("traffic"));
+    help.ShowSection(QStringLiteral("printing"));
+    QCOMPARE(browser->source().fragment(), QStringLiteral("printing"));
+    QVERIFY(back->isEnabled());
+    back->click();
+    QCOMPARE(browser->source().fragment(), QStringLiteral("traffic"));
+    QVERIFY(forward->isEnabled());
+    forward->click();
+    QCOMPARE(browser->source().fragment(), QStringLiteral("printing"));
+    contents->click();
+    QCOMPARE(browser->source().fragment(), QStringLiteral("contents"));
+    back->click();
+    QCOMPARE(browser->source().fragment(), QStringLiteral("printing"));
+}
+
+// Every picture is at most as wide as the window shows, at any width.
+void HelpTest::picturesShrinkToTheWindowsWidth() {
+    wexa::ui::CHelpWindow help;
+    for (const int width : {900, 420}) {
+        help.resize(width, 600);
+        help.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        const int limit = help.PictureWidthLimit();
+        QVERIFY(limit < width);
+        int pictures = 0;
+        QTextDocument* document = help.findChild<QTextBrowser*>()->document();
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                if (format.isImageFormat()) {
+                    ++pictures;
+                    QVERIFY2(format.toImageFormat().width() <= limit,
+                             qPrintable(format.toImageFormat().name()));
+                    QVERIFY(format.toImageFormat().width() > 0);
+                }
+            }
+        }
+        QVERIFY(pictures >= 10);
+    }
 }
 
 void HelpTest::f1OpensTheSectionOfTheFocusedGroup_data() {
