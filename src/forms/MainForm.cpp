@@ -87,6 +87,10 @@ void MainForm::AfterSave() {
 }
 
 void MainForm::AfterLoad() {
+    // Results are not saved with a project: those of the last run belong to
+    // the project that was on screen, and must not be printed or charted
+    // under the one just opened.
+    project_.IterationCount = 0;
     Guarded([this] {
         ApplyEnabling(project_, effects_);
         ShowAfterFile();

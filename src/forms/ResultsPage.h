@@ -4,6 +4,7 @@
 #include "model/Project.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace wexa::forms {
@@ -80,6 +81,15 @@ inline constexpr int kAxisFromBottom = 340;
 // alternatives exist, whatever NumberOfAlternatives holds, and a cost type
 // other than 1 (work-zone user) or 2 (total) shows agency costs.
 [[nodiscard]] std::vector<PageCommand> MakeResultsPage(const Project& project, PageSize size);
+
+// A page holds results only after a run of the project on screen; before
+// one, printing says so instead of drawing a page of zeros.
+[[nodiscard]] inline bool HasResultsToPrint(const Project& project) {
+    return project.IterationCount > 0;
+}
+inline constexpr std::string_view kNoResultsCaption = "Print";
+inline constexpr std::string_view kNoResultsMessage =
+    "There are no results to print yet.\nRun the analysis first (Run Simulation).";
 
 // A value label: two significant digits in general notation, fixed or
 // exponent form ("0", "50", "1.5e+05"), the same in every locale.

@@ -1,14 +1,17 @@
 #include "ui/ResultsPagePrinting.h"
 
+#include "forms/ResultsPage.h"
 #include "ui/HelpSections.h"
 #include "ui/Prompts.h"
 #include "ui/ResultsPagePainter.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 #include <QSettings>
 
 namespace wexa::ui {
@@ -42,6 +45,19 @@ void ShowPages(QPrintPreviewDialog& dialog, QPrintPreviewWidget& preview, int pa
                                            : QPrintPreviewWidget::SinglePageView);
 }
 
+// Before any run there is nothing to print: says so, and false.
+bool ResultsToPrint(const Project& project, Prompts& prompts) {
+    if (forms::HasResultsToPrint(project)) {
+        return true;
+    }
+    prompts.ShowMessage(QString::fromUtf8(forms::kNoResultsMessage.data(),
+                                          static_cast<qsizetype>(forms::kNoResultsMessage.size())),
+                        QString::fromUtf8(forms::kNoResultsCaption.data(),
+                                          static_cast<qsizetype>(forms::kNoResultsCaption.size())),
+                        forms::MessageIcon::Information);
+    return false;
+}
+
 // F1 in the print dialog and the preview opens the guide at printing.
 void AddPrintingHelp(QDialog& dialog, Prompts& prompts) {
     SetHelpSection(dialog, HelpSection::Printing,
@@ -52,6 +68,9 @@ void AddPrintingHelp(QDialog& dialog, Prompts& prompts) {
 } // namespace
 
 void PrintResultsPageWithDialog(const Project& project, Prompts& prompts, QWidget* parent) {
+    if (!ResultsToPrint(project, prompts)) {
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parent);
     AddPrintingHelp(dialog, prompts);
@@ -66,6 +85,9 @@ int PreviewPages(const QSettings& settings) {
 
 void PreviewResultsPage(const Project& project, Prompts& prompts, QSettings& settings,
                         QWidget* parent) {
+    if (!ResultsToPrint(project, prompts)) {
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Print Preview"));
@@ -75,8 +97,15 @@ void PreviewResultsPage(const Project& project, Prompts& prompts, QSettings& set
     // printer that refuses has nothing to show, so nothing to report here.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&project](QPrinter* target) { PrintResultsPage(*target, project); });
+    // Large enough to read a page: most of the screen, the page fitted to it.
+    if (const QScreen* screen =
+            parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        dialog.resize(area.width() * 4 / 5, area.height() * 9 / 10);
+    }
     if (preview != nullptr) {
         ShowPages(dialog, *preview, PreviewPages(settings));
+        preview->fitInView();
     }
     prompts.RunDialog(dialog);
     if (preview != nullptr) {

@@ -17,6 +17,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 
 using wexa::Project;
@@ -113,6 +114,7 @@ private slots:
     void previewShowsThePagesTheSettingsAskFor_data();
     void previewShowsThePagesTheSettingsAskFor();
     void graphItButtonOpensThePreview();
+    void beforeAnyRunThereIsNothingToPrint();
     void f1InThePreviewOpensThePrintingSection();
 };
 
@@ -140,6 +142,7 @@ void PrintTest::ctrlPPrintsOnePageToAPdfFile() {
 
 void PrintTest::cancelledPrintDialogPrintsNothing() {
     Window w;
+    FillProbabilisticResults(w.GetProject());
     const QString pdf = w.Path(QStringLiteral("never.pdf"));
     AnswerPrintDialog(w, pdf, QDialog::Rejected);
     w.Frame().Actions().Print->trigger();
@@ -222,6 +225,11 @@ void PrintTest::previewShowsThePagesTheSettingsAskFor() {
         preview->updatePreview();
         shownMode = preview->viewMode();
         pages = preview->pageCount();
+        // Most of the screen, so a page can be read.
+        const QRect screen = dialog.screen()->availableGeometry();
+        QVERIFY(dialog.width() >= screen.width() * 7 / 10);
+        QVERIFY(dialog.height() >= screen.height() * 8 / 10);
+        QCOMPARE(preview->zoomMode(), QPrintPreviewWidget::FitInView);
         QAction* facing = PreviewButton(dialog, QStringLiteral("Show facing pages"));
         QAction* single = PreviewButton(dialog, QStringLiteral("Show single page"));
         QVERIFY(facing != nullptr && single != nullptr);
@@ -243,6 +251,7 @@ void PrintTest::previewShowsThePagesTheSettingsAskFor() {
 // menu does.
 void PrintTest::graphItButtonOpensThePreview() {
     Window w;
+    FillProbabilisticResults(w.GetProject());
     w.Prompts().OnDialog = [](QDialog& dialog) { dialog.reject(); };
     auto* button = w.Find<QAbstractButton>(wexa::ui::FormButton::GraphIt);
     QVERIFY(button != nullptr);
@@ -251,9 +260,33 @@ void PrintTest::graphItButtonOpensThePreview() {
     QCOMPARE(w.Prompts().Dialogs, QStringList{QStringLiteral("Print Preview")});
 }
 
+void PrintTest::beforeAnyRunThereIsNothingToPrint() {
+    Window w;
+    QVERIFY(w.Active);
+    w.Prompts().OnDialog = [](QDialog& dialog) { dialog.reject(); };
+    w.Frame().Actions().Print->trigger();
+    w.Frame().Actions().PrintPreview->trigger();
+    QVERIFY(w.Prompts().Dialogs.isEmpty());
+    QCOMPARE(w.Prompts().Captions(),
+             (QStringList{QStringLiteral("Print"), QStringLiteral("Print")}));
+    QVERIFY(w.Prompts().Messages[0].Text.startsWith(QStringLiteral("There are no results")));
+    QCOMPARE(w.Prompts().Messages[0].Icon, wexa::forms::MessageIcon::Information);
+
+    // Results of the project on screen are not those of a project opened
+    // after it.
+    FillProbabilisticResults(w.GetProject());
+    w.Prompts().OpenAnswer = QStringLiteral(WEXA_EXAMPLES_DIR "/rural-two-lane.wxa");
+    QVERIFY(w.Doc().Open());
+    w.Prompts().Clear();
+    w.Frame().Actions().PrintPreview->trigger();
+    QVERIFY(w.Prompts().Dialogs.isEmpty());
+    QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Print")});
+}
+
 void PrintTest::f1InThePreviewOpensThePrintingSection() {
     Window w;
     QVERIFY(w.Active);
+    FillProbabilisticResults(w.GetProject());
     w.Prompts().OnDialog = [](QDialog& dialog) {
         wexa::ui::testing::ShowActive(dialog);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
