@@ -136,25 +136,14 @@ void QueueGraphDialogTest::f1OpensTheQueueGraphSection() {
     QCOMPARE(prompts.HelpSections, QStringList{QStringLiteral("queue-graph")});
 }
 
-// What printing relies on: the chart fills the target's height or width,
-// whichever limits it, keeps its proportions and draws nothing outside.
-void QueueGraphDialogTest::renderedChartFitsItsTargetUndistorted() {
-    PresetPrompts prompts;
-    CQueueGraphDialog dialog(SampleQueue(), prompts);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    wexa::ui::ChartPanel& chart = dialog.Chart();
-    const double aspect = double(chart.width()) / chart.height();
-    QImage page(3000, 1200, QImage::Format_ARGB32);
-    page.fill(Qt::transparent);
-    QPainter painter(&page);
-    const QRectF target(100, 100, 2800, 1000); // wider than the chart
-    chart.Render(painter, target);
-    painter.end();
-    int left = page.width(), right = -1, top = page.height(), bottom = -1;
-    for (int y = 0; y < page.height(); ++y) {
-        for (int x = 0; x < page.width(); ++x) {
-            if (qAlpha(page.pixel(x, y)) != 0) {
+namespace {
+
+// The box around everything drawn (not transparent) in `image`.
+QRect InkBox(const QImage& image) {
+    int left = image.width(), right = -1, top = image.height(), bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) != 0) {
                 left = std::min(left, x);
                 right = std::max(right, x);
                 top = std::min(top, y);
@@ -162,14 +151,47 @@ void QueueGraphDialogTest::renderedChartFitsItsTargetUndistorted() {
             }
         }
     }
-    QVERIFY(left >= 100 && right < 2900 && top >= 100 && bottom < 1100);
-    const double height = bottom - top + 1;
-    // The chart's own margin around its white background stays blank.
-    QVERIFY2(height > 940, qPrintable(QString::number(height)));
-    QVERIFY2(std::abs((right - left + 1) / height - aspect) < 0.03,
-             qPrintable(QString::number((right - left + 1) / height - aspect)));
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+QImage Rendered(wexa::ui::ChartPanel& chart, QSize size, const QRectF& target) {
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    chart.Render(painter, target);
+    painter.end();
+    return image;
+}
+
+} // namespace
+
+// What printing relies on: the chart and its key fill the target's height
+// or width, whichever limits them, keep their proportions and draw nothing
+// outside.
+void QueueGraphDialogTest::renderedChartFitsItsTargetUndistorted() {
+    PresetPrompts prompts;
+    CQueueGraphDialog dialog(SampleQueue(), prompts);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    wexa::ui::ChartPanel& chart = dialog.Chart();
+    // As on screen: the picture the scaled one must be a copy of.
+    const QRect natural =
+        InkBox(Rendered(chart, chart.size(), QRectF(QPointF(0, 0), chart.size())));
+    QVERIFY(natural.isValid());
+    const double aspect = double(natural.width()) / natural.height();
+
+    const QRectF target(100, 100, 2800, 1000); // wider than the chart
+    const QRect ink = InkBox(Rendered(chart, QSize(3000, 1200), target));
+    QVERIFY(ink.left() >= 100 && ink.right() < 2900 && ink.top() >= 100 && ink.bottom() < 1100);
+    const double scale = 1000.0 / chart.height();
+    QVERIFY2(std::abs(ink.height() - natural.height() * scale) < 4 * scale,
+             qPrintable(QString::number(ink.height())));
+    QVERIFY2(std::abs(double(ink.width()) / ink.height() - aspect) < 0.01,
+             qPrintable(QString::number(double(ink.width()) / ink.height() - aspect)));
     // Centred across the width it does not fill.
-    QVERIFY(std::abs((left - 100) - (2899 - right)) < 4);
+    const double left = ink.left() - 100 - natural.left() * scale;
+    const double right = 2899 - ink.right() - (chart.width() - 1 - natural.right()) * scale;
+    QVERIFY2(std::abs(left - right) < 4 * scale, qPrintable(QString("%1 %2").arg(left).arg(right)));
 }
 
 QTEST_MAIN(QueueGraphDialogTest)
