@@ -181,10 +181,16 @@ void CWexaView::RunSimulation() {
 
 void CWexaView::ExportReport(std::time_t analysisTime) {
     form_.CollectForm();
-    CExportDialog dialog(project_->ExportFileName, prompts_, this);
-    if (prompts_.RunDialog(dialog) == QDialog::Accepted) {
-        forms::ExportReportFile(*project_, dialog.FileName(), projectFile_.toStdString(),
-                                workspace_->Statuses, analysisTime, effects_);
+    // A report that could not be written is offered again, under the name
+    // that failed, until it is written or the user cancels: the run's
+    // results are not lost with it.
+    for (;;) {
+        CExportDialog dialog(project_->ExportFileName, prompts_, this);
+        if (prompts_.RunDialog(dialog) != QDialog::Accepted ||
+            forms::ExportReportFile(*project_, dialog.FileName(), projectFile_.toStdString(),
+                                    workspace_->Statuses, analysisTime, effects_)) {
+            return;
+        }
     }
 }
 

@@ -38,11 +38,15 @@ void OpenExample(Window& w) {
 }
 
 // Makes the export dialog, when it comes, get `name` typed and "Export"
-// pressed.
+// pressed; offered again after a failed write, it is cancelled.
 void ExportTo(Window& w, const QString& name) {
-    w.Prompts().OnDialog = [name](QDialog& dialog) {
+    w.Prompts().OnDialog = [name, offers = 0](QDialog& dialog) mutable {
         if (dialog.windowTitle() == kChartWindow) {
             return; // the chart window that follows the export; closed unchanged
+        }
+        if (++offers > 1) {
+            dialog.reject();
+            return;
         }
         dialog.findChild<QLineEdit*>(QStringLiteral("FileName"))->setText(name);
         wexa::ui::testing::PressButton(dialog, QStringLiteral("Export"));
@@ -107,18 +111,54 @@ void RunExportTest::emptyNameIsRefusedAndNothingWritten() {
     QVERIFY(w.GetProject().ExportFileName.empty());
 }
 
+// A failed write is reported, never announced, and the export dialog comes
+// back under the failed name, so another file can be chosen without running
+// again; Cancel then ends the export.
 void RunExportTest::failedWriteIsReportedNeverAnnounced() {
     Window w;
     QVERIFY(w.Active);
     OpenExample(w);
     const QString report = w.Path(QStringLiteral("no-such-folder/report.xls"));
-    ExportTo(w, report);
+    const QString other = w.Path(QStringLiteral("report.xls"));
+    QStringList offered;
+    w.Prompts().OnDialog = [&](QDialog& dialog) {
+        if (dialog.windowTitle() == kChartWindow) {
+            return;
+        }
+        auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("FileName"));
+        offered << name->text();
+        name->setText(offered.size() == 1 ? report : other);
+        wexa::ui::testing::PressButton(dialog, QStringLiteral("Export"));
+    };
     w.Click(wexa::ui::FormButton::RunSimulation);
-    QCOMPARE(w.Prompts().Messages.size(), 1u);
+    QCOMPARE(offered.size(), 2);
+    QCOMPARE(offered[1], report);
+    QCOMPARE(w.Prompts().Messages.size(), 2u);
     QCOMPARE(w.Prompts().Messages[0].Caption, QStringLiteral("Can Not Export"));
     QCOMPARE(w.Prompts().Messages[0].Icon, MessageIcon::Exclamation);
     QVERIFY(w.Prompts().Messages[0].Text.contains(QStringLiteral("report.xls")));
+    QCOMPARE(w.Prompts().Messages[1].Icon, MessageIcon::Information);
     QVERIFY(!QFile::exists(report));
+    QVERIFY(QFile::exists(other));
+
+    // Cancelled after a failure, nothing more is asked.
+    w.Prompts().Clear();
+    offered.clear();
+    w.Prompts().OnDialog = [&](QDialog& dialog) {
+        if (dialog.windowTitle() == kChartWindow) {
+            return;
+        }
+        offered << dialog.findChild<QLineEdit*>(QStringLiteral("FileName"))->text();
+        if (offered.size() == 1) {
+            dialog.findChild<QLineEdit*>(QStringLiteral("FileName"))->setText(report);
+            wexa::ui::testing::PressButton(dialog, QStringLiteral("Export"));
+        } else {
+            dialog.reject();
+        }
+    };
+    w.Click(wexa::ui::FormButton::RunSimulation);
+    QCOMPARE(offered.size(), 2);
+    QCOMPARE(w.Prompts().Messages.size(), 1u);
 }
 
 void RunExportTest::theOpenProjectIsNeverReplacedByItsReport() {
