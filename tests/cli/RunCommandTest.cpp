@@ -193,9 +193,9 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"SevenAlternatives", [](Project& p) { p.NumberOfAlternatives = 7; },
                "Project Data Error"},
         Damage{"StartHourThirty", [](Project& p) { p.ActivityStartHour[ActivitySlot(2, 2)] = 30; },
-               "ActivityStartHour"},
+               "Alternative 2, work activity 2: \"Start Hour\" in the \"Work Zone User Costs\" dialog is 30"},
         Damage{"ElevenActivities", [](Project& p) { p.AlternativeActivityCount[2] = 11; },
-               "AlternativeActivityCount"},
+               "Alternative 3: \"Number of Construction/Rehabilitation/ Maintenance Activities Scheduled over Analysis Period (include original construction)\" is 11"},
         Damage{"OffCentreNormalDiscountRate", [](Project& p) { p.DiscountRateMean = 4.5; },
                "Discount Rate Error: There is an error in the discount rate data.\nThe mean must "
                "be centered"},
@@ -210,15 +210,17 @@ INSTANTIATE_TEST_SUITE_P(
                    p.DiscountRateKind = kDeterministic;
                    p.DiscountRateMean = -100.0;
                },
-               "Project Data Error: DiscountRateMean is -100"},
+               "Project Data Error: \"Discount Rate (%)\" value is -100"},
         Damage{"LowestAadtCap", [](Project& p) { p.MaximumAADT = INT32_MIN; },
-               "Project Data Error: MaximumAADT is -2147483648"},
+               "Project Data Error: \"Maximum AADT\" is -2147483648"},
         Damage{"LowestRequiredTime",
                [](Project& p) { p.ActivityRequiredTime[ActivitySlot(1, 1)] = INT32_MIN; },
-               "Alternative 1, work activity 1: ActivityRequiredTime is -2147483648"},
+               "Alternative 1, work activity 1: \"Required Time to Complete Work Activity\" is "
+               "-2147483648"},
         Damage{"LowestDaysToComplete",
                [](Project& p) { p.ActivityDaysToComplete[ActivitySlot(1, 1)] = INT32_MIN; },
-               "Alternative 1, work activity 1: ActivityDaysToComplete is -2147483648"},
+               "Alternative 1, work activity 1: \"Days to Complete Work Activity Based on Work Zone "
+               "Timing\" in the \"Work Zone User Costs\" dialog is -2147483648"},
         Damage{"GrowthMinus350",
                [](Project& p) {
                    p.TrafficGrowthKind = kDeterministic;
