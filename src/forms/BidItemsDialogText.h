@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/FieldLabels.h"
 #include "forms/DialogBoxes.h"
 #include "forms/DialogLabels.h"
+#include "model/FieldLabels.h"
 
 #include <array>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/FieldLabels.h"
 #include "forms/DialogBoxes.h"
+#include "model/FieldLabels.h"
 
 #include <array>
 #include <string>

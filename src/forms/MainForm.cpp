@@ -3,8 +3,8 @@
 #include "forms/CapacityFields.h"
 #include "forms/FieldChecks.h"
 #include "forms/ModeSwitches.h"
-#include "forms/StoredTimingCheck.h"
 #include "forms/Navigation.h"
+#include "forms/StoredTimingCheck.h"
 #include "forms/TrafficType.h"
 #include "forms/WorkZoneDialogChecks.h"
 

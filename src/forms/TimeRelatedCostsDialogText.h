@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/FieldLabels.h"
 #include "forms/DialogBoxes.h"
 #include "forms/DialogLabels.h"
+#include "model/FieldLabels.h"
 
 #include <array>
 #include <span>
@@ -17,7 +17,7 @@ namespace wexa::forms {
 namespace TimeRelatedLabel {
 inline constexpr std::string_view Title = DialogTitle::TimeRelatedCosts;
 inline constexpr std::array<std::string_view, 3> Columns{"Units", "Bid Item",
-                                                          FieldLabel::TimeItemUnitPrice};
+                                                         FieldLabel::TimeItemUnitPrice};
 } // namespace TimeRelatedLabel
 
 // The "Units" list of a row (0..2), in list order (the stored unit is the

@@ -56,7 +56,8 @@ inline constexpr std::string_view Mobilization = "Daily Mobilization/Demobilizat
 inline constexpr std::string_view StartHour = "Start Hour";
 inline constexpr std::string_view HoursInEffect = "Hours in Effect";
 inline constexpr std::string_view StopHour = "Stop Hour";
-inline constexpr std::string_view Days = "Days to Complete Work Activity Based on Work Zone Timing:";
+inline constexpr std::string_view Days =
+    "Days to Complete Work Activity Based on Work Zone Timing:";
 inline constexpr std::string_view Directions =
     "Percent of Days Work Zone Applied to Each Direction:";
 inline constexpr std::string_view Inbound = "Inbound";
@@ -77,8 +78,8 @@ inline constexpr std::array<std::string_view, 3> VehicleClasses{
 
 // "Delay Cost Rates": one value of time per row.
 inline constexpr std::string_view ValueOfTime = "Value of Time ($/Veh-hr)";
-inline constexpr std::array<std::string_view, 3> DelayRateRows{
-    "Passenger Car", "Single Unit Truck", "Combination Truck"};
+inline constexpr std::array<std::string_view, 3> DelayRateRows{"Passenger Car", "Single Unit Truck",
+                                                               "Combination Truck"};
 
 } // namespace FieldLabel
 

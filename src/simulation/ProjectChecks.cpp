@@ -136,8 +136,7 @@ std::string InDialog(std::string_view label, std::string_view title) {
 // The first, middle or third value of a distribution on the main form, named
 // by the distribution's label and the caption its kind gives the value.
 std::string DistributionValue(std::string_view label, Int32 kind, int index) {
-    static constexpr std::array<std::string_view, 3> kPlain{"first value", "value",
-                                                            "third value"};
+    static constexpr std::array<std::string_view, 3> kPlain{"first value", "value", "third value"};
     const auto captions = CaptionsForKind(kind);
     std::string caption = captions ? (*captions)[static_cast<std::size_t>(index)] : "";
     caption.erase(0, caption.find_first_not_of(' '));
@@ -146,8 +145,8 @@ std::string DistributionValue(std::string_view label, Int32 kind, int index) {
 }
 
 std::string HourlyValue(std::string_view column, int hour) {
-    return InDialog(column, DialogTitle::HourlyDistribution) + ", hour " +
-           std::to_string(hour) + "-" + std::to_string(hour + 1);
+    return InDialog(column, DialogTitle::HourlyDistribution) + ", hour " + std::to_string(hour) +
+           "-" + std::to_string(hour + 1);
 }
 
 std::string ClassValue(std::string_view label, std::string_view title, std::string_view row) {
@@ -264,8 +263,7 @@ std::optional<CheckFailure> CheckActivityStructure(const Project& p, int slot,
                  "The list \"" + std::string(L::UserCostModes[0]) + "\" / \"" +
                      std::string(L::UserCostModes[1]) + "\"",
                  "ActivityUserCostMode")
-        .Finite(p.ActivityBidItemTotal[slot], InDialog(L::BidItemsTotal, DialogTitle::BidItems),
-                "")
+        .Finite(p.ActivityBidItemTotal[slot], InDialog(L::BidItemsTotal, DialogTitle::BidItems), "")
         .Finite(p.ActivityAgencyCostVariability[slot], QuotedLabel(L::AgencyCostVariability),
                 "AgencyCostVariability")
         .Finite(p.ActivityTimeVariability[slot], QuotedLabel(L::RequiredTimeVariability),
@@ -276,8 +274,7 @@ std::optional<CheckFailure> CheckActivityStructure(const Project& p, int slot,
         .Finite(p.ActivityDissipationCapacity[slot], QuotedLabel(L::WorkZoneDissipationCapacity),
                 "WorkZoneDissipationCapacity")
         .Finite(p.ActivityInboundPercent[slot], directions + ", " + std::string(L::Inbound), "")
-        .Finite(p.ActivityOutboundPercent[slot], directions + ", " + std::string(L::Outbound),
-                "");
+        .Finite(p.ActivityOutboundPercent[slot], directions + ", " + std::string(L::Outbound), "");
     for (int row = 0; row < kTimeItemsPerActivity; ++row) {
         check.Finite(p.TimeItemUnitPrices[TimeItemSlot(slot, row)],
                      InDialog(L::TimeItemUnitPrice, DialogTitle::TimeRelatedCosts) + ", row " +
@@ -287,8 +284,9 @@ std::optional<CheckFailure> CheckActivityStructure(const Project& p, int slot,
     if (!includesUserCosts) {
         return std::move(check).Result();
     }
-    check.Speed(p.ActivityWorkZoneSpeed[slot], QuotedLabel(L::WorkZoneSpeedLimit),
-                "WorkZoneSpeedLimit")
+    check
+        .Speed(p.ActivityWorkZoneSpeed[slot], QuotedLabel(L::WorkZoneSpeedLimit),
+               "WorkZoneSpeedLimit")
         .Then(CheckWorkZoneTiming(p.ActivityStartHour[slot], p.ActivityStopHour[slot],
                                   p.ActivityHoursInEffect[slot], p.ActivityMobilizationHours[slot],
                                   SlotPlace(slot)))

@@ -62,8 +62,7 @@ TEST_P(ExampleProject, StoresWhatTheWorkZoneDialogComputesForEachActivity) {
     auto project = std::make_unique<Project>();
     ASSERT_TRUE(ReadProjectFile(Path(".wxa"), *project));
     std::string stale;
-    for (const std::string& line :
-         forms::DescribeStaleTimings(forms::FindStaleTimings(*project))) {
+    for (const std::string& line : forms::DescribeStaleTimings(forms::FindStaleTimings(*project))) {
         stale += line + "\n";
     }
     EXPECT_EQ(stale, "");

@@ -157,7 +157,8 @@ TEST(RunCommand, WarnsOfStoredDaysTheWorkZoneDialogWouldNotStoreAndRunsOn) {
     EXPECT_EQ(stale.err, expected);
     // The crew priced by the day adds nothing for the activity stored with 0
     // days: alternative 1 costs the agency less than as stored.
-    EXPECT_THAT(testing::ReadText(folder.File("stale.xls")), HasSubstr("Required Days:          0"));
+    EXPECT_THAT(testing::ReadText(folder.File("stale.xls")),
+                HasSubstr("Required Days:          0"));
     EXPECT_NE(stale.out, stored.out);
 }
 
@@ -193,9 +194,11 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"SevenAlternatives", [](Project& p) { p.NumberOfAlternatives = 7; },
                "Project Data Error"},
         Damage{"StartHourThirty", [](Project& p) { p.ActivityStartHour[ActivitySlot(2, 2)] = 30; },
-               "Alternative 2, work activity 2: \"Start Hour\" in the \"Work Zone User Costs\" dialog is 30"},
+               "Alternative 2, work activity 2: \"Start Hour\" in the \"Work Zone User Costs\" "
+               "dialog is 30"},
         Damage{"ElevenActivities", [](Project& p) { p.AlternativeActivityCount[2] = 11; },
-               "Alternative 3: \"Number of Construction/Rehabilitation/ Maintenance Activities Scheduled over Analysis Period (include original construction)\" is 11"},
+               "Alternative 3: \"Number of Construction/Rehabilitation/ Maintenance Activities "
+               "Scheduled over Analysis Period (include original construction)\" is 11"},
         Damage{"OffCentreNormalDiscountRate", [](Project& p) { p.DiscountRateMean = 4.5; },
                "Discount Rate Error: There is an error in the discount rate data.\nThe mean must "
                "be centered"},
@@ -217,10 +220,11 @@ INSTANTIATE_TEST_SUITE_P(
                [](Project& p) { p.ActivityRequiredTime[ActivitySlot(1, 1)] = INT32_MIN; },
                "Alternative 1, work activity 1: \"Required Time to Complete Work Activity\" is "
                "-2147483648"},
-        Damage{"LowestDaysToComplete",
-               [](Project& p) { p.ActivityDaysToComplete[ActivitySlot(1, 1)] = INT32_MIN; },
-               "Alternative 1, work activity 1: \"Days to Complete Work Activity Based on Work Zone "
-               "Timing\" in the \"Work Zone User Costs\" dialog is -2147483648"},
+        Damage{
+            "LowestDaysToComplete",
+            [](Project& p) { p.ActivityDaysToComplete[ActivitySlot(1, 1)] = INT32_MIN; },
+            "Alternative 1, work activity 1: \"Days to Complete Work Activity Based on Work Zone "
+            "Timing\" in the \"Work Zone User Costs\" dialog is -2147483648"},
         Damage{"GrowthMinus350",
                [](Project& p) {
                    p.TrafficGrowthKind = kDeterministic;

@@ -1,6 +1,6 @@
+#include "forms/StoredTimingCheck.h"
 #include "MainFormFixture.h"
 #include "WorkZoneProjects.h"
-#include "forms/StoredTimingCheck.h"
 #include "forms/WorkZoneTiming.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +51,7 @@ TEST(StoredTimingCheck, UntimedActivityWithACrewPerDayIsNamedWithWhatTheDialogCo
     EXPECT_TRUE(s.PerDayItemsUnpriced);
     EXPECT_TRUE(s.OutOfDate);
     EXPECT_EQ(s.StoredDays, 0);
-    EXPECT_EQ(s.DialogDays, 10); // 70 hours at 7 a day
+    EXPECT_EQ(s.DialogDays, 10);      // 70 hours at 7 a day
     EXPECT_GT(s.DialogUserCost, 0.0); // the reduced speed through the zone
     EXPECT_EQ(s.StoredUserCost, 0.0);
 

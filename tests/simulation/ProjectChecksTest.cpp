@@ -176,7 +176,11 @@ TEST(ProjectChecksTest, AroundTheClockAllowsAnyMobilizationNotBelowZero) {
 
 TEST(ProjectChecksTest, AlternativeActivityCountMustBeOneToTen) {
     auto project = UsableProject();
-    const BadValue count{"", {}, R"m("Number of Construction/Rehabilitation/ Maintenance Activities Scheduled over Analysis Period (include original construction)" is )m", "NumberOfActivities"};
+    const BadValue count{
+        "",
+        {},
+        R"m("Number of Construction/Rehabilitation/ Maintenance Activities Scheduled over Analysis Period (include original construction)" is )m",
+        "NumberOfActivities"};
     for (const int bad : {0, 11}) {
         project->AlternativeActivityCount[1] = bad;
         ExpectRefusal(CheckAlternativeStructure(*project, 2), count, "Alternative 2: ");
@@ -206,9 +210,10 @@ TEST(ProjectChecksTest, WalkCoversDeclaredActivitiesOnlyAndTheirOwnMode) {
     project->ActivityStopHour[ActivitySlot(2, 3)] = -5;
     auto failure = CheckUsedStructure(*project);
     ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->Message.find(
-                  R"m(Alternative 2, work activity 3: "Stop Hour" in the "Work Zone User Costs" dialog is -5)m"),
-              std::string::npos)
+    EXPECT_NE(
+        failure->Message.find(
+            R"m(Alternative 2, work activity 3: "Stop Hour" in the "Work Zone User Costs" dialog is -5)m"),
+        std::string::npos)
         << failure->Message;
 
     // An unusable count stops the walk before its activities are looked at.
@@ -217,15 +222,15 @@ TEST(ProjectChecksTest, WalkCoversDeclaredActivitiesOnlyAndTheirOwnMode) {
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->Message.find(R"m(Alternative 1: "Number of Construction/)m"), 0U)
         << failure->Message;
-    EXPECT_NE(failure->Message.find(R"m(original construction)" is 0)m"),
-              std::string::npos)
+    EXPECT_NE(failure->Message.find(R"m(original construction)" is 0)m"), std::string::npos)
         << failure->Message;
 }
 
 // The messages name a value by the label the user sees it under, from the
 // one table the form and the dialogs are built from.
 TEST(ProjectChecksTest, LabelsAreQuotedWithoutWhatClosesThemOnScreen) {
-    EXPECT_EQ(QuotedLabel(FieldLabel::NumberOfAlternatives), R"m("Number of Design Alternatives")m");
+    EXPECT_EQ(QuotedLabel(FieldLabel::NumberOfAlternatives),
+              R"m("Number of Design Alternatives")m");
     EXPECT_EQ(QuotedLabel(FieldLabel::RequiredTimeVariability), R"m("Required Time Variability")m");
     EXPECT_EQ(QuotedLabel(FieldLabel::BidItemsTotal), R"m("Bid Items Total Cost")m");
     EXPECT_EQ(QuotedLabel(FieldLabel::StartHour), R"m("Start Hour")m");
@@ -245,7 +250,10 @@ TEST(ProjectChecksTest, PricingSkipsActivitiesThatExcludeUserCosts) {
     project->ActivityUserCostModes[excluded] = 2;
     const auto failure = CheckUsedStructure(*project, CheckedActivities::PricedOnly);
     ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->Message.find(R"m(The list "Include Work Zone User Costs" / "Exclude Work Zone User Costs" is 2)m"), std::string::npos);
+    EXPECT_NE(
+        failure->Message.find(
+            R"m(The list "Include Work Zone User Costs" / "Exclude Work Zone User Costs" is 2)m"),
+        std::string::npos);
 }
 
 } // namespace
