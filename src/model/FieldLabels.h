@@ -7,9 +7,10 @@
 namespace wexa {
 
 // The labels under which the main form and the dialogs show the project's
-// values, exactly as on screen. The screens take their labels from here, and
-// so do the messages that name a value to the user (the structural checks of
-// a project), so a message always names a value as the user sees it.
+// values that a message may name to the user, exactly as on screen. The
+// screens take these labels from here, and so do the messages (the
+// structural checks of a project), so a message always names a value as the
+// user sees it. A label no message needs stays with the screen that shows it.
 
 namespace FieldLabel {
 
