@@ -1,8 +1,9 @@
 // Feeds arbitrary bytes to the distribution file reader. Whatever it refuses
 // must leave the table untouched; whatever it accepts must hold 72 finite
 // numbers, and the file written from it must read back to a table that writes
-// the same file again. An accepted table is then used by the default project,
-// evaluated and run.
+// the same file again, also with the input appended to it (the reader stops
+// after the 72nd number). An accepted table is then used by the default
+// project, evaluated and run.
 #include "AcceptedProject.h"
 #include "model/DistributionFile.h"
 
@@ -54,6 +55,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!wexa::ParseDistributionText(written, reread) ||
         wexa::DistributionFileText(reread) != written) {
         std::abort();
+    }
+    wexa::HourlyTrafficDistribution followed = Marked();
+    if (!wexa::ParseDistributionText(written + std::string(text), followed) ||
+        !(followed == reread)) {
+        std::abort(); // what follows the 72 numbers was read
     }
     auto project = std::make_unique<wexa::Project>();
     table.CopyInto(*project);

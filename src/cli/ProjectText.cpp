@@ -3,6 +3,7 @@
 #include "cli/TextFormat.h"
 #include "model/Capacities.h"
 #include "model/DistributionCaptions.h"
+#include "model/FieldLabels.h"
 
 #include <array>
 #include <string>
@@ -15,8 +16,7 @@ constexpr std::array<std::string_view, 5> kDistributionNames{
     "Normal", "Truncated Normal", "Uniform", "Triangular", "Deterministic"};
 constexpr std::array<std::string_view, 3> kTrafficTypes{"Rural", "Urban", "Specific"};
 constexpr std::array<std::string_view, 3> kTerrains{"Level", "Rolling", "Mountainous"};
-constexpr std::array<std::string_view, 2> kUserCostModes{"Include Work Zone User Costs",
-                                                         "Exclude Work Zone User Costs"};
+constexpr std::array<std::string_view, 2> kUserCostModes = FieldLabel::UserCostModes;
 constexpr std::array<std::string_view, 2> kAnalysisTypes{"Probabilistic", "Deterministic"};
 constexpr std::array<std::string_view, 6> kBidItemUnits{"mile", "sq yd", "cu yd",
                                                         "ton",  "foot",  "other"};
@@ -61,13 +61,13 @@ void WriteGeneral(std::ostream& out, const Project& p) {
     Line(out, 2, "Project Number:", PrintableText(p.ProjectNumber));
     Line(out, 2, "Description:", PrintableText(p.ProjectDescription));
     Line(out, 2, "Type of Analysis:", Entry(kAnalysisTypes, p.AnalysisType));
-    Line(out, 2, "Analysis Period:", FormatNumber(p.AnalysisPeriod) + " years");
-    Line(out, 2, "Project Length:", FormatNumber(p.ProjectLength) + " miles");
-    Line(out, 2, "Number of Lanes:", FormatNumber(p.NumberOfLanes) + " (each direction)");
-    Line(out, 2, "Posted Speed Limit:", FormatNumber(p.PostedSpeedLimit) + " mph");
-    Line(out, 2, "Number of Design Alternatives:", FormatNumber(p.NumberOfAlternatives));
+    Line(out, 2, FieldLabel::AnalysisPeriod, FormatNumber(p.AnalysisPeriod) + " years");
+    Line(out, 2, FieldLabel::ProjectLength, FormatNumber(p.ProjectLength) + " miles");
+    Line(out, 2, FieldLabel::NumberOfLanes, FormatNumber(p.NumberOfLanes) + " (each direction)");
+    Line(out, 2, FieldLabel::PostedSpeedLimit, FormatNumber(p.PostedSpeedLimit) + " mph");
+    Line(out, 2, FieldLabel::NumberOfAlternatives, FormatNumber(p.NumberOfAlternatives));
     Line(
-        out, 2, "Discount Rate (%):",
+        out, 2, FieldLabel::DiscountRate,
         Distribution(p.DiscountRateKind, p.DiscountRateMin, p.DiscountRateMean, p.DiscountRateMax));
 }
 
@@ -76,18 +76,18 @@ void WriteTraffic(std::ostream& out, const Project& p) {
     Line(out, 2, "Traffic Type:", Entry(kTrafficTypes, p.TrafficType));
     Line(out, 2, "Terrain:", Entry(kTerrains, p.Terrain));
     Line(out, 2, "User Costs:", Entry(kUserCostModes, p.ProjectUserCostMode));
-    Line(out, 2, "Base Year AADT:", FormatNumber(p.BaseYearAADT));
-    Line(out, 2, "Maximum AADT:", FormatNumber(p.MaximumAADT));
-    Line(out, 2, "% Trucks:", FormatNumber(p.PercentTrucks));
-    Line(out, 2, "% SU Trucks:", FormatNumber(p.PercentSUTrucks));
-    Line(out, 2, "% CU Trucks:", FormatNumber(p.PercentCUTrucks));
+    Line(out, 2, FieldLabel::BaseYearAADT, FormatNumber(p.BaseYearAADT));
+    Line(out, 2, FieldLabel::MaximumAADT, FormatNumber(p.MaximumAADT));
+    Line(out, 2, FieldLabel::PercentTrucks, FormatNumber(p.PercentTrucks));
+    Line(out, 2, FieldLabel::PercentSUTrucks, FormatNumber(p.PercentSUTrucks));
+    Line(out, 2, FieldLabel::PercentCUTrucks, FormatNumber(p.PercentCUTrucks));
     Line(out, 2, "Truck Equivalency Factor:", FormatNumber(p.TruckEquivalencyFactor));
     Line(out, 2, "Recreational Vehicle Factor:", FormatNumber(p.RecreationalVehicleFactor));
     Line(out, 2, "Heavy Vehicle Factor:", FormatNumber(p.HeavyVehicleFactor));
     Line(out, 2, "Lane Width Factor:", FormatNumber(p.LaneWidthFactor));
     Line(out, 2, "Max Service Flow Rate:", FormatNumber(p.MaxServiceFlowRate) + " pcphpl");
-    Line(out, 2, "Service Flow Rate:", FormatNumber(p.ServiceFlowRate) + " vph");
-    Line(out, 2, "Traffic Growth Rate (%):",
+    Line(out, 2, FieldLabel::ServiceFlowRate, FormatNumber(p.ServiceFlowRate) + " vph");
+    Line(out, 2, FieldLabel::TrafficGrowthRate,
          Distribution(p.TrafficGrowthKind, p.TrafficGrowthMin, p.TrafficGrowthMean,
                       p.TrafficGrowthMax));
 }
@@ -127,7 +127,7 @@ void WriteActivity(std::ostream& out, const Project& p, int alternative, int act
          Distribution(p.ActivityYearsKind[s], p.ActivityYearsMin[s], p.ActivityYearsExpected[s],
                       p.ActivityYearsMax[s]));
     Line(out, 6, "Bid Items Total Cost:", "$" + FormatNumber(p.ActivityBidItemTotal[s]));
-    Line(out, 6, "Agency Cost Variability:",
+    Line(out, 6, FieldLabel::AgencyCostVariability,
          "+/- " + FormatNumber(p.ActivityAgencyCostVariability[s]) + " %");
     Line(out, 6, "Required Time:",
          FormatNumber(p.ActivityRequiredTime[s]) + " hours +/- " +

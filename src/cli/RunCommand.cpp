@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/OutputPaths.h"
 #include "cli/RunOutput.h"
+#include "forms/StoredTimingCheck.h"
 #include "model/OutputFiles.h"
 #include "report/FormattedReport.h"
 #include "simulation/AnalysisRun.h"
@@ -13,6 +14,23 @@
 #include <vector>
 
 namespace wexa::cli {
+
+namespace {
+
+// The run goes on as the file says; the user learns which activities it
+// prices on days or reports user costs the work-zone dialog never stored.
+void WarnOfStaleTimings(const Project& project, Output output) {
+    const std::vector<std::string> lines =
+        forms::DescribeStaleTimings(forms::FindStaleTimings(project));
+    for (const std::string& line : lines) {
+        output.err << "wexa-cli: warning: " << line << '\n';
+    }
+    if (!lines.empty()) {
+        output.err << "wexa-cli: warning: " << forms::kStaleTimingAdvice << '\n';
+    }
+}
+
+} // namespace
 
 int RunCommand(const RunOptions& options, Output output) {
     std::vector<std::string> outputs;
@@ -28,6 +46,7 @@ int RunCommand(const RunOptions& options, Output output) {
     if (!project) {
         return kExitFileError;
     }
+    WarnOfStaleTimings(*project, output);
     const auto workspace = std::make_unique<AnalysisWorkspace>();
     if (const auto refusal = RunAnalysis(*project, *workspace, {options.seed, nullptr})) {
         for (const CheckFailure& message : refusal->Messages) {

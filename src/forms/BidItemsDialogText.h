@@ -2,6 +2,7 @@
 
 #include "forms/DialogBoxes.h"
 #include "forms/DialogLabels.h"
+#include "model/FieldLabels.h"
 
 #include <array>
 #include <string>
@@ -26,8 +27,8 @@ inline constexpr MessageText WorkZone{
 } // namespace BidItemsMessage
 
 namespace BidItemsLabel {
-inline constexpr std::string_view Title = "Bid Items";
-inline constexpr std::string_view Total = "Bid Items Total Cost: $";
+inline constexpr std::string_view Title = DialogTitle::BidItems;
+inline constexpr std::string_view Total = FieldLabel::BidItemsTotal;
 inline constexpr std::string_view RowsGroup = "Materials Related Construction Costs";
 inline constexpr std::array<std::string_view, 6> Columns{"Quantity", "Units",      "Code #",
                                                          "Bid Item", "Unit Price", "Cost,$"};

@@ -58,12 +58,13 @@ CostTableDialog<Table, BoxesT>::CostTableDialog(Table table)
     : TableDialog<Table, BoxesT>(std::move(table)) {}
 
 template <typename Table, typename BoxesT>
-void CostTableDialog<Table, BoxesT>::ResetCostDefaults(FormEffects& effects) {
-    this->Handle(effects, [this](bool allRead) {
-        if (allRead) {
-            this->EditValues() = Table::Defaults();
-        }
-    });
+void CostTableDialog<Table, BoxesT>::ResetCostDefaults(FormEffects& /*effects*/) {
+    // Every box is replaced, so none is read: a text that is no number does
+    // not stop the reset. The CPI boxes keep what they hold, read or not.
+    const CpiBoxes typed = this->Boxes().Cpi;
+    if (this->HandleUnread([this] { this->EditValues() = Table::Defaults(); })) {
+        this->Boxes().Cpi = typed;
+    }
 }
 
 template <typename Table, typename BoxesT>

@@ -30,8 +30,9 @@ void EscalateCosts(DelayCostRates& rates, double factor);
 template <typename Table, typename BoxesT>
 class CostTableDialog : public TableDialog<Table, BoxesT> {
 public:
-    // "Reset Defaults": every value of the table as shipped; the CPI boxes
-    // keep theirs.
+    // "Reset Defaults": every value of the table as shipped, whatever its box
+    // held (a text that is no number included, with no message); the CPI
+    // boxes keep their texts.
     void ResetCostDefaults(FormEffects& effects);
 
     // "Apply": the table escalated by New CPI / Reference CPI (EscalateCosts),

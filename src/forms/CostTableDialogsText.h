@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/DialogBoxes.h"
+#include "model/FieldLabels.h"
 
 #include <array>
 #include <string>
@@ -25,24 +26,22 @@ inline constexpr std::string_view NewCpi = "New CPI";
 inline constexpr std::string_view Apply = "Apply";
 inline constexpr std::string_view Reset = "Reset Defaults";
 // Passenger cars, single unit trucks, combination trucks.
-inline constexpr std::array<std::string_view, 3> Classes{"Passenger Cars", "Single Unit Trucks",
-                                                         "Combination Trucks"};
+inline constexpr std::array<std::string_view, 3> Classes = FieldLabel::VehicleClasses;
 } // namespace CostTableLabel
 
 namespace AddedTimeCostLabel {
-inline constexpr std::string_view Title = "Added Time, Vehicle Running and Idling Costs";
+inline constexpr std::string_view Title = DialogTitle::AddedTimeCosts;
 inline constexpr std::string_view Speed = "Initial Speed (mph)";
-inline constexpr std::string_view TimeGroup = "Added Time (Hr/1000 Stops)";
-inline constexpr std::string_view CostGroup = "Added Cost ($/1000 Stops)";
-inline constexpr std::string_view Idling = "Idling Cost ($/Veh-Hr)";
+inline constexpr std::string_view TimeGroup = FieldLabel::AddedTime;
+inline constexpr std::string_view CostGroup = FieldLabel::AddedCost;
+inline constexpr std::string_view Idling = FieldLabel::IdlingCost;
 } // namespace AddedTimeCostLabel
 
 namespace DelayCostRatesLabel {
-inline constexpr std::string_view Title = "Delay Cost Rates";
+inline constexpr std::string_view Title = DialogTitle::DelayCostRates;
 inline constexpr std::string_view Classification = "Vehicle Classification";
-inline constexpr std::string_view Value = "Value of Time ($/Veh-hr)";
-inline constexpr std::array<std::string_view, 3> Rows{"Passenger Car", "Single Unit Truck",
-                                                      "Combination Truck"};
+inline constexpr std::string_view Value = FieldLabel::ValueOfTime;
+inline constexpr std::array<std::string_view, 3> Rows = FieldLabel::DelayRateRows;
 } // namespace DelayCostRatesLabel
 
 // Controls the dialog logic moves the focus to (see FormEffects). Classes

@@ -43,6 +43,14 @@ public:
     virtual std::optional<std::string> AskFileName(const FileNameRequest& /*request*/) {
         return std::nullopt;
     }
+
+    // A modal question with the buttons Yes and No and an exclamation icon:
+    // true for Yes. Asked before a step the user may want to stop, where
+    // going on is what a caller without a screen does; so an implementation
+    // without message boxes needs nothing: it answers Yes.
+    virtual bool AskYesNo(std::string_view /*message*/, std::string_view /*caption*/) {
+        return true;
+    }
 };
 
 // A refused value as the window shows it: an exclamation message box, then the

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/DialogBoxes.h"
+#include "model/FieldLabels.h"
 
 #include <string>
 #include <string_view>
@@ -20,13 +21,13 @@ inline constexpr std::string_view SaveFailedCaption = "Save Error";
 } // namespace HourlyDistributionMessage
 
 namespace HourlyDistributionLabel {
-inline constexpr std::string_view Title = "Hourly Traffic Distributions and Directional Split";
+inline constexpr std::string_view Title = DialogTitle::HourlyDistribution;
 inline constexpr std::string_view AmGroup = "AM Hours";
 inline constexpr std::string_view PmGroup = "PM Hours";
 inline constexpr std::string_view Hour = "Hour";
-inline constexpr std::string_view AADT = "% AADT";
-inline constexpr std::string_view Inbound = "% Inbound";
-inline constexpr std::string_view Outbound = "% Outbound";
+inline constexpr std::string_view AADT = FieldLabel::HourlyAADT;
+inline constexpr std::string_view Inbound = FieldLabel::HourlyInbound;
+inline constexpr std::string_view Outbound = FieldLabel::HourlyOutbound;
 inline constexpr std::string_view SumButton = "Sum AADT";
 inline constexpr std::string_view Total = "Total:";
 inline constexpr std::string_view OffBy = "Off By:";

@@ -4,10 +4,13 @@
 #include "forms/FieldChecks.h"
 #include "forms/ModeSwitches.h"
 #include "forms/Navigation.h"
+#include "forms/StoredTimingCheck.h"
 #include "forms/TrafficType.h"
 #include "forms/WorkZoneDialogChecks.h"
 
+#include <string>
 #include <type_traits>
+#include <vector>
 
 namespace wexa::forms {
 
@@ -166,6 +169,21 @@ FormRequest MainForm::CopyAnotherWorkActivity() {
 
 bool MainForm::CheckWorkZoneDialog() {
     return Exchanged([this] { return PassesWorkZoneChecks(); });
+}
+
+bool MainForm::ConfirmRun() {
+    return Exchanged([&] {
+        const std::vector<StaleTiming> stale = FindStaleTimings(project_);
+        if (stale.empty()) {
+            return true;
+        }
+        std::string question;
+        for (const std::string& line : DescribeStaleTimings(stale)) {
+            question += line + "\n";
+        }
+        question += std::string("\n") + kStaleTimingAdvice + "\n\nRun the analysis anyway?";
+        return effects_.AskYesNo(question, kStaleTimingCaption);
+    });
 }
 
 bool MainForm::RunSimulation(AnalysisWorkspace& workspace, const AnalysisOptions& options) {

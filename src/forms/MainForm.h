@@ -110,6 +110,12 @@ public:
     // should open the dialog (on OK it stores the dialog's result and calls
     // ShowForm).
     bool CheckWorkZoneDialog();
+    // Before "Run Simulation" and the toolbar's execute command: reads the
+    // form and, when an included activity's stored days or work-zone user
+    // cost are not what the work-zone dialog computes for it
+    // (FindStaleTimings), names each such activity and asks whether to run
+    // anyway. True to run: there was nothing to ask, or the answer was Yes.
+    bool ConfirmRun();
     // "Run Simulation" and the toolbar's execute command: reads the form and
     // runs the analysis. A refused run shows its messages and moves the focus
     // to the control the last one names; false then, and no result changed.

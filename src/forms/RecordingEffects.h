@@ -48,6 +48,12 @@ public:
         return FileAnswer;
     }
 
+    bool AskYesNo(std::string_view message, std::string_view caption) override {
+        Questions.push_back({std::string(message), std::string(caption), MessageIcon::Exclamation});
+        Events.push_back("ask:" + std::string(caption));
+        return YesAnswer;
+    }
+
     // True unless the control was last hidden (or disabled): controls start
     // visible and enabled, as the window lays them out.
     [[nodiscard]] bool IsVisible(std::string_view control) const {
@@ -66,6 +72,7 @@ public:
         Focus.clear();
         Events.clear();
         FileRequests.clear();
+        Questions.clear();
     }
 
     std::vector<Message> Messages;
@@ -77,9 +84,14 @@ public:
     // path, or nothing for Cancel.
     std::vector<FileNameRequest> FileRequests;
     std::optional<std::string> FileAnswer;
+    // The Yes/No questions asked, and the answer to each: Yes unless a test
+    // says No.
+    std::vector<Message> Questions;
+    bool YesAnswer = true;
     // Every call in the order they came, as "message:CAPTION",
-    // "focus:CONTROL", "show:"/"hide:CONTROL", "enable:"/"disable:CONTROL"
-    // and "ask-file:INITIAL NAME", for the tests where the order matters.
+    // "focus:CONTROL", "show:"/"hide:CONTROL", "enable:"/"disable:CONTROL",
+    // "ask-file:INITIAL NAME" and "ask:CAPTION", for the tests where the
+    // order matters.
     std::vector<std::string> Events;
 };
 

@@ -48,6 +48,14 @@ protected:
             [this] { WriteBoxes(); });
     }
 
+    // Runs a handler that reads no box (a reset): `rule()` replaces values
+    // whatever the boxes hold, then the values are shown again. False, and
+    // nothing done, while another handler runs.
+    template <typename Rule> bool HandleUnread(Rule&& rule) {
+        return latch_.Run([] { return true; }, [&](bool /*allRead*/) { rule(); },
+                          [this] { WriteBoxes(); });
+    }
+
     // The dialog's boxes into its values, and back. The derived dialog calls
     // WriteBoxes once it is built.
     virtual void ReadBoxes(BoxReader& reader) = 0;

@@ -2,6 +2,7 @@
 
 #include "forms/DialogBoxes.h"
 #include "forms/DialogLabels.h"
+#include "model/FieldLabels.h"
 
 #include <array>
 #include <span>
@@ -14,8 +15,9 @@ namespace wexa::forms {
 // alternative and activity labels and the buttons are in DialogLabels.h.
 
 namespace TimeRelatedLabel {
-inline constexpr std::string_view Title = "Costs Dependent on Time of Construction";
-inline constexpr std::array<std::string_view, 3> Columns{"Units", "Bid Item", "Unit Price"};
+inline constexpr std::string_view Title = DialogTitle::TimeRelatedCosts;
+inline constexpr std::array<std::string_view, 3> Columns{"Units", "Bid Item",
+                                                         FieldLabel::TimeItemUnitPrice};
 } // namespace TimeRelatedLabel
 
 // The "Units" list of a row (0..2), in list order (the stored unit is the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/FieldLabels.h"
 #include "userdelay/UserCostComponents.h"
 
 #include <array>
@@ -10,7 +11,7 @@ namespace wexa::forms {
 // The texts of the work-zone timing dialog, shared by the window and the
 // command line so both say exactly the same.
 
-inline constexpr std::string_view kWorkZoneDialogTitle = "Work Zone User Costs";
+inline constexpr std::string_view kWorkZoneDialogTitle = DialogTitle::WorkZone;
 
 // Controls the dialog logic moves the focus to (see FormEffects).
 namespace WorkZoneControl {
@@ -25,22 +26,20 @@ inline constexpr std::string_view Alternative = "Alternative #:";
 inline constexpr std::string_view Activity = "Work Activity #:";
 inline constexpr std::string_view Year = "Year:";
 inline constexpr std::string_view Aadt = "Traffic Volume, AADT:";
-inline constexpr std::string_view RequiredTime = "Required Time to Complete Work Activity:";
+inline constexpr std::string_view RequiredTime = FieldLabel::RequiredTime;
 inline constexpr std::string_view Hours = "hrs";
-inline constexpr std::string_view Mobilization = "Daily Mobilization/Demobilization:";
+inline constexpr std::string_view Mobilization = FieldLabel::Mobilization;
 inline constexpr std::string_view HoursPerDay = "hrs/day";
 inline constexpr std::string_view TimingGroup = "Work Zone Timing, 24 hour Clock";
-inline constexpr std::string_view StartHour = "Start Hour";
-inline constexpr std::string_view HoursInEffect = "Hours in Effect";
-inline constexpr std::string_view StopHour = "Stop Hour";
-inline constexpr std::string_view Days =
-    "Days to Complete Work Activity Based on Work Zone Timing:";
+inline constexpr std::string_view StartHour = FieldLabel::StartHour;
+inline constexpr std::string_view HoursInEffect = FieldLabel::HoursInEffect;
+inline constexpr std::string_view StopHour = FieldLabel::StopHour;
+inline constexpr std::string_view Days = FieldLabel::Days;
 inline constexpr std::string_view FindOptimum = "Find Optimum";
 inline constexpr std::string_view CalculateCosts = "Calculate Costs";
-inline constexpr std::string_view Directions =
-    "Percent of Days Work Zone Applied to Each Direction:";
-inline constexpr std::string_view Inbound = "Inbound";
-inline constexpr std::string_view Outbound = "Outbound";
+inline constexpr std::string_view Directions = FieldLabel::Directions;
+inline constexpr std::string_view Inbound = FieldLabel::Inbound;
+inline constexpr std::string_view Outbound = FieldLabel::Outbound;
 inline constexpr std::string_view CostGroup = "Work Zone Cost Summary";
 inline constexpr std::string_view ComponentColumn = "Cost Component";
 inline constexpr std::string_view CostColumn = "Total Cost ($)";

@@ -79,27 +79,21 @@ FileResult WriteDistributionFile(const std::filesystem::path& path,
 FileResult ParseDistributionText(std::string_view text, HourlyTrafficDistribution& table) {
     constexpr int kNumbers = 3 * kHours;
     std::array<double, kNumbers> numbers{};
-    int count = 0;
+    // The first 72 words are the table; whatever follows them (a note, a
+    // further number) is not read.
     std::size_t at = 0;
-    for (;;) {
+    for (int count = 0; count < kNumbers; ++count) {
         while (at < text.size() && IsBlank(text[at])) {
             ++at;
-        }
-        if (at == text.size()) {
-            break;
         }
         std::size_t end = at;
         while (end < text.size() && !IsBlank(text[end])) {
             ++end;
         }
-        if (count == kNumbers || !ParseNumber(text.substr(at, end - at), numbers[count])) {
+        if (at == end || !ParseNumber(text.substr(at, end - at), numbers[count])) {
             return FileResult::Failure(std::string(kDistributionNumberCountMessage));
         }
-        ++count;
         at = end;
-    }
-    if (count != kNumbers) {
-        return FileResult::Failure(std::string(kDistributionNumberCountMessage));
     }
     for (int h = 0; h < kHours; ++h) {
         table.HourlyAADTPercent[h] = numbers[3 * h];

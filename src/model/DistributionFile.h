@@ -47,12 +47,13 @@ inline constexpr std::uintmax_t kMaxDistributionFileBytes = 64 * 1024;
 [[nodiscard]] FileResult WriteDistributionFile(const std::filesystem::path& path,
                                                const HourlyTrafficDistribution& table);
 
-// Parses a file's text into `table`. Accepted: exactly 72 finite decimal
-// numbers (an optional sign, digits with an optional '.', an optional
-// exponent) separated and surrounded by white space. Anything else (fewer
-// numbers, a word, a number glued to other characters as in "5,0", "nan" or
-// "inf", a value beyond the range of a double, or anything after the 72nd
-// number) is refused with kDistributionNumberCountMessage and `table` keeps
+// Parses a file's text into `table`. Accepted: a text whose first 72 words
+// are finite decimal numbers (an optional sign, digits with an optional '.',
+// an optional exponent) separated by white space; whatever follows the 72nd
+// number (more numbers, a note) is not read. A text without 72 such numbers
+// (fewer numbers, or among the first 72 a word, a number glued to other
+// characters as in "5,0", "nan" or "inf", a value beyond the range of a
+// double) is refused with kDistributionNumberCountMessage and `table` keeps
 // what it held.
 [[nodiscard]] FileResult ParseDistributionText(std::string_view text,
                                                HourlyTrafficDistribution& table);

@@ -1,6 +1,8 @@
 #include "simulation/ProjectChecks.h"
 
 #include "model/Capacities.h"
+#include "model/DistributionCaptions.h"
+#include "model/FieldLabels.h"
 
 #include <cmath>
 #include <sstream>
@@ -88,10 +90,11 @@ public:
         return *this;
     }
 
-    template <std::size_t N>
-    FirstFailure& FiniteTable(const std::array<double, N>& table, std::string_view field) {
+    // `name(i)` names entry i.
+    template <std::size_t N, typename Name>
+    FirstFailure& FiniteTable(const std::array<double, N>& table, Name&& name) {
         for (std::size_t i = 0; i < N && Passing(); ++i) {
-            Finite(table[i], std::string(field) + "[" + std::to_string(i) + "]", "");
+            Finite(table[i], name(static_cast<int>(i)), "");
         }
         return *this;
     }
@@ -125,6 +128,37 @@ private:
     std::optional<CheckFailure> failure_;
 };
 
+// A value of a dialog, named by its label and the dialog's title.
+std::string InDialog(std::string_view label, std::string_view title) {
+    return QuotedLabel(label) + " in the \"" + std::string(title) + "\" dialog";
+}
+
+// The first, middle or third value of a distribution on the main form, named
+// by the distribution's label and the caption its kind gives the value.
+std::string DistributionValue(std::string_view label, Int32 kind, int index) {
+    static constexpr std::array<std::string_view, 3> kPlain{"first value", "value", "third value"};
+    const auto captions = CaptionsForKind(kind);
+    std::string caption = captions ? (*captions)[static_cast<std::size_t>(index)] : "";
+    caption.erase(0, caption.find_first_not_of(' '));
+    return QuotedLabel(label) + " " +
+           (caption.empty() ? std::string(kPlain[static_cast<std::size_t>(index)]) : caption);
+}
+
+std::string HourlyValue(std::string_view column, int hour) {
+    return InDialog(column, DialogTitle::HourlyDistribution) + ", hour " + std::to_string(hour) +
+           "-" + std::to_string(hour + 1);
+}
+
+std::string ClassValue(std::string_view label, std::string_view title, std::string_view row) {
+    return InDialog(label, title) + ", " + std::string(row);
+}
+
+std::string SpeedValue(std::string_view group, int vehicleClass, int speedRow) {
+    return ClassValue(group, DialogTitle::AddedTimeCosts,
+                      FieldLabel::VehicleClasses[static_cast<std::size_t>(vehicleClass)]) +
+           " at " + std::to_string(speedRow * 5) + " mph";
+}
+
 std::string SlotPlace(int activitySlot) {
     return ActivityPlace(activitySlot / kActivitiesPerAlternative + 1,
                          activitySlot % kActivitiesPerAlternative + 1);
@@ -137,46 +171,70 @@ std::optional<CheckFailure> NoSuch(const std::string& what) {
 } // namespace
 
 std::optional<CheckFailure> CheckProjectStructure(const Project& p) {
+    namespace L = FieldLabel;
+    const auto discount = [&](int i) {
+        return DistributionValue(L::DiscountRate, p.DiscountRateKind, i);
+    };
+    const auto growth = [&](int i) {
+        return DistributionValue(L::TrafficGrowthRate, p.TrafficGrowthKind, i);
+    };
+    const auto hourly = [](std::string_view column) {
+        return [column](int hour) { return HourlyValue(column, hour); };
+    };
+    const auto speeds = [](std::string_view group, int vehicleClass) {
+        return [group, vehicleClass](int row) { return SpeedValue(group, vehicleClass, row); };
+    };
+    const auto idling = [](int vehicleClass) {
+        return ClassValue(L::IdlingCost, DialogTitle::AddedTimeCosts,
+                          L::VehicleClasses[static_cast<std::size_t>(vehicleClass)]);
+    };
+    const auto delay = [](int vehicleClass) {
+        return ClassValue(L::ValueOfTime, DialogTitle::DelayCostRates,
+                          L::DelayRateRows[static_cast<std::size_t>(vehicleClass)]);
+    };
+    constexpr int kCar = 0;
+    constexpr int kSingleUnit = 1;
+    constexpr int kCombination = 2;
     FirstFailure check;
     check
-        .Between(p.NumberOfAlternatives, 1, kMaxAlternatives, "NumberOfAlternatives",
+        .Between(p.NumberOfAlternatives, 1, kMaxAlternatives, QuotedLabel(L::NumberOfAlternatives),
                  "NumberOfAlternatives")
-        .AtLeast(p.NumberOfLanes, 1, "NumberOfLanes", "NumberOfLanes")
-        .Positive(p.ServiceFlowRate, "ServiceFlowRate", "ServiceFlowRate")
-        .Speed(p.PostedSpeedLimit, "PostedSpeedLimit", "PostedSpeedLimit")
-        .AtLeast(p.BaseYearAADT, 1, "BaseYearAADT", "BaseYearAADT")
-        .AtLeast(p.AnalysisPeriod, 1, "AnalysisPeriod", "AnalysisPeriod")
-        .Finite(p.DiscountRateMin, "DiscountRateMin", "DiscountRateMin")
-        .Finite(p.DiscountRateMean, "DiscountRateMean", "DiscountRateMean")
-        .Finite(p.DiscountRateMax, "DiscountRateMax", "DiscountRateMax")
-        .Finite(p.TrafficGrowthMin, "TrafficGrowthMin", "TrafficGrowthMin")
-        .Finite(p.TrafficGrowthMean, "TrafficGrowthMean", "TrafficGrowthMean")
-        .Finite(p.TrafficGrowthMax, "TrafficGrowthMax", "TrafficGrowthMax")
-        .Finite(p.PercentTrucks, "PercentTrucks", "PercentTrucks")
-        .Finite(p.PercentSUTrucks, "PercentSUTrucks", "PercentSUTrucks")
-        .Finite(p.PercentCUTrucks, "PercentCUTrucks", "PercentCUTrucks")
-        .Finite(p.ServiceFlowRate, "ServiceFlowRate", "ServiceFlowRate")
-        .FiniteTable(p.HourlyAADTPercent, "HourlyAADTPercent")
-        .FiniteTable(p.HourlyInboundPercent, "HourlyInboundPercent")
-        .FiniteTable(p.HourlyOutboundPercent, "HourlyOutboundPercent")
-        .FiniteTable(p.AddedCostCombinationTruck, "AddedCostCombinationTruck")
-        .FiniteTable(p.AddedTimeCombinationTruck, "AddedTimeCombinationTruck")
-        .FiniteTable(p.AddedCostSingleUnitTruck, "AddedCostSingleUnitTruck")
-        .FiniteTable(p.AddedTimeSingleUnitTruck, "AddedTimeSingleUnitTruck")
-        .FiniteTable(p.AddedCostPassengerCar, "AddedCostPassengerCar")
-        .FiniteTable(p.AddedTimePassengerCar, "AddedTimePassengerCar")
-        .Finite(p.IdlingCostCombinationTruck, "IdlingCostCombinationTruck", "")
-        .Finite(p.IdlingCostPassengerCar, "IdlingCostPassengerCar", "")
-        .Finite(p.IdlingCostSingleUnitTruck, "IdlingCostSingleUnitTruck", "")
-        .Finite(p.DelayRateCombinationTruck, "DelayRateCombinationTruck", "")
-        .Finite(p.DelayRatePassengerCar, "DelayRatePassengerCar", "")
-        .Finite(p.DelayRateSingleUnitTruck, "DelayRateSingleUnitTruck", "")
-        .AtLeast(p.MaximumAADT, 1, "MaximumAADT", "MaximumAADT");
+        .AtLeast(p.NumberOfLanes, 1, QuotedLabel(L::NumberOfLanes), "NumberOfLanes")
+        .Positive(p.ServiceFlowRate, QuotedLabel(L::ServiceFlowRate), "ServiceFlowRate")
+        .Speed(p.PostedSpeedLimit, QuotedLabel(L::PostedSpeedLimit), "PostedSpeedLimit")
+        .AtLeast(p.BaseYearAADT, 1, QuotedLabel(L::BaseYearAADT), "BaseYearAADT")
+        .AtLeast(p.AnalysisPeriod, 1, QuotedLabel(L::AnalysisPeriod), "AnalysisPeriod")
+        .Finite(p.DiscountRateMin, discount(0), "DiscountRateMin")
+        .Finite(p.DiscountRateMean, discount(1), "DiscountRateMean")
+        .Finite(p.DiscountRateMax, discount(2), "DiscountRateMax")
+        .Finite(p.TrafficGrowthMin, growth(0), "TrafficGrowthMin")
+        .Finite(p.TrafficGrowthMean, growth(1), "TrafficGrowthMean")
+        .Finite(p.TrafficGrowthMax, growth(2), "TrafficGrowthMax")
+        .Finite(p.PercentTrucks, QuotedLabel(L::PercentTrucks), "PercentTrucks")
+        .Finite(p.PercentSUTrucks, QuotedLabel(L::PercentSUTrucks), "PercentSUTrucks")
+        .Finite(p.PercentCUTrucks, QuotedLabel(L::PercentCUTrucks), "PercentCUTrucks")
+        .Finite(p.ServiceFlowRate, QuotedLabel(L::ServiceFlowRate), "ServiceFlowRate")
+        .FiniteTable(p.HourlyAADTPercent, hourly(L::HourlyAADT))
+        .FiniteTable(p.HourlyInboundPercent, hourly(L::HourlyInbound))
+        .FiniteTable(p.HourlyOutboundPercent, hourly(L::HourlyOutbound))
+        .FiniteTable(p.AddedCostCombinationTruck, speeds(L::AddedCost, kCombination))
+        .FiniteTable(p.AddedTimeCombinationTruck, speeds(L::AddedTime, kCombination))
+        .FiniteTable(p.AddedCostSingleUnitTruck, speeds(L::AddedCost, kSingleUnit))
+        .FiniteTable(p.AddedTimeSingleUnitTruck, speeds(L::AddedTime, kSingleUnit))
+        .FiniteTable(p.AddedCostPassengerCar, speeds(L::AddedCost, kCar))
+        .FiniteTable(p.AddedTimePassengerCar, speeds(L::AddedTime, kCar))
+        .Finite(p.IdlingCostCombinationTruck, idling(kCombination), "")
+        .Finite(p.IdlingCostPassengerCar, idling(kCar), "")
+        .Finite(p.IdlingCostSingleUnitTruck, idling(kSingleUnit), "")
+        .Finite(p.DelayRateCombinationTruck, delay(kCombination), "")
+        .Finite(p.DelayRatePassengerCar, delay(kCar), "")
+        .Finite(p.DelayRateSingleUnitTruck, delay(kSingleUnit), "")
+        .AtLeast(p.MaximumAADT, 1, QuotedLabel(L::MaximumAADT), "MaximumAADT");
     // A deterministic run uses the mean of a Deterministic distribution; at
     // -100 % or less a discount factor is 0 or flips its sign year by year.
     // (Another kind is drawn even then, and the run checks what it draws.)
     if (p.AnalysisType != kProbabilisticAnalysis && p.DiscountRateKind == kDeterministic) {
-        check.Above(p.DiscountRateMean, kLowestDiscountRate, "DiscountRateMean", "DiscountRateMean",
+        check.Above(p.DiscountRateMean, kLowestDiscountRate, discount(1), "DiscountRateMean",
                     " for a deterministic run");
     }
     return std::move(check).Result();
@@ -188,7 +246,7 @@ std::optional<CheckFailure> CheckAlternativeStructure(const Project& p, int alte
     }
     FirstFailure check("Alternative " + std::to_string(alternative) + ": ");
     check.Between(p.AlternativeActivityCount[alternative - 1], 1, kActivitiesPerAlternative,
-                  "AlternativeActivityCount", "NumberOfActivities");
+                  QuotedLabel(FieldLabel::NumberOfActivities), "NumberOfActivities");
     return std::move(check).Result();
 }
 
@@ -197,53 +255,63 @@ std::optional<CheckFailure> CheckActivityStructure(const Project& p, int slot,
     if (slot < 0 || slot >= kActivitySlots) {
         return NoSuch("Activity slot " + std::to_string(slot));
     }
+    namespace L = FieldLabel;
+    const std::string directions = InDialog(L::Directions, DialogTitle::WorkZone);
     FirstFailure check(SlotPlace(slot));
     check
         .Between(p.ActivityUserCostModes[slot], kIncludeUserCosts, kExcludeUserCosts,
-                 "ActivityUserCostModes", "ActivityUserCostMode")
-        .Finite(p.ActivityBidItemTotal[slot], "ActivityBidItemTotal", "")
-        .Finite(p.ActivityAgencyCostVariability[slot], "ActivityAgencyCostVariability",
+                 "The list \"" + std::string(L::UserCostModes[0]) + "\" / \"" +
+                     std::string(L::UserCostModes[1]) + "\"",
+                 "ActivityUserCostMode")
+        .Finite(p.ActivityBidItemTotal[slot], InDialog(L::BidItemsTotal, DialogTitle::BidItems), "")
+        .Finite(p.ActivityAgencyCostVariability[slot], QuotedLabel(L::AgencyCostVariability),
                 "AgencyCostVariability")
-        .Finite(p.ActivityTimeVariability[slot], "ActivityTimeVariability",
+        .Finite(p.ActivityTimeVariability[slot], QuotedLabel(L::RequiredTimeVariability),
                 "RequiredTimeVariability")
-        .Finite(p.ActivityWorkZoneLength[slot], "ActivityWorkZoneLength", "WorkZoneLength")
-        .Finite(p.ActivityWorkZoneCapacity[slot], "ActivityWorkZoneCapacity", "WorkZoneCapacity")
-        .Finite(p.ActivityDissipationCapacity[slot], "ActivityDissipationCapacity",
+        .Finite(p.ActivityWorkZoneLength[slot], QuotedLabel(L::WorkZoneLength), "WorkZoneLength")
+        .Finite(p.ActivityWorkZoneCapacity[slot], QuotedLabel(L::WorkZoneCapacity),
+                "WorkZoneCapacity")
+        .Finite(p.ActivityDissipationCapacity[slot], QuotedLabel(L::WorkZoneDissipationCapacity),
                 "WorkZoneDissipationCapacity")
-        .Finite(p.ActivityInboundPercent[slot], "ActivityInboundPercent", "")
-        .Finite(p.ActivityOutboundPercent[slot], "ActivityOutboundPercent", "");
+        .Finite(p.ActivityInboundPercent[slot], directions + ", " + std::string(L::Inbound), "")
+        .Finite(p.ActivityOutboundPercent[slot], directions + ", " + std::string(L::Outbound), "");
     for (int row = 0; row < kTimeItemsPerActivity; ++row) {
         check.Finite(p.TimeItemUnitPrices[TimeItemSlot(slot, row)],
-                     "TimeItemUnitPrices of time-related item " + std::to_string(row + 1), "");
+                     InDialog(L::TimeItemUnitPrice, DialogTitle::TimeRelatedCosts) + ", row " +
+                         std::to_string(row + 1),
+                     "");
     }
     if (!includesUserCosts) {
         return std::move(check).Result();
     }
-    check.Speed(p.ActivityWorkZoneSpeed[slot], "ActivityWorkZoneSpeed", "WorkZoneSpeedLimit")
+    check
+        .Speed(p.ActivityWorkZoneSpeed[slot], QuotedLabel(L::WorkZoneSpeedLimit),
+               "WorkZoneSpeedLimit")
         .Then(CheckWorkZoneTiming(p.ActivityStartHour[slot], p.ActivityStopHour[slot],
                                   p.ActivityHoursInEffect[slot], p.ActivityMobilizationHours[slot],
                                   SlotPlace(slot)))
-        .AtLeast(p.ActivityWorkZoneLanes[slot], 1, "ActivityWorkZoneLanes", "WorkZoneLanes")
+        .AtLeast(p.ActivityWorkZoneLanes[slot], 1, QuotedLabel(L::WorkZoneLanes), "WorkZoneLanes")
         // The time-related costs are priced on these stored quantities.
-        .AtLeast(p.ActivityRequiredTime[slot], 0, "ActivityRequiredTime", "RequiredTime")
-        .AtLeast(p.ActivityDaysToComplete[slot], 0, "ActivityDaysToComplete", "");
+        .AtLeast(p.ActivityRequiredTime[slot], 0, QuotedLabel(L::RequiredTime), "RequiredTime")
+        .AtLeast(p.ActivityDaysToComplete[slot], 0, InDialog(L::Days, DialogTitle::WorkZone), "");
     return std::move(check).Result();
 }
 
 std::optional<CheckFailure> CheckWorkZoneTiming(int startHour, int stopHour, int hours,
                                                 int mobilization, const std::string& where) {
+    namespace L = FieldLabel;
+    const std::string mobilizationName = InDialog(L::Mobilization, DialogTitle::WorkZone);
     FirstFailure check(where);
-    check.Between(startHour, 0, kHours - 1, "ActivityStartHour", "")
-        .Between(stopHour, 0, kHours - 1, "ActivityStopHour", "")
-        .Between(hours, 1, kHours, "ActivityHoursInEffect", "")
-        .AtLeast(mobilization, 0, "ActivityMobilizationHours", "");
+    check.Between(startHour, 0, kHours - 1, InDialog(L::StartHour, DialogTitle::WorkZone), "")
+        .Between(stopHour, 0, kHours - 1, InDialog(L::StopHour, DialogTitle::WorkZone), "")
+        .Between(hours, 1, kHours, InDialog(L::HoursInEffect, DialogTitle::WorkZone), "")
+        .AtLeast(mobilization, 0, mobilizationName, "");
     // Below 24 hours the mobilization comes out of every day, so it must leave
     // some working time.
     if (check.Passing() && hours < kHours && mobilization >= hours) {
-        check.Refuse("ActivityMobilizationHours", mobilization,
-                     "with " + Describe(hours) +
-                         " hours in effect (ActivityHoursInEffect) it must be below " +
-                         Describe(hours));
+        check.Refuse(mobilizationName, mobilization,
+                     "with " + Describe(hours) + " " + QuotedLabel(L::HoursInEffect) +
+                         " it must be below " + Describe(hours));
     }
     return std::move(check).Result();
 }

@@ -1,6 +1,7 @@
 // The groups of the main form about the current alternative and the current
 // work activity.
 #include "forms/MainFormControls.h"
+#include "model/FieldLabels.h"
 #include "ui/FormBuilder.h"
 #include "ui/FormButtons.h"
 #include "ui/FormLists.h"
@@ -20,6 +21,7 @@ namespace wexa::ui {
 namespace {
 
 using F = forms::FormField;
+namespace label = FieldLabel;
 
 QWidget* YearsToNextGroup(FormBuilder& build) {
     QGridLayout* grid = nullptr;
@@ -58,9 +60,7 @@ QWidget* AlternativeGroup(FormBuilder& build) {
     current->addWidget(Text(QStringLiteral("Description:")));
     current->addWidget(build.WideBox(F::AlternativeDescription), 1);
     grid->addLayout(current, 0, 0, 1, 2);
-    QLabel* count = Text(QStringLiteral(
-        "Number of Construction/Rehabilitation/ Maintenance Activities Scheduled over "
-        "Analysis Period (include original construction)"));
+    QLabel* count = Text(QString::fromLatin1(label::NumberOfActivities));
     count->setWordWrap(true);
     grid->addWidget(count, 1, 0);
     grid->addWidget(build.Box(F::NumberOfActivities, 3), 1, 1, Qt::AlignLeft | Qt::AlignVCenter);
@@ -100,13 +100,13 @@ QWidget* ActivityGroup(FormBuilder& build) {
 
     build.BoxColumn(
         *grid, 4, 0,
-        {{"Work Zone Length:", F::WorkZoneLength, "miles"},
-         {"Work Zone Speed Limit:", F::WorkZoneSpeedLimit, "mph"},
-         {"Work Zone Dissipation Capacity:", F::WorkZoneDissipationCapacity, "veh/hour/lane"},
-         {"Work Zone Capacity:", F::WorkZoneCapacity, "veh/hour/lane"},
-         {"Number of Work Zone Lanes:", F::WorkZoneLanes, "(open in each direction)"},
-         {"Required Time to Complete Work Activity:", F::RequiredTime, "hours"},
-         {"Required Time Variability: +/-", F::RequiredTimeVariability, "%"},
+        {{label::WorkZoneLength, F::WorkZoneLength, "miles"},
+         {label::WorkZoneSpeedLimit, F::WorkZoneSpeedLimit, "mph"},
+         {label::WorkZoneDissipationCapacity, F::WorkZoneDissipationCapacity, "veh/hour/lane"},
+         {label::WorkZoneCapacity, F::WorkZoneCapacity, "veh/hour/lane"},
+         {label::WorkZoneLanes, F::WorkZoneLanes, "(open in each direction)"},
+         {label::RequiredTime, F::RequiredTime, "hours"},
+         {label::RequiredTimeVariability, F::RequiredTimeVariability, "%"},
          {"Expected year in which the work occurs (0 is base year):", F::ActivityYear}});
     grid->addWidget(YearsToNextGroup(build), 12, 0, 1, 4);
 
@@ -120,7 +120,7 @@ QWidget* ActivityGroup(FormBuilder& build) {
     grid->addLayout(buttons, 13, 0, 1, 4);
 
     QHBoxLayout* variability = Row();
-    variability->addWidget(Text(QStringLiteral("Agency Cost Variability:")));
+    variability->addWidget(Text(QString::fromLatin1(label::AgencyCostVariability)));
     variability->addWidget(Text(QStringLiteral("+/-")));
     variability->addWidget(build.Box(F::AgencyCostVariability));
     variability->addWidget(Text(QStringLiteral("%")));

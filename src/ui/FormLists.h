@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/FieldLabels.h"
+
 #include <QStringList>
 
 namespace wexa::ui {
@@ -17,8 +19,8 @@ inline QStringList TerrainEntries() {
     return {QStringLiteral("Level"), QStringLiteral("Rolling"), QStringLiteral("Mountainous")};
 }
 inline QStringList UserCostModeEntries() {
-    return {QStringLiteral("Include Work Zone User Costs"),
-            QStringLiteral("Exclude Work Zone User Costs")};
+    return {QString::fromLatin1(FieldLabel::UserCostModes[0]),
+            QString::fromLatin1(FieldLabel::UserCostModes[1])};
 }
 inline QStringList GraphPlotModeEntries() {
     return {QStringLiteral("Plot All Alternatives"), QStringLiteral("Plot One Alternative")};

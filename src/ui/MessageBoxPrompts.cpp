@@ -15,6 +15,13 @@ void MessageBoxPrompts::ShowMessage(const QString& message, const QString& capti
     box.exec();
 }
 
+bool MessageBoxPrompts::AskYesNo(const QString& message, const QString& caption) {
+    QMessageBox box(QMessageBox::Warning, caption, message, QMessageBox::Yes | QMessageBox::No,
+                    parent_);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 SaveChoice MessageBoxPrompts::AskSaveChanges(const QString& documentName) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Wexa"),
                     QStringLiteral("Save changes to %1?").arg(documentName),

@@ -18,6 +18,7 @@ public:
 
     void ShowMessage(const QString& message, const QString& caption,
                      forms::MessageIcon icon) override;
+    bool AskYesNo(const QString& message, const QString& caption) override;
     SaveChoice AskSaveChanges(const QString& documentName) override;
     std::optional<QString> AskFileName(const forms::FileNameRequest& request) override;
     int RunDialog(QDialog& dialog) override;

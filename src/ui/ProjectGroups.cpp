@@ -1,6 +1,7 @@
 // The groups of the main form about the whole project: general inputs,
 // traffic and capacity, the run, and the results area the form keeps hidden.
 #include "forms/MainFormControls.h"
+#include "model/FieldLabels.h"
 #include "ui/FormBuilder.h"
 #include "ui/FormButtons.h"
 #include "ui/FormLists.h"
@@ -24,6 +25,7 @@ namespace wexa::ui {
 namespace {
 
 using F = forms::FormField;
+namespace label = FieldLabel;
 
 QGroupBox* AnalysisTypeGroup(FormControls& controls) {
     auto* group = new QGroupBox(QStringLiteral("Type of Analysis"));
@@ -56,14 +58,14 @@ QWidget* GeneralProjectGroup(FormBuilder& build) {
                     Qt::AlignBottom);
     grid->addWidget(build.WideBox(F::ProjectDescription), 3, 0, 1, 6);
     build.BoxColumn(*grid, 4, 0,
-                    {{"Analysis Period:", F::AnalysisPeriod, "years"},
-                     {"Project Length:", F::ProjectLength, "miles"},
-                     {"Number of Lanes:", F::NumberOfLanes, "(each direction)"},
-                     {"Posted Speed Limit:", F::PostedSpeedLimit, "mph"},
-                     {"Number of Design Alternatives:", F::NumberOfAlternatives, "(maximum 4)"}});
+                    {{label::AnalysisPeriod, F::AnalysisPeriod, "years"},
+                     {label::ProjectLength, F::ProjectLength, "miles"},
+                     {label::NumberOfLanes, F::NumberOfLanes, "(each direction)"},
+                     {label::PostedSpeedLimit, F::PostedSpeedLimit, "mph"},
+                     {label::NumberOfAlternatives, F::NumberOfAlternatives, "(maximum 4)"}});
 
     auto* rates = new QGridLayout;
-    build.Distribution(*rates, 0, 0, QStringLiteral("Discount Rate (%):"),
+    build.Distribution(*rates, 0, 0, QString::fromLatin1(label::DiscountRate),
                        forms::Distribution::DiscountRate, QStringLiteral("Distribution"));
     rates->setColumnStretch(5, 1);
     grid->addLayout(rates, 9, 0, 1, 6);
@@ -101,11 +103,11 @@ QWidget* TrafficGroup(FormBuilder& build) {
     grid->addLayout(lists, 0, 0, 1, 6);
 
     build.BoxColumn(*grid, 2, 0,
-                    {{"Base Year AADT:", F::BaseYearAADT},
-                     {"Maximum AADT:", F::MaximumAADT},
-                     {"% Trucks:", F::PercentTrucks},
-                     {"% SU Trucks:", F::PercentSUTrucks},
-                     {"% CU Trucks:", F::PercentCUTrucks}});
+                    {{label::BaseYearAADT, F::BaseYearAADT},
+                     {label::MaximumAADT, F::MaximumAADT},
+                     {label::PercentTrucks, F::PercentTrucks},
+                     {label::PercentSUTrucks, F::PercentSUTrucks},
+                     {label::PercentCUTrucks, F::PercentCUTrucks}});
     // The heavy vehicle factor's box is wide enough for all 15 digits of the
     // computed factor.
     build.BoxColumn(*grid, 2, 3,
@@ -114,13 +116,13 @@ QWidget* TrafficGroup(FormBuilder& build) {
                      {"Heavy Vehicle Factor:", F::HeavyVehicleFactor, "", 17},
                      {"Lane Width Factor:", F::LaneWidthFactor},
                      {"Max Service Flow Rate:", F::MaxServiceFlowRate, "pcphpl"},
-                     {"Service Flow Rate:", F::ServiceFlowRate, "vph"}});
+                     {label::ServiceFlowRate, F::ServiceFlowRate, "vph"}});
     grid->addWidget(build.Button(QStringLiteral("View and/or Modify Traffic Distribution"),
                                  forms::MainFormControl::TrafficDistributionButton),
                     8, 0, 1, 6);
 
     auto* growth = new QGridLayout;
-    build.Distribution(*growth, 0, 0, QStringLiteral("Traffic Growth Rate (%):"),
+    build.Distribution(*growth, 0, 0, QString::fromLatin1(label::TrafficGrowthRate),
                        forms::Distribution::TrafficGrowth, QStringLiteral("Distribution:"));
     growth->setColumnStretch(5, 1);
     grid->addLayout(growth, 9, 0, 1, 6);

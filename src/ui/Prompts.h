@@ -28,6 +28,9 @@ public:
     virtual void ShowMessage(const QString& message, const QString& caption,
                              forms::MessageIcon icon) = 0;
 
+    // A question with Yes and No and a warning icon: true for Yes.
+    virtual bool AskYesNo(const QString& message, const QString& caption) = 0;
+
     // Asked before the project on screen is replaced or the program ends
     // while it holds changes that are not saved.
     virtual SaveChoice AskSaveChanges(const QString& documentName) = 0;

@@ -158,10 +158,13 @@ void CWexaView::OpenDialog(forms::FormRequest request) {
 }
 
 void CWexaView::RunSimulation() {
+    if (!form_.ConfirmRun()) {
+        return;
+    }
     if (!workspace_) {
         workspace_ = std::make_unique<AnalysisWorkspace>();
     }
-    auto* bar = qobject_cast<QProgressBar*>(controls_.Find(FormButton::RunProgress));
+    QProgressBar* bar = ProgressBar();
     RunProgressBar progress(*bar);
     AnalysisOptions options;
     options.Seed = runSeed_;
@@ -175,8 +178,12 @@ void CWexaView::RunSimulation() {
         ExportReport(std::time(nullptr));
         ShowResultChart();
     }
-    bar->setValue(0);
+    bar->setValue(0); // also after a run refused part way
     form_.ShowForm();
+}
+
+QProgressBar* CWexaView::ProgressBar() const {
+    return qobject_cast<QProgressBar*>(controls_.Find(FormButton::RunProgress));
 }
 
 void CWexaView::ExportReport(std::time_t analysisTime) {
@@ -192,6 +199,10 @@ void CWexaView::ExportReport(std::time_t analysisTime) {
             return;
         }
     }
+    // Exported or not, the run is over: the bar empties before the charts
+    // open.
+    ProgressBar()->setValue(0);
+    form_.ShowForm();
 }
 
 // The window works on copies of the results; OK hands them back. The form is

@@ -17,6 +17,8 @@
 #include <optional>
 #include <string_view>
 
+class QProgressBar;
+
 namespace wexa {
 struct AnalysisWorkspace;
 }
@@ -86,8 +88,10 @@ private:
     void OnList(forms::FormField field, std::function<void()> handler);
     void OpenDialog(forms::FormRequest request);
     template <typename Dialog, typename Inputs> void OpenItemsDialog();
-    // After a completed run: the export dialog, then the report.
+    // After a completed run: the export dialog, then the report; at its end,
+    // also after Cancel, the progress bar back to 0 and the form shown.
     void ExportReport(std::time_t analysisTime);
+    [[nodiscard]] QProgressBar* ProgressBar() const;
 
     Prompts& prompts_;
     std::unique_ptr<Project> project_;

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "forms/StoredTimingCheck.h"
 #include "model/ProjectFile.h"
 #include "simulation/AnalysisRun.h"
 #include "support/TempFolder.h"
@@ -40,6 +41,38 @@ TEST_P(ExampleProject, RunsWithoutRefusalOrGridlock) {
         EXPECT_EQ(project->GridlockCounts[a], 0) << "alternative " << a + 1;
         EXPECT_GT(project->ValidCounts[a], kProbabilisticIterations / 2) << "alternative " << a + 1;
         EXPECT_GT(project->UserNpvPercentiles[a][5], 0) << "alternative " << a + 1;
+    }
+}
+
+// An example is a project an engineer could have saved: the hourly table of
+// its traffic type, and every priced activity's days and user cost as the
+// work-zone dialog's OK stores them for its stored timing.
+TEST_P(ExampleProject, HoldsTheHourlyTableOfItsTrafficType) {
+    auto project = std::make_unique<Project>();
+    ASSERT_TRUE(ReadProjectFile(Path(".wxa"), *project));
+    ASSERT_TRUE(project->TrafficType == 0 || project->TrafficType == 1);
+    auto builtIn = std::make_unique<Project>();
+    LoadBuiltInHourlyTable(*builtIn, project->TrafficType);
+    EXPECT_EQ(project->HourlyAADTPercent, builtIn->HourlyAADTPercent);
+    EXPECT_EQ(project->HourlyInboundPercent, builtIn->HourlyInboundPercent);
+    EXPECT_EQ(project->HourlyOutboundPercent, builtIn->HourlyOutboundPercent);
+}
+
+TEST_P(ExampleProject, StoresWhatTheWorkZoneDialogComputesForEachActivity) {
+    auto project = std::make_unique<Project>();
+    ASSERT_TRUE(ReadProjectFile(Path(".wxa"), *project));
+    std::string stale;
+    for (const std::string& line : forms::DescribeStaleTimings(forms::FindStaleTimings(*project))) {
+        stale += line + "\n";
+    }
+    EXPECT_EQ(stale, "");
+    for (int a = 1; a <= project->NumberOfAlternatives; ++a) {
+        for (int w = 1; w <= project->AlternativeActivityCount[a - 1]; ++w) {
+            const int slot = ActivitySlot(a, w);
+            ASSERT_EQ(project->ActivityUserCostModes[slot], kIncludeUserCosts);
+            EXPECT_GT(project->ActivityDaysToComplete[slot], 0) << a << "/" << w;
+            EXPECT_GT(project->ActivityWorkZoneUserCost[slot], 0.0) << a << "/" << w;
+        }
     }
 }
 

@@ -116,6 +116,52 @@ TEST(RunCommand, DeterministicRunHasNoPercentiles) {
     EXPECT_THAT(result.out, HasSubstr("Deterministic analysis, 1 iteration"));
 }
 
+// Days and user costs the work-zone dialog never stored are named on
+// standard error; the run goes on with them, as the file says.
+TEST(RunCommand, WarnsOfStoredDaysTheWorkZoneDialogWouldNotStoreAndRunsOn) {
+    testing::TempFolder folder;
+    const RunResult stored = RunCli({kUrbanExample, folder.File("stored.xls"), 5u, std::nullopt});
+    ASSERT_EQ(stored.status, kExitSuccess) << stored.err;
+    EXPECT_EQ(stored.err, "");
+
+    auto project = std::make_unique<Project>();
+    ASSERT_TRUE(ReadProjectFile(kUrbanExample, *project));
+    // What the example stores is what the dialog computes (ExamplesTest).
+    const auto days = [&](int a, int w) {
+        return std::to_string(project->ActivityDaysToComplete[ActivitySlot(a, w)]);
+    };
+    const auto cost = [&](int a, int w, double add = 0.0) {
+        return "$" + std::to_string(static_cast<std::int64_t>(
+                         project->ActivityWorkZoneUserCost[ActivitySlot(a, w)] + add));
+    };
+    const std::string expected =
+        "wexa-cli: warning: Alternative 1, work activity 3: 0 days to complete are stored, so "
+        "its per-day time-related costs add nothing to the agency cost; its stored work zone "
+        "timing gives " +
+        days(1, 3) + " days and a work zone user cost of " + cost(1, 3) + ", but 0 days and " +
+        cost(1, 3) +
+        " are stored.\n"
+        "wexa-cli: warning: Alternative 3, work activity 2: Its stored work zone timing gives " +
+        days(3, 2) + " days and a work zone user cost of " + cost(3, 2) + ", but " + days(3, 2) +
+        " days and " + cost(3, 2, 1.0) +
+        " are stored.\n"
+        "wexa-cli: warning: The run prices per-day time-related costs with the stored days. "
+        "Open \"Work Zone Timing and Costs\" for each activity named and press OK to store "
+        "what it computes.\n";
+    project->ActivityDaysToComplete[ActivitySlot(1, 3)] = 0;
+    project->ActivityWorkZoneUserCost[ActivitySlot(3, 2)] += 1.0;
+    ASSERT_TRUE(WriteProjectFile(folder.File("stale.wxa"), *project));
+    const RunResult stale =
+        RunCli({folder.File("stale.wxa"), folder.File("stale.xls"), 5u, std::nullopt});
+    ASSERT_EQ(stale.status, kExitSuccess) << stale.err;
+    EXPECT_EQ(stale.err, expected);
+    // The crew priced by the day adds nothing for the activity stored with 0
+    // days: alternative 1 costs the agency less than as stored.
+    EXPECT_THAT(testing::ReadText(folder.File("stale.xls")),
+                HasSubstr("Required Days:          0"));
+    EXPECT_NE(stale.out, stored.out);
+}
+
 struct Damage {
     const char* name;
     void (*apply)(Project&);
@@ -148,9 +194,11 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"SevenAlternatives", [](Project& p) { p.NumberOfAlternatives = 7; },
                "Project Data Error"},
         Damage{"StartHourThirty", [](Project& p) { p.ActivityStartHour[ActivitySlot(2, 2)] = 30; },
-               "ActivityStartHour"},
+               "Alternative 2, work activity 2: \"Start Hour\" in the \"Work Zone User Costs\" "
+               "dialog is 30"},
         Damage{"ElevenActivities", [](Project& p) { p.AlternativeActivityCount[2] = 11; },
-               "AlternativeActivityCount"},
+               "Alternative 3: \"Number of Construction/Rehabilitation/ Maintenance Activities "
+               "Scheduled over Analysis Period (include original construction)\" is 11"},
         Damage{"OffCentreNormalDiscountRate", [](Project& p) { p.DiscountRateMean = 4.5; },
                "Discount Rate Error: There is an error in the discount rate data.\nThe mean must "
                "be centered"},
@@ -165,15 +213,18 @@ INSTANTIATE_TEST_SUITE_P(
                    p.DiscountRateKind = kDeterministic;
                    p.DiscountRateMean = -100.0;
                },
-               "Project Data Error: DiscountRateMean is -100"},
+               "Project Data Error: \"Discount Rate (%)\" value is -100"},
         Damage{"LowestAadtCap", [](Project& p) { p.MaximumAADT = INT32_MIN; },
-               "Project Data Error: MaximumAADT is -2147483648"},
+               "Project Data Error: \"Maximum AADT\" is -2147483648"},
         Damage{"LowestRequiredTime",
                [](Project& p) { p.ActivityRequiredTime[ActivitySlot(1, 1)] = INT32_MIN; },
-               "Alternative 1, work activity 1: ActivityRequiredTime is -2147483648"},
-        Damage{"LowestDaysToComplete",
-               [](Project& p) { p.ActivityDaysToComplete[ActivitySlot(1, 1)] = INT32_MIN; },
-               "Alternative 1, work activity 1: ActivityDaysToComplete is -2147483648"},
+               "Alternative 1, work activity 1: \"Required Time to Complete Work Activity\" is "
+               "-2147483648"},
+        Damage{
+            "LowestDaysToComplete",
+            [](Project& p) { p.ActivityDaysToComplete[ActivitySlot(1, 1)] = INT32_MIN; },
+            "Alternative 1, work activity 1: \"Days to Complete Work Activity Based on Work Zone "
+            "Timing\" in the \"Work Zone User Costs\" dialog is -2147483648"},
         Damage{"GrowthMinus350",
                [](Project& p) {
                    p.TrafficGrowthKind = kDeterministic;

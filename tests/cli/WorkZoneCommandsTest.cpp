@@ -186,15 +186,17 @@ TEST_F(WorkZoneCommandTest, UnusableValuesAreRefusedWithStatusOne) {
         std::string named;
     };
     const std::vector<Case> cases{
-        {[](Project& p) { p.NumberOfLanes = 0; }, 1, 1, "NumberOfLanes"},
+        {[](Project& p) { p.NumberOfLanes = 0; }, 1, 1, "\"Number of Lanes\" is 0"},
         {[](Project& p) { p.AlternativeActivityCount[0] = 12; }, 1, 1,
-         "Alternative 1: AlternativeActivityCount is 12"},
+         "Alternative 1: \"Number of Construction/Rehabilitation/ Maintenance Activities Scheduled "
+         "over Analysis Period (include original construction)\" is 12"},
         {[](Project& p) { p.ActivityStartHour[ActivitySlot(1, 2)] = 30; }, 1, 2,
-         "Alternative 1, work activity 2: ActivityStartHour is 30"},
+         "Alternative 1, work activity 2: \"Start Hour\" in the \"Work Zone User Costs\" dialog is "
+         "30"},
         // An activity that excludes user costs is still priced on request,
         // so its work zone must be usable.
         {[](Project& p) { p.ActivityWorkZoneSpeed[ActivitySlot(2, 1)] = 42; }, 2, 1,
-         "ActivityWorkZoneSpeed"}};
+         "Alternative 2, work activity 1: \"Work Zone Speed Limit\" is 42"}};
     for (const Case& c : cases) {
         project_ = SampleProject();
         c.spoil(*project_);
@@ -268,7 +270,8 @@ TEST_F(WorkZoneCommandTest, OptimizeRefusesBeforeWritingAnything) {
     Save();
     const Result result = RunOptimize(Path(), folder_.File("out.wxa"));
     EXPECT_EQ(result.status, kExitRefused);
-    EXPECT_THAT(result.err, HasSubstr("Alternative 1, work activity 2: ActivityMobilizationHours"));
+    EXPECT_THAT(result.err,
+                HasSubstr("Alternative 1, work activity 2: \"Daily Mobilization/Demobilization\""));
     EXPECT_EQ(result.out, "");
     EXPECT_FALSE(std::filesystem::exists(folder_.File("out.wxa")));
 

@@ -93,6 +93,26 @@ TEST_F(AddedTimeCostDialogTest, ResetRestoresTheShippedTableButKeepsTheCpis) {
     EXPECT_TRUE(effects_.Messages.empty());
 }
 
+// A box holding text is reset like any other, without "Please enter a
+// number."; the CPI boxes keep even a text that is no number.
+TEST_F(AddedTimeCostDialogTest, ResetReplacesBoxesThatHoldNoNumber) {
+    Boxes().AddedCost[kCombination][k55Mph] = "seven";
+    Boxes().IdlingCost[kCar] = "";
+    Boxes().Cpi.NewCpi = "new";
+    dialog_.ResetCostDefaults(effects_);
+    EXPECT_TRUE(effects_.Messages.empty());
+    EXPECT_TRUE(effects_.Focus.empty());
+    EXPECT_EQ(dialog_.Values(), AddedTimeCostTable::Defaults());
+    EXPECT_EQ(Boxes().AddedCost[kCombination][k55Mph], "721.77");
+    EXPECT_EQ(Boxes().IdlingCost[kCar], "0.6927");
+    EXPECT_EQ(Boxes().Cpi.NewCpi, "new");
+    // The CPI text is still read, and refused, by the next handler that needs it.
+    dialog_.ApplyCpiEscalation(effects_);
+    ASSERT_EQ(effects_.Messages.size(), 1U);
+    EXPECT_EQ(effects_.Messages[0].Text, "Please enter a number.");
+    EXPECT_EQ(dialog_.Values(), AddedTimeCostTable::Defaults());
+}
+
 TEST_F(AddedTimeCostDialogTest, OkTakesEveryBoxUncheckedAndRefusesAMistypedOne) {
     Boxes().AddedTime[kCombination][0] = "-4";
     Boxes().AddedCost[kSingleUnit][16] = "0";

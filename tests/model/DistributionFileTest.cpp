@@ -140,8 +140,29 @@ TEST(DistributionFile, NumbersAsScanfReadsThem) {
     EXPECT_EQ(table.HourlyOutboundPercent[1], 0.25);
 }
 
-// Every text that does not hold exactly 72 finite numbers is refused with
-// one message and leaves the table as it was.
+// Only the first 72 numbers are the table: a 73rd number, a note or a
+// second table after them is not read.
+TEST(DistributionFile, WhatFollowsTheSeventySecondNumberIsIgnored) {
+    HourlyTrafficDistribution plain = MarkedTable();
+    ASSERT_TRUE(ParseDistributionText(OneNumberPerLine(), plain).Ok);
+    for (const std::string& tail :
+         {std::string("99.5\n"), std::string("# saved on Monday\n"), std::string("nan abc 1,5"),
+          OneNumberPerLine(), std::string("\0tail", 5)}) {
+        HourlyTrafficDistribution table = MarkedTable();
+        const FileResult result = ParseDistributionText(OneNumberPerLine() + tail, table);
+        EXPECT_TRUE(result.Ok) << tail << ": " << result.Message;
+        EXPECT_EQ(table, plain) << tail;
+    }
+    // Glued to the 72nd number, text makes that word no number.
+    HourlyTrafficDistribution glued = MarkedTable();
+    std::string text = OneNumberPerLine();
+    text.back() = '%';
+    EXPECT_FALSE(ParseDistributionText(text, glued).Ok);
+    EXPECT_EQ(glued, MarkedTable());
+}
+
+// Every text without 72 finite numbers at its start is refused with one
+// message and leaves the table as it was.
 class RefusedDistributionText : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(RefusedDistributionText, LeavesTheTableUnchanged) {
@@ -162,11 +183,11 @@ std::string Numbers(int count, const std::string& then = "") {
 
 INSTANTIATE_TEST_SUITE_P(
     DistributionFile, RefusedDistributionText,
-    ::testing::Values("", "   \n\t", Numbers(71), Numbers(73), Numbers(71, "abc"),
+    ::testing::Values("", "   \n\t", Numbers(71), Numbers(71, "abc"),
                       Numbers(12, "x") + Numbers(60), Numbers(71, "nan"), Numbers(71, "inf"),
                       Numbers(71, "-infinity"), Numbers(71, "1e400"), Numbers(71, "0x1p3"),
                       Numbers(71, "5,5"), Numbers(71, "1.5.2"), Numbers(71, "++1"),
-                      Numbers(71, "+"), Numbers(71, "-"), Numbers(72, "# a comment"),
+                      Numbers(71, "+"), Numbers(71, "-"), Numbers(71, "# a comment"),
                       Numbers(36, std::string("\0", 1)) + Numbers(36), Numbers(71, "1\x80")));
 
 TEST(DistributionFile, UnreadableFileIsNamedAndTheTableKept) {

@@ -1,5 +1,7 @@
 #include "simulation/ProjectChecks.h"
 
+#include "model/FieldLabels.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -81,24 +83,24 @@ TEST_P(ProjectLevelCheck, RefusesWithTheFieldNamed) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Fields, ProjectLevelCheck, testing::Values(
-    BadValue{"Alternatives", [](Project& p) { p.NumberOfAlternatives = 5; }, "NumberOfAlternatives", "NumberOfAlternatives"},
-    BadValue{"Lanes", [](Project& p) { p.NumberOfLanes = 0; }, "NumberOfLanes", "NumberOfLanes"},
-    BadValue{"ZeroServiceFlow", [](Project& p) { p.ServiceFlowRate = 0.0; }, "ServiceFlowRate", "ServiceFlowRate"},
-    BadValue{"InfiniteServiceFlow", [](Project& p) { p.ServiceFlowRate = kInf; }, "ServiceFlowRate", "ServiceFlowRate"},
-    BadValue{"SpeedOffGrid", [](Project& p) { p.PostedSpeedLimit = 57; }, "PostedSpeedLimit", "PostedSpeedLimit"},
-    BadValue{"SpeedAbove80", [](Project& p) { p.PostedSpeedLimit = 85; }, "PostedSpeedLimit", "PostedSpeedLimit"},
-    BadValue{"NoTraffic", [](Project& p) { p.BaseYearAADT = 0; }, "BaseYearAADT", "BaseYearAADT"},
-    BadValue{"NoPeriod", [](Project& p) { p.AnalysisPeriod = 0; }, "AnalysisPeriod", "AnalysisPeriod"},
-    BadValue{"DiscountRate", [](Project& p) { p.DiscountRateMax = kInf; }, "DiscountRateMax", "DiscountRateMax"},
-    BadValue{"GrowthRate", [](Project& p) { p.TrafficGrowthMean = kNaN; }, "TrafficGrowthMean", "TrafficGrowthMean"},
-    BadValue{"TruckShare", [](Project& p) { p.PercentCUTrucks = -kInf; }, "PercentCUTrucks", "PercentCUTrucks"},
-    BadValue{"HourlyTable", [](Project& p) { p.HourlyInboundPercent[5] = kNaN; }, "HourlyInboundPercent[5]", ""},
-    BadValue{"SpeedTable", [](Project& p) { p.AddedTimePassengerCar[16] = kInf; }, "AddedTimePassengerCar[16]", ""},
-    BadValue{"DelayRate", [](Project& p) { p.DelayRateCombinationTruck = kNaN; }, "DelayRateCombinationTruck", ""},
-    BadValue{"NoAadtCap", [](Project& p) { p.MaximumAADT = 0; }, "MaximumAADT is 0: it must be at least 1", "MaximumAADT"},
-    BadValue{"LowestAadtCap", [](Project& p) { p.MaximumAADT = kIntMin; }, "MaximumAADT", "MaximumAADT"},
-    BadValue{"DiscountRateMinus100", [](Project& p) { FixDeterministicDiscountRate(p, -100.0); }, "DiscountRateMean is -100: it must be greater than -100", "DiscountRateMean"},
-    BadValue{"DiscountRateMinus350", [](Project& p) { FixDeterministicDiscountRate(p, -350.0); }, "DiscountRateMean", "DiscountRateMean"}),
+    BadValue{"Alternatives", [](Project& p) { p.NumberOfAlternatives = 5; }, R"m("Number of Design Alternatives" is 5: it must be between 1 and 4)m", "NumberOfAlternatives"},
+    BadValue{"Lanes", [](Project& p) { p.NumberOfLanes = 0; }, R"m("Number of Lanes" is 0)m", "NumberOfLanes"},
+    BadValue{"ZeroServiceFlow", [](Project& p) { p.ServiceFlowRate = 0.0; }, R"m("Service Flow Rate" is 0: it must be greater than 0)m", "ServiceFlowRate"},
+    BadValue{"InfiniteServiceFlow", [](Project& p) { p.ServiceFlowRate = kInf; }, R"m("Service Flow Rate" is inf)m", "ServiceFlowRate"},
+    BadValue{"SpeedOffGrid", [](Project& p) { p.PostedSpeedLimit = 57; }, R"m("Posted Speed Limit" is 57)m", "PostedSpeedLimit"},
+    BadValue{"SpeedAbove80", [](Project& p) { p.PostedSpeedLimit = 85; }, R"m("Posted Speed Limit" is 85)m", "PostedSpeedLimit"},
+    BadValue{"NoTraffic", [](Project& p) { p.BaseYearAADT = 0; }, R"m("Base Year AADT" is 0)m", "BaseYearAADT"},
+    BadValue{"NoPeriod", [](Project& p) { p.AnalysisPeriod = 0; }, R"m("Analysis Period" is 0)m", "AnalysisPeriod"},
+    BadValue{"DiscountRate", [](Project& p) { p.DiscountRateMax = kInf; }, R"m("Discount Rate (%)" Max is inf)m", "DiscountRateMax"},
+    BadValue{"GrowthRate", [](Project& p) { p.TrafficGrowthMean = kNaN; }, R"m("Traffic Growth Rate (%)" Mean is )m", "TrafficGrowthMean"},
+    BadValue{"TruckShare", [](Project& p) { p.PercentCUTrucks = -kInf; }, R"m("% CU Trucks" is -inf)m", "PercentCUTrucks"},
+    BadValue{"HourlyTable", [](Project& p) { p.HourlyInboundPercent[5] = kNaN; }, R"m("% Inbound" in the "Hourly Traffic Distributions and Directional Split" dialog, hour 5-6 is )m", ""},
+    BadValue{"SpeedTable", [](Project& p) { p.AddedTimePassengerCar[16] = kInf; }, R"m("Added Time (Hr/1000 Stops)" in the "Added Time, Vehicle Running and Idling Costs" dialog, Passenger Cars at 80 mph is inf)m", ""},
+    BadValue{"DelayRate", [](Project& p) { p.DelayRateCombinationTruck = kNaN; }, R"m("Value of Time ($/Veh-hr)" in the "Delay Cost Rates" dialog, Combination Truck is )m", ""},
+    BadValue{"NoAadtCap", [](Project& p) { p.MaximumAADT = 0; }, R"m("Maximum AADT" is 0: it must be at least 1)m", "MaximumAADT"},
+    BadValue{"LowestAadtCap", [](Project& p) { p.MaximumAADT = kIntMin; }, R"m("Maximum AADT" is -2147483648)m", "MaximumAADT"},
+    BadValue{"DiscountRateMinus100", [](Project& p) { FixDeterministicDiscountRate(p, -100.0); }, R"m("Discount Rate (%)" value is -100: it must be greater than -100)m", "DiscountRateMean"},
+    BadValue{"DiscountRateMinus350", [](Project& p) { FixDeterministicDiscountRate(p, -350.0); }, R"m("Discount Rate (%)" value is -350)m", "DiscountRateMean"}),
     NameOf);
 // clang-format on
 
@@ -116,24 +118,24 @@ TEST_P(ActivityCheck, RefusesWithFieldAlternativeAndActivityNamed) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Fields, ActivityCheck, testing::Values(
-    BadValue{"Mode", [](Project& p) { p.ActivityUserCostModes[kSlot] = 2; }, "ActivityUserCostModes", "ActivityUserCostMode"},
-    BadValue{"BidTotal", [](Project& p) { p.ActivityBidItemTotal[kSlot] = kInf; }, "ActivityBidItemTotal", ""},
-    BadValue{"Variability", [](Project& p) { p.ActivityAgencyCostVariability[kSlot] = kNaN; }, "ActivityAgencyCostVariability", "AgencyCostVariability"},
-    BadValue{"Length", [](Project& p) { p.ActivityWorkZoneLength[kSlot] = kNaN; }, "ActivityWorkZoneLength", "WorkZoneLength"},
-    BadValue{"Capacity", [](Project& p) { p.ActivityDissipationCapacity[kSlot] = kInf; }, "ActivityDissipationCapacity", "WorkZoneDissipationCapacity"},
-    BadValue{"Direction", [](Project& p) { p.ActivityOutboundPercent[kSlot] = -kInf; }, "ActivityOutboundPercent", ""},
-    BadValue{"TimeItemPrice", [](Project& p) { p.TimeItemUnitPrices[TimeItemSlot(kSlot, 2)] = kNaN; }, "TimeItemUnitPrices of time-related item 3", ""},
-    BadValue{"ZoneSpeed", [](Project& p) { p.ActivityWorkZoneSpeed[kSlot] = 42; }, "ActivityWorkZoneSpeed", "WorkZoneSpeedLimit", true},
-    BadValue{"Start", [](Project& p) { p.ActivityStartHour[kSlot] = 24; }, "ActivityStartHour", "", true},
-    BadValue{"Stop", [](Project& p) { p.ActivityStopHour[kSlot] = -1; }, "ActivityStopHour", "", true},
-    BadValue{"NoHours", [](Project& p) { p.ActivityHoursInEffect[kSlot] = 0; }, "ActivityHoursInEffect", "", true},
-    BadValue{"Hours25", [](Project& p) { p.ActivityHoursInEffect[kSlot] = 25; }, "ActivityHoursInEffect", "", true},
-    BadValue{"NegativeMobilization", [](Project& p) { p.ActivityMobilizationHours[kSlot] = -1; }, "ActivityMobilizationHours", "", true},
-    BadValue{"MobilizationFillsDay", [](Project& p) { p.ActivityHoursInEffect[kSlot] = 8; p.ActivityMobilizationHours[kSlot] = 8; }, "ActivityMobilizationHours", "", true},
-    BadValue{"ZoneLanes", [](Project& p) { p.ActivityWorkZoneLanes[kSlot] = 0; }, "ActivityWorkZoneLanes", "WorkZoneLanes", true},
-    BadValue{"NegativeHours", [](Project& p) { p.ActivityRequiredTime[kSlot] = -1; }, "ActivityRequiredTime is -1: it must be at least 0", "RequiredTime", true},
-    BadValue{"LowestHours", [](Project& p) { p.ActivityRequiredTime[kSlot] = kIntMin; }, "ActivityRequiredTime", "RequiredTime", true},
-    BadValue{"LowestDays", [](Project& p) { p.ActivityDaysToComplete[kSlot] = kIntMin; }, "ActivityDaysToComplete", "", true}),
+    BadValue{"Mode", [](Project& p) { p.ActivityUserCostModes[kSlot] = 2; }, R"m(The list "Include Work Zone User Costs" / "Exclude Work Zone User Costs" is 2)m", "ActivityUserCostMode"},
+    BadValue{"BidTotal", [](Project& p) { p.ActivityBidItemTotal[kSlot] = kInf; }, R"m("Bid Items Total Cost" in the "Bid Items" dialog is inf)m", ""},
+    BadValue{"Variability", [](Project& p) { p.ActivityAgencyCostVariability[kSlot] = kNaN; }, R"m("Agency Cost Variability" is )m", "AgencyCostVariability"},
+    BadValue{"Length", [](Project& p) { p.ActivityWorkZoneLength[kSlot] = kNaN; }, R"m("Work Zone Length" is )m", "WorkZoneLength"},
+    BadValue{"Capacity", [](Project& p) { p.ActivityDissipationCapacity[kSlot] = kInf; }, R"m("Work Zone Dissipation Capacity" is inf)m", "WorkZoneDissipationCapacity"},
+    BadValue{"Direction", [](Project& p) { p.ActivityOutboundPercent[kSlot] = -kInf; }, R"m("Percent of Days Work Zone Applied to Each Direction" in the "Work Zone User Costs" dialog, Outbound is -inf)m", ""},
+    BadValue{"TimeItemPrice", [](Project& p) { p.TimeItemUnitPrices[TimeItemSlot(kSlot, 2)] = kNaN; }, R"m("Unit Price" in the "Costs Dependent on Time of Construction" dialog, row 3 is )m", ""},
+    BadValue{"ZoneSpeed", [](Project& p) { p.ActivityWorkZoneSpeed[kSlot] = 42; }, R"m("Work Zone Speed Limit" is 42)m", "WorkZoneSpeedLimit", true},
+    BadValue{"Start", [](Project& p) { p.ActivityStartHour[kSlot] = 24; }, R"m("Start Hour" in the "Work Zone User Costs" dialog is 24: it must be between 0 and 23)m", "", true},
+    BadValue{"Stop", [](Project& p) { p.ActivityStopHour[kSlot] = -1; }, R"m("Stop Hour" in the "Work Zone User Costs" dialog is -1)m", "", true},
+    BadValue{"NoHours", [](Project& p) { p.ActivityHoursInEffect[kSlot] = 0; }, R"m("Hours in Effect" in the "Work Zone User Costs" dialog is 0: it must be between 1 and 24)m", "", true},
+    BadValue{"Hours25", [](Project& p) { p.ActivityHoursInEffect[kSlot] = 25; }, R"m("Hours in Effect" in the "Work Zone User Costs" dialog is 25)m", "", true},
+    BadValue{"NegativeMobilization", [](Project& p) { p.ActivityMobilizationHours[kSlot] = -1; }, R"m("Daily Mobilization/Demobilization" in the "Work Zone User Costs" dialog is -1: it must be at least 0)m", "", true},
+    BadValue{"MobilizationFillsDay", [](Project& p) { p.ActivityHoursInEffect[kSlot] = 8; p.ActivityMobilizationHours[kSlot] = 8; }, R"m("Daily Mobilization/Demobilization" in the "Work Zone User Costs" dialog is 8: with 8 "Hours in Effect" it must be below 8)m", "", true},
+    BadValue{"ZoneLanes", [](Project& p) { p.ActivityWorkZoneLanes[kSlot] = 0; }, R"m("Number of Work Zone Lanes" is 0)m", "WorkZoneLanes", true},
+    BadValue{"NegativeHours", [](Project& p) { p.ActivityRequiredTime[kSlot] = -1; }, R"m("Required Time to Complete Work Activity" is -1: it must be at least 0)m", "RequiredTime", true},
+    BadValue{"LowestHours", [](Project& p) { p.ActivityRequiredTime[kSlot] = kIntMin; }, R"m("Required Time to Complete Work Activity" is -2147483648)m", "RequiredTime", true},
+    BadValue{"LowestDays", [](Project& p) { p.ActivityDaysToComplete[kSlot] = kIntMin; }, R"m("Days to Complete Work Activity Based on Work Zone Timing" in the "Work Zone User Costs" dialog is -2147483648)m", "", true}),
     NameOf);
 // clang-format on
 
@@ -174,7 +176,11 @@ TEST(ProjectChecksTest, AroundTheClockAllowsAnyMobilizationNotBelowZero) {
 
 TEST(ProjectChecksTest, AlternativeActivityCountMustBeOneToTen) {
     auto project = UsableProject();
-    const BadValue count{"", {}, "AlternativeActivityCount", "NumberOfActivities"};
+    const BadValue count{
+        "",
+        {},
+        R"m("Number of Construction/Rehabilitation/ Maintenance Activities Scheduled over Analysis Period (include original construction)" is )m",
+        "NumberOfActivities"};
     for (const int bad : {0, 11}) {
         project->AlternativeActivityCount[1] = bad;
         ExpectRefusal(CheckAlternativeStructure(*project, 2), count, "Alternative 2: ");
@@ -204,17 +210,32 @@ TEST(ProjectChecksTest, WalkCoversDeclaredActivitiesOnlyAndTheirOwnMode) {
     project->ActivityStopHour[ActivitySlot(2, 3)] = -5;
     auto failure = CheckUsedStructure(*project);
     ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->Message.find("Alternative 2, work activity 3: ActivityStopHour is -5"),
-              std::string::npos)
+    EXPECT_NE(
+        failure->Message.find(
+            R"m(Alternative 2, work activity 3: "Stop Hour" in the "Work Zone User Costs" dialog is -5)m"),
+        std::string::npos)
         << failure->Message;
 
     // An unusable count stops the walk before its activities are looked at.
     project->AlternativeActivityCount[0] = 0;
     failure = CheckUsedStructure(*project);
     ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->Message.find("Alternative 1: AlternativeActivityCount is 0"),
-              std::string::npos)
+    EXPECT_EQ(failure->Message.find(R"m(Alternative 1: "Number of Construction/)m"), 0U)
         << failure->Message;
+    EXPECT_NE(failure->Message.find(R"m(original construction)" is 0)m"), std::string::npos)
+        << failure->Message;
+}
+
+// The messages name a value by the label the user sees it under, from the
+// one table the form and the dialogs are built from.
+TEST(ProjectChecksTest, LabelsAreQuotedWithoutWhatClosesThemOnScreen) {
+    EXPECT_EQ(QuotedLabel(FieldLabel::NumberOfAlternatives),
+              R"m("Number of Design Alternatives")m");
+    EXPECT_EQ(QuotedLabel(FieldLabel::RequiredTimeVariability), R"m("Required Time Variability")m");
+    EXPECT_EQ(QuotedLabel(FieldLabel::BidItemsTotal), R"m("Bid Items Total Cost")m");
+    EXPECT_EQ(QuotedLabel(FieldLabel::StartHour), R"m("Start Hour")m");
+    EXPECT_EQ(QuotedLabel(FieldLabel::IdlingCost), R"m("Idling Cost ($/Veh-Hr)")m");
+    EXPECT_EQ(QuotedLabel(FieldLabel::NumberOfActivities).back(), '"');
 }
 
 TEST(ProjectChecksTest, PricingSkipsActivitiesThatExcludeUserCosts) {
@@ -229,7 +250,10 @@ TEST(ProjectChecksTest, PricingSkipsActivitiesThatExcludeUserCosts) {
     project->ActivityUserCostModes[excluded] = 2;
     const auto failure = CheckUsedStructure(*project, CheckedActivities::PricedOnly);
     ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->Message.find("ActivityUserCostModes is 2"), std::string::npos);
+    EXPECT_NE(
+        failure->Message.find(
+            R"m(The list "Include Work Zone User Costs" / "Exclude Work Zone User Costs" is 2)m"),
+        std::string::npos);
 }
 
 } // namespace

@@ -29,6 +29,10 @@ public:
             WhileMessageShown();
         }
     }
+    bool AskYesNo(const QString& message, const QString& caption) override {
+        Questions.push_back({message, caption, forms::MessageIcon::Exclamation});
+        return YesAnswer;
+    }
     SaveChoice AskSaveChanges(const QString& documentName) override {
         SaveQuestions.append(documentName);
         return SaveAnswer;
@@ -67,11 +71,15 @@ public:
         FileRequests.clear();
         Dialogs.clear();
         HelpSections.clear();
+        Questions.clear();
     }
 
     std::vector<Message> Messages;
     // Runs inside ShowMessage, as the user's time with a real box would.
     std::function<void()> WhileMessageShown;
+    // Yes/No questions and the answer to every one of them.
+    std::vector<Message> Questions;
+    bool YesAnswer = true;
     QStringList SaveQuestions;
     SaveChoice SaveAnswer = SaveChoice::Cancel;
     std::vector<forms::FileNameRequest> FileRequests;

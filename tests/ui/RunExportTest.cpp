@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 
@@ -64,6 +65,8 @@ private slots:
     void theOpenProjectIsNeverReplacedByItsReport();
     void closingDuringARunWaitsForIt();
     void browsePutsTheChosenFileIntoTheNameBox();
+    void progressBarIsEmptyWhenTheChartWindowOpens();
+    void staleStoredTimingIsAskedAboutBeforeTheRun();
 };
 
 void RunExportTest::reportEqualsTheCommandLinesWithTheSameSeed() {
@@ -221,6 +224,66 @@ void RunExportTest::browsePutsTheChosenFileIntoTheNameBox() {
     QCOMPARE(asked.Filters.size(), 3u);
     QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Export Successful!")});
     QVERIFY(ReadAll(report).startsWith("Wexa\r\n"));
+}
+
+// The export ends the run's progress, exported or cancelled: the chart
+// window opens on an empty bar.
+void RunExportTest::progressBarIsEmptyWhenTheChartWindowOpens() {
+    Window w;
+    QVERIFY(w.Active);
+    OpenExample(w);
+    auto* bar = qobject_cast<QProgressBar*>(w.View().Control(wexa::ui::FormButton::RunProgress));
+    QVERIFY(bar != nullptr);
+    for (const bool exported : {false, true}) {
+        w.Prompts().Clear();
+        int atExport = -1;
+        int atChart = -1;
+        w.Prompts().OnDialog = [&](QDialog& dialog) {
+            if (dialog.windowTitle() == kChartWindow) {
+                atChart = bar->value();
+                return;
+            }
+            atExport = bar->value();
+            if (exported) {
+                dialog.findChild<QLineEdit*>(QStringLiteral("FileName"))
+                    ->setText(w.Path(QStringLiteral("report.xls")));
+                PressButton(dialog, QStringLiteral("Export"));
+            } else {
+                dialog.reject();
+            }
+        };
+        w.Click(wexa::ui::FormButton::RunSimulation);
+        QCOMPARE(w.Prompts().Dialogs.size(), 2);
+        QCOMPARE(atExport, bar->maximum()); // the run's last step
+        QCOMPARE(atChart, 0);
+        QCOMPARE(bar->value(), 0);
+    }
+}
+
+// Days the work-zone dialog never stored: the window names the activity and
+// asks; No runs nothing, Yes runs on the stored figures.
+void RunExportTest::staleStoredTimingIsAskedAboutBeforeTheRun() {
+    Window w;
+    QVERIFY(w.Active);
+    OpenExample(w);
+    w.GetProject().ActivityDaysToComplete[wexa::ActivitySlot(2, 3)] = 0;
+    w.Prompts().YesAnswer = false;
+    ExportTo(w, QString());
+    w.Click(wexa::ui::FormButton::RunSimulation);
+    QCOMPARE(w.Prompts().Questions.size(), 1u);
+    QCOMPARE(w.Prompts().Questions[0].Caption, QStringLiteral("Work Zone Timing Not Stored"));
+    QVERIFY(w.Prompts().Questions[0].Text.startsWith(
+        QStringLiteral("Alternative 2, work activity 3: 0 days to complete are stored")));
+    QVERIFY(w.Prompts().Dialogs.isEmpty());
+    QCOMPARE(w.GetProject().IterationCount, 0);
+
+    w.Prompts().Clear();
+    w.Prompts().YesAnswer = true;
+    w.Prompts().OnDialog = [](QDialog& dialog) { dialog.reject(); };
+    w.Click(wexa::ui::FormButton::RunSimulation);
+    QCOMPARE(w.Prompts().Questions.size(), 1u);
+    QCOMPARE(w.Prompts().Dialogs.size(), 2);
+    QCOMPARE(w.GetProject().IterationCount, wexa::kProbabilisticIterations);
 }
 
 QTEST_MAIN(RunExportTest)

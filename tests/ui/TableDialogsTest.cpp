@@ -243,7 +243,11 @@ void TableDialogsTest::cancelDropsResetsAndEscalations() {
         w, [&] { w.Click(control::DelayCostRatesButton); },
         [&](QDialog& d) {
             QCOMPARE(TextOf(d, "DelayRateSingleUnitTruck"), QStringLiteral("30"));
+            // A box holding text is reset like the others, without a message.
+            TypeInto(*BoxOf(d, "DelayRatePassengerCar"), QStringLiteral("eleven"));
             PressButton(d, QStringLiteral("Reset Defaults"));
+            QVERIFY(w.Prompts().Messages.empty());
+            QCOMPARE(TextOf(d, "DelayRatePassengerCar"), QStringLiteral("11.58"));
             QCOMPARE(TextOf(d, "DelayRateSingleUnitTruck"), QStringLiteral("18.54"));
             d.reject(); // closed by its title bar
         });
