@@ -191,13 +191,11 @@ void CWexaView::ExportReport(std::time_t analysisTime) {
     // A report that could not be written is offered again, under the name
     // that failed, until it is written or the user cancels: the run's
     // results are not lost with it.
-    for (;;) {
+    for (bool done = false; !done;) {
         CExportDialog dialog(project_->ExportFileName, prompts_, this);
-        if (prompts_.RunDialog(dialog) != QDialog::Accepted ||
-            forms::ExportReportFile(*project_, dialog.FileName(), projectFile_.toStdString(),
-                                    workspace_->Statuses, analysisTime, effects_)) {
-            return;
-        }
+        done = prompts_.RunDialog(dialog) != QDialog::Accepted ||
+               forms::ExportReportFile(*project_, dialog.FileName(), projectFile_.toStdString(),
+                                       workspace_->Statuses, analysisTime, effects_);
     }
     // Exported or not, the run is over: the bar empties before the charts
     // open.
