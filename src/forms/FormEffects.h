@@ -43,6 +43,14 @@ public:
     virtual std::optional<std::string> AskFileName(const FileNameRequest& /*request*/) {
         return std::nullopt;
     }
+
+    // Asks a question with the buttons Yes and No: true for Yes. Asked before
+    // an operation that drops what the user entered. Not pure, like
+    // AskFileName: an implementation without message boxes answers No, so
+    // nothing is dropped unasked.
+    virtual bool AskYesNo(std::string_view /*question*/, std::string_view /*caption*/) {
+        return false;
+    }
 };
 
 // A refused value as the window shows it: an exclamation message box, then the

@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace wexa::forms {
@@ -48,6 +49,12 @@ public:
         return FileAnswer;
     }
 
+    bool AskYesNo(std::string_view question, std::string_view caption) override {
+        Questions.push_back({std::string(question), std::string(caption)});
+        Events.push_back("ask:" + std::string(caption));
+        return Answer;
+    }
+
     // True unless the control was last hidden (or disabled): controls start
     // visible and enabled, as the window lays them out.
     [[nodiscard]] bool IsVisible(std::string_view control) const {
@@ -66,6 +73,7 @@ public:
         Focus.clear();
         Events.clear();
         FileRequests.clear();
+        Questions.clear();
     }
 
     std::vector<Message> Messages;
@@ -77,9 +85,14 @@ public:
     // path, or nothing for Cancel.
     std::vector<FileNameRequest> FileRequests;
     std::optional<std::string> FileAnswer;
+    // The Yes/No questions asked (text and caption), and the answer to every
+    // one: Yes unless a test says otherwise.
+    std::vector<std::pair<std::string, std::string>> Questions;
+    bool Answer = true;
     // Every call in the order they came, as "message:CAPTION",
-    // "focus:CONTROL", "show:"/"hide:CONTROL", "enable:"/"disable:CONTROL"
-    // and "ask-file:INITIAL NAME", for the tests where the order matters.
+    // "focus:CONTROL", "show:"/"hide:CONTROL", "enable:"/"disable:CONTROL",
+    // "ask-file:INITIAL NAME" and "ask:CAPTION", for the tests where the
+    // order matters.
     std::vector<std::string> Events;
 };
 

@@ -30,6 +30,13 @@ SaveChoice MessageBoxPrompts::AskSaveChanges(const QString& documentName) {
     }
 }
 
+bool MessageBoxPrompts::AskYesNo(const QString& question, const QString& caption) {
+    QMessageBox box(QMessageBox::Question, caption, question, QMessageBox::Yes | QMessageBox::No,
+                    parent_);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<QString> MessageBoxPrompts::AskFileName(const forms::FileNameRequest& request) {
     const bool opening = request.MustExist;
     QFileDialog dialog(parent_, opening ? QStringLiteral("Open") : QStringLiteral("Save As"),

@@ -19,6 +19,8 @@ public:
     void ShowMessage(const QString& message, const QString& caption,
                      forms::MessageIcon icon) override;
     SaveChoice AskSaveChanges(const QString& documentName) override;
+    // No is the default button: Enter alone drops nothing.
+    bool AskYesNo(const QString& question, const QString& caption) override;
     std::optional<QString> AskFileName(const forms::FileNameRequest& request) override;
     int RunDialog(QDialog& dialog) override;
     // Beside the main window, or on top of a modal dialog while one is open.

@@ -32,6 +32,9 @@ public:
     // while it holds changes that are not saved.
     virtual SaveChoice AskSaveChanges(const QString& documentName) = 0;
 
+    // A question with the buttons Yes and No: true for Yes.
+    virtual bool AskYesNo(const QString& question, const QString& caption) = 0;
+
     // A file dialog: the chosen full path, or nothing when the user
     // cancelled.
     virtual std::optional<QString> AskFileName(const forms::FileNameRequest& request) = 0;

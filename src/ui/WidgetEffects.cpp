@@ -68,6 +68,10 @@ std::optional<std::string> WidgetEffects::AskFileName(const forms::FileNameReque
     return std::nullopt;
 }
 
+bool WidgetEffects::AskYesNo(std::string_view question, std::string_view caption) {
+    return prompts_.AskYesNo(FromView(question), FromView(caption));
+}
+
 WidgetEffects::Finder ChildFinder(QWidget& parent) {
     return [&parent](std::string_view name) { return parent.findChild<QWidget*>(FromView(name)); };
 }

@@ -32,6 +32,7 @@ public:
     void ShowControl(std::string_view control, bool visible) override;
     void EnableControl(std::string_view control, bool enabled) override;
     std::optional<std::string> AskFileName(const forms::FileNameRequest& request) override;
+    bool AskYesNo(std::string_view question, std::string_view caption) override;
 
 private:
     Prompts& prompts_;

@@ -21,6 +21,10 @@ public:
         QString Caption;
         forms::MessageIcon Icon;
     };
+    struct Question {
+        QString Text;
+        QString Caption;
+    };
 
     void ShowMessage(const QString& message, const QString& caption,
                      forms::MessageIcon icon) override {
@@ -32,6 +36,10 @@ public:
     SaveChoice AskSaveChanges(const QString& documentName) override {
         SaveQuestions.append(documentName);
         return SaveAnswer;
+    }
+    bool AskYesNo(const QString& question, const QString& caption) override {
+        Questions.push_back({question, caption});
+        return YesAnswer;
     }
     // Open and save dialogs of project files are answered apart, so a test
     // can preset both; other requests get FileAnswer.
@@ -64,6 +72,7 @@ public:
     void Clear() {
         Messages.clear();
         SaveQuestions.clear();
+        Questions.clear();
         FileRequests.clear();
         Dialogs.clear();
         HelpSections.clear();
@@ -74,6 +83,10 @@ public:
     std::function<void()> WhileMessageShown;
     QStringList SaveQuestions;
     SaveChoice SaveAnswer = SaveChoice::Cancel;
+    // The Yes/No questions, and the answer to each: Yes unless a test says
+    // otherwise.
+    std::vector<Question> Questions;
+    bool YesAnswer = true;
     std::vector<forms::FileNameRequest> FileRequests;
     std::optional<QString> OpenAnswer;
     std::optional<QString> SaveAsAnswer;
