@@ -55,6 +55,9 @@ DistributionControls ControlsOf(forms::Distribution distribution) {
             F::YearsToNextKind};
 }
 
+// Pixels between a caption and the next one, beyond the layout's spacing.
+constexpr int kCaptionGap = 8;
+
 // The width of the widest caption any kind puts over column `index` (0..2).
 int WidestCaptionWidth(const QLabel& caption, int index) {
     int widest = 0;
@@ -147,10 +150,12 @@ void FormBuilder::Distribution(QGridLayout& grid, int row, int column, const QSt
     for (int i = 0; i < 3; ++i) {
         QLabel* caption = Caption(controls.Captions[i]);
         QLineEdit* box = Box(controls.Boxes[i], 6);
-        // Every kind's caption fits the column, so changing the kind moves
-        // neither the captions nor the boxes.
-        grid.setColumnMinimumWidth(column + 1 + i,
-                                   std::max(box->minimumWidth(), WidestCaptionWidth(*caption, i)));
+        // Every kind's caption fits the column with a gap after it, so no
+        // caption runs into the next and changing the kind moves neither the
+        // captions nor the boxes.
+        grid.setColumnMinimumWidth(
+            column + 1 + i,
+            std::max(box->minimumWidth(), WidestCaptionWidth(*caption, i) + kCaptionGap));
         grid.addWidget(caption, row, column + 1 + i);
         grid.addWidget(box, row + 1, column + 1 + i);
     }
