@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QIcon>
 #include <QKeySequence>
+#include <QPainter>
+#include <QPixmap>
+#include <QPolygonF>
 #include <QStyle>
 #include <QWidget>
 
@@ -24,11 +27,41 @@ QAction* MakeAction(QWidget& frame, const char* name, const QString& text, const
     return action;
 }
 
-// The desktop theme's icon, or the style's own where the theme has none.
+// The desktop theme's icon, or `fallback` where the theme has none.
+void SetIcon(QAction* action, const char* themeName, const QIcon& fallback) {
+    action->setIcon(QIcon::fromTheme(QLatin1String(themeName), fallback));
+}
+
 void SetIcon(QWidget& frame, QAction* action, const char* themeName,
              QStyle::StandardPixmap fallback) {
-    action->setIcon(
-        QIcon::fromTheme(QLatin1String(themeName), frame.style()->standardIcon(fallback)));
+    SetIcon(action, themeName, frame.style()->standardIcon(fallback));
+}
+
+// The styles have no picture of "Save As": the save picture with a pencil
+// across its lower right corner, in full colour so that it does not look
+// greyed out beside Save.
+QIcon SaveAsIcon(const QStyle& style) {
+    const QIcon save = style.standardIcon(QStyle::SP_DialogSaveButton);
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48}) {
+        QPixmap picture = save.pixmap(size, size);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const qreal unit = picture.width() / 16.0 / picture.devicePixelRatio();
+        painter.scale(unit, unit);
+        // Drawn on a 16 x 16 grid: the pencil runs from its tip near the
+        // lower left of the corner up to the right edge.
+        painter.translate(9.0, 15.0);
+        painter.rotate(-45.0);
+        painter.setPen(QPen(QColor(60, 40, 10), 0.8));
+        painter.setBrush(QColor(240, 180, 40));
+        painter.drawRect(QRectF(2.0, -1.4, 7.0, 2.8));
+        painter.setBrush(QColor(250, 220, 170));
+        painter.drawPolygon(QPolygonF({QPointF(0.0, 0.0), QPointF(2.0, -1.4), QPointF(2.0, 1.4)}));
+        painter.end();
+        icon.addPixmap(picture);
+    }
+    return icon;
 }
 
 } // namespace
@@ -38,6 +71,7 @@ FrameActions CreateFrameActions(QWidget& frame) {
     a.New =
         MakeAction(frame, "New", QStringLiteral("&New"), QStringLiteral("Create a new Wexa\nNew"),
                    QKeySequence(Qt::CTRL | Qt::Key_N));
+    SetIcon(frame, a.New, "document-new", QStyle::SP_FileIcon);
     a.Open = MakeAction(frame, "Open", QStringLiteral("&Open..."),
                         QStringLiteral("Open an existing Wexa\nOpen"),
                         QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -48,7 +82,7 @@ FrameActions CreateFrameActions(QWidget& frame) {
     SetIcon(frame, a.Save, "document-save", QStyle::SP_DialogSaveButton);
     a.SaveAs = MakeAction(frame, "SaveAs", QStringLiteral("Save &As..."),
                           QStringLiteral("Save the active Wexa with a new name\nSave As"));
-    SetIcon(frame, a.SaveAs, "document-save-as", QStyle::SP_DriveFDIcon);
+    SetIcon(a.SaveAs, "document-save-as", SaveAsIcon(*frame.style()));
     a.Print = MakeAction(frame, "Print", QStringLiteral("&Print..."),
                          QStringLiteral("Print the active document\nPrint"),
                          QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -78,7 +112,7 @@ FrameActions CreateFrameActions(QWidget& frame) {
     a.About = MakeAction(frame, "About", QStringLiteral("&About Wexa..."),
                          QStringLiteral("Display program information, version number and "
                                         "copyright\nAbout"));
-    SetIcon(frame, a.About, "help-about", QStyle::SP_MessageBoxQuestion);
+    SetIcon(frame, a.About, "help-about", QStyle::SP_MessageBoxInformation);
     a.Execute = MakeAction(frame, "Execute", QStringLiteral("Execute"),
                            QStringLiteral("Execute the Wexa after all inputs have been "
                                           "entered\nExecute"));

@@ -9,6 +9,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -41,7 +43,7 @@ CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addActions({actions_.Open, actions_.Save, actions_.SaveAs});
+    file->addActions({actions_.New, actions_.Open, actions_.Save, actions_.SaveAs});
     file->addSeparator();
     file->addActions({actions_.Print, actions_.PrintPreview});
     file->addSeparator();
@@ -58,15 +60,12 @@ void CMainFrame::CreateMenus() {
     help->addAction(actions_.HelpTopics);
     help->addSeparator();
     help->addAction(actions_.About);
-
-    // Ctrl+N has no menu entry; the window takes the key.
-    addAction(actions_.New);
 }
 
 void CMainFrame::CreateToolBar() {
     toolBar_ = addToolBar(QStringLiteral("Toolbar"));
     toolBar_->setObjectName(QStringLiteral("ToolBar"));
-    toolBar_->addActions({actions_.Open, actions_.Save, actions_.SaveAs});
+    toolBar_->addActions({actions_.New, actions_.Open, actions_.Save, actions_.SaveAs});
     toolBar_->addSeparator();
     toolBar_->addAction(actions_.Execute);
     toolBar_->addSeparator();
@@ -93,11 +92,7 @@ void CMainFrame::ConnectCommands() {
     connect(actions_.Save, &QAction::triggered, doc_, &CWexaDoc::Save);
     connect(actions_.SaveAs, &QAction::triggered, doc_, &CWexaDoc::SaveAs);
     for (int i = 0; i < static_cast<int>(actions_.RecentFiles.size()); ++i) {
-        connect(actions_.RecentFiles[i], &QAction::triggered, this, [this, i] {
-            if (i < recent_.Paths().size()) {
-                doc_->OpenFile(recent_.Paths()[i]);
-            }
-        });
+        connect(actions_.RecentFiles[i], &QAction::triggered, this, [this, i] { OpenRecent(i); });
     }
     connect(actions_.Exit, &QAction::triggered, this, &QWidget::close);
     connect(actions_.ToggleToolBar, &QAction::toggled, toolBar_, &QWidget::setVisible);
@@ -144,6 +139,24 @@ void CMainFrame::UpdateRecentMenu() {
         if (paths.isEmpty()) {
             entry->setText(QStringLiteral("Recent File"));
         }
+    }
+}
+
+void CMainFrame::OpenRecent(int index) {
+    if (index >= recent_.Paths().size()) {
+        return;
+    }
+    const QString path = recent_.Paths()[index];
+    if (QFileInfo::exists(path)) {
+        doc_->OpenFile(path);
+        return;
+    }
+    const QString question = QStringLiteral("The file %1 cannot be found.\n\nRemove it from the "
+                                            "list of recent files?")
+                                 .arg(QDir::toNativeSeparators(path));
+    if (prompts_.AskYesNo(question, QStringLiteral("Wexa"))) {
+        recent_.Remove(path);
+        UpdateRecentMenu();
     }
 }
 

@@ -46,6 +46,9 @@ private:
     void ConnectCommands();
     void UpdateTitle();
     void UpdateRecentMenu();
+    // Opens entry `index` of the recent-file list. A file that is no longer
+    // there is offered for removal from the list instead.
+    void OpenRecent(int index);
     void FitToScreen();
     // Print and Print Preview read the form first, so the page shows what it shows.
     void PrintPage();

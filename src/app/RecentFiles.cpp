@@ -52,6 +52,11 @@ void RecentFiles::Add(const QString& path) {
     Store();
 }
 
+void RecentFiles::Remove(const QString& path) {
+    paths_.removeAll(path);
+    Store();
+}
+
 QString ShortenedPath(const QString& path, int maxLength) {
     const QString shown = QDir::toNativeSeparators(path);
     if (shown.size() <= maxLength) {

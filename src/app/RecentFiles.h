@@ -19,6 +19,8 @@ public:
     // Puts `path` first (moving it if it is listed), drops the oldest beyond
     // four, and stores the list at once, so a crash keeps it.
     void Add(const QString& path);
+    // Takes `path` off the list and stores the list.
+    void Remove(const QString& path);
 
 private:
     void Load();

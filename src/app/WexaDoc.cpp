@@ -1,6 +1,7 @@
 #include "app/WexaDoc.h"
 
 #include "forms/FileNameRequest.h"
+#include "forms/ProjectEdits.h"
 #include "model/ProjectFile.h"
 #include "ui/Prompts.h"
 #include "ui/WexaView.h"
@@ -162,11 +163,11 @@ void CWexaDoc::SetModified(bool modified) {
 }
 
 void CWexaDoc::TakeSnapshot() {
-    snapshot_ = WriteProjectBytes(view_.GetProject());
+    snapshot_ = forms::EditedContent(view_.GetProject());
 }
 
 void CWexaDoc::CompareWithSnapshot() {
-    if (!modified_ && WriteProjectBytes(view_.GetProject()) != snapshot_) {
+    if (!modified_ && forms::EditedContent(view_.GetProject()) != snapshot_) {
         SetModified(true);
     }
 }

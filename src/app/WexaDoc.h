@@ -71,7 +71,7 @@ private:
     void SetPath(const QString& path);
     void SetModified(bool modified);
     // Remembers the project as saved, to tell later whether a handler
-    // changed it.
+    // changed it (forms::EditedContent: browsing is no change).
     void TakeSnapshot();
     void CompareWithSnapshot();
 

@@ -102,6 +102,14 @@ void LoadActivityFields(Project& project) {
     }
 }
 
+void StoreActivityFields(Project& project) {
+    if (const auto slot = CurrentSlot(project)) {
+        for (const ActivityBinding& binding : kBindings) {
+            binding.Store(project, *slot);
+        }
+    }
+}
+
 void CopyActivitySlot(Project& p, int from, int to) {
     for (const ActivityBinding& binding : kBindings) {
         if (binding.CopiedWithActivity) {

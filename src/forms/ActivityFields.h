@@ -29,6 +29,9 @@ void StoreActivityField(Project& project, FormField field);
 // Loads every copy, the expected year included, from the current slot.
 void LoadActivityFields(Project& project);
 
+// Writes every copy, the expected year included, into the current slot.
+void StoreActivityFields(Project& project);
+
 // What "Copy Another Work Activity" takes from slot `from` into slot `to`:
 // the values the form shows (description, work zone, required time and its
 // variability, years to the next activity, agency cost variability), the

@@ -3,14 +3,18 @@
 #include "forms/FormExchange.h"
 #include "forms/FormText.h"
 
+#include <cmath>
+
 namespace wexa::forms {
 
 namespace {
 
-// True when `value` now holds what the text says.
+// True when `value` now holds what the text says. A value that is not
+// finite is shown as an empty box, which holds no number: it is refused
+// until the user types one.
 template <typename Number, typename Parse>
 bool Take(std::string_view text, Number& value, Parse parse) {
-    if (text == BoxText(value)) {
+    if (std::isfinite(static_cast<double>(value)) && text == BoxText(value)) {
         return true;
     }
     if (const auto parsed = parse(text)) {

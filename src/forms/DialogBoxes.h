@@ -13,9 +13,18 @@ namespace wexa::forms {
 // texts the dialog writes and hands back what the boxes hold.
 
 // A number as its box shows it: integers in decimal, reals with up to 15
-// significant digits (FormText).
+// significant digits, a real that is not finite as an empty box (FormText).
 [[nodiscard]] std::string BoxText(double value);
 [[nodiscard]] std::string BoxText(Int32 value);
+
+// The widest texts a box can be given, to size the boxes by: any 32-bit
+// integer; a figure of the work-zone cost summary (whole dollars, or a
+// percentage to two decimals), which is never beyond the 64-bit range (a
+// larger one is refused, not shown); and any real. Reals show 15 significant
+// digits.
+inline constexpr std::string_view kWidestInteger = "-2147483648";
+inline constexpr std::string_view kWidestFigure = "-9.22337203685478e+18";
+inline constexpr std::string_view kWidestReal = "-1.23456789012345e-300";
 
 // The name of the box of `column` in a dialog's row (0-based), for
 // FormEffects::MoveFocus: "Quantity[3]".
@@ -36,7 +45,8 @@ void Refuse(FormEffects& effects, const MessageText& refusal, std::string_view c
 // A box whose text is the one its value is shown with keeps its value
 // exactly: 15 digits do not always give a real back bit for bit, and a
 // value the user did not touch must not change by being shown. Any other
-// text is parsed strictly (FormText). A text that does not parse is refused
+// text is parsed strictly (FormText), so the empty box of a value that is
+// not finite is refused. A text that does not parse is refused
 // ("Please enter a number." or "Please enter an integer.", the focus on its
 // box) and its value stays; only the first refusal of a read is shown, the
 // other boxes are still read, so nothing else the user typed is lost.

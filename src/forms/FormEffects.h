@@ -44,13 +44,12 @@ public:
         return std::nullopt;
     }
 
-    // A modal question with the buttons Yes and No and an exclamation icon:
-    // true for Yes. Asked before a step the user may want to stop, where
-    // going on is what a caller without a screen does; so an implementation
-    // without message boxes needs nothing: it answers Yes.
-    virtual bool AskYesNo(std::string_view /*message*/, std::string_view /*caption*/) {
-        return true;
-    }
+    // A modal question with the buttons Yes and No and a warning icon: true
+    // for Yes. Asked before a step the user may want to stop: a run on
+    // figures that look out of date, or a switch that clears typed values.
+    // Every implementation answers it: what a screenless caller should
+    // answer depends on the question, so there is no default.
+    virtual bool AskYesNo(std::string_view message, std::string_view caption) = 0;
 };
 
 // A refused value as the window shows it: an exclamation message box, then the

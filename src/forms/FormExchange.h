@@ -59,9 +59,9 @@ void WriteFormFields(const Project& project, FormState& state);
 // field the user can edit that does not parse stops the read: the fields
 // before it have been read, it and the fields after it keep their values, and
 // that field is returned. A read-only or hidden field can only hold what the
-// form wrote, so a text of its that does not parse (a value that is infinite
-// or not a number, shown as such) leaves its value alone and the read goes
-// on: a value the user cannot retype must not block every field after it.
+// form wrote, so a text of its that does not parse (the empty text of a value
+// that is not finite) leaves its value alone and the read goes on: a value
+// the user cannot retype must not block every field after it.
 [[nodiscard]] std::optional<FormField> ReadFormFields(const FormState& state, Project& project);
 
 // ReadFormFields, and when it stops the refusal the user sees: "Please enter

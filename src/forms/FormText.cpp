@@ -62,6 +62,9 @@ std::string FormatInteger(std::int32_t value) {
 }
 
 std::string FormatReal(double value) {
+    if (!std::isfinite(value)) {
+        return {};
+    }
     return ToText(value, std::chars_format::general, kSignificantDigits);
 }
 

@@ -13,7 +13,10 @@ namespace wexa::forms {
 // shorter of fixed and exponent notation, as printf's "%.15g" gives them
 // ("0.952380952380952", "1e+20"). Both are independent of the C locale, which
 // the toolkit sets from the user's environment: a decimal comma must never
-// reach a box or be expected from one.
+// reach a box or be expected from one. A real that is not finite (only a
+// project file or an overflowing computation gives one) is written as an
+// empty text: no box shows "nan" or "inf", and an empty box holds no number,
+// so the form asks for one ("Please enter a number.") when it reads the box.
 //
 // Reading is strict and safe for any text. Spaces and tabs before and after
 // the number are ignored, as the desktop platform's own data exchange ignores
@@ -22,8 +25,8 @@ namespace wexa::forms {
 // a fraction or exponent in an integer ("5.0", "1e3"), an integer outside 32
 // bits, hexadecimal, "inf" and "nan", and a real too large for a double
 // ("1e400") or so small that it would become 0 ("1e-400"). A real the writer
-// produced always reads back, except a value it had to show as infinite or
-// not-a-number.
+// produced always reads back, except the empty text of one that is not
+// finite.
 
 [[nodiscard]] std::string FormatInteger(std::int32_t value);
 [[nodiscard]] std::string FormatReal(double value);

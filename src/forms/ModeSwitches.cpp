@@ -120,11 +120,31 @@ void SetProjectUserCostMode(Project& project, FormEffects& effects) {
     ApplyUserCostVisibility(project, effects);
 }
 
+std::string_view AnalysisTypeQuestion(Int32 type) {
+    if (type == kProbabilisticAnalysis) {
+        return "Switching to a probabilistic analysis clears the years before the next work "
+               "activity of every work activity in every alternative, sets every agency cost "
+               "variability to 10%, and sets the discount rate and the traffic growth rate to "
+               "a Normal distribution of 2%, 4% and 6%.\n\nSwitch to a probabilistic analysis?";
+    }
+    return "Switching to a deterministic analysis clears the years before the next work activity "
+           "(their distributions and values), the agency cost variability and the required time "
+           "variability of every work activity in every alternative, and sets the discount rate "
+           "and the traffic growth rate to 4% with no range.\n\nSwitch to a deterministic "
+           "analysis?";
+}
+
 void SetAnalysisType(Project& project, FormEffects& effects, Int32 previousType, Int32 type) {
-    project.AnalysisType = type;
     if (type == previousType) {
         return;
     }
+    if (!effects.AskYesNo(AnalysisTypeQuestion(type), kAnalysisTypeCaption)) {
+        // The form already shows the new button checked; the closing write
+        // checks the previous one again.
+        project.AnalysisType = previousType;
+        return;
+    }
+    project.AnalysisType = type;
     Apply(project, type == kProbabilisticAnalysis ? kProbabilisticPreset : kDeterministicPreset);
     ShowAllCaptions(project, effects);
     ApplyEnabling(project, effects);

@@ -3,6 +3,8 @@
 #include "forms/FormEffects.h"
 #include "model/Project.h"
 
+#include <string_view>
+
 namespace wexa::forms {
 
 // The two switches of the main form and what they show, hide and grey out:
@@ -42,6 +44,16 @@ void SetProjectUserCostMode(Project& project, FormEffects& effects);
 // happens only when the type really changes: clicking the button that is
 // already checked leaves the schedule the user entered alone. `previousType`
 // is the type before the click (read before the form is).
+//
+// What a switch clears cannot be brought back by switching again, so it is
+// asked first (AnalysisTypeQuestion); No keeps the project as it was and the
+// previous type checked.
 void SetAnalysisType(Project& project, FormEffects& effects, Int32 previousType, Int32 type);
+
+// The question before a switch to `type`: what it clears and sets, in
+// words.
+[[nodiscard]] std::string_view AnalysisTypeQuestion(Int32 type);
+
+inline constexpr std::string_view kAnalysisTypeCaption = "Type of Analysis";
 
 } // namespace wexa::forms

@@ -1,5 +1,7 @@
 #include "ui/FormBuilder.h"
 
+#include "model/DistributionCaptions.h"
+#include "ui/BoxLook.h"
 #include "ui/FormLists.h"
 
 #include <QComboBox>
@@ -11,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <array>
 
 namespace wexa::ui {
@@ -52,6 +55,21 @@ DistributionControls ControlsOf(forms::Distribution distribution) {
             F::YearsToNextKind};
 }
 
+// Pixels between a caption and the next one, beyond the layout's spacing.
+constexpr int kCaptionGap = 8;
+
+// The width of the widest caption any kind puts over column `index` (0..2).
+int WidestCaptionWidth(const QLabel& caption, int index) {
+    int widest = 0;
+    for (Int32 kind = kNormal; kind <= kDeterministic; ++kind) {
+        if (const auto captions = CaptionsForKind(kind)) {
+            const QString text = QString::fromStdString((*captions)[index]);
+            widest = std::max(widest, caption.fontMetrics().horizontalAdvance(text));
+        }
+    }
+    return widest;
+}
+
 } // namespace
 
 QLineEdit* FormBuilder::Box(forms::FormField field, int chars) {
@@ -60,9 +78,10 @@ QLineEdit* FormBuilder::Box(forms::FormField field, int chars) {
         chars = forms::InfoOf(field).Kind == forms::FieldKind::Real ? 10 : 8;
     }
     auto* box = new QLineEdit;
-    const QFontMetrics metrics(box->font());
-    box->setFixedWidth(metrics.horizontalAdvance(QLatin1Char('0')) * chars + 12);
-    box->setReadOnly(!forms::InfoOf(field).UserEditable);
+    SetWidthInDigits(*box, chars);
+    if (!forms::InfoOf(field).UserEditable) {
+        MakeReadOnly(*box);
+    }
     KeepPlaceWhenHidden(box);
     controls_.BindField(field, box);
     return box;
@@ -129,8 +148,16 @@ void FormBuilder::Distribution(QGridLayout& grid, int row, int column, const QSt
     const DistributionControls controls = ControlsOf(distribution);
     grid.addWidget(Text(title), row + 1, column);
     for (int i = 0; i < 3; ++i) {
-        grid.addWidget(Caption(controls.Captions[i]), row, column + 1 + i);
-        grid.addWidget(Box(controls.Boxes[i], 6), row + 1, column + 1 + i);
+        QLabel* caption = Caption(controls.Captions[i]);
+        QLineEdit* box = Box(controls.Boxes[i], 6);
+        // Every kind's caption fits the column with a gap after it, so no
+        // caption runs into the next and changing the kind moves neither the
+        // captions nor the boxes.
+        grid.setColumnMinimumWidth(
+            column + 1 + i,
+            std::max(box->minimumWidth(), WidestCaptionWidth(*caption, i) + kCaptionGap));
+        grid.addWidget(caption, row, column + 1 + i);
+        grid.addWidget(box, row + 1, column + 1 + i);
     }
     grid.addWidget(Text(listLabel), row, column + 4);
     grid.addWidget(List(controls.Kind, DistributionKindEntries()), row + 1, column + 4);

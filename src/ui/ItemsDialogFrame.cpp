@@ -1,6 +1,7 @@
 #include "ui/ItemsDialogFrame.h"
 
 #include "forms/DialogLabels.h"
+#include "ui/BoxLook.h"
 #include "ui/HelpSections.h"
 
 #include <QComboBox>
@@ -36,12 +37,14 @@ QLineEdit* ItemsDialogFrame::Box(std::string_view name, int chars, bool number, 
     auto* box = new QLineEdit;
     box->setObjectName(Label(name));
     if (chars > 0) {
-        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * chars + 12);
+        SetWidthInDigits(*box, chars);
     }
     if (number) {
         box->setAlignment(Qt::AlignRight);
     }
-    box->setReadOnly(readOnly);
+    if (readOnly) {
+        MakeReadOnly(*box);
+    }
     return box;
 }
 

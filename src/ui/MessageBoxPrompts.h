@@ -20,6 +20,7 @@ public:
                      forms::MessageIcon icon) override;
     bool AskYesNo(const QString& message, const QString& caption) override;
     SaveChoice AskSaveChanges(const QString& documentName) override;
+    // No is the default button: Enter alone drops nothing.
     std::optional<QString> AskFileName(const forms::FileNameRequest& request) override;
     int RunDialog(QDialog& dialog) override;
     // Beside the main window, or on top of a modal dialog while one is open.

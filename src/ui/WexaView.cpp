@@ -47,10 +47,15 @@ CWexaView::CWexaView(Prompts& prompts, QWidget* parent)
     setWidget(BuildMainForm(controls_));
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
+    // The scroll area itself would be a Tab stop that shows nothing; the
+    // form's controls scroll into view as they take the focus.
+    setFocusPolicy(Qt::NoFocus);
     WatchControls();
     ConnectLists();
     ConnectButtons();
     form_.Start();
+    // Where the window's focus goes when it is first shown.
+    controls_.Field(F::ProjectNumber)->setFocus(Qt::OtherFocusReason);
 }
 
 CWexaView::~CWexaView() {

@@ -1,7 +1,9 @@
 #include "ui/WorkZoneDialog.h"
 
+#include "forms/DialogBoxes.h"
 #include "forms/DialogLabels.h"
 #include "forms/WorkZoneDialogText.h"
+#include "ui/BoxLook.h"
 #include "ui/BoxText.h"
 #include "ui/HelpSections.h"
 #include "ui/Prompts.h"
@@ -69,15 +71,14 @@ CWorkZoneDialog::CWorkZoneDialog(forms::WorkZoneDialogInputs inputs, Prompts& pr
                                  QWidget* parent)
     : ItemsDialogFrame(prompts, parent), form_(std::move(inputs)),
       alternative_(Box(box::Alternative, 3, true, true)),
-      activity_(Box(box::Activity, 3, true, true)), year_(Box(box::Year, 4, true, true)),
-      aadt_(Box(box::Aadt, 10, true, true)), requiredTime_(Box(box::RequiredTime, 8, true, true)),
+      activity_(Box(box::Activity, 3, true, true)), year_(Box(box::Year, 0, true, true)),
+      aadt_(Box(box::Aadt, 0, true, true)), requiredTime_(Box(box::RequiredTime, 0, true, true)),
       mobilization_(Box(control::MobilizationHours, 4, true)),
       startHour_(Box(control::StartHour, 4, true)),
       hoursInEffect_(Box(control::HoursInEffect, 4, true)),
-      stopHour_(Box(box::StopHour, 4, true, true)), days_(Box(box::Days, 6, true, true)),
-      inbound_(Box(box::InboundPercent, 6, true)), outbound_(Box(box::OutboundPercent, 6, true)),
-      total_(Box(box::Total, 12, true, true)),
-      totalPercent_(Box(box::TotalPercent, 8, true, true)) {
+      stopHour_(Box(box::StopHour, 4, true, true)), days_(Box(box::Days, 0, true, true)),
+      inbound_(Box(box::InboundPercent, 0, true)), outbound_(Box(box::OutboundPercent, 0, true)),
+      total_(Box(box::Total, 0, true, true)), totalPercent_(Box(box::TotalPercent, 0, true, true)) {
     setWindowTitle(Label(forms::kWorkZoneDialogTitle));
     SetHelpSection(*this, HelpSection::WorkZone, QString::fromLatin1(note::Dialog));
     auto* layout = new QVBoxLayout(this);
@@ -86,6 +87,7 @@ CWorkZoneDialog::CWorkZoneDialog(forms::WorkZoneDialogInputs inputs, Prompts& pr
     layout->addLayout(DirectionRow());
     layout->addWidget(CostGroup());
     layout->addLayout(ClosingRow());
+    SizeBoxes();
 
     WatchBox(mobilization_, &Form::LeaveMobilization);
     WatchBox(startHour_, &Form::LeaveStartHour);
@@ -191,8 +193,8 @@ QWidget* CWorkZoneDialog::CostGroup() {
     grid->addWidget(Caption(label::CostColumn), 0, 1, Qt::AlignHCenter);
     grid->addWidget(Caption(label::PercentColumn), 0, 2, Qt::AlignHCenter);
     for (int row = 0; row < kCostComponentCount; ++row) {
-        costs_[row] = Box(box::Cost(row), 12, true, true);
-        percents_[row] = Box(box::Percent(row), 8, true, true);
+        costs_[row] = Box(box::Cost(row), 0, true, true);
+        percents_[row] = Box(box::Percent(row), 0, true, true);
         grid->addWidget(Caption(label::Components[row]), row + 1, 0);
         grid->addWidget(costs_[row], row + 1, 1, Qt::AlignHCenter);
         grid->addWidget(percents_[row], row + 1, 2, Qt::AlignHCenter);
@@ -215,6 +217,23 @@ QLayout* CWorkZoneDialog::ClosingRow() {
     closing->buttons().constFirst()->setWhatsThis(QString::fromLatin1(note::Ok));
     row->addWidget(closing);
     return row;
+}
+
+void CWorkZoneDialog::SizeBoxes() {
+    for (QLineEdit* field : {year_, aadt_, requiredTime_, days_}) {
+        SetWidthFor(*field, Label(forms::kWidestInteger));
+    }
+    for (QLineEdit* field : {total_, totalPercent_}) {
+        SetWidthFor(*field, Label(forms::kWidestFigure));
+    }
+    for (int row = 0; row < kCostComponentCount; ++row) {
+        SetWidthFor(*costs_[row], Label(forms::kWidestFigure));
+        SetWidthFor(*percents_[row], Label(forms::kWidestFigure));
+    }
+    // The shares have no check: any real the user types is kept.
+    for (QLineEdit* field : {inbound_, outbound_}) {
+        SetWidthFor(*field, Label(forms::kWidestReal));
+    }
 }
 
 QPushButton* CWorkZoneDialog::Button(std::string_view text, const char* whatsThis,

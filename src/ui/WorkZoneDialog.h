@@ -40,6 +40,8 @@ private:
     QLayout* DirectionRow();
     QWidget* CostGroup();
     QLayout* ClosingRow();
+    // Each box as wide as the widest text it can be given.
+    void SizeBoxes();
     QPushButton* Button(std::string_view text, const char* whatsThis, std::function<void()> act);
     // The box's check runs when the user leaves it or presses Enter in it.
     void WatchBox(QLineEdit* box, Leave leave);

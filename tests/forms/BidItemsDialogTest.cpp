@@ -377,6 +377,7 @@ public:
     void MoveFocus(std::string_view) override {}
     void ShowControl(std::string_view, bool) override {}
     void EnableControl(std::string_view, bool) override {}
+    bool AskYesNo(std::string_view, std::string_view) override { return true; }
 
     std::function<void()> OnMessage;
     std::vector<std::string> Captions;

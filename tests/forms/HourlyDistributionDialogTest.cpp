@@ -176,12 +176,17 @@ INSTANTIATE_TEST_SUITE_P(HourlyDistributionDialog, OkSum,
                                            SumCase{"lowered_by_0_011", -0.011, false}),
                          ByCaseName());
 
+// An hour that is not a number shows as an empty box, which OK refuses as
+// no number before it could sum the table.
 TEST_F(HourlyDistributionDialogTest, OkRefusesASumThatIsNotANumber) {
     HourlyTrafficDistribution table = RuralTable();
     table.HourlyAADTPercent[9] = std::numeric_limits<double>::quiet_NaN();
     HourlyDistributionDialog dialog(table);
+    EXPECT_EQ(dialog.Boxes().Rows[9].AADT, "");
     EXPECT_FALSE(dialog.PressOk(effects_));
-    EXPECT_EQ(Captions(), std::vector<std::string>{"Percent AADT Error"});
+    EXPECT_EQ(Captions(), std::vector<std::string>{"Wexa"});
+    EXPECT_EQ(effects_.Messages[0].Text, "Please enter a number.");
+    EXPECT_EQ(effects_.Focus, std::vector<std::string>{HourlyDistributionControl::AADT(9)});
 }
 
 TEST_F(HourlyDistributionDialogTest, OkTakesTheTypedValuesButNotAMistypedOne) {

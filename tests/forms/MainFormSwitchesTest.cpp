@@ -1,10 +1,12 @@
 #include "CaseNames.h"
 #include "MainFormFixture.h"
 #include "forms/MainFormControls.h"
+#include "forms/ModeSwitches.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace wexa::forms {
@@ -218,12 +220,62 @@ TEST_F(AnalysisTypeTest, DeterministicClearsEveryDrawnInputAndProbabilisticStart
 }
 
 // Clicking the button that is already checked is not a switch: the schedule
-// the user entered stays.
+// the user entered stays, and nothing is asked.
 TEST_F(AnalysisTypeTest, ClickingTheCheckedButtonKeepsTheSchedule) {
     EnterSchedule();
     Click(kProbabilisticAnalysis);
     EXPECT_EQ(project_->ActivityYearsExpected, Every(12));
     EXPECT_EQ(project_->ActivityTimeVariability[5], 25.0);
+    EXPECT_TRUE(effects_.Questions.empty());
+}
+
+// What a switch clears cannot be brought back by switching again: each
+// switch says what it clears and goes ahead only on Yes.
+TEST_F(AnalysisTypeTest, EverySwitchAsksFirstAndNoKeepsTheProject) {
+    EnterSchedule();
+    project_->DiscountRateMean = 3.5;
+    Show();
+    effects_.YesAnswer = false;
+    Click(kDeterministicAnalysis);
+    ASSERT_EQ(effects_.Questions.size(), 1u);
+    EXPECT_EQ(effects_.Questions[0].Text, AnalysisTypeQuestion(kDeterministicAnalysis));
+    EXPECT_EQ(effects_.Questions[0].Caption, "Type of Analysis");
+    const Project& p = *project_;
+    EXPECT_EQ(p.AnalysisType, kProbabilisticAnalysis);
+    EXPECT_EQ(view_.Position(F::AnalysisType), kProbabilisticAnalysis);
+    EXPECT_EQ(p.ActivityYearsExpected, Every(12));
+    EXPECT_EQ(p.ActivityTimeVariability[39], 25.0);
+    EXPECT_EQ(p.DiscountRateMin, 2.0);
+    EXPECT_EQ(p.DiscountRateMean, 3.5);
+    EXPECT_TRUE(effects_.IsEnabled("YearsToNextKind"));
+    EXPECT_TRUE(effects_.IsVisible("YearsToNextMax"));
+
+    effects_.YesAnswer = true;
+    Click(kDeterministicAnalysis);
+    EXPECT_EQ(p.AnalysisType, kDeterministicAnalysis);
+    EXPECT_EQ(p.ActivityYearsExpected, Every(0));
+    project_->ActivityYearsExpected.fill(20);
+    Show();
+    effects_.YesAnswer = false;
+    Click(kProbabilisticAnalysis);
+    EXPECT_EQ(effects_.Questions.back().Text, AnalysisTypeQuestion(kProbabilisticAnalysis));
+    EXPECT_EQ(p.AnalysisType, kDeterministicAnalysis);
+    EXPECT_EQ(view_.Position(F::AnalysisType), kDeterministicAnalysis);
+    EXPECT_EQ(p.ActivityYearsExpected, Every(20));
+    EXPECT_EQ(effects_.Questions.size(), 3u);
+}
+
+// The question names what goes: the words a user looks for.
+TEST(AnalysisTypeQuestionTest, SaysWhatIsCleared) {
+    const std::string_view deterministic = AnalysisTypeQuestion(kDeterministicAnalysis);
+    for (const std::string_view words :
+         {"years before the next work activity", "agency cost variability",
+          "required time variability", "discount rate", "traffic growth rate", "?"}) {
+        EXPECT_NE(deterministic.find(words), std::string_view::npos) << words;
+    }
+    const std::string_view probabilistic = AnalysisTypeQuestion(kProbabilisticAnalysis);
+    EXPECT_NE(probabilistic.find("years before the next work activity"), std::string_view::npos);
+    EXPECT_NE(probabilistic, deterministic);
 }
 
 // Including user costs again must not let the traffic growth kind be chosen

@@ -26,6 +26,9 @@ public:
     void EnableControl(std::string_view control, bool enabled) override {
         Recorded.EnableControl(control, enabled);
     }
+    bool AskYesNo(std::string_view message, std::string_view caption) override {
+        return Recorded.AskYesNo(message, caption);
+    }
 
     RecordingEffects Recorded;
     std::function<void()> OnMessage;

@@ -30,6 +30,7 @@ private slots:
     void cancelLeavesTheProjectUntouched();
     void copyFromAnUndeclaredAlternativeIsRefused();
     void timeRelatedNegativePriceIsReplacedInItsRowOnly();
+    void readOnlyBoxesLookReadOnlyAndTakeNoTabStop();
 };
 
 void CostDialogsTest::negativeQuantityIsRefusedAndTheRowPricedAgain() {
@@ -128,6 +129,25 @@ void CostDialogsTest::timeRelatedNegativePriceIsReplacedInItsRowOnly() {
     const wexa::Project& p = w.GetProject();
     QCOMPARE(p.TimeItemUnitPrices[0], 120.0);
     QCOMPARE(p.TimeItemUnitPrices[2], 1.0);
+}
+
+void CostDialogsTest::readOnlyBoxesLookReadOnlyAndTakeNoTabStop() {
+    Window w;
+    QVERIFY(w.Active);
+    ActInDialog(w, wexa::ui::FormButton::BidItemCosts, [](QDialog& d) {
+        QStringList readOnly{QStringLiteral("Alternative"), QStringLiteral("Activity"),
+                             QStringLiteral("Total")};
+        for (int row = 0; row < 10; ++row) {
+            readOnly << QStringLiteral("Cost[%1]").arg(row);
+        }
+        wexa::ui::testing::VerifyReadOnlyBoxes(d, readOnly);
+        d.reject();
+    });
+    ActInDialog(w, wexa::forms::MainFormControl::TimeRelatedCostsButton, [](QDialog& d) {
+        wexa::ui::testing::VerifyReadOnlyBoxes(
+            d, {QStringLiteral("Alternative"), QStringLiteral("Activity")});
+        d.reject();
+    });
 }
 
 QTEST_MAIN(CostDialogsTest)

@@ -3,6 +3,7 @@
 // recent-file list.
 #include "WindowFixture.h"
 #include "app/RecentFiles.h"
+#include "ui/FormButtons.h"
 
 #include <QAction>
 #include <QDir>
@@ -29,6 +30,8 @@ private slots:
     void failedOpenIsReportedAndChangesNothing();
     void openingWhatIsNotAFileIsRefusedWithoutWaiting();
     void recentListKeepsTheFourNewestFiles();
+    void recentFileThatCannotBeFoundIsOfferedForRemoval();
+    void browsingIsNoEdit();
     void recentEntriesAreShortenedToThirtyCharacters_data();
     void recentEntriesAreShortenedToThirtyCharacters();
 };
@@ -217,6 +220,64 @@ void DocumentTest::recentListKeepsTheFourNewestFiles() {
     QCOMPARE(w.Recent().first(), expected[2]);
     Window next(w.Settings().fileName());
     QCOMPARE(next.Recent().first(), expected[2]);
+}
+
+void DocumentTest::recentFileThatCannotBeFoundIsOfferedForRemoval() {
+    Window w;
+    QVERIFY(w.Active);
+    for (const char* name : {"gone.wxa", "here.wxa"}) {
+        w.Prompts().SaveAsAnswer = w.Path(QLatin1String(name));
+        w.Frame().Actions().SaveAs->trigger();
+    }
+    QVERIFY(QFile::remove(w.Path(QStringLiteral("gone.wxa"))));
+    QAction* gone = w.Frame().Actions().RecentFiles[1];
+    QVERIFY(gone->text().endsWith(QStringLiteral("gone.wxa")));
+    w.Prompts().Clear();
+
+    // No: the entry stays, and nothing is opened or reported.
+    w.Prompts().YesAnswer = false;
+    gone->trigger();
+    QCOMPARE(w.Prompts().Questions.size(), 1u);
+    QVERIFY(w.Prompts().Questions[0].Text.contains(w.Path(QStringLiteral("gone.wxa"))));
+    QVERIFY(w.Prompts().Questions[0].Text.contains(QStringLiteral("Remove")));
+    QVERIFY(w.Prompts().Messages.empty());
+    QCOMPARE(w.Recent().size(), 2);
+    QCOMPARE(w.Frame().windowTitle(), QStringLiteral("here.wxa[*] - Wexa"));
+
+    // Yes: it leaves the list, the menu and the settings store.
+    w.Prompts().YesAnswer = true;
+    gone->trigger();
+    QCOMPARE(w.Recent(), QStringList{w.Path(QStringLiteral("here.wxa"))});
+    QVERIFY(!w.Frame().Actions().RecentFiles[1]->isVisible());
+    QCOMPARE(Window(w.Settings().fileName()).Recent(), w.Recent());
+
+    // A file that is there is opened without a question.
+    w.Prompts().Clear();
+    w.Frame().Actions().RecentFiles[0]->trigger();
+    QVERIFY(w.Prompts().Questions.empty());
+    QVERIFY(w.Prompts().Messages.empty());
+}
+
+// Moving through the alternatives and activities of a project just opened
+// leaves it unmodified, even where stepping recomputes an expected year.
+void DocumentTest::browsingIsNoEdit() {
+    Window w;
+    QVERIFY(w.Active);
+    w.Prompts().OpenAnswer = QStringLiteral(WEXA_EXAMPLES_DIR "/urban-freeway.wxa");
+    QVERIFY(w.Doc().Open());
+    QVERIFY(w.GetProject().NumberOfAlternatives > 1);
+    for (int alternative = 0; alternative <= w.GetProject().NumberOfAlternatives; ++alternative) {
+        for (int activity = 0; activity <= w.GetProject().NumberOfActivities; ++activity) {
+            w.Click(wexa::ui::FormButton::NextWorkActivity);
+        }
+        w.Click(wexa::ui::FormButton::NextAlternative);
+    }
+    QVERIFY(w.Prompts().Messages.empty());
+    QVERIFY(!w.Doc().IsModified());
+    QVERIFY(!w.Frame().isWindowModified());
+    // An edit after browsing still counts.
+    w.Enter(F::ProjectDescription, QStringLiteral("changed"));
+    QVERIFY(w.Doc().IsModified());
 }
 
 void DocumentTest::recentEntriesAreShortenedToThirtyCharacters_data() {

@@ -3,8 +3,10 @@
 #include "WindowFixture.h"
 
 #include <QAction>
+#include <QImage>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTest>
 #include <QToolBar>
 
@@ -21,12 +23,26 @@ QStringList Texts(const QList<QAction*>& actions) {
     return texts;
 }
 
+// True when some pixel of the picture is clearly coloured rather than grey.
+bool HasColour(const QImage& picture) {
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor pixel = picture.pixelColor(x, y);
+            if (pixel.alpha() > 128 && pixel.hsvSaturation() > 100 && pixel.value() > 60) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 class FrameTest : public QObject {
     Q_OBJECT
 private slots:
     void menusAndToolbarHoldTheCommandsInOrder();
+    void toolbarIconsTellTheCommandsApart();
     void viewMenuTogglesToolbarAndStatusBar();
     void disclaimerAndAboutOpenTheirDialogs();
     void executeRunsTheAnalysisAsTheFormsButtonDoes();
@@ -36,24 +52,45 @@ void FrameTest::menusAndToolbarHoldTheCommandsInOrder() {
     Window w;
     const QList<QAction*> menus = w.Frame().menuBar()->actions();
     QCOMPARE(Texts(menus), (QStringList{"&File", "&View", "&Help"}));
-    QCOMPARE(
-        Texts(menus[0]->menu()->actions()),
-        (QStringList{"&Open...", "&Save", "Save &As...", "|", "&Print...", "Print Pre&view", "|",
-                     "Recent File", "Recent File", "Recent File", "Recent File", "|", "E&xit"}));
+    QCOMPARE(Texts(menus[0]->menu()->actions()),
+             (QStringList{"&New", "&Open...", "&Save", "Save &As...", "|", "&Print...",
+                          "Print Pre&view", "|", "Recent File", "Recent File", "Recent File",
+                          "Recent File", "|", "E&xit"}));
     QCOMPARE(Texts(menus[1]->menu()->actions()),
              (QStringList{"&Toolbar", "&Status Bar", "Disclaimer"}));
     QCOMPARE(Texts(menus[2]->menu()->actions()),
              (QStringList{"&Help Topics", "|", "&About Wexa..."}));
     auto* toolBar = w.Frame().findChild<QToolBar*>();
-    QCOMPARE(Texts(toolBar->actions()), (QStringList{"&Open...", "&Save", "Save &As...", "|",
-                                                     "Execute", "|", "&About Wexa..."}));
-    for (QAction* action : toolBar->actions()) {
-        QVERIFY(action->isSeparator() || !action->icon().isNull());
-    }
+    QCOMPARE(Texts(toolBar->actions()), (QStringList{"&New", "&Open...", "&Save", "Save &As...",
+                                                     "|", "Execute", "|", "&About Wexa..."}));
+    QCOMPARE(w.Frame().Actions().New->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
     QCOMPARE(w.Frame().Actions().Open->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
     QCOMPARE(w.Frame().Actions().Execute->toolTip(), QStringLiteral("Execute"));
     QCOMPARE(w.Frame().Actions().Execute->statusTip(),
              QStringLiteral("Execute the Wexa after all inputs have been entered"));
+}
+
+// Every toolbar button has a picture of its own; Save As's is in colour, not
+// greyed out, and About's is no help bubble.
+void FrameTest::toolbarIconsTellTheCommandsApart() {
+    Window w;
+    auto* toolBar = w.Frame().findChild<QToolBar*>();
+    const QSize size = toolBar->iconSize();
+    QList<QImage> pictures;
+    for (QAction* action : toolBar->actions()) {
+        if (action->isSeparator()) {
+            continue;
+        }
+        QVERIFY2(!action->icon().isNull(), qPrintable(action->text()));
+        const QImage picture = action->icon().pixmap(size).toImage();
+        QVERIFY2(!pictures.contains(picture), qPrintable(action->text()));
+        pictures << picture;
+    }
+    // Save As is no greyed-out Save.
+    QVERIFY(HasColour(w.Frame().Actions().SaveAs->icon().pixmap(size).toImage()));
+    const QImage question =
+        w.Frame().style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(size).toImage();
+    QVERIFY(w.Frame().Actions().About->icon().pixmap(size).toImage() != question);
 }
 
 void FrameTest::viewMenuTogglesToolbarAndStatusBar() {

@@ -5,8 +5,12 @@
 #include "ui/FormButtons.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QTest>
+
+#include <array>
 
 using wexa::forms::FormField;
 using wexa::forms::MessageIcon;
@@ -31,7 +35,43 @@ private slots:
     void workZoneButtonStopsAtTheFirstFailedCheck();
     void trafficTypeSetsTheHourlyTableAfterItsNotice();
     void copyAnotherWorkActivityCopiesThenChecksTheWorkZone();
+    void tabVisitsEveryInputTheUserSeesOnceInReadingOrder_data();
+    void tabVisitsEveryInputTheUserSeesOnceInReadingOrder();
+    void readOnlyBoxesLookReadOnlyAndTakeNoTabStop();
+    void captionsKeepTheirColumnsWhateverTheKind();
+    void switchingTheAnalysisTypeAsksAndNoKeepsTheSchedule();
 };
+
+namespace {
+
+// The group of the form a control sits in: its outermost group box.
+QString GroupOf(const QWidget* control) {
+    QString title;
+    for (const QWidget* up = control; up != nullptr; up = up->parentWidget()) {
+        if (const auto* group = qobject_cast<const QGroupBox*>(up)) {
+            title = group->title();
+        }
+    }
+    return title;
+}
+
+bool IsReadOnlyBox(const QWidget* control) {
+    const auto* box = qobject_cast<const QLineEdit*>(control);
+    return box != nullptr && box->isReadOnly();
+}
+
+// What Tab must reach: everything the user can see, use and type into; of a
+// radio pair, the checked button.
+bool IsInput(const QWidget* control) {
+    if (!control->isVisible() || !control->isEnabled() ||
+        (control->focusPolicy() & Qt::TabFocus) == 0 || IsReadOnlyBox(control)) {
+        return false;
+    }
+    const auto* radio = qobject_cast<const QRadioButton*>(control);
+    return radio == nullptr || radio->isChecked();
+}
+
+} // namespace
 
 void MainFormWidgetsTest::everyFieldHasANamedControl() {
     Window w;
@@ -259,6 +299,141 @@ void MainFormWidgetsTest::copyAnotherWorkActivityCopiesThenChecksTheWorkZone() {
     QCOMPARE(w.Prompts().Captions(), (QStringList{QStringLiteral("Copy Work Activity"),
                                                   QStringLiteral("Traffic Distribution Error")}));
     QCOMPARE(QApplication::focusWidget(), w.Box(F::PercentTrucks));
+}
+
+void MainFormWidgetsTest::tabVisitsEveryInputTheUserSeesOnceInReadingOrder_data() {
+    QTest::addColumn<bool>("deterministic");
+    QTest::addColumn<bool>("excluded");
+    QTest::newRow("probabilistic") << false << false;
+    QTest::newRow("deterministic") << true << false;
+    QTest::newRow("activity excludes user costs") << false << true;
+}
+
+// The window opens with the focus in the form's first box; from there Tab
+// goes down the left column, then the right one, group by group, and never
+// stops where the user sees nothing to do: on a hidden box, a read-only one
+// or the scroll area itself.
+void MainFormWidgetsTest::tabVisitsEveryInputTheUserSeesOnceInReadingOrder() {
+    QFETCH(bool, deterministic);
+    QFETCH(bool, excluded);
+    Window w;
+    QVERIFY(w.Active);
+    QCOMPARE(QApplication::focusWidget(), w.Box(F::ProjectNumber));
+    if (deterministic) {
+        QTest::mouseClick(w.View().findChild<QWidget*>("AnalysisType1"), Qt::LeftButton);
+        QVERIFY(w.Box(F::YearsToNextMin)->isHidden());
+    }
+    if (excluded) {
+        w.Pick(F::ActivityUserCostMode, 1);
+        QVERIFY(w.Box(F::WorkZoneLength)->isHidden());
+    }
+    w.Box(F::ProjectNumber)->setFocus(Qt::TabFocusReason);
+
+    const QList<QWidget*> stops = wexa::ui::testing::TabStops();
+    QWidget* form = w.View().widget();
+    QStringList groups;
+    for (QWidget* stop : stops) {
+        QVERIFY2(form->isAncestorOf(stop), qPrintable(stop->objectName()));
+        QVERIFY2(IsInput(stop), qPrintable(stop->objectName()));
+        if (groups.isEmpty() || groups.last() != GroupOf(stop)) {
+            groups << GroupOf(stop);
+        }
+    }
+    QCOMPARE(groups, (QStringList{"General Project Inputs", "Traffic  && Roadway Capacity Inputs",
+                                  "Alternative Specific Information",
+                                  "Initial Construction/Rehabilitation/ Maintenance Inputs",
+                                  "Execute Analysis"}));
+    for (QWidget* control : form->findChildren<QWidget*>()) {
+        if (IsInput(control)) {
+            QVERIFY2(stops.count(control) == 1, qPrintable(control->objectName()));
+        }
+    }
+    QVERIFY(w.Prompts().Messages.empty());
+}
+
+void MainFormWidgetsTest::readOnlyBoxesLookReadOnlyAndTakeNoTabStop() {
+    Window w;
+    QVERIFY(w.Active);
+    const QList<F> readOnly = {F::CurrentAlternative, F::ActivityAlternative, F::CurrentActivity,
+                               F::ActivityYear,       F::HeavyVehicleFactor,  F::ServiceFlowRate};
+    QStringList names;
+    for (const F field : readOnly) {
+        names << QString::fromUtf8(wexa::forms::NameOf(field));
+    }
+    wexa::ui::testing::VerifyReadOnlyBoxes(*w.View().widget(), names);
+    // Those are all the read-only boxes the user sees.
+    int seen = 0;
+    for (const QLineEdit* box : w.View().widget()->findChildren<QLineEdit*>()) {
+        seen += box->isReadOnly() && box->isVisible() ? 1 : 0;
+    }
+    QCOMPARE(seen, static_cast<int>(readOnly.size()));
+}
+
+// "Most Likely" is wider than its box: its column is as wide for every kind,
+// so no caption runs into the next and no box moves when the kind changes.
+void MainFormWidgetsTest::captionsKeepTheirColumnsWhateverTheKind() {
+    Window w;
+    QVERIFY(w.Active);
+    struct Distribution {
+        F List;
+        QString Captions;
+        std::array<F, 3> Boxes;
+    };
+    const Distribution distributions[] = {
+        {F::YearsToNextKind,
+         "YearsToNextCaptions",
+         {F::YearsToNextMin, F::YearsToNextExpected, F::YearsToNextMax}},
+        {F::DiscountRateKind,
+         "DiscountRateCaptions",
+         {F::DiscountRateMin, F::DiscountRateMean, F::DiscountRateMax}},
+        {F::TrafficGrowthKind,
+         "TrafficGrowthCaptions",
+         {F::TrafficGrowthMin, F::TrafficGrowthMean, F::TrafficGrowthMax}}};
+    for (const Distribution& d : distributions) {
+        QList<int> firstPlaces;
+        for (const int kind : {0, 1, 2, 3, 4, 0}) {
+            w.Pick(d.List, kind);
+            QApplication::processEvents();
+            QList<int> places;
+            for (int i = 0; i < 3; ++i) {
+                const auto* caption =
+                    w.View().findChild<QLabel*>(d.Captions + QStringLiteral("[%1]").arg(i));
+                const int textWidth = caption->fontMetrics().horizontalAdvance(caption->text());
+                QVERIFY(textWidth <= caption->width());
+                if (i < 2) {
+                    // A gap the eye sees between one caption and the next.
+                    const auto* next =
+                        w.View().findChild<QLabel*>(d.Captions + QStringLiteral("[%1]").arg(i + 1));
+                    QVERIFY2(caption->x() + textWidth + 6 <= next->x(),
+                             qPrintable(caption->text()));
+                }
+                places << caption->x() << w.Box(d.Boxes[i])->x();
+            }
+            if (firstPlaces.isEmpty()) {
+                firstPlaces = places;
+            }
+            QCOMPARE(places, firstPlaces);
+        }
+    }
+}
+
+void MainFormWidgetsTest::switchingTheAnalysisTypeAsksAndNoKeepsTheSchedule() {
+    Window w;
+    QVERIFY(w.Active);
+    w.Enter(F::YearsToNextExpected, QStringLiteral("12"));
+    w.Enter(F::AgencyCostVariability, QStringLiteral("15"));
+    w.Prompts().YesAnswer = false;
+    QTest::mouseClick(w.View().findChild<QWidget*>("AnalysisType1"), Qt::LeftButton);
+    QCOMPARE(w.Prompts().Questions.size(), 1u);
+    QCOMPARE(w.Prompts().Questions[0].Caption, QStringLiteral("Type of Analysis"));
+    QVERIFY(w.Prompts().Questions[0].Text.contains(QStringLiteral("clears")));
+    QCOMPARE(w.GetProject().AnalysisType, 0);
+    QVERIFY(w.View().findChild<QRadioButton*>("AnalysisType0")->isChecked());
+    QCOMPARE(w.Text(F::YearsToNextExpected), QStringLiteral("12"));
+    QCOMPARE(w.Text(F::AgencyCostVariability), QStringLiteral("15"));
+    QCOMPARE(w.GetProject().ActivityYearsExpected[0], 12);
+    QVERIFY(!w.Box(F::YearsToNextMin)->isHidden());
+    QVERIFY(w.View().Control("YearsToNextKind")->isEnabled());
 }
 
 QTEST_MAIN(MainFormWidgetsTest)

@@ -21,7 +21,6 @@ public:
         QString Caption;
         forms::MessageIcon Icon;
     };
-
     void ShowMessage(const QString& message, const QString& caption,
                      forms::MessageIcon icon) override {
         Messages.push_back({message, caption, icon});
@@ -68,10 +67,10 @@ public:
     void Clear() {
         Messages.clear();
         SaveQuestions.clear();
+        Questions.clear();
         FileRequests.clear();
         Dialogs.clear();
         HelpSections.clear();
-        Questions.clear();
     }
 
     std::vector<Message> Messages;

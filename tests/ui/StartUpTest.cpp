@@ -6,6 +6,7 @@
 #include "forms/FormField.h"
 #include "ui/WexaView.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QSettings>
@@ -36,6 +37,10 @@ void StartUpTest::disclaimerComesBeforeTheWindow() {
     QVERIFY(!windowShownDuringDisclaimer);
     QVERIFY(frame.isVisible());
     QCOMPARE(frame.windowTitle(), QStringLiteral("Wexa - Untitled[*]"));
+    // The user starts typing in the form's first box.
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QCOMPARE(QApplication::focusWidget(),
+             frame.View().Control(wexa::forms::NameOf(wexa::forms::FormField::ProjectNumber)));
 }
 
 void StartUpTest::projectFileFromTheCommandLineIsOpened() {

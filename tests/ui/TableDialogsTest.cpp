@@ -55,6 +55,7 @@ private slots:
     void delayRatesRefuseAZeroReferenceCpi();
     void dialogsFitTheScreenWithoutCutText();
     void f1OpensEachDialogsSectionAndEveryBoxHasANote();
+    void distributionReadOnlyBoxesTakeNoTabStop();
 };
 
 void TableDialogsTest::distributionEditsGoToTheProjectOnOk() {
@@ -331,6 +332,25 @@ void TableDialogsTest::f1OpensEachDialogsSectionAndEveryBoxHasANote() {
     QCOMPARE(w.Prompts().HelpSections,
              (QStringList{QStringLiteral("hourly-distribution"), QStringLiteral("added-time-costs"),
                           QStringLiteral("delay-cost-rates")}));
+}
+
+// "% Outbound" follows "% Inbound", and the sums are computed: Tab passes
+// them by.
+void TableDialogsTest::distributionReadOnlyBoxesTakeNoTabStop() {
+    Window w;
+    QVERIFY(w.Active);
+    ActInDialog(w, control::TrafficDistributionButton, [](QDialog& d) {
+        QStringList readOnly{QStringLiteral("Total"), QStringLiteral("OffBy")};
+        for (int hour = 0; hour < 24; ++hour) {
+            readOnly << QStringLiteral("OutboundPercent[%1]").arg(hour);
+        }
+        wexa::ui::testing::VerifyReadOnlyBoxes(d, readOnly);
+        BoxOf(d, QStringLiteral("InboundPercent[0]"))->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), BoxOf(d, QStringLiteral("InboundPercent[0]")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), BoxOf(d, QStringLiteral("AADTPercent[1]")));
+        d.reject();
+    });
 }
 
 QTEST_MAIN(TableDialogsTest)

@@ -131,6 +131,39 @@ private:
     std::unique_ptr<app::CMainFrame> frame_;
 };
 
+// The widgets the Tab key stops at, in order: from the one that has the
+// focus, pressing Tab until the focus comes back to it (or `limit` presses).
+inline QList<QWidget*> TabStops(int limit = 300) {
+    QList<QWidget*> stops;
+    QWidget* const first = QApplication::focusWidget();
+    for (QWidget* now = first; now != nullptr && stops.size() < limit;) {
+        stops.append(now);
+        QTest::keyClick(now, Qt::Key_Tab);
+        now = QApplication::focusWidget();
+        if (now == first) {
+            break;
+        }
+    }
+    return stops;
+}
+
+// The boxes of `window` named in `readOnly` are read-only, and every
+// read-only box looks it (the window's background) and is no Tab stop, while
+// every other box is one.
+inline void VerifyReadOnlyBoxes(QWidget& window, const QStringList& readOnly) {
+    for (const QString& name : readOnly) {
+        QLineEdit* box = BoxOf(window, name);
+        QVERIFY2(box != nullptr && box->isReadOnly(), qPrintable(name));
+    }
+    for (const QLineEdit* box : window.findChildren<QLineEdit*>()) {
+        const QPalette& palette = box->palette();
+        const bool looksReadOnly = palette.color(QPalette::Base) == palette.color(QPalette::Window);
+        QVERIFY2(looksReadOnly == box->isReadOnly(), qPrintable(box->objectName()));
+        QVERIFY2(((box->focusPolicy() & Qt::TabFocus) == 0) == box->isReadOnly(),
+                 qPrintable(box->objectName()));
+    }
+}
+
 // Shows a dialog that a test answers and waits until it is the active
 // window, so keys and focus changes reach it as they would the user's.
 inline void ShowActive(QDialog& dialog) {

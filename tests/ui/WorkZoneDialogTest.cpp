@@ -147,6 +147,7 @@ private slots:
     void figuresThatCannotBeRepresentedAreRefusedAndNothingIsStored();
     void copyAnotherWorkActivityEndsInTheDialog();
     void f1OpensItsSectionAndEveryInputHasANote();
+    void readOnlyBoxesTakeNoTabStopAndEveryBoxShowsItsWidestValue();
 };
 
 void WorkZoneDialogTest::figuresEqualTheCommandLinesForTheSameTiming() {
@@ -403,6 +404,67 @@ void WorkZoneDialogTest::f1OpensItsSectionAndEveryInputHasANote() {
                 QVERIFY2(!button->whatsThis().isEmpty(), qPrintable(button->text()));
             }
         }
+        d.reject();
+    });
+}
+
+namespace {
+
+// True when the box shows the whole of its text: scrolled to either end, the
+// character at its other inner edge is the text's first or last.
+bool ShowsWhole(QLineEdit& box) {
+    const QRect inner = box.contentsRect().adjusted(3, 0, -3, 0);
+    box.setCursorPosition(static_cast<int>(box.text().size()));
+    box.repaint();
+    const bool first = box.cursorPositionAt(QPoint(inner.left(), inner.center().y())) == 0;
+    box.setCursorPosition(0);
+    box.repaint();
+    const bool last =
+        box.cursorPositionAt(QPoint(inner.right(), inner.center().y())) == box.text().size();
+    return first && last;
+}
+
+} // namespace
+
+void WorkZoneDialogTest::readOnlyBoxesTakeNoTabStopAndEveryBoxShowsItsWidestValue() {
+    Window w;
+    QVERIFY(w.Active);
+    InWorkZoneDialog(w, [](QDialog& d) {
+        QStringList figures{QStringLiteral("Total"), QStringLiteral("TotalPercent")};
+        for (int row = 0; row < kComponents; ++row) {
+            figures << QStringLiteral("Cost[%1]").arg(row)
+                    << QStringLiteral("Percent[%1]").arg(row);
+        }
+        const QStringList integers{"Year", "Aadt", "RequiredTime", "Days"};
+        wexa::ui::testing::VerifyReadOnlyBoxes(
+            d, QStringList{"Alternative", "Activity", "StopHour"} + integers + figures);
+
+        // Tab goes round the dialog past every read-only box.
+        BoxOf(d, QStringLiteral("StartHour"))->setFocus(Qt::TabFocusReason);
+        const QList<QWidget*> stops = wexa::ui::testing::TabStops();
+        QVERIFY(stops.size() >= 10);
+        for (QWidget* stop : stops) {
+            auto* box = qobject_cast<QLineEdit*>(stop);
+            QVERIFY2(box == nullptr || !box->isReadOnly(), qPrintable(stop->objectName()));
+        }
+
+        // A year, AADT, time or day count may be any 32-bit integer; a
+        // figure of the summary anything up to the 64-bit range; a share any
+        // real.
+        const auto showWidest = [&d](const QStringList& names, const char* widest) {
+            for (const QString& name : names) {
+                QLineEdit* box = BoxOf(d, name);
+                box->setText(QLatin1String(widest));
+                QVERIFY2(ShowsWhole(*box), qPrintable(name));
+            }
+        };
+        showWidest(integers, "-2147483648");
+        showWidest(figures, "-9.22337203685478e+18");
+        showWidest({"InboundPercent", "OutboundPercent"}, "-1.23456789012345e-300");
+        // A box too narrow is seen as such.
+        QLineEdit* start = BoxOf(d, QStringLiteral("StartHour"));
+        start->setText(QStringLiteral("-2147483648"));
+        QVERIFY(!ShowsWhole(*start));
         d.reject();
     });
 }
