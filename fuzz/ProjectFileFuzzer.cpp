@@ -1,7 +1,7 @@
-// Feeds arbitrary bytes to the project file reader. Whatever it accepts must
-// write back to the bytes it read (up to the end of the last field), and is
-// then evaluated and run; whatever it refuses must leave the project
-// untouched.
+// Feeds arbitrary bytes to the project file reader. Whatever it refuses must
+// leave the project untouched. Whatever it accepts, written and read again,
+// must write the same bytes a second time (a file may hold bytes after its
+// last field, which are not kept), and is then evaluated and run.
 #include "AcceptedProject.h"
 #include "model/ProjectFile.h"
 

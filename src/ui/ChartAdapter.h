@@ -15,10 +15,11 @@ namespace wexa::ui {
 
 class ChartLegend;
 
-// The one place that knows the charting toolkit (Qt Charts, which its
-// makers have deprecated): a panel that draws a forms::ChartContent. Nothing
-// else includes a Qt Charts header, so another renderer only replaces this
-// file.
+// The one place of the program that knows the charting toolkit (Qt Charts,
+// which its makers have deprecated): a panel that draws a
+// forms::ChartContent, with its key (ChartLegend) drawn by plain widgets. No
+// other source file includes a Qt Charts header, so another renderer
+// replaces this file and the widget tests that look at the drawn series.
 class ChartPanel final : public QWidget {
     Q_OBJECT
 public:

@@ -98,6 +98,16 @@ TEST(DistributionFile, FailedWriteNamesTheFileAndKeepsTheOldOne) {
     const FileResult result = WriteDistributionFile(missingFolder, RuralTable());
     EXPECT_FALSE(result.Ok);
     EXPECT_NE(result.Message.find(missingFolder.string()), std::string::npos) << result.Message;
+
+    // An old table that may not be replaced keeps every byte.
+    const auto old = folder / "old.dst";
+    WriteText(old, "an older table");
+    std::filesystem::permissions(old, std::filesystem::perms::owner_read);
+    const FileResult refused = WriteDistributionFile(old, RuralTable());
+    EXPECT_FALSE(refused.Ok);
+    EXPECT_NE(refused.Message.find(old.string()), std::string::npos) << refused.Message;
+    EXPECT_EQ(ReadText(old), "an older table");
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"old.dst"});
 }
 
 TEST(DistributionFile, LineBreaksCarryNoMeaning) {

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
+
 using wexa::forms::MessageIcon;
 using wexa::ui::SaveChoice;
 using wexa::ui::testing::PressButton;
@@ -53,6 +55,21 @@ void ExportTo(Window& w, const QString& name) {
         wexa::ui::testing::PressButton(dialog, QStringLiteral("Export"));
     };
 }
+
+// Calls `seen` whenever the watched object is asked to close.
+class CloseWatcher final : public QObject {
+public:
+    explicit CloseWatcher(std::function<void()> seen) : seen_(std::move(seen)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Close) {
+            seen_();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> seen_;
+};
 
 } // namespace
 
@@ -194,8 +211,15 @@ void RunExportTest::closingDuringARunWaitsForIt() {
     w.Enter(wexa::forms::FormField::ProjectNumber, QStringLiteral("edited"));
     QVERIFY(w.Doc().IsModified());
     w.Prompts().OnDialog = [](QDialog& dialog) { dialog.reject(); };
+    // Sees where the close request arrives: during the run, while the
+    // window repaints, is the case this test is about.
+    bool closedDuringRun = false;
+    CloseWatcher watcher([&] { closedDuringRun = closedDuringRun || w.View().Running(); });
+    w.Frame().installEventFilter(&watcher);
     QCoreApplication::postEvent(&w.Frame(), new QCloseEvent);
     w.Click(wexa::ui::FormButton::RunSimulation);
+    w.Frame().removeEventFilter(&watcher);
+    QVERIFY(closedDuringRun);
     // The chart window opens also when the export was cancelled.
     QCOMPARE(w.Prompts().Dialogs.size(), 2);
     QVERIFY(w.Prompts().SaveQuestions.isEmpty());

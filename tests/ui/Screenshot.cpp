@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
     // The cost dialogs of the example's first activity, as they open.
     Window example;
     example.Prompts().OpenAnswer = QStringLiteral(WEXA_EXAMPLES_DIR "/rural-two-lane.wxa");
-    example.Doc().Open();
+    ok = example.Doc().Open() && ok;
     example.Prompts().OnDialog = [&](QDialog& dialog) {
         dialog.show();
         const char* name =
@@ -151,7 +151,7 @@ int main(int argc, char** argv) {
     // traffic that no timing gets through.
     Window urban;
     urban.Prompts().OpenAnswer = QStringLiteral(WEXA_EXAMPLES_DIR "/urban-freeway.wxa");
-    urban.Doc().Open();
+    ok = urban.Doc().Open() && ok;
     urban.Click(wexa::ui::FormButton::NextWorkActivity);
     urban.Click(wexa::ui::FormButton::NextWorkActivity);
     const char* workZone = "work-zone.png";
@@ -171,7 +171,7 @@ int main(int argc, char** argv) {
     // The table dialogs of the rural example, the distribution with its sum.
     Window tables;
     tables.Prompts().OpenAnswer = QStringLiteral(WEXA_EXAMPLES_DIR "/rural-two-lane.wxa");
-    tables.Doc().Open();
+    ok = tables.Doc().Open() && ok;
     tables.Prompts().OnDialog = [&](QDialog& dialog) {
         dialog.show();
         const QString title = dialog.windowTitle();

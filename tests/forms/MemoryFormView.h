@@ -6,8 +6,8 @@
 
 namespace wexa::forms {
 
-// A form whose controls are plain memory: what the form-logic tests drive, and
-// what a caller without a screen uses. Typing into a box is setting its text.
+// A form whose controls are plain memory, which the form-logic tests drive:
+// typing into a box is setting its text.
 class MemoryFormView final : public FormFieldView {
 public:
     void Collect(FormState& state) override { state = Shown; }
