@@ -1,7 +1,7 @@
 #include "report/FormattedReport.h"
 
-#include "support/TempFolder.h"
 #include "simulation/NamedCases.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
