@@ -14,6 +14,11 @@
 #include <memory>
 
 namespace wexa::fuzz {
+
+using forms::ForEachPricedActivity;
+using forms::RecordingEffects;
+using forms::WorkZoneDialogInputs;
+using forms::WorkZoneTimingDialog;
 namespace {
 
 void Require(bool holds) {
@@ -35,27 +40,20 @@ void EvaluateWorkZones(const Project& project) {
         return; // refused as the command line refuses it
     }
     bool searched = false;
-    for (int alternative = 1; alternative <= project.NumberOfAlternatives; ++alternative) {
-        for (int activity = 1; activity <= project.AlternativeActivityCount[alternative - 1];
-             ++activity) {
-            if (project.ActivityUserCostModes[ActivitySlot(alternative, activity)] !=
-                kIncludeUserCosts) {
-                continue;
-            }
-            forms::RecordingEffects ignored;
-            forms::WorkZoneTimingDialog dialog(
-                forms::WorkZoneDialogInputs::FromStoredActivity(project, alternative, activity));
-            dialog.Open(ignored);
+    ForEachPricedActivity(project, [&](int alternative, int activity) {
+        RecordingEffects ignored;
+        WorkZoneTimingDialog dialog(
+            WorkZoneDialogInputs::FromStoredActivity(project, alternative, activity));
+        dialog.Open(ignored);
+        CheckWorkZone(dialog);
+        if (!searched) {
+            // The search prices all 24 start hours: once per input is
+            // enough to reach it without slowing the fuzzer down.
+            searched = true;
+            dialog.FindOptimumStart(ignored);
             CheckWorkZone(dialog);
-            if (!searched) {
-                // The search prices all 24 start hours: once per input is
-                // enough to reach it without slowing the fuzzer down.
-                searched = true;
-                dialog.FindOptimumStart(ignored);
-                CheckWorkZone(dialog);
-            }
         }
-    }
+    });
 }
 
 bool Saturated(std::int64_t npv) {

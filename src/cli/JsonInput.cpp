@@ -169,9 +169,9 @@ private:
 
 } // namespace
 
-std::string JsonReadErrorMessage(const std::string& path, const std::string& readMessage) {
-    if (readMessage != ReadErrorMessage(path, std::make_error_code(std::errc::file_too_large))) {
-        return readMessage;
+std::string JsonReadErrorMessage(const std::string& path, const FileResult& read) {
+    if (read.Error != std::errc::file_too_large) {
+        return read.Message;
     }
     return path + ": the file is larger than " +
            std::to_string(kMaxProjectJsonBytes / (1024 * 1024)) +

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/FileIo.h"
 #include "model/Project.h"
 
 #include <cstdint>
@@ -17,8 +18,7 @@ inline constexpr std::uintmax_t kMaxProjectJsonBytes = 64 * 1024 * 1024;
 // The message for a failed read of the JSON form at path: a file over the
 // limit is refused saying what the limit is; any other read failure keeps
 // its message.
-[[nodiscard]] std::string JsonReadErrorMessage(const std::string& path,
-                                               const std::string& readMessage);
+[[nodiscard]] std::string JsonReadErrorMessage(const std::string& path, const FileResult& read);
 
 // The project described by the bytes of a JSON form (as show --json prints
 // it) read from path: every key sets its field, and fields left out keep

@@ -46,7 +46,7 @@ int ImportCommand(const std::string& jsonPath, const std::string& projectPath, O
     std::vector<unsigned char> bytes;
     const FileResult read = ReadWholeFile(jsonPath, kMaxProjectJsonBytes, bytes);
     if (!read) {
-        return ReportFileError(output, JsonReadErrorMessage(jsonPath, read.Message));
+        return ReportFileError(output, JsonReadErrorMessage(jsonPath, read));
     }
     std::string error;
     const auto project = ProjectFromJsonBytes(bytes, jsonPath, error);

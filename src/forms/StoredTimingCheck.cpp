@@ -49,26 +49,20 @@ std::vector<StaleTiming> FindStaleTimings(const Project& p) {
     if (CheckUsedStructure(p)) {
         return stale;
     }
-    for (int alternative = 1; alternative <= p.NumberOfAlternatives; ++alternative) {
-        for (int activity = 1; activity <= p.AlternativeActivityCount[alternative - 1];
-             ++activity) {
-            const int slot = ActivitySlot(alternative, activity);
-            if (p.ActivityUserCostModes[slot] != kIncludeUserCosts) {
-                continue;
-            }
-            StaleTiming found;
-            found.Alternative = alternative;
-            found.Activity = activity;
-            found.StoredDays = p.ActivityDaysToComplete[slot];
-            found.StoredUserCost = p.ActivityWorkZoneUserCost[slot];
-            found.PerDayItemsUnpriced = found.StoredDays == 0 && HasPricedPerDayItem(p, slot);
-            found.OutOfDate = Evaluate(p, found) && (found.DialogDays != found.StoredDays ||
-                                                     found.DialogUserCost != found.StoredUserCost);
-            if (found.PerDayItemsUnpriced || found.OutOfDate) {
-                stale.push_back(found);
-            }
+    ForEachPricedActivity(p, [&](int alternative, int activity) {
+        const int slot = ActivitySlot(alternative, activity);
+        StaleTiming found;
+        found.Alternative = alternative;
+        found.Activity = activity;
+        found.StoredDays = p.ActivityDaysToComplete[slot];
+        found.StoredUserCost = p.ActivityWorkZoneUserCost[slot];
+        found.PerDayItemsUnpriced = found.StoredDays == 0 && HasPricedPerDayItem(p, slot);
+        found.OutOfDate = Evaluate(p, found) && (found.DialogDays != found.StoredDays ||
+                                                 found.DialogUserCost != found.StoredUserCost);
+        if (found.PerDayItemsUnpriced || found.OutOfDate) {
+            stale.push_back(found);
         }
-    }
+    });
     return stale;
 }
 

@@ -85,6 +85,19 @@ struct WorkZoneDialogInputs {
     WorkZoneTimingFields StoredTiming{0, 0, 0, 0, 0, 0};
 };
 
+// Calls f(alternative, activity), both numbered from 1, for every declared
+// activity whose work zone is priced, in the order of the schedule.
+template <typename F> void ForEachPricedActivity(const Project& p, F&& f) {
+    for (int alternative = 1; alternative <= p.NumberOfAlternatives; ++alternative) {
+        for (int activity = 1; activity <= p.AlternativeActivityCount[alternative - 1];
+             ++activity) {
+            if (p.ActivityUserCostModes[ActivitySlot(alternative, activity)] == kIncludeUserCosts) {
+                f(alternative, activity);
+            }
+        }
+    }
+}
+
 class WorkZoneTimingDialog {
 public:
     explicit WorkZoneTimingDialog(WorkZoneDialogInputs inputs);

@@ -15,8 +15,7 @@ FileResult WriteFileAtomically(const std::filesystem::path& target,
 
 FileResult WriteFileAtomically(const std::filesystem::path& target, std::string_view text,
                                FileOps& ops) {
-    return WriteFileAtomically(
-        target, std::span(reinterpret_cast<const unsigned char*>(text.data()), text.size()), ops);
+    return WriteFileAtomically(target, AsBytes(text), ops);
 }
 
 } // namespace wexa

@@ -55,7 +55,7 @@ FileResult ReadWholeFile(const std::filesystem::path& path, std::uintmax_t maxBy
                          std::vector<unsigned char>& bytes, FileOps& ops) {
     int handle = -1;
     if (const std::error_code error = ops.OpenForReading(path, handle)) {
-        return FileResult::Failure(ReadErrorMessage(path, error));
+        return FileResult::Failure(ReadErrorMessage(path, error), error);
     }
     // The size is not asked first: the file may grow while it is read, so
     // the loop enforces the limit as it goes.
@@ -81,7 +81,7 @@ FileResult ReadWholeFile(const std::filesystem::path& path, std::uintmax_t maxBy
         error = closed;
     }
     if (error) {
-        return FileResult::Failure(ReadErrorMessage(path, error));
+        return FileResult::Failure(ReadErrorMessage(path, error), error);
     }
     bytes = std::move(read);
     return FileResult::Success();

@@ -17,10 +17,13 @@ namespace wexa {
 struct FileResult {
     bool Ok = true;
     std::string Message;
+    // The system's reason, where there is one, for a caller that words its
+    // own message for a particular failure.
+    std::error_code Error;
 
     [[nodiscard]] static FileResult Success() { return {}; }
-    [[nodiscard]] static FileResult Failure(std::string message) {
-        return {false, std::move(message)};
+    [[nodiscard]] static FileResult Failure(std::string message, std::error_code error = {}) {
+        return {false, std::move(message), error};
     }
     explicit operator bool() const { return Ok; }
 };

@@ -75,7 +75,7 @@ FileResult OutputFiles::Add(const fs::path& target, std::span<const unsigned cha
 }
 
 FileResult OutputFiles::Add(const fs::path& target, std::string_view text) {
-    return Add(target, std::span(reinterpret_cast<const unsigned char*>(text.data()), text.size()));
+    return Add(target, AsBytes(text));
 }
 
 FileResult OutputFiles::StageReplacement(const OutputTarget& target,

@@ -11,6 +11,11 @@
 
 namespace wexa {
 
+// Text as the bytes a file holds.
+[[nodiscard]] inline std::span<const unsigned char> AsBytes(std::string_view text) {
+    return {reinterpret_cast<const unsigned char*>(text.data()), text.size()};
+}
+
 // Writes one or several files so that each target either keeps what it held
 // or gets all of its new bytes, and so that a command with several outputs
 // changes none of them unless every one could be written.
