@@ -1,6 +1,6 @@
 #include "AcceptedProject.h"
 
-#include "forms/RecordingEffects.h"
+#include "forms/NoticeCollector.h"
 #include "forms/WorkZoneTiming.h"
 #include "model/Capacities.h"
 #include "model/ProjectFile.h"
@@ -16,7 +16,7 @@
 namespace wexa::fuzz {
 
 using forms::ForEachPricedActivity;
-using forms::RecordingEffects;
+using forms::NoticeCollector;
 using forms::WorkZoneDialogInputs;
 using forms::WorkZoneTimingDialog;
 namespace {
@@ -41,7 +41,7 @@ void EvaluateWorkZones(const Project& project) {
     }
     bool searched = false;
     ForEachPricedActivity(project, [&](int alternative, int activity) {
-        RecordingEffects ignored;
+        NoticeCollector ignored;
         WorkZoneTimingDialog dialog(
             WorkZoneDialogInputs::FromStoredActivity(project, alternative, activity));
         dialog.Open(ignored);

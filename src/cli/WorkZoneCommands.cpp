@@ -4,7 +4,7 @@
 #include "cli/OutputPaths.h"
 #include "cli/TextFormat.h"
 #include "cli/WorkZoneOutput.h"
-#include "forms/RecordingEffects.h"
+#include "forms/NoticeCollector.h"
 #include "forms/WorkZoneTiming.h"
 #include "model/Capacities.h"
 #include "model/ProjectFile.h"
@@ -84,13 +84,13 @@ int WorkZoneCommand(const WorkZoneOptions& options, Output output) {
         return *refused;
     }
 
-    forms::RecordingEffects notices;
+    forms::NoticeCollector notices;
     forms::WorkZoneTimingDialog dialog(forms::WorkZoneDialogInputs::FromStoredActivity(
         *project, options.alternative, options.activity));
     dialog.Open(notices);
     if (options.findOptimum) {
         // As in the dialog, only what the search shows is reported.
-        notices.Clear();
+        notices.Notices.clear();
         dialog.FindOptimumStart(notices);
     }
     if (const auto& refusal = dialog.Refusal()) {
@@ -118,7 +118,7 @@ int OptimizeCommand(const std::string& projectPath, const std::string& outputPat
         return Refuse(output, *failure);
     }
 
-    forms::RecordingEffects ignored; // the gridlock notice becomes the line below
+    forms::NoticeCollector ignored; // the gridlock notice becomes the line below
     // Printed only once the file is written: a refusal or a failed write
     // reports no results.
     std::ostringstream results;

@@ -87,7 +87,7 @@ nlohmann::ordered_json WorkZoneToJson(const forms::WorkZoneTimingDialog& dialog)
 }
 
 void WriteWorkZoneText(std::ostream& out, const forms::WorkZoneTimingDialog& dialog,
-                       const forms::RecordingEffects& notices) {
+                       const forms::NoticeCollector& notices) {
     const forms::WorkZoneDialogInputs& in = dialog.Inputs();
     const forms::WorkZoneTimingFields& fields = dialog.Fields();
     const UserCostBreakdown& costs = dialog.Breakdown();
@@ -115,7 +115,7 @@ void WriteWorkZoneText(std::ostream& out, const forms::WorkZoneTimingDialog& dia
     }
     table.CostRow(Label::Total, costs.Total, Fixed(costs.TotalPercentage, 0));
 
-    for (const auto& notice : notices.Messages) {
+    for (const auto& notice : notices.Notices) {
         out << '\n' << notice.Caption << ":\n" << notice.Text << '\n';
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/FormEffects.h"
-#include "forms/RecordingEffects.h"
+#include "forms/NoticeCollector.h"
 #include "forms/WorkZoneTiming.h"
 
 #include <nlohmann/json.hpp>
@@ -18,6 +18,6 @@ namespace wexa::cli {
 // The same figures as a readable table under the dialog's labels, followed by
 // the notices the dialog would have shown in message boxes.
 void WriteWorkZoneText(std::ostream& out, const forms::WorkZoneTimingDialog& dialog,
-                       const forms::RecordingEffects& notices);
+                       const forms::NoticeCollector& notices);
 
 } // namespace wexa::cli

@@ -1,7 +1,7 @@
 #include "forms/StoredTimingCheck.h"
 
 #include "forms/FormText.h"
-#include "forms/RecordingEffects.h"
+#include "forms/NoticeCollector.h"
 #include "forms/WorkZoneTiming.h"
 #include "simulation/ProjectChecks.h"
 
@@ -24,7 +24,7 @@ bool HasPricedPerDayItem(const Project& p, int slot) {
 bool Evaluate(const Project& p, StaleTiming& activity) {
     WorkZoneTimingDialog dialog(
         WorkZoneDialogInputs::FromStoredActivity(p, activity.Alternative, activity.Activity));
-    RecordingEffects unseen; // the gridlock notice: a total of -1 says as much
+    NoticeCollector unseen; // the gridlock notice: a total of -1 says as much
     dialog.Open(unseen);
     if (dialog.Refusal()) {
         return false;

@@ -1,5 +1,5 @@
 #include "cli/Commands.h"
-#include "forms/RecordingEffects.h"
+#include "forms/NoticeCollector.h"
 #include "forms/WorkZoneTiming.h"
 #include "model/ProjectFile.h"
 #include "support/TempFolder.h"
@@ -86,7 +86,7 @@ std::unique_ptr<forms::WorkZoneTimingDialog> Dialog(const Project& p, int altern
                                                     bool findOptimum) {
     auto dialog = std::make_unique<forms::WorkZoneTimingDialog>(
         forms::WorkZoneDialogInputs::FromStoredActivity(p, alternative, activity));
-    forms::RecordingEffects effects;
+    forms::NoticeCollector effects;
     dialog->Open(effects);
     if (findOptimum) {
         dialog->FindOptimumStart(effects);

@@ -8,7 +8,7 @@
 // and work-zone-gridlock.png into FOLDER.
 #include "WindowFixture.h"
 #include "forms/MainFormControls.h"
-#include "forms/RecordingEffects.h"
+#include "forms/NoticeCollector.h"
 #include "forms/WorkZoneTiming.h"
 #include "ui/FormButtons.h"
 #include "ui/QueueGraphDialog.h"
@@ -84,7 +84,7 @@ bool SaveChartPictures(const QDir& folder) {
             wexa::forms::WorkZoneTimingDialog timing(
                 wexa::forms::WorkZoneDialogInputs::FromStoredActivity(*project, alternative,
                                                                       activity));
-            wexa::forms::RecordingEffects effects;
+            wexa::forms::NoticeCollector effects;
             timing.Open(effects);
             const wexa::forms::QueueGraphContent graph = timing.QueueGraph();
             const auto& inbound = graph.Series[0].Miles;

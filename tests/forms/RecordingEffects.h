@@ -12,8 +12,7 @@
 namespace wexa::forms {
 
 // FormEffects that remember every call instead of showing anything: the fake
-// the form-logic and widget tests inject, and what the command line uses to
-// collect the notices a dialog would have shown.
+// the form-logic tests inject.
 class RecordingEffects final : public FormEffects {
 public:
     struct Message {
