@@ -137,9 +137,9 @@ TEST_P(BidItemRowEditTest, ZeroPassesANegativeValueBecomesOne) {
     if (c.message.empty()) {
         EXPECT_TRUE(effects_.Events.empty());
     } else {
-        ASSERT_EQ(effects_.Messages.size(), 1u);
-        EXPECT_EQ(effects_.Messages[0].Text, c.message);
-        EXPECT_EQ(effects_.Messages[0].Icon, MessageIcon::Exclamation);
+        const auto shown = effects_.TakeMessage(c.caption);
+        EXPECT_EQ(shown.Text, c.message);
+        EXPECT_EQ(shown.Icon, MessageIcon::Exclamation);
         const std::string box = c.quantityBox ? "Quantity[3]" : "UnitPrice[3]";
         EXPECT_EQ(effects_.Events,
                   (std::vector<std::string>{"message:" + c.caption, "focus:" + box}));
@@ -165,7 +165,8 @@ TEST_F(BidItemsDialogTest, ATextThatIsNotANumberIsRefusedBeforeTheCheck) {
     EXPECT_EQ(effects_.Events,
               (std::vector<std::string>{"message:Wexa", "focus:Code[0]", "message:Quantity Error",
                                         "focus:Quantity[3]"}));
-    EXPECT_EQ(effects_.Messages[0].Text, "Please enter an integer.");
+    EXPECT_EQ(effects_.TakeMessage("Wexa").Text, "Please enter an integer.");
+    effects_.TakeMessage("Quantity Error");
     EXPECT_EQ(Box(0).Code + " " + Box(1).Quantity, "10 11");
     EXPECT_EQ(dialog_->Rows()[2].Description, "new");
     EXPECT_EQ(dialog_->Rows()[3].Cost, 5.0);
@@ -176,13 +177,14 @@ TEST_F(BidItemsDialogTest, OkAndCopyWaitForEveryTextToParse) {
     Box(5).UnitPrice = "five";
     EXPECT_FALSE(dialog_->PressOk(effects_)); // the dialog stays open
     EXPECT_EQ(effects_.Events, (std::vector<std::string>{"message:Wexa", "focus:UnitPrice[5]"}));
-    EXPECT_EQ(effects_.Messages[0].Text, "Please enter a number.");
+    EXPECT_EQ(effects_.TakeMessage("Wexa").Text, "Please enter a number.");
     EXPECT_EQ(dialog_->Arrays().Costs, project_->BidItemCosts);
 
     effects_.Clear();
     dialog_->Boxes().CopyAlternative = "2";
     dialog_->Boxes().CopyActivity = "3x"; // not a copy from the activity last shown there
     dialog_->CopyBidItemsFrom(effects_);
+    EXPECT_EQ(effects_.TakeMessage("Wexa").Text, "Please enter an integer.");
     EXPECT_EQ(effects_.Focus, std::vector<std::string>{"CopyFromActivity"});
     EXPECT_EQ(dialog_->Rows()[0], StoredRow(kShownSlot, 0));
 }
@@ -239,8 +241,7 @@ TEST_P(BidItemCopyRefusalTest, RefusesTheSourceAndCopiesNothing) {
     dialog_->Boxes().CopyActivity = c.source.substr(space + 1);
     dialog_->CopyBidItemsFrom(effects_);
 
-    ASSERT_EQ(effects_.Messages.size(), 1u);
-    EXPECT_EQ(effects_.Messages[0].Text,
+    EXPECT_EQ(effects_.TakeMessage(c.caption).Text,
               c.caption == "Alternative Error"
                   ? "The alternative number is not within the\nnumber of alternatives "
                     "specified for the project"
@@ -259,7 +260,6 @@ TEST_F(BidItemsDialogTest, CopyTakesTheStoredRowsAndOkStoresThemWithTheirSum) {
     dialog_->Boxes().CopyActivity = "3";
     dialog_->CopyBidItemsFrom(effects_);
 
-    EXPECT_TRUE(effects_.Messages.empty());
     for (int r = 0; r < kBidItemsPerActivity; ++r) {
         EXPECT_EQ(dialog_->Rows()[r], StoredRow(kSourceSlot, r)) << r;
     }
@@ -320,6 +320,7 @@ TEST_F(BidItemsDialogTest, CancelAfterEditsAndACopyLeavesTheProjectUntouched) {
     Open();
     Box(2).Quantity = "-1";
     dialog_->LeaveQuantity(2, effects_);
+    effects_.TakeMessage("Quantity Error");
     dialog_->Boxes().CopyAlternative = "2";
     dialog_->Boxes().CopyActivity = "3";
     dialog_->CopyBidItemsFrom(effects_);

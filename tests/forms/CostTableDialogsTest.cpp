@@ -39,7 +39,6 @@ TEST_F(AddedTimeCostDialogTest, OpensOnTheTableWithBothCpisAt152_4) {
 
 TEST_F(AddedTimeCostDialogTest, DoubledCpiDoublesTheCostsAndLeavesTheTimes) {
     Apply("152.4", "304.8");
-    EXPECT_TRUE(effects_.Messages.empty());
     EXPECT_EQ(Boxes().AddedCost[kCombination][k55Mph], "1443.54");
     EXPECT_EQ(Boxes().AddedCost[kCar][16], "313.7");
     EXPECT_EQ(Boxes().IdlingCost[kCar], "1.3854");
@@ -90,7 +89,6 @@ TEST_F(AddedTimeCostDialogTest, ResetRestoresTheShippedTableButKeepsTheCpis) {
     EXPECT_EQ(Boxes().AddedTime[kSingleUnit][9], "6.6");
     EXPECT_EQ(Boxes().Cpi.ReferenceCpi, "100");
     EXPECT_EQ(Boxes().Cpi.NewCpi, "300");
-    EXPECT_TRUE(effects_.Messages.empty());
 }
 
 // A box holding text is reset like any other, without "Please enter a
@@ -100,7 +98,7 @@ TEST_F(AddedTimeCostDialogTest, ResetReplacesBoxesThatHoldNoNumber) {
     Boxes().IdlingCost[kCar] = "";
     Boxes().Cpi.NewCpi = "new";
     dialog_.ResetCostDefaults(effects_);
-    EXPECT_TRUE(effects_.Messages.empty());
+    EXPECT_TRUE(effects_.TakeMessages().empty());
     EXPECT_TRUE(effects_.Focus.empty());
     EXPECT_EQ(dialog_.Values(), AddedTimeCostTable::Defaults());
     EXPECT_EQ(Boxes().AddedCost[kCombination][k55Mph], "721.77");
@@ -108,8 +106,7 @@ TEST_F(AddedTimeCostDialogTest, ResetReplacesBoxesThatHoldNoNumber) {
     EXPECT_EQ(Boxes().Cpi.NewCpi, "new");
     // The CPI text is still read, and refused, by the next handler that needs it.
     dialog_.ApplyCpiEscalation(effects_);
-    ASSERT_EQ(effects_.Messages.size(), 1U);
-    EXPECT_EQ(effects_.Messages[0].Text, "Please enter a number.");
+    EXPECT_EQ(effects_.TakeMessage("Wexa").Text, "Please enter a number.");
     EXPECT_EQ(dialog_.Values(), AddedTimeCostTable::Defaults());
 }
 
@@ -118,7 +115,7 @@ TEST_F(AddedTimeCostDialogTest, OkTakesEveryBoxUncheckedAndRefusesAMistypedOne) 
     Boxes().AddedCost[kSingleUnit][16] = "0";
     Boxes().IdlingCost[kSingleUnit] = "1e3";
     EXPECT_TRUE(dialog_.PressOk(effects_));
-    EXPECT_TRUE(effects_.Messages.empty());
+    EXPECT_TRUE(effects_.TakeMessages().empty());
     auto project = std::make_unique<Project>();
     dialog_.StoreInto(*project);
     EXPECT_EQ(project->AddedTimeCombinationTruck[0], -4.0);
@@ -128,6 +125,7 @@ TEST_F(AddedTimeCostDialogTest, OkTakesEveryBoxUncheckedAndRefusesAMistypedOne) 
 
     Boxes().AddedCost[kCar][2] = "8.83$";
     EXPECT_FALSE(dialog_.PressOk(effects_));
+    EXPECT_EQ(effects_.TakeMessage("Wexa").Text, "Please enter a number.");
     EXPECT_EQ(effects_.Focus, std::vector<std::string>{"AddedCostPassengerCar[2]"});
 }
 
@@ -135,11 +133,10 @@ TEST_F(AddedTimeCostDialogTest, OkTakesEveryBoxUncheckedAndRefusesAMistypedOne) 
 // nothing changes.
 class RefusedReferenceCpi : public ::testing::TestWithParam<const char*> {
 protected:
-    void ExpectRefusal() const {
-        ASSERT_EQ(effects_.Messages.size(), 1U);
-        EXPECT_EQ(effects_.Messages[0].Text, "The reference CPI must be greater than 0");
-        EXPECT_EQ(effects_.Messages[0].Caption, "Cost Escalation Error");
-        EXPECT_EQ(effects_.Messages[0].Icon, MessageIcon::Exclamation);
+    void ExpectRefusal() {
+        const auto shown = effects_.TakeMessage("Cost Escalation Error");
+        EXPECT_EQ(shown.Text, "The reference CPI must be greater than 0");
+        EXPECT_EQ(shown.Icon, MessageIcon::Exclamation);
         EXPECT_EQ(effects_.Focus, std::vector<std::string>{"ReferenceCpi"});
     }
     RecordingEffects effects_;
@@ -189,7 +186,6 @@ TEST(DelayCostRatesDialog, DoubledCpiDoublesAndRoundsEachRate) {
     dialog.ApplyCpiEscalation(effects);
     EXPECT_EQ(dialog.Boxes().DelayRate[kCar], "17.37");
     EXPECT_EQ(dialog.Boxes().DelayRate[kCombination], "33.46");
-    EXPECT_TRUE(effects.Messages.empty());
 }
 
 TEST(DelayCostRatesDialog, OkHandsBackTheTypedRates) {
@@ -205,6 +201,7 @@ TEST(DelayCostRatesDialog, OkHandsBackTheTypedRates) {
 
     dialog.Boxes().DelayRate[kCar] = "";
     EXPECT_FALSE(dialog.PressOk(effects));
+    EXPECT_EQ(effects.TakeMessage("Wexa").Text, "Please enter a number.");
     EXPECT_EQ(effects.Focus, std::vector<std::string>{"DelayRatePassengerCar"});
 }
 

@@ -68,10 +68,9 @@ TEST(ExportDialog, ExportWithoutANameIsRefusedAndStaysOpen) {
     RecordingEffects effects;
     ExportDialog dialog("");
     EXPECT_FALSE(dialog.PressExport(effects));
-    ASSERT_EQ(effects.Messages.size(), 1u);
-    EXPECT_EQ(effects.Messages[0].Text, "Filename has not been selected");
-    EXPECT_EQ(effects.Messages[0].Caption, "Can Not Export");
-    EXPECT_EQ(effects.Messages[0].Icon, MessageIcon::Exclamation);
+    const auto shown = effects.TakeMessage("Can Not Export");
+    EXPECT_EQ(shown.Text, "Filename has not been selected");
+    EXPECT_EQ(shown.Icon, MessageIcon::Exclamation);
     EXPECT_EQ(effects.Focus, std::vector<std::string>{"FileName"});
 
     effects.Clear();
@@ -100,7 +99,6 @@ TEST(ExportDialog, BrowseAsksForAnyFileAndTakesTheChosenPath) {
     EXPECT_FALSE(request.MustExist);
     EXPECT_FALSE(request.ConfirmOverwrite); // the note warns instead
     EXPECT_TRUE(request.DefaultSuffix.empty());
-    EXPECT_TRUE(effects.Messages.empty());
 }
 
 class ReportExportTest : public ::testing::Test {
@@ -119,14 +117,6 @@ protected:
                                 effects_);
     }
 
-    std::vector<std::string> Captions() const {
-        std::vector<std::string> captions;
-        for (const auto& message : effects_.Messages) {
-            captions.push_back(message.Caption);
-        }
-        return captions;
-    }
-
     wexa::testing::TempFolder folder_;
     std::string projectFile_; // the open project's file, none when untitled
     std::unique_ptr<Project> project_ = std::make_unique<Project>();
@@ -139,11 +129,10 @@ TEST_F(ReportExportTest, TheOpenProjectsOwnFileIsRefusedAndKept) {
     wexa::testing::WriteText(projectFile_, "the project");
     std::filesystem::create_symlink(projectFile_, folder_.File("link.wxa"));
     for (const std::string& name : {projectFile_, folder_.File("link.wxa")}) {
-        effects_.Messages.clear();
         EXPECT_FALSE(ExportAs(name)) << name;
-        ASSERT_EQ(Captions().size(), 1u) << name;
-        EXPECT_NE(effects_.Messages[0].Text.find("it is the project file that is open"),
-                  std::string::npos);
+        const auto shown = effects_.TakeMessage("Can Not Export");
+        EXPECT_NE(shown.Text.find("it is the project file that is open"), std::string::npos)
+            << name;
     }
     EXPECT_EQ(wexa::testing::ReadText(projectFile_), "the project");
     EXPECT_EQ(project_->ExportFileName, folder_.File("link.wxa")); // offered again next time
@@ -157,10 +146,9 @@ TEST_F(ReportExportTest, SuccessIsAnnouncedAfterTheReportIsWritten) {
 
     EXPECT_EQ(wexa::testing::ReadText(target),
               FormatReport(*project_, *statuses_, target, kRunTime));
-    ASSERT_EQ(effects_.Messages.size(), 1u);
-    EXPECT_EQ(effects_.Messages[0].Text, "Data has been exported to designated file");
-    EXPECT_EQ(effects_.Messages[0].Caption, "Export Successful!");
-    EXPECT_EQ(effects_.Messages[0].Icon, MessageIcon::Information);
+    const auto shown = effects_.TakeMessage("Export Successful!");
+    EXPECT_EQ(shown.Text, "Data has been exported to designated file");
+    EXPECT_EQ(shown.Icon, MessageIcon::Information);
     EXPECT_EQ(project_->ExportFileName, target);
     // The next run's dialog starts with it.
     EXPECT_EQ(ExportDialog(project_->ExportFileName).FileName(), target);
@@ -172,11 +160,9 @@ TEST_F(ReportExportTest, AFailedWriteNamesTheFileAndAnnouncesNoSuccess) {
 
     EXPECT_FALSE(ExportAs(target));
 
-    ASSERT_EQ(effects_.Messages.size(), 1u);
-    EXPECT_NE(effects_.Messages[0].Text.find(target), std::string::npos)
-        << effects_.Messages[0].Text;
-    EXPECT_EQ(effects_.Messages[0].Caption, "Can Not Export");
-    EXPECT_EQ(effects_.Messages[0].Icon, MessageIcon::Exclamation);
+    const auto shown = effects_.TakeMessage("Can Not Export");
+    EXPECT_NE(shown.Text.find(target), std::string::npos) << shown.Text;
+    EXPECT_EQ(shown.Icon, MessageIcon::Exclamation);
     EXPECT_TRUE(fs::is_directory(target));
     EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"taken.xls"});
     // Kept, so that the next dialog offers the name to correct.
@@ -186,7 +172,7 @@ TEST_F(ReportExportTest, AFailedWriteNamesTheFileAndAnnouncesNoSuccess) {
 TEST_F(ReportExportTest, AnEmptyNameOrCancelWritesNothing) {
     project_->ExportFileName = folder_.File("last.xls");
     EXPECT_FALSE(ExportAs(""));
-    EXPECT_EQ(Captions(), std::vector<std::string>{"Can Not Export"});
+    EXPECT_EQ(effects_.TakeCaptions(), std::vector<std::string>{"Can Not Export"});
 
     {
         // Browse, then Cancel: the dialog is dropped without an export.

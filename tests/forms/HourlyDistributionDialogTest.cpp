@@ -29,13 +29,6 @@ HourlyTrafficDistribution RuralTable() {
 class HourlyDistributionDialogTest : public ::testing::Test {
 protected:
     HourlyDistributionBoxes::Row& Row(int hour) { return dialog_.Boxes().Rows[hour]; }
-    std::vector<std::string> Captions() const {
-        std::vector<std::string> captions;
-        for (const auto& m : effects_.Messages) {
-            captions.push_back(m.Caption);
-        }
-        return captions;
-    }
 
     HourlyDistributionDialog dialog_{RuralTable()};
     RecordingEffects effects_;
@@ -72,14 +65,10 @@ TEST_P(LeavingInbound, SetsTheOutboundShareOrRefuses) {
     EXPECT_EQ(Row(3).AADT, "2.5");
     EXPECT_EQ(Row(6).Outbound, "43"); // its neighbours stay
     if (c.refused) {
-        ASSERT_EQ(effects_.Messages.size(), 1U);
-        EXPECT_EQ(effects_.Messages[0].Text,
-                  "The percent inbound must be between 0 and 100.\nPlease Adjust.");
-        EXPECT_EQ(effects_.Messages[0].Caption, "Percent Inbound Error");
-        EXPECT_EQ(effects_.Messages[0].Icon, MessageIcon::Exclamation);
+        const auto shown = effects_.TakeMessage("Percent Inbound Error");
+        EXPECT_EQ(shown.Text, "The percent inbound must be between 0 and 100.\nPlease Adjust.");
+        EXPECT_EQ(shown.Icon, MessageIcon::Exclamation);
         EXPECT_EQ(effects_.Focus, std::vector<std::string>{"InboundPercent[7]"});
-    } else {
-        EXPECT_TRUE(effects_.Messages.empty());
     }
 }
 
@@ -134,7 +123,6 @@ TEST_F(HourlyDistributionDialogTest, SumShowsTotalAndOffBy) {
     dialog_.SumAADT(effects_);
     EXPECT_EQ(dialog_.Boxes().Total, "100.25");
     EXPECT_EQ(dialog_.Boxes().OffBy, "-0.25");
-    EXPECT_TRUE(effects_.Messages.empty());
 }
 
 // Tables a little off 100 in several places, so that their sums carry the
@@ -153,13 +141,10 @@ TEST_P(OkSum, PassesFrom99_99To100_01) {
     HourlyDistributionDialog dialog(table);
     EXPECT_EQ(dialog.PressOk(effects_), GetParam().passes);
     if (GetParam().passes) {
-        EXPECT_TRUE(effects_.Messages.empty());
         EXPECT_EQ(dialog.Values(), table);
     } else {
-        ASSERT_EQ(effects_.Messages.size(), 1U);
-        EXPECT_EQ(effects_.Messages[0].Text,
+        EXPECT_EQ(effects_.TakeMessage("Percent AADT Error").Text,
                   "The hourly percent of AADT do not add to 100.\nPlease Adjust.");
-        EXPECT_EQ(effects_.Messages[0].Caption, "Percent AADT Error");
         EXPECT_EQ(effects_.Focus, std::vector<std::string>{"AADTPercent[0]"});
     }
 }
@@ -184,8 +169,7 @@ TEST_F(HourlyDistributionDialogTest, OkRefusesASumThatIsNotANumber) {
     HourlyDistributionDialog dialog(table);
     EXPECT_EQ(dialog.Boxes().Rows[9].AADT, "");
     EXPECT_FALSE(dialog.PressOk(effects_));
-    EXPECT_EQ(Captions(), std::vector<std::string>{"Wexa"});
-    EXPECT_EQ(effects_.Messages[0].Text, "Please enter a number.");
+    EXPECT_EQ(effects_.TakeMessage("Wexa").Text, "Please enter a number.");
     EXPECT_EQ(effects_.Focus, std::vector<std::string>{HourlyDistributionControl::AADT(9)});
 }
 
@@ -200,7 +184,7 @@ TEST_F(HourlyDistributionDialogTest, OkTakesTheTypedValuesButNotAMistypedOne) {
 
     Row(2).AADT = "1,3";
     EXPECT_FALSE(dialog_.PressOk(effects_));
-    EXPECT_EQ(effects_.Messages.back().Text, "Please enter a number.");
+    EXPECT_EQ(effects_.TakeMessage("Wexa").Text, "Please enter a number.");
     EXPECT_EQ(Row(2).AADT, "1.3");
 
     auto project = std::make_unique<Project>();
@@ -229,7 +213,6 @@ TEST_F(HourlyDistributionDialogTest, SaveWritesTheBoxesAsTheyAreWithoutExtension
     effects_.FileAnswer = folder.File("evening");
     Row(0).AADT = "3.456"; // typed, not left; the sum is no longer 100
     dialog_.SaveDistribution(effects_);
-    EXPECT_TRUE(effects_.Messages.empty());
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"evening"});
     const std::string text = ReadText(folder / "evening");
     EXPECT_EQ(text.substr(0, text.find('\n') + 1), "3.46\t48.00\t52.00\n");
@@ -241,20 +224,20 @@ TEST_F(HourlyDistributionDialogTest, SaveCancelledWritesNothingAndFailedSaveName
     TempFolder folder;
     dialog_.SaveDistribution(effects_);
     EXPECT_EQ(effects_.FileRequests.size(), 1U);
-    EXPECT_TRUE(effects_.Messages.empty());
+    EXPECT_TRUE(effects_.TakeMessages().empty());
     EXPECT_TRUE(folder.Entries().empty());
 
     const std::string target = folder.File("missing/table.dst");
     effects_.FileAnswer = target;
     dialog_.SaveDistribution(effects_);
-    ASSERT_EQ(Captions(), std::vector<std::string>{"Save Error"});
-    EXPECT_NE(effects_.Messages[0].Text.find(target), std::string::npos);
+    EXPECT_NE(effects_.TakeMessage("Save Error").Text.find(target), std::string::npos);
     EXPECT_TRUE(folder.Entries().empty());
 }
 
 TEST_F(HourlyDistributionDialogTest, MistypedBoxStopsSaveBeforeTheFileIsAskedFor) {
     Row(4).Inbound = "fifty";
     dialog_.SaveDistribution(effects_);
+    EXPECT_EQ(effects_.TakeMessage("Wexa").Text, "Please enter a number.");
     EXPECT_TRUE(effects_.FileRequests.empty());
     EXPECT_EQ(effects_.Focus, std::vector<std::string>{"InboundPercent[4]"});
 }
@@ -271,7 +254,7 @@ TEST_F(HourlyDistributionDialogTest, ImportTakesTheFilesValuesAsTheyAre) {
     effects_.FileAnswer = folder.File("spread.dst");
     dialog_.SumAADT(effects_);
     dialog_.ImportDistribution(effects_);
-    EXPECT_TRUE(effects_.Messages.empty());
+    EXPECT_TRUE(effects_.TakeMessages().empty());
     // The sum shown before was of the replaced table.
     EXPECT_EQ(dialog_.Boxes().Total, "");
     EXPECT_EQ(dialog_.Boxes().OffBy, "");
@@ -282,7 +265,7 @@ TEST_F(HourlyDistributionDialogTest, ImportTakesTheFilesValuesAsTheyAre) {
     EXPECT_EQ(Row(12).Outbound, "10");
     // Not checked on import: OK refuses the sum of 96.25.
     EXPECT_FALSE(dialog_.PressOk(effects_));
-    EXPECT_EQ(Captions(), std::vector<std::string>{"Percent AADT Error"});
+    EXPECT_EQ(effects_.TakeCaptions(), std::vector<std::string>{"Percent AADT Error"});
 }
 
 TEST_F(HourlyDistributionDialogTest, RefusedImportLeavesTheTable) {
@@ -291,8 +274,7 @@ TEST_F(HourlyDistributionDialogTest, RefusedImportLeavesTheTable) {
     Row(0).AADT = "2.2"; // typed before the import: read, and kept
     effects_.FileAnswer = folder.File("short.dst");
     dialog_.ImportDistribution(effects_);
-    ASSERT_EQ(Captions(), std::vector<std::string>{"Import Error"});
-    EXPECT_EQ(effects_.Messages[0].Text,
+    EXPECT_EQ(effects_.TakeMessage("Import Error").Text,
               "The distribution file could not be read: it must hold 72 numbers.");
     EXPECT_EQ(Row(0).AADT, "2.2");
     EXPECT_EQ(Row(1).AADT, "1.5");
@@ -300,13 +282,12 @@ TEST_F(HourlyDistributionDialogTest, RefusedImportLeavesTheTable) {
     effects_.Clear();
     effects_.FileAnswer = folder.File("absent.dst");
     dialog_.ImportDistribution(effects_);
-    ASSERT_EQ(Captions(), std::vector<std::string>{"Import Error"});
-    EXPECT_NE(effects_.Messages[0].Text.find(folder.File("absent.dst")), std::string::npos);
+    EXPECT_NE(effects_.TakeMessage("Import Error").Text.find(folder.File("absent.dst")),
+              std::string::npos);
 
     effects_.Clear();
     effects_.FileAnswer.reset();
     dialog_.ImportDistribution(effects_);
-    EXPECT_TRUE(effects_.Messages.empty());
     HourlyTrafficDistribution expected = RuralTable();
     expected.HourlyAADTPercent[0] = 2.2;
     EXPECT_EQ(dialog_.Values(), expected);
@@ -320,7 +301,6 @@ TEST_F(HourlyDistributionDialogTest, SavedFileImportsBackToTheSameBoxes) {
     other.HourlyAADTPercent.fill(0.0);
     HourlyDistributionDialog second(other);
     second.ImportDistribution(effects_);
-    EXPECT_TRUE(effects_.Messages.empty());
     EXPECT_EQ(second.Values(), RuralTable());
 }
 

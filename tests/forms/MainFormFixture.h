@@ -50,14 +50,6 @@ protected:
         Show();
     }
 
-    [[nodiscard]] std::vector<std::string> Captions() const {
-        std::vector<std::string> captions;
-        for (const auto& message : effects_.Messages) {
-            captions.push_back(message.Caption);
-        }
-        return captions;
-    }
-
     std::unique_ptr<Project> project_ = std::make_unique<Project>();
     MemoryFormView view_;
     RecordingEffects effects_;

@@ -108,6 +108,7 @@ TEST_F(NavigationTest, ChangingTheCountsShowsTheFirstActivity) {
     EXPECT_EQ(project_->CurrentActivityIndex, ActivitySlot(2, 1));
 
     Leave(F::NumberOfAlternatives, "9"); // refused, 1
+    effects_.TakeMessage("Number of Alternatives Error");
     EXPECT_EQ(project_->NumberOfAlternatives, 1);
     EXPECT_EQ(project_->CurrentAlternative, 1);
     EXPECT_EQ(project_->CurrentActivity, 1);
@@ -195,15 +196,14 @@ TEST_F(CopyActivityTest, CopiesCostsAndTimingButKeepsTheTargetsChoiceAndYear) {
     EXPECT_EQ(p.BidItemCosts[BidItemSlot(kTarget + 1, 0)], 0);
     EXPECT_EQ(p.TimeItemUnitPrices[TimeItemSlot(kTarget, 0) - 1], 0);
 
-    ASSERT_EQ(effects_.Messages.size(), 1u);
-    EXPECT_EQ(effects_.Messages[0].Caption, "Copy Work Activity");
-    EXPECT_EQ(effects_.Messages[0].Icon, MessageIcon::Information);
+    EXPECT_EQ(effects_.TakeMessage("Copy Work Activity").Icon, MessageIcon::Information);
 }
 
 TEST_F(CopyActivityTest, TheWorkZoneChecksFollowTheNotice) {
     project_->ActivityWorkZoneLength[kSource] = 3.0; // longer than the 1-mile project
     EXPECT_EQ(CopyFrom(1, 1), FormRequest::None);
-    EXPECT_EQ(Captions(), (std::vector<std::string>{"Copy Work Activity", "Length Error"}));
+    EXPECT_EQ(effects_.TakeCaptions(),
+              (std::vector<std::string>{"Copy Work Activity", "Length Error"}));
     EXPECT_EQ(effects_.Focus, std::vector<std::string>{"WorkZoneLength"});
 }
 
@@ -223,7 +223,7 @@ TEST_F(CopyActivityTest, RefusesSourcesOutsideTheDeclaredCounts) {
           RefusedSource{2, 0, "Work Activity Error", F::CopyFromActivity}}) {
         effects_.Clear();
         EXPECT_EQ(CopyFrom(c.alternative, c.activity), FormRequest::None);
-        EXPECT_EQ(Captions(), std::vector<std::string>{c.caption});
+        EXPECT_EQ(effects_.TakeCaptions(), std::vector<std::string>{c.caption});
         EXPECT_EQ(effects_.Focus, std::vector<std::string>{std::string(NameOf(c.box))});
         EXPECT_EQ(view_.Text(c.box), "1");
         EXPECT_EQ(project_->ActivityWorkZoneLength, before->ActivityWorkZoneLength);
@@ -237,7 +237,8 @@ TEST_F(CopyActivityTest, AlternativeCountFromAFileDoesNotReachPastTheSlots) {
     Show();
     EXPECT_EQ(CopyFrom(5, 1), FormRequest::None);
     EXPECT_EQ(CopyFrom(1, 11), FormRequest::None);
-    EXPECT_EQ(Captions(), (std::vector<std::string>{"Alternative Error", "Work Activity Error"}));
+    EXPECT_EQ(effects_.TakeCaptions(),
+              (std::vector<std::string>{"Alternative Error", "Work Activity Error"}));
 }
 
 } // namespace

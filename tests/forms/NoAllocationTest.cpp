@@ -21,7 +21,7 @@ TEST(WorkZoneAllocationTest, PricingAndTheStartHourSearchAllocateNothing) {
     RecordingEffects effects;
     WorkZoneTimingDialog dialog(WorkZoneDialogInputs::FromForm(*p));
     dialog.Open(effects);
-    ASSERT_TRUE(effects.Messages.empty());
+    ASSERT_TRUE(effects.TakeMessages().empty());
 
     const long before = wexa::testing::AllocationCount();
     dialog.CalculateCosts(effects);

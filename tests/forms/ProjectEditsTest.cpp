@@ -59,6 +59,7 @@ TEST_F(ProjectEditsTest, BrowsingIsNoEdit) {
 struct EditCase {
     const char* name;
     std::function<void(MainForm&, MemoryFormView&, Project&)> edit;
+    const char* question = nullptr; // the caption of what the edit asks first
 };
 
 class EveryEditTest : public ProjectEditsTest, public ::testing::WithParamInterface<EditCase> {};
@@ -68,6 +69,9 @@ TEST_P(EveryEditTest, IsSeen) {
     form_.NextWorkActivity();
     ASSERT_FALSE(Edited());
     GetParam().edit(form_, view_, *project_);
+    if (GetParam().question != nullptr) {
+        effects_.TakeQuestion(GetParam().question);
+    }
     EXPECT_TRUE(Edited());
 }
 
@@ -106,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
                  [](MainForm& f, MemoryFormView& v, Project&) {
                      v.Select(F::AnalysisType, kDeterministicAnalysis);
                      f.ClickAnalysisType(kDeterministicAnalysis);
-                 }}),
+                 },
+                 "Type of Analysis"}),
     ByCaseName());
 
 } // namespace

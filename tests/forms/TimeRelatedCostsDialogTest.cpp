@@ -89,10 +89,9 @@ TEST_P(TimeItemPriceTest, ANegativePriceBecomesOneInItsRowOnly) {
     dialog_->LeaveUnitPrice(c.row, effects_);
 
     if (c.refused) {
-        ASSERT_EQ(effects_.Messages.size(), 1u);
-        EXPECT_EQ(effects_.Messages[0].Text, "The unit price must be at least zero");
-        EXPECT_EQ(effects_.Messages[0].Caption, "Unit Price Error");
-        EXPECT_EQ(effects_.Messages[0].Icon, MessageIcon::Exclamation);
+        const auto shown = effects_.TakeMessage("Unit Price Error");
+        EXPECT_EQ(shown.Text, "The unit price must be at least zero");
+        EXPECT_EQ(shown.Icon, MessageIcon::Exclamation);
         EXPECT_EQ(effects_.Focus,
                   std::vector<std::string>{"UnitPrice[" + std::to_string(c.row) + "]"});
         EXPECT_EQ(dialog_->Rows()[c.row].UnitPrice, 1.0);
@@ -141,7 +140,6 @@ TEST_P(TimeItemCostAfterOkTest, TheStoredItemIsPricedByItsUnit) {
     ASSERT_TRUE(dialog_->PressOk(effects_));
     ASSERT_TRUE(dialog_->StoreInto(*project_));
 
-    EXPECT_TRUE(effects_.Messages.empty());
     EXPECT_EQ(ActivityTimeRelatedCost(*project_, kShownSlot), c.cost);
 }
 
@@ -150,6 +148,7 @@ TEST_F(TimeRelatedCostsDialogTest, OkStoresTheThreeRowsAndCancelNothing) {
     Open();
     Box(2).UnitPrice = "-4";
     dialog_->LeaveUnitPrice(2, effects_);
+    effects_.TakeMessage("Unit Price Error");
     dialog_.reset(); // Cancel
     EXPECT_EQ(project_->TimeItemUnitPrices, expected->TimeItemUnitPrices);
 

@@ -71,10 +71,9 @@ TEST(WorkZoneDialogBoxesTest, TextThatIsNotANumberKeepsTheLastValue) {
     // the check then runs on 8 and passes.
     form.Boxes().StartHour = "9x";
     form.LeaveStartHour(effects);
-    ASSERT_EQ(effects.Messages.size(), 1U);
-    EXPECT_EQ(effects.Messages[0].Text, "Please enter an integer.");
-    EXPECT_EQ(effects.Messages[0].Caption, "Wexa");
-    EXPECT_EQ(effects.Messages[0].Icon, MessageIcon::Exclamation);
+    const auto shown = effects.TakeMessage("Wexa");
+    EXPECT_EQ(shown.Text, "Please enter an integer.");
+    EXPECT_EQ(shown.Icon, MessageIcon::Exclamation);
     EXPECT_EQ(effects.Focus, std::vector<std::string>{"StartHour"});
     EXPECT_EQ(form.Boxes().StartHour, "8");
     EXPECT_EQ(form.Boxes().StopHour, "15");
@@ -86,8 +85,7 @@ TEST(WorkZoneDialogBoxesTest, TextThatIsNotANumberKeepsTheLastValue) {
     form.Boxes().HoursInEffect = "5";
     form.Boxes().OutboundPercent = "1,5";
     form.CalculateCosts(effects);
-    ASSERT_EQ(effects.Messages.size(), 1U);
-    EXPECT_EQ(effects.Messages[0].Text, "Please enter a number.");
+    EXPECT_EQ(effects.TakeMessage("Wexa").Text, "Please enter a number.");
     EXPECT_EQ(effects.Focus, std::vector<std::string>{"OutboundPercent"});
     EXPECT_EQ(form.Boxes().OutboundPercent, "100");
     EXPECT_EQ(form.Boxes().HoursInEffect, "5");
@@ -99,7 +97,7 @@ TEST(WorkZoneDialogBoxesTest, TextThatIsNotANumberKeepsTheLastValue) {
     EXPECT_FALSE(form.PressOk(effects));
     form.Boxes().InboundPercent = "abc";
     EXPECT_FALSE(form.GraphQueueLength(effects).has_value());
-    EXPECT_EQ(effects.Messages.size(), 2U);
+    EXPECT_EQ(effects.TakeCaptions(), (std::vector<std::string>{"Wexa", "Wexa"}));
     form.Boxes().InboundPercent = "50";
     EXPECT_TRUE(form.PressOk(effects));
     EXPECT_TRUE(form.GraphQueueLength(effects).has_value());
@@ -115,6 +113,8 @@ TEST(WorkZoneDialogBoxesTest, CheckOfTheLeftBoxRunsAfterAnotherBoxWasRefused) {
     EXPECT_EQ(effects.Events,
               (std::vector<std::string>{"message:Wexa", "focus:InboundPercent",
                                         "message:Start Time Error", "focus:StartHour"}));
+    EXPECT_EQ(effects.TakeMessage("Wexa").Text, "Please enter a number.");
+    effects.TakeMessage("Start Time Error");
     EXPECT_EQ(form.Boxes().StartHour, "0");
     EXPECT_EQ(form.Boxes().StopHour, "7");
 }
@@ -129,8 +129,8 @@ TEST(WorkZoneDialogBoxesTest, FocusChangesDuringAMessageDoNothing) {
     // focus) must not run its check on the value being refused.
     effects.OnMessage = [&] { form.LeaveMobilization(effects); };
     form.LeaveHoursInEffect(effects);
-    ASSERT_EQ(effects.Recorded.Messages.size(), 1U);
-    EXPECT_EQ(effects.Recorded.Messages[0].Text, WorkZoneMessage::MobilizationBelowHours);
+    EXPECT_EQ(effects.Recorded.TakeMessage(WorkZoneMessage::TimingCaption).Text,
+              WorkZoneMessage::MobilizationBelowHours);
     EXPECT_EQ(form.Boxes().MobilizationHours, "0");
     EXPECT_EQ(form.Boxes().StopHour, "16");
     EXPECT_EQ(form.Boxes().Days, "9"); // 70 hours at 8 a day
@@ -152,8 +152,7 @@ TEST(WorkZoneDialogBoxesTest, GridlockShowsMinusOneInEveryCostBox) {
     StoreTiming(*p, 8, 7, 15, 0);
     RecordingEffects effects;
     WorkZoneDialogForm form = Opened(*p, effects);
-    ASSERT_EQ(effects.Messages.size(), 1U);
-    EXPECT_EQ(effects.Messages[0].Caption, "Gridlock");
+    effects.TakeMessage("Gridlock");
     ExpectEveryCostBoxShows(form.Boxes(), "-1");
     ASSERT_TRUE(form.PressOk(effects));
     Project stored = *p;
@@ -168,15 +167,13 @@ TEST(WorkZoneDialogBoxesTest, RefusedCostsLeaveTheSummaryEmptyAndOkOpen) {
     p->DelayRatePassengerCar = 1e305;
     RecordingEffects effects;
     WorkZoneDialogForm form = Opened(*p, effects);
-    ASSERT_EQ(effects.Messages.size(), 1U);
-    EXPECT_EQ(effects.Messages[0].Caption, "Project Data Error");
+    effects.TakeMessage("Project Data Error");
     ExpectEveryCostBoxShows(form.Boxes(), "");
     EXPECT_EQ(form.Boxes().Aadt, "30000"); // the traffic itself is a result
 
     effects.Clear();
     EXPECT_FALSE(form.PressOk(effects));
-    ASSERT_EQ(effects.Messages.size(), 1U);
-    EXPECT_EQ(effects.Messages[0].Caption, "Project Data Error");
+    effects.TakeMessage("Project Data Error");
     Project stored = *p;
     EXPECT_FALSE(form.StoreInto(stored));
     EXPECT_EQ(stored.ActivityWorkZoneUserCost[kSlot], p->ActivityWorkZoneUserCost[kSlot]);

@@ -34,7 +34,6 @@ protected:
         StoreTiming(*project_, 8, 7, 15, 0);
         dialog_ = std::make_unique<WorkZoneTimingDialog>(WorkZoneDialogInputs::FromForm(*project_));
         dialog_->Open(effects_);
-        EXPECT_TRUE(effects_.Messages.empty());
     }
 
     // Types values into the boxes, as the window's read of the form does.
@@ -44,13 +43,8 @@ protected:
         dialog_->Fields().MobilizationHours = mobilization;
     }
 
-    std::vector<std::string> MessageTexts() const {
-        std::vector<std::string> texts;
-        for (const auto& message : effects_.Messages) {
-            texts.push_back(message.Text);
-        }
-        return texts;
-    }
+    // The text of the one message left, which must be a timing refusal.
+    std::string TimingRefusal() { return effects_.TakeMessage("Timing Error").Text; }
 
     const WorkZoneTimingFields& Fields() const { return dialog_->Fields(); }
 
@@ -64,11 +58,9 @@ TEST_F(WorkZoneFieldTest, StartHourOutsideTheDayIsReplacedByMidnight) {
         effects_.Clear();
         Type(bad, 7, 0);
         dialog_->LeaveStartHour(effects_);
-        ASSERT_EQ(effects_.Messages.size(), 1u) << bad;
-        EXPECT_EQ(effects_.Messages[0].Text,
-                  "The start hour must be between 0 and 23 hours, inclusive");
-        EXPECT_EQ(effects_.Messages[0].Caption, "Start Time Error");
-        EXPECT_EQ(effects_.Messages[0].Icon, MessageIcon::Exclamation);
+        const auto shown = effects_.TakeMessage("Start Time Error");
+        EXPECT_EQ(shown.Text, "The start hour must be between 0 and 23 hours, inclusive") << bad;
+        EXPECT_EQ(shown.Icon, MessageIcon::Exclamation);
         EXPECT_EQ(effects_.Focus, std::vector<std::string>{"StartHour"});
         EXPECT_EQ(Fields().StartHour, 0);
         EXPECT_EQ(Fields().StopHour, 7);
@@ -78,7 +70,6 @@ TEST_F(WorkZoneFieldTest, StartHourOutsideTheDayIsReplacedByMidnight) {
 TEST_F(WorkZoneFieldTest, StopHourWrapsPastMidnightWithoutAMessage) {
     Type(20, 7, 0);
     dialog_->LeaveStartHour(effects_);
-    EXPECT_TRUE(effects_.Messages.empty());
     EXPECT_EQ(Fields().StopHour, 3);
     Type(23, 24, 0);
     dialog_->LeaveStartHour(effects_);
@@ -93,7 +84,7 @@ TEST_F(WorkZoneFieldTest, AroundTheClockNoTimingMessageWhateverTheMobilization) 
         Type(6, 24, mobilization);
         dialog_->LeaveHoursInEffect(effects_);
         dialog_->LeaveMobilization(effects_);
-        EXPECT_TRUE(effects_.Messages.empty()) << mobilization;
+        EXPECT_TRUE(effects_.TakeMessages().empty()) << mobilization;
         EXPECT_EQ(Fields().MobilizationHours, mobilization);
         EXPECT_EQ(Fields().StopHour, 6); // stop equals start
         // Mobilization is added once to the 70 hours; a part day is a day.
@@ -105,8 +96,7 @@ TEST_F(WorkZoneFieldTest, AroundTheClockNoTimingMessageWhateverTheMobilization) 
 TEST_F(WorkZoneFieldTest, MobilizationAsLongAsTheWorkingDayIsRefusedFromEitherBox) {
     Type(8, 8, 8);
     dialog_->LeaveHoursInEffect(effects_);
-    EXPECT_EQ(MessageTexts(), std::vector<std::string>{kBelowHoursMessage});
-    EXPECT_EQ(effects_.Messages[0].Caption, "Timing Error");
+    EXPECT_EQ(TimingRefusal(), kBelowHoursMessage);
     // The message first, then the focus back to the box.
     EXPECT_EQ(effects_.Events,
               (std::vector<std::string>{"message:Timing Error", "focus:MobilizationHours"}));
@@ -118,7 +108,7 @@ TEST_F(WorkZoneFieldTest, MobilizationAsLongAsTheWorkingDayIsRefusedFromEitherBo
     effects_.Clear();
     Type(8, 8, 8);
     dialog_->LeaveMobilization(effects_);
-    EXPECT_EQ(MessageTexts(), std::vector<std::string>{kBelowHoursMessage});
+    EXPECT_EQ(TimingRefusal(), kBelowHoursMessage);
     EXPECT_EQ(effects_.Focus, std::vector<std::string>{"MobilizationHours"});
     EXPECT_EQ(Fields().MobilizationHours, 0);
 }
@@ -126,8 +116,7 @@ TEST_F(WorkZoneFieldTest, MobilizationAsLongAsTheWorkingDayIsRefusedFromEitherBo
 TEST_F(WorkZoneFieldTest, HoursPlusMobilizationPastTheDayGiveTheLongMessageOnly) {
     Type(8, 20, 5);
     dialog_->LeaveHoursInEffect(effects_);
-    EXPECT_EQ(MessageTexts(), std::vector<std::string>{kLongTimingMessage});
-    EXPECT_EQ(effects_.Messages[0].Caption, "Timing Error");
+    EXPECT_EQ(TimingRefusal(), kLongTimingMessage);
     EXPECT_EQ(effects_.Focus, std::vector<std::string>{"HoursInEffect"});
     EXPECT_EQ(Fields().HoursInEffect, 1);
     EXPECT_EQ(Fields().MobilizationHours, 0);
@@ -140,14 +129,14 @@ TEST_F(WorkZoneFieldTest, HoursOutsideOneToTwentyFourAreReplacedByOne) {
         effects_.Clear();
         Type(8, bad, 0);
         dialog_->LeaveHoursInEffect(effects_);
-        EXPECT_EQ(MessageTexts(), std::vector<std::string>{kLongTimingMessage}) << bad;
+        EXPECT_EQ(TimingRefusal(), kLongTimingMessage) << bad;
         EXPECT_EQ(Fields().HoursInEffect, 1);
     }
     // A large mobilization must not overflow the sum it is checked with.
     effects_.Clear();
     Type(8, 7, INT_MAX);
     dialog_->LeaveHoursInEffect(effects_);
-    EXPECT_EQ(MessageTexts(), std::vector<std::string>{kLongTimingMessage});
+    EXPECT_EQ(TimingRefusal(), kLongTimingMessage);
     EXPECT_EQ(Fields().MobilizationHours, 0);
 }
 
@@ -163,9 +152,7 @@ TEST_F(WorkZoneFieldTest, MobilizationChecksInOrder) {
         effects_.Clear();
         Type(8, c.hours, c.mobilization);
         dialog_->LeaveMobilization(effects_);
-        EXPECT_EQ(MessageTexts(), std::vector<std::string>{c.message})
-            << c.hours << "/" << c.mobilization;
-        EXPECT_EQ(effects_.Messages[0].Caption, "Timing Error");
+        EXPECT_EQ(TimingRefusal(), c.message) << c.hours << "/" << c.mobilization;
         EXPECT_EQ(effects_.Focus, std::vector<std::string>{"MobilizationHours"});
         EXPECT_EQ(Fields().MobilizationHours, 0);
         EXPECT_EQ(Fields().HoursInEffect, c.hours);
@@ -176,7 +163,6 @@ TEST_F(WorkZoneFieldTest, MobilizationChecksInOrder) {
 TEST_F(WorkZoneFieldTest, AcceptedMobilizationRecomputesTheDays) {
     Type(8, 8, 3);
     dialog_->LeaveMobilization(effects_);
-    EXPECT_TRUE(effects_.Messages.empty());
     EXPECT_EQ(dialog_->Days(), 14); // 70 hours at 5 working hours a day
     // The costs follow only on "Calculate Costs".
     const double before = dialog_->Breakdown().Total;

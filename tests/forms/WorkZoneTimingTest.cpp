@@ -91,7 +91,6 @@ TEST(WorkZoneOpeningTest, PricesTheStoredTimingWithoutAButton) {
     RecordingEffects effects;
     const WorkZoneTimingDialog dialog = OpenedOnForm(*p, effects);
 
-    EXPECT_TRUE(effects.Messages.empty());
     EXPECT_EQ(dialog.Fields().StartHour, 8);
     EXPECT_EQ(dialog.Fields().HoursInEffect, 7);
     EXPECT_EQ(dialog.Fields().StopHour, 15);
@@ -142,9 +141,8 @@ TEST(WorkZoneOpeningTest, UnusableStoredTimingStartsFromTheDefaultsWithANotice) 
         RecordingEffects effects;
         const WorkZoneTimingDialog dialog = OpenedOnForm(*p, effects);
 
-        ASSERT_EQ(effects.Messages.size(), 1u) << bad.start << " " << bad.hours;
-        EXPECT_EQ(effects.Messages[0].Caption, "Work Zone User Costs");
-        EXPECT_EQ(effects.Messages[0].Icon, MessageIcon::Information);
+        EXPECT_EQ(effects.TakeMessage("Work Zone User Costs").Icon, MessageIcon::Information)
+            << bad.start << " " << bad.hours;
         EXPECT_TRUE(effects.Focus.empty());
         const WorkZoneTimingFields& f = dialog.Fields();
         EXPECT_EQ(f.StartHour, 8);
@@ -162,7 +160,7 @@ TEST(WorkZoneOpeningTest, UsableEdgesOfTheStoredTimingAreKept) {
     StoreTiming(*p, 23, 24, 23, 40); // around the clock: any mobilization
     RecordingEffects effects;
     const WorkZoneTimingDialog dialog = OpenedOnForm(*p, effects);
-    for (const auto& message : effects.Messages) {
+    for (const auto& message : effects.TakeMessages()) {
         EXPECT_NE(message.Caption, "Work Zone User Costs") << "no defaults notice";
     }
     EXPECT_EQ(dialog.Fields().StartHour, 23);
@@ -204,7 +202,7 @@ TEST(WorkZoneOkTest, WritesTheEightValuesAtTheActivityAndNothingElse) {
     dialog.Fields().InboundPercent = 70.0;
     dialog.Fields().OutboundPercent = 30.0;
     dialog.CalculateCosts(effects);
-    ASSERT_TRUE(effects.Messages.empty());
+    ASSERT_TRUE(effects.TakeMessages().empty());
 
     auto after = std::make_unique<Project>(*p);
     ASSERT_TRUE(dialog.StoreInto(*after));
@@ -245,6 +243,7 @@ TEST(WorkZoneOkTest, CancelLeavesTheProjectAsItWas) {
         WorkZoneTimingDialog dialog = OpenedOnForm(*p, effects);
         dialog.Fields().StartHour = 30;
         dialog.LeaveStartHour(effects);
+        effects.TakeMessage("Start Time Error");
         dialog.FindOptimumStart(effects);
         dialog.Fields().InboundPercent = 5.0;
         dialog.CalculateCosts(effects);
@@ -259,7 +258,7 @@ TEST(WorkZoneOkTest, NoSlotMeansNothingIsStored) {
     RecordingEffects effects;
     WorkZoneTimingDialog dialog = OpenedOnForm(*p, effects);
     EXPECT_EQ(dialog.Fields().StartHour, 8); // defaults, with the notice
-    ASSERT_FALSE(effects.Messages.empty());
+    effects.TakeMessage("Work Zone User Costs");
     const auto before = std::make_unique<Project>(*p);
     EXPECT_FALSE(dialog.StoreInto(*p));
     ExpectSameTimings(*p, *before, -1);
@@ -267,7 +266,7 @@ TEST(WorkZoneOkTest, NoSlotMeansNothingIsStored) {
 
 // --- gridlock --------------------------------------------------------------
 
-void ExpectGridlockShown(const WorkZoneTimingDialog& dialog, const RecordingEffects& effects) {
+void ExpectGridlockShown(const WorkZoneTimingDialog& dialog, RecordingEffects& effects) {
     ASSERT_TRUE(dialog.Gridlock());
     const UserCostBreakdown& b = dialog.Breakdown();
     for (int i = 0; i < kCostComponentCount; ++i) {
@@ -276,12 +275,10 @@ void ExpectGridlockShown(const WorkZoneTimingDialog& dialog, const RecordingEffe
     }
     EXPECT_EQ(b.Total, -1.0);
     EXPECT_EQ(b.TotalPercentage, -1.0);
-    ASSERT_FALSE(effects.Messages.empty());
-    const auto& shown = effects.Messages.back();
+    const auto shown = effects.TakeMessage("Gridlock");
     EXPECT_EQ(shown.Text, "The traffic demand and work zone\ntiming are creating a gridlock "
                           "problem.\n\nUnder current conditions,a 24-hour queue\nwill form and "
                           "never clear.");
-    EXPECT_EQ(shown.Caption, "Gridlock");
     EXPECT_EQ(shown.Icon, MessageIcon::Exclamation);
     ASSERT_FALSE(effects.Focus.empty());
     EXPECT_EQ(effects.Focus.back(), WorkZoneControl::StartHour);
@@ -292,7 +289,6 @@ TEST(WorkZoneGridlockTest, GridlockOnOpeningShowsMinusOneAndOkStoresIt) {
     RecordingEffects effects;
     const WorkZoneTimingDialog dialog = OpenedOnForm(*p, effects);
     ExpectGridlockShown(dialog, effects);
-    EXPECT_EQ(effects.Messages.size(), 1u);
 
     auto after = std::make_unique<Project>(*p);
     ASSERT_TRUE(dialog.StoreInto(*after));
@@ -304,10 +300,10 @@ TEST(WorkZoneGridlockTest, FindOptimumWhereEveryStartGridlocksEndsOnHour23) {
     const auto p = GridlockProject();
     RecordingEffects effects;
     WorkZoneTimingDialog dialog = OpenedOnForm(*p, effects);
+    effects.TakeMessage("Gridlock");
     effects.Clear();
     dialog.FindOptimumStart(effects);
     ExpectGridlockShown(dialog, effects);
-    EXPECT_EQ(effects.Messages.size(), 1u);
     EXPECT_EQ(dialog.Fields().StartHour, 23);
     EXPECT_EQ(dialog.Fields().StopHour, 6); // 23 + 7 hours
     auto after = std::make_unique<Project>(*p);
@@ -332,7 +328,6 @@ TEST(WorkZoneOptimumTest, TiedCheapestStartsGoToTheEarliest) {
     EXPECT_GT(dialog.Breakdown().Total, 0.0);
 
     dialog.FindOptimumStart(effects);
-    EXPECT_TRUE(effects.Messages.empty());
     EXPECT_EQ(dialog.Fields().StartHour, 3);
     EXPECT_EQ(dialog.Fields().StopHour, 9);
     EXPECT_EQ(dialog.Breakdown().Total, 0.0);
@@ -381,12 +376,12 @@ class WorkZoneNoResultTest : public ::testing::TestWithParam<NoResult> {
 protected:
     WorkZoneNoResultTest() : p(QueueingProject()) { GetParam().spoil(*p); }
 
-    // The one message shown since the last Clear: the refusal.
-    void ExpectRefusalShown(const RecordingEffects& effects) const {
-        ASSERT_EQ(effects.Messages.size(), 1u);
-        EXPECT_EQ(effects.Messages[0].Caption, "Project Data Error");
-        EXPECT_EQ(effects.Messages[0].Icon, MessageIcon::Exclamation);
-        EXPECT_THAT(effects.Messages[0].Text, ::testing::HasSubstr(GetParam().said));
+    // The next message, the refusal; its text.
+    std::string ExpectRefusalShown(RecordingEffects& effects) const {
+        const auto shown = effects.TakeMessage("Project Data Error");
+        EXPECT_EQ(shown.Icon, MessageIcon::Exclamation);
+        EXPECT_THAT(shown.Text, ::testing::HasSubstr(GetParam().said));
+        return shown.Text;
     }
 
     // OK hands nothing back: the project stays as it was, byte for byte.
@@ -402,16 +397,16 @@ protected:
 TEST_P(WorkZoneNoResultTest, OpeningShowsTheRefusalAndOkStoresNothing) {
     RecordingEffects effects;
     const WorkZoneTimingDialog dialog = OpenedOnForm(*p, effects);
-    ExpectRefusalShown(effects);
+    const std::string shown = ExpectRefusalShown(effects);
     ASSERT_TRUE(dialog.Refusal().has_value());
-    EXPECT_EQ(dialog.Refusal()->Message, effects.Messages[0].Text);
+    EXPECT_EQ(dialog.Refusal()->Message, shown);
     ExpectNothingStored(dialog);
 }
 
 TEST_P(WorkZoneNoResultTest, FindOptimumRefusesAndKeepsTheTimingItStartedFrom) {
     RecordingEffects effects;
     WorkZoneTimingDialog dialog = OpenedOnForm(*p, effects);
-    effects.Clear();
+    ExpectRefusalShown(effects);
     dialog.FindOptimumStart(effects);
     ExpectRefusalShown(effects);
     EXPECT_EQ(dialog.Fields().StartHour, 8);
@@ -442,9 +437,8 @@ TEST(WorkZoneNoResultTest, FiguresThatAreResultsAgainEndTheRefusal) {
     // Applied to neither direction, the work zone costs nobody anything.
     dialog.Fields().InboundPercent = 0.0;
     dialog.Fields().OutboundPercent = 0.0;
-    effects.Clear();
+    effects.TakeMessage("Project Data Error");
     dialog.CalculateCosts(effects);
-    EXPECT_TRUE(effects.Messages.empty());
     EXPECT_FALSE(dialog.Refusal().has_value());
     EXPECT_EQ(dialog.Breakdown().Total, 0.0);
     auto after = std::make_unique<Project>(*p);
@@ -498,6 +492,7 @@ TEST(WorkZoneGraphTest, SeriesFollowTheLastWorkZoneDayPricedInFull) {
     ASSERT_TRUE(ZoneDayGridlocks(*p, 16, 17));
     dialog.CalculateCosts(effects);
     ASSERT_TRUE(dialog.Gridlock());
+    effects.TakeMessage("Gridlock");
     EXPECT_EQ(dialog.InboundQueueLength(), zoneDay);
 
     const QueueGraphContent graph = dialog.QueueGraph();
