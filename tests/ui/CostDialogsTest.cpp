@@ -39,10 +39,9 @@ void CostDialogsTest::negativeQuantityIsRefusedAndTheRowPricedAgain() {
     ActInDialog(w, wexa::ui::FormButton::BidItemCosts, [&w](QDialog& d) {
         EnterIn(d, "UnitPrice[0]", QStringLiteral("250"), "Code[0]");
         EnterIn(d, "Quantity[0]", QStringLiteral("-5"), "Code[0]");
-        QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Quantity Error")});
-        QCOMPARE(w.Prompts().Messages[0].Text,
-                 QStringLiteral("Quantities must be greater than or equal to zero"));
-        QCOMPARE(w.Prompts().Messages[0].Icon, MessageIcon::Exclamation);
+        const auto shown = w.Prompts().TakeMessage(QStringLiteral("Quantity Error"));
+        QCOMPARE(shown.Text, QStringLiteral("Quantities must be greater than or equal to zero"));
+        QCOMPARE(shown.Icon, MessageIcon::Exclamation);
         QCOMPARE(BoxOf(d, "Quantity[0]")->text(), QStringLiteral("1"));
         QCOMPARE(QApplication::focusWidget(), BoxOf(d, "Quantity[0]"));
         QCOMPARE(BoxOf(d, "Cost[0]")->text(), QStringLiteral("250"));
@@ -100,7 +99,7 @@ void CostDialogsTest::copyFromAnUndeclaredAlternativeIsRefused() {
         EnterIn(d, "Quantity[0]", QStringLiteral("7"), "Code[0]");
         TypeInto(*BoxOf(d, "CopyFromAlternative"), QStringLiteral("3"));
         PressButton(d, QStringLiteral("Copy Bid Items to Present Activity"));
-        QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Alternative Error")});
+        QCOMPARE(w.Prompts().TakeCaptions(), QStringList{QStringLiteral("Alternative Error")});
         QCOMPARE(BoxOf(d, "CopyFromAlternative")->text(), QStringLiteral("1"));
         QCOMPARE(QApplication::focusWidget(), BoxOf(d, "CopyFromAlternative"));
         QCOMPARE(BoxOf(d, "Quantity[0]")->text(), QStringLiteral("7"));
@@ -117,8 +116,7 @@ void CostDialogsTest::timeRelatedNegativePriceIsReplacedInItsRowOnly() {
     ActInDialog(w, wexa::forms::MainFormControl::TimeRelatedCostsButton, [&w](QDialog& d) {
         EnterIn(d, "UnitPrice[0]", QStringLiteral("120"), "Description[0]");
         EnterIn(d, "UnitPrice[2]", QStringLiteral("-3"), "Description[0]");
-        QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Unit Price Error")});
-        QCOMPARE(w.Prompts().Messages[0].Text,
+        QCOMPARE(w.Prompts().TakeMessage(QStringLiteral("Unit Price Error")).Text,
                  QStringLiteral("The unit price must be at least zero"));
         QCOMPARE(BoxOf(d, "UnitPrice[2]")->text(), QStringLiteral("1"));
         QCOMPARE(BoxOf(d, "UnitPrice[0]")->text(), QStringLiteral("120"));

@@ -75,13 +75,12 @@ void DocumentTest::saveThenOpenRoundTripsTheProject() {
     w.Prompts().SaveAnswer = SaveChoice::Discard;
     w.Prompts().OpenAnswer = path + QStringLiteral(".wxa");
     w.Frame().Actions().Open->trigger();
-    QCOMPARE(w.Prompts().SaveQuestions, QStringList{QStringLiteral("route9.wxa")});
+    w.Prompts().TakeSaveQuestion(QStringLiteral("route9.wxa"));
     QCOMPARE(w.Text(F::ProjectDescription), QStringLiteral("Route 9 – résumé of works"));
     QCOMPARE(w.Text(F::ProjectLength), QStringLiteral("3.25"));
     QCOMPARE(w.Text(F::NumberOfAlternatives), QStringLiteral("2"));
     QCOMPARE(w.GetProject().ProjectLength, 3.25);
     QVERIFY(!w.Frame().isWindowModified());
-    QVERIFY(w.Prompts().Messages.empty());
 }
 
 void DocumentTest::newAfterAnEditAsksToSave() {
@@ -90,12 +89,13 @@ void DocumentTest::newAfterAnEditAsksToSave() {
     w.Enter(F::ProjectDescription, QStringLiteral("kept"));
     w.Prompts().SaveAnswer = SaveChoice::Cancel;
     w.Frame().Actions().New->trigger();
-    QCOMPARE(w.Prompts().SaveQuestions, QStringList{QStringLiteral("Untitled")});
+    w.Prompts().TakeSaveQuestion(QStringLiteral("Untitled"));
     QCOMPARE(w.Frame().windowTitle(), QStringLiteral("Wexa - Untitled[*]"));
     QVERIFY(w.Frame().isWindowModified());
 
     w.Prompts().SaveAnswer = SaveChoice::Discard;
     w.Frame().Actions().New->trigger();
+    w.Prompts().TakeSaveQuestion(QStringLiteral("Untitled"));
     QCOMPARE(w.Frame().windowTitle(), QStringLiteral("Untitled[*] - Wexa"));
     QVERIFY(!w.Frame().isWindowModified());
     // New keeps every value of the project.
@@ -106,6 +106,7 @@ void DocumentTest::newAfterAnEditAsksToSave() {
     w.Prompts().SaveAnswer = SaveChoice::Save;
     w.Prompts().SaveAsAnswer = w.Path(QStringLiteral("first.wxa"));
     w.Frame().Actions().New->trigger();
+    w.Prompts().TakeSaveQuestion(QStringLiteral("Untitled"));
     QVERIFY(QFile::exists(w.Path(QStringLiteral("first.wxa"))));
     QCOMPARE(w.Frame().windowTitle(), QStringLiteral("Untitled[*] - Wexa"));
 }
@@ -116,10 +117,11 @@ void DocumentTest::closingAfterAnEditAsksAndCancelKeepsTheWindow() {
     w.Enter(F::ProjectNumber, QStringLiteral("STP-0042"));
     w.Prompts().SaveAnswer = SaveChoice::Cancel;
     w.Frame().Actions().Exit->trigger();
-    QCOMPARE(w.Prompts().SaveQuestions.size(), 1);
+    w.Prompts().TakeSaveQuestion(QStringLiteral("Untitled"));
     QVERIFY(w.Frame().isVisible());
     w.Prompts().SaveAnswer = SaveChoice::Discard;
     w.Frame().Actions().Exit->trigger();
+    w.Prompts().TakeSaveQuestion(QStringLiteral("Untitled"));
     QVERIFY(!w.Frame().isVisible());
 }
 
@@ -136,7 +138,7 @@ void DocumentTest::openAfterAnEditAsksBeforeAskingForTheFile() {
     w.Prompts().SaveAnswer = SaveChoice::Cancel;
     w.Prompts().OpenAnswer = saved;
     w.Frame().Actions().Open->trigger();
-    QCOMPARE(w.Prompts().SaveQuestions, QStringList{QStringLiteral("saved.wxa")});
+    w.Prompts().TakeSaveQuestion(QStringLiteral("saved.wxa"));
     const auto asksForAProject = [&w] {
         return std::count_if(w.Prompts().FileRequests.begin(), w.Prompts().FileRequests.end(),
                              [](const auto& request) { return request.MustExist; });
@@ -148,7 +150,7 @@ void DocumentTest::openAfterAnEditAsksBeforeAskingForTheFile() {
     // Discard: the file is opened as it was saved.
     w.Prompts().SaveAnswer = SaveChoice::Discard;
     w.Frame().Actions().Open->trigger();
-    QCOMPARE(w.Prompts().SaveQuestions.size(), 2);
+    w.Prompts().TakeSaveQuestion(QStringLiteral("saved.wxa"));
     QCOMPARE(asksForAProject(), 1);
     QCOMPARE(w.Text(F::ProjectNumber), QStringLiteral("on disk"));
     QVERIFY(!w.Frame().isWindowModified());
@@ -168,8 +170,9 @@ void DocumentTest::failedOpenIsReportedAndChangesNothing() {
     w.Prompts().SaveAnswer = SaveChoice::Discard;
     w.Prompts().OpenAnswer = path;
     w.Frame().Actions().Open->trigger();
-    QCOMPARE(w.Prompts().Messages.size(), 1u);
-    QCOMPARE(w.Prompts().Messages[0].Text, path + QStringLiteral(": Unexpected file format."));
+    w.Prompts().TakeSaveQuestion(QStringLiteral("Untitled"));
+    QCOMPARE(w.Prompts().TakeMessage(QStringLiteral("Wexa")).Text,
+             path + QStringLiteral(": Unexpected file format."));
     QVERIFY(wexa::WriteProjectBytes(w.GetProject()) == before);
     QCOMPARE(w.Text(F::ProjectLength), QStringLiteral("7.5"));
     QCOMPARE(w.Frame().windowTitle(), QStringLiteral("Untitled[*] - Wexa"));
@@ -189,10 +192,10 @@ void DocumentTest::openingWhatIsNotAFileIsRefusedWithoutWaiting() {
     w.Prompts().OpenAnswer = fifo;
     w.Frame().Actions().Open->trigger();
     QVERIFY(!w.Doc().OpenFile(folder));
-    QCOMPARE(w.Prompts().Messages.size(), 2u);
-    QVERIFY(w.Prompts().Messages[0].Text.contains(fifo));
-    QVERIFY(w.Prompts().Messages[0].Text.contains(QStringLiteral("not a file")));
-    QVERIFY(w.Prompts().Messages[1].Text.contains(folder));
+    const QString fifoRefused = w.Prompts().TakeMessage(QStringLiteral("Wexa")).Text;
+    QVERIFY(fifoRefused.contains(fifo));
+    QVERIFY(fifoRefused.contains(QStringLiteral("not a file")));
+    QVERIFY(w.Prompts().TakeMessage(QStringLiteral("Wexa")).Text.contains(folder));
     QCOMPARE(w.Frame().windowTitle(), QStringLiteral("Untitled[*] - Wexa"));
     QVERIFY(w.Recent().isEmpty());
 }
@@ -237,16 +240,16 @@ void DocumentTest::recentFileThatCannotBeFoundIsOfferedForRemoval() {
     // No: the entry stays, and nothing is opened or reported.
     w.Prompts().YesAnswer = false;
     gone->trigger();
-    QCOMPARE(w.Prompts().Questions.size(), 1u);
-    QVERIFY(w.Prompts().Questions[0].Text.contains(w.Path(QStringLiteral("gone.wxa"))));
-    QVERIFY(w.Prompts().Questions[0].Text.contains(QStringLiteral("Remove")));
-    QVERIFY(w.Prompts().Messages.empty());
+    const QString question = w.Prompts().TakeQuestion(QStringLiteral("Wexa")).Text;
+    QVERIFY(question.contains(w.Path(QStringLiteral("gone.wxa"))));
+    QVERIFY(question.contains(QStringLiteral("Remove")));
     QCOMPARE(w.Recent().size(), 2);
     QCOMPARE(w.Frame().windowTitle(), QStringLiteral("here.wxa[*] - Wexa"));
 
     // Yes: it leaves the list, the menu and the settings store.
     w.Prompts().YesAnswer = true;
     gone->trigger();
+    w.Prompts().TakeQuestion(QStringLiteral("Wexa"));
     QCOMPARE(w.Recent(), QStringList{w.Path(QStringLiteral("here.wxa"))});
     QVERIFY(!w.Frame().Actions().RecentFiles[1]->isVisible());
     QCOMPARE(Window(w.Settings().fileName()).Recent(), w.Recent());
@@ -254,8 +257,6 @@ void DocumentTest::recentFileThatCannotBeFoundIsOfferedForRemoval() {
     // A file that is there is opened without a question.
     w.Prompts().Clear();
     w.Frame().Actions().RecentFiles[0]->trigger();
-    QVERIFY(w.Prompts().Questions.empty());
-    QVERIFY(w.Prompts().Messages.empty());
 }
 
 // Moving through the alternatives and activities of a project just opened
@@ -272,7 +273,6 @@ void DocumentTest::browsingIsNoEdit() {
         }
         w.Click(wexa::ui::FormButton::NextAlternative);
     }
-    QVERIFY(w.Prompts().Messages.empty());
     QVERIFY(!w.Doc().IsModified());
     QVERIFY(!w.Frame().isWindowModified());
     // An edit after browsing still counts.

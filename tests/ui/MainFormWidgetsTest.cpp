@@ -134,11 +134,9 @@ void MainFormWidgetsTest::refusedValueShowsItsMessageSubstituteAndFocus() {
     Window w;
     QVERIFY(w.Active);
     w.Enter(box, typed);
-    const auto& messages = w.Prompts().Messages;
-    QCOMPARE(messages.size(), 1u);
-    QCOMPARE(messages[0].Text, message);
-    QCOMPARE(messages[0].Caption, caption);
-    QCOMPARE(messages[0].Icon, MessageIcon::Exclamation);
+    const auto shown = w.Prompts().TakeMessage(caption);
+    QCOMPARE(shown.Text, message);
+    QCOMPARE(shown.Icon, MessageIcon::Exclamation);
     QCOMPARE(w.Text(box), substitute);
     QCOMPARE(QApplication::focusWidget(), w.Box(box));
     // Selected, so the correction is typed over it.
@@ -150,8 +148,8 @@ void MainFormWidgetsTest::textThatIsNotANumberIsRefusedAndTheValueKept() {
     QVERIFY(w.Active);
     const QString before = w.Text(F::ProjectLength);
     w.Enter(F::ProjectLength, QStringLiteral("12abc"));
-    QCOMPARE(w.Prompts().Messages.size(), 1u);
-    QCOMPARE(w.Prompts().Messages[0].Text, QStringLiteral("Please enter a number."));
+    QCOMPARE(w.Prompts().TakeMessage(QStringLiteral("Wexa")).Text,
+             QStringLiteral("Please enter a number."));
     QCOMPARE(w.Text(F::ProjectLength), before);
     QCOMPARE(QApplication::focusWidget(), w.Box(F::ProjectLength));
 }
@@ -170,7 +168,7 @@ void MainFormWidgetsTest::focusChangesDuringTheMessageRunNoSecondCheck() {
         w.Box(F::WorkZoneLength)->setFocus(Qt::OtherFocusReason);
     };
     w.LeaveFocus();
-    QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Speed Limit Error")});
+    QCOMPARE(w.Prompts().TakeCaptions(), QStringList{QStringLiteral("Speed Limit Error")});
     QCOMPARE(QApplication::focusWidget(), w.Box(F::PostedSpeedLimit));
 }
 
@@ -181,7 +179,6 @@ void MainFormWidgetsTest::acceptedValueRecomputesDependentBoxes() {
     w.Enter(F::PercentTrucks, QStringLiteral("10"));
     w.Enter(F::NumberOfLanes, QStringLiteral("1"));
     w.Enter(F::MaxServiceFlowRate, QStringLiteral("2200"));
-    QVERIFY(w.Prompts().Messages.empty());
     QCOMPARE(w.Text(F::HeavyVehicleFactor), QStringLiteral("0.952380952380952"));
     QCOMPARE(w.Text(F::ServiceFlowRate), QStringLiteral("2095"));
     w.Enter(F::BaseYearAADT, QStringLiteral("250000"));
@@ -209,6 +206,7 @@ void MainFormWidgetsTest::deterministicHidesAndGreysTheDrawnInputs() {
     Window w;
     QVERIFY(w.Active);
     QTest::mouseClick(w.View().findChild<QWidget*>("AnalysisType1"), Qt::LeftButton);
+    w.Prompts().TakeQuestion(QStringLiteral("Type of Analysis"));
     QCOMPARE(w.GetProject().AnalysisType, 1);
     QVERIFY(w.Box(F::YearsToNextMin)->isHidden());
     QVERIFY(w.Box(F::YearsToNextMax)->isHidden());
@@ -220,6 +218,7 @@ void MainFormWidgetsTest::deterministicHidesAndGreysTheDrawnInputs() {
     QCOMPARE(w.Text(F::AgencyCostVariability), QStringLiteral("0"));
 
     QTest::mouseClick(w.View().findChild<QWidget*>("AnalysisType0"), Qt::LeftButton);
+    w.Prompts().TakeQuestion(QStringLiteral("Type of Analysis"));
     QCOMPARE(w.GetProject().AnalysisType, 0);
     QVERIFY(!w.Box(F::YearsToNextMin)->isHidden());
     QCOMPARE(w.View().findChild<QLabel*>("DiscountRateCaptions[1]")->text(),
@@ -260,7 +259,7 @@ void MainFormWidgetsTest::workZoneButtonStopsAtTheFirstFailedCheck() {
     w.Enter(F::PercentSUTrucks, QStringLiteral("4.9"));
     w.Enter(F::PercentCUTrucks, QStringLiteral("5"));
     w.Click(wexa::forms::MainFormControl::WorkZoneTimingButton);
-    QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Traffic Distribution Error")});
+    QCOMPARE(w.Prompts().TakeCaptions(), QStringList{QStringLiteral("Traffic Distribution Error")});
     QCOMPARE(QApplication::focusWidget(), w.Box(F::PercentTrucks));
 }
 
@@ -268,14 +267,14 @@ void MainFormWidgetsTest::trafficTypeSetsTheHourlyTableAfterItsNotice() {
     Window w;
     QVERIFY(w.Active);
     w.Pick(F::TrafficType, 1);
-    QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Traffic Type: Urban")});
-    QCOMPARE(w.Prompts().Messages[0].Icon, MessageIcon::Information);
+    QCOMPARE(w.Prompts().TakeMessage(QStringLiteral("Traffic Type: Urban")).Icon,
+             MessageIcon::Information);
     QVERIFY(w.GetProject().HourlyAADTPercent == w.GetProject().UrbanAADTPercent);
     // "Specific" says the distribution window opens, and opens it; closed
     // without OK, it leaves the table as it was.
     w.Prompts().Clear();
     w.Pick(F::TrafficType, 2);
-    QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Traffic Type: Specific")});
+    QCOMPARE(w.Prompts().TakeCaptions(), QStringList{QStringLiteral("Traffic Type: Specific")});
     QCOMPARE(w.Prompts().Dialogs,
              QStringList{QStringLiteral("Hourly Traffic Distributions and Directional Split")});
     QVERIFY(w.GetProject().HourlyAADTPercent == w.GetProject().UrbanAADTPercent);
@@ -296,8 +295,9 @@ void MainFormWidgetsTest::copyAnotherWorkActivityCopiesThenChecksTheWorkZone() {
     QCOMPARE(w.Text(F::ActivityDescription), QStringLiteral("Overlay"));
     QCOMPARE(w.Text(F::WorkZoneLength), QStringLiteral("0.75"));
     QCOMPARE(w.Text(F::CurrentActivity), QStringLiteral("2"));
-    QCOMPARE(w.Prompts().Captions(), (QStringList{QStringLiteral("Copy Work Activity"),
-                                                  QStringLiteral("Traffic Distribution Error")}));
+    QCOMPARE(w.Prompts().TakeCaptions(),
+             (QStringList{QStringLiteral("Copy Work Activity"),
+                          QStringLiteral("Traffic Distribution Error")}));
     QCOMPARE(QApplication::focusWidget(), w.Box(F::PercentTrucks));
 }
 
@@ -321,6 +321,7 @@ void MainFormWidgetsTest::tabVisitsEveryInputTheUserSeesOnceInReadingOrder() {
     QCOMPARE(QApplication::focusWidget(), w.Box(F::ProjectNumber));
     if (deterministic) {
         QTest::mouseClick(w.View().findChild<QWidget*>("AnalysisType1"), Qt::LeftButton);
+        w.Prompts().TakeQuestion(QStringLiteral("Type of Analysis"));
         QVERIFY(w.Box(F::YearsToNextMin)->isHidden());
     }
     if (excluded) {
@@ -348,7 +349,6 @@ void MainFormWidgetsTest::tabVisitsEveryInputTheUserSeesOnceInReadingOrder() {
             QVERIFY2(stops.count(control) == 1, qPrintable(control->objectName()));
         }
     }
-    QVERIFY(w.Prompts().Messages.empty());
 }
 
 void MainFormWidgetsTest::readOnlyBoxesLookReadOnlyAndTakeNoTabStop() {
@@ -424,9 +424,9 @@ void MainFormWidgetsTest::switchingTheAnalysisTypeAsksAndNoKeepsTheSchedule() {
     w.Enter(F::AgencyCostVariability, QStringLiteral("15"));
     w.Prompts().YesAnswer = false;
     QTest::mouseClick(w.View().findChild<QWidget*>("AnalysisType1"), Qt::LeftButton);
-    QCOMPARE(w.Prompts().Questions.size(), 1u);
-    QCOMPARE(w.Prompts().Questions[0].Caption, QStringLiteral("Type of Analysis"));
-    QVERIFY(w.Prompts().Questions[0].Text.contains(QStringLiteral("clears")));
+    QVERIFY(w.Prompts()
+                .TakeQuestion(QStringLiteral("Type of Analysis"))
+                .Text.contains(QStringLiteral("clears")));
     QCOMPARE(w.GetProject().AnalysisType, 0);
     QVERIFY(w.View().findChild<QRadioButton*>("AnalysisType0")->isChecked());
     QCOMPARE(w.Text(F::YearsToNextExpected), QStringLiteral("12"));

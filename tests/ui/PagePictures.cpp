@@ -107,9 +107,8 @@ int main(int argc, char** argv) {
         Window w;
         if (!RunExample(w, picture.Deterministic)) {
             std::fprintf(stderr, "the run for %s did not complete\n", picture.Name);
-            for (const auto& message : w.Prompts().Messages) {
-                std::fprintf(stderr, "  %s: %s\n", qPrintable(message.Caption),
-                             qPrintable(message.Text));
+            for (const QString& box : w.Prompts().Untaken()) {
+                std::fprintf(stderr, "  %s\n", qPrintable(box));
             }
             ok = false;
             continue;

@@ -127,7 +127,6 @@ void PrintTest::ctrlPPrintsOnePageToAPdfFile() {
     AnswerPrintDialog(w, pdf, QDialog::Accepted);
     QTest::keyClick(&w.Frame(), Qt::Key_P, Qt::ControlModifier);
     QCOMPARE(w.Prompts().Dialogs.size(), 1);
-    QVERIFY(w.Prompts().Messages.empty());
 
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -267,10 +266,10 @@ void PrintTest::beforeAnyRunThereIsNothingToPrint() {
     w.Frame().Actions().Print->trigger();
     w.Frame().Actions().PrintPreview->trigger();
     QVERIFY(w.Prompts().Dialogs.isEmpty());
-    QCOMPARE(w.Prompts().Captions(),
-             (QStringList{QStringLiteral("Print"), QStringLiteral("Print")}));
-    QVERIFY(w.Prompts().Messages[0].Text.startsWith(QStringLiteral("There are no results")));
-    QCOMPARE(w.Prompts().Messages[0].Icon, wexa::forms::MessageIcon::Information);
+    const auto shown = w.Prompts().TakeMessage(QStringLiteral("Print"));
+    QVERIFY(shown.Text.startsWith(QStringLiteral("There are no results")));
+    QCOMPARE(shown.Icon, wexa::forms::MessageIcon::Information);
+    w.Prompts().TakeMessage(QStringLiteral("Print")); // the preview's
 
     // Results of the project on screen are not those of a project opened
     // after it.
@@ -280,7 +279,7 @@ void PrintTest::beforeAnyRunThereIsNothingToPrint() {
     w.Prompts().Clear();
     w.Frame().Actions().PrintPreview->trigger();
     QVERIFY(w.Prompts().Dialogs.isEmpty());
-    QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Print")});
+    QCOMPARE(w.Prompts().TakeCaptions(), QStringList{QStringLiteral("Print")});
 }
 
 void PrintTest::f1InThePreviewOpensThePrintingSection() {

@@ -105,7 +105,6 @@ void QueueGraphDialogTest::printWritesThePageThroughThePrintDialog() {
     wexa::ui::testing::AnswerPrintWithPdf(prompts, pdf);
     PressButton(dialog, QStringLiteral("Print"));
     QCOMPARE(prompts.Dialogs.size(), 1);
-    QVERIFY(prompts.Messages.empty());
     // A page with the chart drawn on it, not an empty one.
     QVERIFY(wexa::ui::testing::IsPdf(pdf, 4000));
     QVERIFY(dialog.isVisible());

@@ -114,7 +114,7 @@ void RunExportTest::reportEqualsTheCommandLinesWithTheSameSeed() {
     QCOMPARE(w.Prompts().Dialogs,
              (QStringList{"Simulation Complete - Export Formatted Data to Designated File",
                           kChartWindow}));
-    QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Export Successful!")});
+    QCOMPARE(w.Prompts().TakeCaptions(), QStringList{QStringLiteral("Export Successful!")});
     QCOMPARE(WithoutDateLine(ReadAll(report)), WithoutDateLine(fromCli));
     // The next export starts from the name confirmed here.
     QCOMPARE(QString::fromStdString(w.GetProject().ExportFileName), report);
@@ -126,8 +126,8 @@ void RunExportTest::emptyNameIsRefusedAndNothingWritten() {
     OpenExample(w);
     ExportTo(w, QString());
     w.Click(wexa::ui::FormButton::RunSimulation);
-    QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Can Not Export")});
-    QCOMPARE(w.Prompts().Messages[0].Text, QStringLiteral("Filename has not been selected"));
+    QCOMPARE(w.Prompts().TakeMessage(QStringLiteral("Can Not Export")).Text,
+             QStringLiteral("Filename has not been selected"));
     QVERIFY(w.GetProject().ExportFileName.empty());
 }
 
@@ -153,11 +153,11 @@ void RunExportTest::failedWriteIsReportedNeverAnnounced() {
     w.Click(wexa::ui::FormButton::RunSimulation);
     QCOMPARE(offered.size(), 2);
     QCOMPARE(offered[1], report);
-    QCOMPARE(w.Prompts().Messages.size(), 2u);
-    QCOMPARE(w.Prompts().Messages[0].Caption, QStringLiteral("Can Not Export"));
-    QCOMPARE(w.Prompts().Messages[0].Icon, MessageIcon::Exclamation);
-    QVERIFY(w.Prompts().Messages[0].Text.contains(QStringLiteral("report.xls")));
-    QCOMPARE(w.Prompts().Messages[1].Icon, MessageIcon::Information);
+    const auto refused = w.Prompts().TakeMessage(QStringLiteral("Can Not Export"));
+    QCOMPARE(refused.Icon, MessageIcon::Exclamation);
+    QVERIFY(refused.Text.contains(QStringLiteral("report.xls")));
+    QCOMPARE(w.Prompts().TakeMessage(QStringLiteral("Export Successful!")).Icon,
+             MessageIcon::Information);
     QVERIFY(!QFile::exists(report));
     QVERIFY(QFile::exists(other));
 
@@ -178,7 +178,7 @@ void RunExportTest::failedWriteIsReportedNeverAnnounced() {
     };
     w.Click(wexa::ui::FormButton::RunSimulation);
     QCOMPARE(offered.size(), 2);
-    QCOMPARE(w.Prompts().Messages.size(), 1u);
+    w.Prompts().TakeMessage(QStringLiteral("Can Not Export"));
 }
 
 void RunExportTest::theOpenProjectIsNeverReplacedByItsReport() {
@@ -196,8 +196,9 @@ void RunExportTest::theOpenProjectIsNeverReplacedByItsReport() {
 
     ExportTo(w, project);
     w.Click(wexa::ui::FormButton::RunSimulation);
-    QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Can Not Export")});
-    QVERIFY(w.Prompts().Messages[0].Text.contains(QStringLiteral("project file that is open")));
+    QVERIFY(w.Prompts()
+                .TakeMessage(QStringLiteral("Can Not Export"))
+                .Text.contains(QStringLiteral("project file that is open")));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), before);
 }
@@ -222,7 +223,6 @@ void RunExportTest::closingDuringARunWaitsForIt() {
     QVERIFY(closedDuringRun);
     // The chart window opens also when the export was cancelled.
     QCOMPARE(w.Prompts().Dialogs.size(), 2);
-    QVERIFY(w.Prompts().SaveQuestions.isEmpty());
     QVERIFY(w.Frame().isVisible());
 }
 
@@ -246,7 +246,7 @@ void RunExportTest::browsePutsTheChosenFileIntoTheNameBox() {
     QCOMPARE(asked.InitialName, std::string("*.xls"));
     QVERIFY(!asked.MustExist);
     QCOMPARE(asked.Filters.size(), 3u);
-    QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Export Successful!")});
+    QCOMPARE(w.Prompts().TakeCaptions(), QStringList{QStringLiteral("Export Successful!")});
     QVERIFY(ReadAll(report).startsWith("Wexa\r\n"));
 }
 
@@ -278,6 +278,8 @@ void RunExportTest::progressBarIsEmptyWhenTheChartWindowOpens() {
         };
         w.Click(wexa::ui::FormButton::RunSimulation);
         QCOMPARE(w.Prompts().Dialogs.size(), 2);
+        QCOMPARE(w.Prompts().TakeCaptions(),
+                 exported ? QStringList{QStringLiteral("Export Successful!")} : QStringList());
         QCOMPARE(atExport, bar->maximum()); // the run's last step
         QCOMPARE(atChart, 0);
         QCOMPARE(bar->value(), 0);
@@ -294,10 +296,10 @@ void RunExportTest::staleStoredTimingIsAskedAboutBeforeTheRun() {
     w.Prompts().YesAnswer = false;
     ExportTo(w, QString());
     w.Click(wexa::ui::FormButton::RunSimulation);
-    QCOMPARE(w.Prompts().Questions.size(), 1u);
-    QCOMPARE(w.Prompts().Questions[0].Caption, QStringLiteral("Work Zone Timing Not Stored"));
-    QVERIFY(w.Prompts().Questions[0].Text.startsWith(
-        QStringLiteral("Alternative 2, work activity 3: 0 days to complete are stored")));
+    QVERIFY(w.Prompts()
+                .TakeQuestion(QStringLiteral("Work Zone Timing Not Stored"))
+                .Text.startsWith(QStringLiteral(
+                    "Alternative 2, work activity 3: 0 days to complete are stored")));
     QVERIFY(w.Prompts().Dialogs.isEmpty());
     QCOMPARE(w.GetProject().IterationCount, 0);
 
@@ -305,7 +307,7 @@ void RunExportTest::staleStoredTimingIsAskedAboutBeforeTheRun() {
     w.Prompts().YesAnswer = true;
     w.Prompts().OnDialog = [](QDialog& dialog) { dialog.reject(); };
     w.Click(wexa::ui::FormButton::RunSimulation);
-    QCOMPARE(w.Prompts().Questions.size(), 1u);
+    w.Prompts().TakeQuestion(QStringLiteral("Work Zone Timing Not Stored"));
     QCOMPARE(w.Prompts().Dialogs.size(), 2);
     QCOMPARE(w.GetProject().IterationCount, wexa::kProbabilisticIterations);
 }

@@ -50,7 +50,6 @@ void StartUpTest::projectFileFromTheCommandLineIsOpened() {
     wexa::app::ShowMainWindow(frame, prompts,
                               {QStringLiteral(WEXA_EXAMPLES_DIR "/urban-freeway.wxa")});
     QCOMPARE(frame.windowTitle(), QStringLiteral("urban-freeway.wxa[*] - Wexa"));
-    QVERIFY(prompts.Messages.empty());
     const auto* aadt = qobject_cast<QLineEdit*>(
         frame.View().Control(wexa::forms::NameOf(wexa::forms::FormField::BaseYearAADT)));
     QCOMPARE(aadt->text().toInt(), frame.View().GetProject().BaseYearAADT);
@@ -62,8 +61,8 @@ void StartUpTest::unreadableFileFromTheCommandLineStartsUntitled() {
     PresetPrompts prompts;
     wexa::app::CMainFrame frame(prompts, settings);
     wexa::app::ShowMainWindow(frame, prompts, {folder_.filePath(QStringLiteral("missing.wxa"))});
-    QCOMPARE(prompts.Messages.size(), 1u);
-    QVERIFY(prompts.Messages[0].Text.contains(QStringLiteral("missing.wxa")));
+    QVERIFY(
+        prompts.TakeMessage(QStringLiteral("Wexa")).Text.contains(QStringLiteral("missing.wxa")));
     QCOMPARE(frame.windowTitle(), QStringLiteral("Untitled[*] - Wexa"));
     QVERIFY(frame.isVisible());
 }

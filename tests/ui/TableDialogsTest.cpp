@@ -70,7 +70,8 @@ void TableDialogsTest::distributionEditsGoToTheProjectOnOk() {
             EnterIn(d, "InboundPercent[7]", QStringLiteral("60"), "AADTPercent[0]");
             QCOMPARE(TextOf(d, "OutboundPercent[7]"), QStringLiteral("40"));
             EnterIn(d, "InboundPercent[20]", QStringLiteral("120"), "AADTPercent[0]");
-            QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Percent Inbound Error")});
+            QCOMPARE(w.Prompts().TakeCaptions(),
+                     QStringList{QStringLiteral("Percent Inbound Error")});
             QCOMPARE(QApplication::focusWidget(), BoxOf(d, "InboundPercent[20]"));
             QCOMPARE(TextOf(d, "InboundPercent[20]"), QStringLiteral("0"));
             QCOMPARE(TextOf(d, "OutboundPercent[20]"), QStringLiteral("100"));
@@ -106,9 +107,8 @@ void TableDialogsTest::distributionSumAndTheRefusedOk() {
             QCOMPARE(TextOf(d, "Total"), QStringLiteral("99.5"));
             QCOMPARE(TextOf(d, "OffBy"), QStringLiteral("0.5"));
             PressButton(d, QStringLiteral("OK"));
-            QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Percent AADT Error")});
             QCOMPARE(
-                w.Prompts().Messages[0].Text,
+                w.Prompts().TakeMessage(QStringLiteral("Percent AADT Error")).Text,
                 QStringLiteral("The hourly percent of AADT do not add to 100.\nPlease Adjust."));
             QVERIFY(d.isVisible());
             QCOMPARE(QApplication::focusWidget(), BoxOf(d, "AADTPercent[0]"));
@@ -155,7 +155,7 @@ void TableDialogsTest::distributionSaveImportAndCancel() {
         [&](QDialog& d) {
             w.Prompts().FileAnswer = w.Path(QStringLiteral("absent.dst"));
             PressButton(d, QStringLiteral("Import Distribution"));
-            QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Import Error")});
+            QCOMPARE(w.Prompts().TakeCaptions(), QStringList{QStringLiteral("Import Error")});
             QCOMPARE(TextOf(d, "AADTPercent[0]"), QStringLiteral("1.8"));
             w.Prompts().FileAnswer = other;
             PressButton(d, QStringLiteral("Import Distribution"));
@@ -173,7 +173,8 @@ void TableDialogsTest::specificTrafficTypeOpensTheDistribution() {
         w, [&] { w.Pick(FormField::TrafficType, 2); },
         [&](QDialog& d) {
             QCOMPARE(d.windowTitle(), kDistributionTitle);
-            QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Traffic Type: Specific")});
+            QCOMPARE(w.Prompts().TakeCaptions(),
+                     QStringList{QStringLiteral("Traffic Type: Specific")});
             EnterIn(d, "InboundPercent[0]", QStringLiteral("30"), "AADTPercent[0]");
             PressButton(d, QStringLiteral("OK"));
         });
@@ -247,7 +248,7 @@ void TableDialogsTest::cancelDropsResetsAndEscalations() {
             // A box holding text is reset like the others, without a message.
             TypeInto(*BoxOf(d, "DelayRatePassengerCar"), QStringLiteral("eleven"));
             PressButton(d, QStringLiteral("Reset Defaults"));
-            QVERIFY(w.Prompts().Messages.empty());
+            QCOMPARE(w.Prompts().TakeCaptions(), QStringList());
             QCOMPARE(TextOf(d, "DelayRatePassengerCar"), QStringLiteral("11.58"));
             QCOMPARE(TextOf(d, "DelayRateSingleUnitTruck"), QStringLiteral("18.54"));
             d.reject(); // closed by its title bar
@@ -265,8 +266,7 @@ void TableDialogsTest::delayRatesRefuseAZeroReferenceCpi() {
             TypeInto(*BoxOf(d, "ReferenceCpi"), QStringLiteral("0"));
             TypeInto(*BoxOf(d, "NewCpi"), QStringLiteral("304.8"));
             PressButton(d, QStringLiteral("Apply"));
-            QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Cost Escalation Error")});
-            QCOMPARE(w.Prompts().Messages[0].Text,
+            QCOMPARE(w.Prompts().TakeMessage(QStringLiteral("Cost Escalation Error")).Text,
                      QStringLiteral("The reference CPI must be greater than 0"));
             QCOMPARE(QApplication::focusWidget(), BoxOf(d, "ReferenceCpi"));
             QCOMPARE(TextOf(d, "DelayRatePassengerCar"), QStringLiteral("11.58"));

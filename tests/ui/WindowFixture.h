@@ -60,7 +60,8 @@ inline void PressButton(QWidget& dialog, const QString& text) {
 }
 
 // The program's main window on the offscreen screen, with recorded prompts
-// and a settings store of its own in a temporary folder. Helpers act as a
+// (a box that the test did not take fails it as the window goes) and a
+// settings store of its own in a temporary folder. Helpers act as a
 // user does: type into a box, leave it, pick a list entry, press a button.
 class Window {
 public:

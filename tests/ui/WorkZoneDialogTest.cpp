@@ -184,7 +184,6 @@ void WorkZoneDialogTest::figuresEqualTheCommandLinesForTheSameTiming() {
     });
     QCOMPARE(w.Prompts().Dialogs, (QStringList{QStringLiteral("Work Zone User Costs"),
                                                QStringLiteral("Queue Length Graph")}));
-    QVERIFY(w.Prompts().Messages.empty());
     const wexa::Project& p = w.GetProject();
     QCOMPARE(p.ActivityStartHour[slot], 11);
     QCOMPARE(p.ActivityStopHour[slot], 17);
@@ -235,10 +234,10 @@ void WorkZoneDialogTest::refusedStartHourIsReplacedAndTheFocusReturns() {
     InWorkZoneDialog(w, [&w](QDialog& d) {
         QLineEdit* start = BoxOf(d, QStringLiteral("StartHour"));
         EnterIn(d, "StartHour", QStringLiteral("30"), "HoursInEffect");
-        QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Start Time Error")});
-        QCOMPARE(w.Prompts().Messages[0].Text,
+        const auto shown = w.Prompts().TakeMessage(QStringLiteral("Start Time Error"));
+        QCOMPARE(shown.Text,
                  QStringLiteral("The start hour must be between 0 and 23 hours, inclusive"));
-        QCOMPARE(w.Prompts().Messages[0].Icon, MessageIcon::Exclamation);
+        QCOMPARE(shown.Icon, MessageIcon::Exclamation);
         QCOMPARE(start->text(), QStringLiteral("0"));
         QCOMPARE(BoxOf(d, QStringLiteral("StopHour"))->text(), QStringLiteral("6"));
         QCOMPARE(QApplication::focusWidget(), start);
@@ -246,15 +245,15 @@ void WorkZoneDialogTest::refusedStartHourIsReplacedAndTheFocusReturns() {
         // Text that is no hour at all keeps the last accepted one.
         w.Prompts().Clear();
         EnterIn(d, "StartHour", QStringLiteral("ten"), "HoursInEffect");
-        QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Wexa")});
-        QCOMPARE(w.Prompts().Messages[0].Text, QStringLiteral("Please enter an integer."));
+        QCOMPARE(w.Prompts().TakeMessage(QStringLiteral("Wexa")).Text,
+                 QStringLiteral("Please enter an integer."));
         QCOMPARE(start->text(), QStringLiteral("0"));
         QCOMPARE(QApplication::focusWidget(), start);
 
         // The mobilization box's own check.
         w.Prompts().Clear();
         EnterIn(d, "MobilizationHours", QStringLiteral("6"), "StartHour");
-        QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Timing Error")});
+        QCOMPARE(w.Prompts().TakeCaptions(), QStringList{QStringLiteral("Timing Error")});
         QCOMPARE(BoxOf(d, QStringLiteral("MobilizationHours"))->text(), QStringLiteral("0"));
         QCOMPARE(QApplication::focusWidget(), BoxOf(d, QStringLiteral("MobilizationHours")));
         PressButton(d, QStringLiteral("Cancel"));
@@ -277,7 +276,7 @@ void WorkZoneDialogTest::enterRunsTheBoxCheckAndKeepsTheDialogOpen() {
         TypeInto(*hours, QStringLiteral("0"));
         QTest::keyClick(hours, Qt::Key_Enter);
         QVERIFY(d.isVisible());
-        QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Timing Error")});
+        QCOMPARE(w.Prompts().TakeCaptions(), QStringList{QStringLiteral("Timing Error")});
         QCOMPARE(hours->text(), QStringLiteral("1"));
         // Enter in a share box, which has no check, does not close either.
         QLineEdit* inbound = BoxOf(d, QStringLiteral("InboundPercent"));
@@ -316,14 +315,15 @@ void WorkZoneDialogTest::figuresThatCannotBeRepresentedAreRefusedAndNothingIsSto
     const std::vector<unsigned char> before = wexa::WriteProjectBytes(w.GetProject());
     w.Prompts().Clear();
     InWorkZoneDialog(w, [&w](QDialog& d) {
-        QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Project Data Error")});
-        QVERIFY(w.Prompts().Messages[0].Text.contains(QStringLiteral("Alternative 1")));
+        QVERIFY(w.Prompts()
+                    .TakeMessage(QStringLiteral("Project Data Error"))
+                    .Text.contains(QStringLiteral("Alternative 1")));
         for (const QString& box : {QStringLiteral("Total"), QStringLiteral("Cost[0]")}) {
             QVERIFY2(BoxOf(d, box)->text().isEmpty(), qPrintable(box));
         }
         // OK cannot store what was refused: the dialog stays open.
         PressButton(d, QStringLiteral("OK"));
-        QCOMPARE(w.Prompts().Messages.size(), 2u);
+        w.Prompts().TakeMessage(QStringLiteral("Project Data Error"));
         QVERIFY(d.isVisible());
         PressButton(d, QStringLiteral("Cancel"));
     });
@@ -341,12 +341,12 @@ void WorkZoneDialogTest::gridlockShowsMinusOneAndOkStoresIt() {
     w.Prompts().Clear();
     InWorkZoneDialog(w, [&w](QDialog& d) {
         // The message came as the dialog opened.
-        QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Gridlock")});
-        QCOMPARE(w.Prompts().Messages[0].Text,
+        const auto shown = w.Prompts().TakeMessage(QStringLiteral("Gridlock"));
+        QCOMPARE(shown.Text,
                  QStringLiteral("The traffic demand and work zone\ntiming are creating a gridlock "
                                 "problem.\n\nUnder current conditions,a 24-hour queue\nwill form "
                                 "and never clear."));
-        QCOMPARE(w.Prompts().Messages[0].Icon, MessageIcon::Exclamation);
+        QCOMPARE(shown.Icon, MessageIcon::Exclamation);
         QCOMPARE(QApplication::focusWidget(), BoxOf(d, QStringLiteral("StartHour")));
         for (int row = 0; row < kComponents; ++row) {
             QCOMPARE(BoxOf(d, QStringLiteral("Cost[%1]").arg(row))->text(), QStringLiteral("-1"));
@@ -358,7 +358,7 @@ void WorkZoneDialogTest::gridlockShowsMinusOneAndOkStoresIt() {
         // Every start hour gridlocks too: the search ends on 23.
         w.Prompts().Clear();
         PressButton(d, QStringLiteral("Find Optimum"));
-        QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Gridlock")});
+        QCOMPARE(w.Prompts().TakeCaptions(), QStringList{QStringLiteral("Gridlock")});
         QCOMPARE(BoxOf(d, QStringLiteral("StartHour"))->text(), QStringLiteral("23"));
         PressButton(d, QStringLiteral("OK"));
     });
@@ -381,7 +381,7 @@ void WorkZoneDialogTest::copyAnotherWorkActivityEndsInTheDialog() {
             start = BoxOf(d, QStringLiteral("StartHour"))->text();
             PressButton(d, QStringLiteral("OK"));
         });
-    QCOMPARE(w.Prompts().Captions(), QStringList{QStringLiteral("Copy Work Activity")});
+    QCOMPARE(w.Prompts().TakeCaptions(), QStringList{QStringLiteral("Copy Work Activity")});
     QCOMPARE(w.Prompts().Dialogs, QStringList{QStringLiteral("Work Zone User Costs")});
     const wexa::Project& p = w.GetProject();
     QCOMPARE(start, QString::number(p.ActivityStartHour[wexa::ActivitySlot(1, 1)]));
