@@ -188,6 +188,7 @@ QChart* ChartPanel::Chart() const {
 }
 
 void ChartPanel::Show(const forms::ChartContent& content) {
+    content_ = content;
     auto* chart = new QChart;
     chart->setTitle(TitleHtml(content));
     QFont titleFont = chart->titleFont();

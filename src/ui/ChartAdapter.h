@@ -18,8 +18,9 @@ class ChartLegend;
 // The one place of the program that knows the charting toolkit (Qt Charts,
 // which its makers have deprecated): a panel that draws a
 // forms::ChartContent, with its key (ChartLegend) drawn by plain widgets. No
-// other source file includes a Qt Charts header, so another renderer
-// replaces this file and the widget tests that look at the drawn series.
+// other source file includes a Qt Charts header, and only the adapter's own
+// test looks at what it draws, so another renderer replaces this file and
+// that test.
 class ChartPanel final : public QWidget {
     Q_OBJECT
 public:
@@ -32,7 +33,10 @@ public:
     // vector file), scaled to fit it without distorting.
     void Render(QPainter& painter, const QRectF& target);
 
-    // What is drawn now, for the tests that look at the series and axes.
+    // What the chart shows: the content last handed to Show. The windows'
+    // tests read it rather than the toolkit's drawing.
+    [[nodiscard]] const forms::ChartContent& Content() const { return content_; }
+    // What is drawn now, for the adapter's own test.
     [[nodiscard]] QChart* Chart() const;
     // The key below the plot.
     [[nodiscard]] const ChartLegend& Legend() const;
@@ -45,6 +49,7 @@ private:
 
     void PlaceLabels();
 
+    forms::ChartContent content_;
     QChartView* view_;
     ChartLegend* legend_;
     std::vector<PlacedLabel> labels_;

@@ -6,17 +6,13 @@
 #include "forms/QueueGraph.h"
 #include "ui/ChartAdapter.h"
 
-#include <QCategoryAxis>
-#include <QChart>
 #include <QFile>
 #include <QImage>
-#include <QLineSeries>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -38,11 +34,6 @@ wexa::forms::QueueGraphContent SampleQueue() {
     return wexa::forms::MakeQueueGraph("Route 9 <overlay> & shoulders", 2, 3, inbound, outbound);
 }
 
-QStringList AxisLabels(QAbstractAxis* axis) {
-    auto* categories = qobject_cast<QCategoryAxis*>(axis);
-    return categories ? categories->categoriesLabels() : QStringList();
-}
-
 } // namespace
 
 class QueueGraphDialogTest : public QObject {
@@ -61,39 +52,37 @@ void QueueGraphDialogTest::drawsBothDirectionsOverTheDay() {
     const wexa::forms::QueueGraphContent content = SampleQueue();
     CQueueGraphDialog dialog(content, prompts);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Queue Length Graph"));
-    QChart* chart = dialog.Chart().Chart();
-    QCOMPARE(chart->series().size(), 2);
-    const QStringList legends{QStringLiteral("Inbound"), QStringLiteral("Outbound")};
+    const wexa::forms::ChartContent& chart = dialog.Chart().Content();
+    QCOMPARE(chart.Kind, wexa::forms::ChartKind::Line);
+    QCOMPARE(chart.Series.size(), 2u);
+    const char* const legends[] = {"Inbound", "Outbound"};
     for (int s = 0; s < 2; ++s) {
-        auto* line = qobject_cast<QLineSeries*>(chart->series()[s]);
-        QVERIFY(line);
-        QCOMPARE(line->name(), legends[s]);
-        QCOMPARE(line->count(), 24);
+        const wexa::forms::ChartSeries& line = chart.Series[s];
+        QCOMPARE(line.Legend, std::string(legends[s]));
+        QCOMPARE(line.Points.size(), 24u);
         for (int hour = 0; hour < 24; ++hour) {
-            QCOMPARE(line->at(hour).x(), double(hour));
-            QCOMPARE(line->at(hour).y(), content.Series[s].Miles[hour]);
+            QCOMPARE(line.Points[hour].X, double(hour));
+            QCOMPARE(line.Points[hour].Y, content.Series[s].Miles[hour]);
         }
     }
-    // The description is shown as typed, markup characters included.
-    QVERIFY(chart->title().contains(QStringLiteral("Route 9 &lt;overlay&gt; &amp; shoulders")));
-    QVERIFY(chart->title().contains(QStringLiteral("Alt 2 - WZ 3")));
-    QCOMPARE(chart->axes(Qt::Horizontal).front()->titleText(), QStringLiteral("Hour of Day"));
-    QCOMPARE(chart->axes(Qt::Vertical).front()->titleText(), QStringLiteral("Queue Length, miles"));
+    QCOMPARE(chart.Title, std::string("Route 9 <overlay> & shoulders"));
+    QCOMPARE(chart.Subtitle, std::string("Alt 2 - WZ 3"));
+    QCOMPARE(chart.CategoryAxisTitle, std::string("Hour of Day"));
+    QCOMPARE(chart.ValueAxisTitle, std::string("Queue Length, miles"));
 }
 
 void QueueGraphDialogTest::valueAxisLabelsHaveOneDecimal() {
     PresetPrompts prompts;
     CQueueGraphDialog dialog(SampleQueue(), prompts);
-    const QStringList labels = AxisLabels(dialog.Chart().Chart()->axes(Qt::Vertical).front());
-    QVERIFY(labels.size() >= 3);
-    QCOMPARE(labels.front(), QStringLiteral("0.0"));
-    for (const QString& label : labels) {
-        QVERIFY2(label.indexOf('.') == label.size() - 2, qPrintable(label));
+    const auto& ticks = dialog.Chart().Content().ValueTicks;
+    QVERIFY(ticks.size() >= 3);
+    QCOMPARE(ticks.front().Text, std::string("0.0"));
+    for (const wexa::forms::AxisTick& tick : ticks) {
+        QVERIFY2(tick.Text.find('.') == tick.Text.size() - 2, tick.Text.c_str());
     }
     // The axis reaches the longest queue, 2.25 miles.
-    auto* axis = qobject_cast<QCategoryAxis*>(dialog.Chart().Chart()->axes(Qt::Vertical).front());
-    QVERIFY(axis->max() >= 2.25);
-    QVERIFY(axis->max() < 4.0);
+    QVERIFY(ticks.back().Value >= 2.25);
+    QVERIFY(ticks.back().Value < 4.0);
 }
 
 void QueueGraphDialogTest::printWritesThePageThroughThePrintDialog() {

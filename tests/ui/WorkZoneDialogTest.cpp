@@ -9,20 +9,18 @@
 #include "ui/QueueGraphDialog.h"
 
 #include <QApplication>
-#include <QChart>
 #include <QDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QMap>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
-#include <array>
 #include <functional>
+#include <vector>
 
 using wexa::forms::FormField;
 using wexa::forms::MessageIcon;
@@ -92,18 +90,6 @@ void CompareWithCli(const Figures& shown, const QJsonObject& json) {
     }
 }
 
-// The two lines of the queue graph, inbound then outbound.
-std::array<QList<QPointF>, 2> Series(wexa::ui::CQueueGraphDialog& graph) {
-    std::array<QList<QPointF>, 2> series;
-    const QList<QAbstractSeries*> lines = graph.Chart().Chart()->series();
-    for (int s = 0; s < 2 && s < lines.size(); ++s) {
-        if (auto* line = qobject_cast<QLineSeries*>(lines.at(s))) {
-            series[s] = line->points();
-        }
-    }
-    return series;
-}
-
 // `wexa-cli workzone FILE --alternative 1 --activity 3 --json [more]`.
 QJsonObject WorkZoneFromCli(const QString& project, const QStringList& more = {}) {
     QProcess cli;
@@ -161,11 +147,12 @@ void WorkZoneDialogTest::figuresEqualTheCommandLinesForTheSameTiming() {
     QVERIFY(!w.Doc().IsModified());
     const int slot = wexa::ActivitySlot(1, 3);
     Figures calculated;
-    std::array<QList<QPointF>, 2> graphed;
+    // The lines of the queue graph, inbound then outbound.
+    std::vector<wexa::forms::ChartSeries> graphed;
     InWorkZoneDialog(w, [&](QDialog& d) {
         // "Graph Queue Length" opens its dialog from inside this one.
         if (auto* graph = qobject_cast<wexa::ui::CQueueGraphDialog*>(&d)) {
-            graphed = Series(*graph);
+            graphed = graph->Chart().Content().Series;
             return;
         }
         QCOMPARE(d.windowTitle(), QStringLiteral("Work Zone User Costs"));
@@ -201,11 +188,12 @@ void WorkZoneDialogTest::figuresEqualTheCommandLinesForTheSameTiming() {
     const QString lengths[] = {QStringLiteral("inboundQueueLength"),
                                QStringLiteral("outboundQueueLength")};
     bool queued = false;
+    QCOMPARE(graphed.size(), 2u);
     for (int s = 0; s < 2; ++s) {
         const QJsonArray miles = timed[lengths[s]].toArray();
-        QCOMPARE(graphed[s].size(), 24);
+        QCOMPARE(graphed[s].Points.size(), 24u);
         for (int hour = 0; hour < 24; ++hour) {
-            QCOMPARE(graphed[s][hour].y(), miles.at(hour).toDouble(-1));
+            QCOMPARE(graphed[s].Points[hour].Y, miles.at(hour).toDouble(-1));
             queued = queued || miles.at(hour).toDouble() > 0;
         }
     }

@@ -1,0 +1,177 @@
+// What the chart adapter draws from a chart's content: the one test that
+// knows the charting toolkit. The windows' tests read the content they
+// handed over (ChartPanel::Content); when the toolkit is replaced, this test
+// is replaced with the adapter.
+#include "ui/ChartAdapter.h"
+#include "forms/AlternativeColours.h"
+#include "ui/ChartLegend.h"
+
+#include <QAbstractBarSeries>
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QGraphicsSimpleTextItem>
+#include <QLegend>
+#include <QLineSeries>
+#include <QTest>
+#include <QValueAxis>
+
+using wexa::forms::ChartContent;
+using wexa::forms::ChartKind;
+using wexa::forms::LineStyle;
+using wexa::ui::ChartPanel;
+
+namespace {
+
+QColor AlternativeColour(int alternative) {
+    const wexa::forms::PageColor colour = wexa::forms::AlternativeColour(alternative);
+    return {colour.Red, colour.Green, colour.Blue};
+}
+
+// Texts and ticks both kinds of chart share: a title to escape, and a value
+// axis labelled with the content's own texts.
+ChartContent Framed(ChartKind kind) {
+    ChartContent content;
+    content.Kind = kind;
+    content.Title = "Route 9 <overlay> & shoulders";
+    content.Subtitle = "Alt 2 - WZ 3";
+    content.CategoryAxisTitle = "Hour of Day";
+    content.ValueAxisTitle = "Cost (NPV, $)";
+    content.ValueTicks = {{0.0, "0"}, {1000.0, "1,000"}, {2000.0, "2,000"}};
+    return content;
+}
+
+// Three alternatives' three cost lines, as "All Cost Components" shows them.
+ChartContent NineLines() {
+    ChartContent content = Framed(ChartKind::Line);
+    content.LineAxis = {0.0, 100.0, 11};
+    content.LegendColumns = 3;
+    const LineStyle styles[] = {LineStyle::Dashed, LineStyle::Dotted, LineStyle::Solid};
+    for (int s = 0; s < 9; ++s) {
+        content.Series.push_back({"line " + std::to_string(s),
+                                  {{0.0, 100.0 * s}, {50.0, 150.0 * s}, {100.0, 200.0 * s}},
+                                  s / 3 + 1,
+                                  styles[s % 3]});
+    }
+    return content;
+}
+
+QStringList Texts(QChart& chart) {
+    QStringList texts;
+    for (QGraphicsItem* item : chart.childItems()) {
+        if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item)) {
+            texts << text->text();
+        }
+    }
+    return texts;
+}
+
+void VerifyFrame(QChart& chart) {
+    QVERIFY(chart.title().contains(QStringLiteral("Route 9 &lt;overlay&gt; &amp; shoulders")));
+    QVERIFY(chart.title().contains(QStringLiteral("Alt 2 - WZ 3")));
+    QCOMPARE(chart.axes(Qt::Horizontal).front()->titleText(), QStringLiteral("Hour of Day"));
+    auto* values = qobject_cast<QCategoryAxis*>(chart.axes(Qt::Vertical).front());
+    QVERIFY(values);
+    QCOMPARE(values->titleText(), QStringLiteral("Cost (NPV, $)"));
+    QCOMPARE(values->categoriesLabels(), (QStringList{"0", "1,000", "2,000"}));
+    QCOMPARE(values->max(), 2000.0);
+    // The key is drawn below the plot, never beside it.
+    QVERIFY(!chart.legend()->isVisible());
+}
+
+} // namespace
+
+class ChartAdapterTest : public QObject {
+    Q_OBJECT
+private slots:
+    void linesKeepTheirPointsColourAndStyleAndTheKeyTakesRows();
+    void barsStandInTheirOwnSlotsWithTheirMarks();
+    void contentWithoutDataDrawsAnEmptyChart();
+};
+
+void ChartAdapterTest::linesKeepTheirPointsColourAndStyleAndTheKeyTakesRows() {
+    ChartPanel panel;
+    panel.resize(900, 600);
+    const ChartContent content = NineLines();
+    panel.Show(content);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QChart& chart = *panel.Chart();
+    VerifyFrame(chart);
+    auto* hours = qobject_cast<QValueAxis*>(chart.axes(Qt::Horizontal).front());
+    QVERIFY(hours);
+    QCOMPARE(hours->max(), 100.0);
+    QCOMPARE(hours->tickCount(), 11);
+
+    QCOMPARE(chart.series().size(), 9);
+    const auto& entries = panel.Legend().Entries();
+    QCOMPARE(entries.size(), 9u);
+    for (int s = 0; s < 9; ++s) {
+        auto* line = qobject_cast<QLineSeries*>(chart.series()[s]);
+        QVERIFY(line);
+        QCOMPARE(line->name(), QStringLiteral("line %1").arg(s));
+        QCOMPARE(line->count(), 3);
+        QCOMPARE(line->at(2), QPointF(100.0, 200.0 * s));
+        QCOMPARE(line->pen().color(), AlternativeColour(s / 3 + 1));
+        QCOMPARE(entries[s].Text, line->name());
+        QCOMPARE(entries[s].Pen, line->pen());
+    }
+    // An alternative's three lines tell themselves apart by their style.
+    QVERIFY(entries[0].Pen.dashPattern() != entries[1].Pen.dashPattern());
+    QCOMPARE(entries[2].Pen.style(), Qt::SolidLine);
+    // Nine entries take rows below the plot, not its width.
+    QVERIFY(chart.plotArea().width() > 0.7 * chart.size().width());
+}
+
+void ChartAdapterTest::barsStandInTheirOwnSlotsWithTheirMarks() {
+    ChartPanel panel;
+    ChartContent content = Framed(ChartKind::Bar);
+    content.Categories = {"Alt 1", "Alt 2", "Alt 3"};
+    content.Series = {{"Alternative 1", {{0.0, 1250.0}}, 1, LineStyle::Solid},
+                      {"Alternative 2", {{1.0, 980.5}}, 2, LineStyle::Solid}};
+    content.Labels = {{0.0, 1250.0, "1,250", false}, {2.0, 0.0, "Gridlock", true}};
+    panel.Show(content);
+    QChart& chart = *panel.Chart();
+    VerifyFrame(chart);
+    auto* categories = qobject_cast<QBarCategoryAxis*>(chart.axes(Qt::Horizontal).front());
+    QVERIFY(categories);
+    QCOMPARE(categories->categories(), (QStringList{"Alt 1", "Alt 2", "Alt 3"}));
+
+    QCOMPARE(chart.series().size(), 1);
+    auto* bars = qobject_cast<QAbstractBarSeries*>(chart.series()[0]);
+    QVERIFY(bars);
+    QCOMPARE(bars->count(), 2);
+    for (int a = 0; a < 2; ++a) {
+        QBarSet* set = bars->barSets()[a];
+        QCOMPARE(set->label(), QStringLiteral("Alternative %1").arg(a + 1));
+        QCOMPARE(set->count(), 3);
+        for (int slot = 0; slot < 3; ++slot) {
+            QCOMPARE(set->at(slot), slot == a ? content.Series[a].Points[0].Y : 0.0);
+        }
+        QCOMPARE(set->color(), AlternativeColour(a + 1));
+    }
+    const QStringList texts = Texts(chart);
+    QVERIFY(texts.contains(QStringLiteral("1,250")));
+    QVERIFY(texts.contains(QStringLiteral("Gridlock")));
+}
+
+// However little the content holds (no series, no ticks, no categories, a
+// mark with nothing to sit on), the chart is drawn, and a notice says why.
+void ChartAdapterTest::contentWithoutDataDrawsAnEmptyChart() {
+    ChartPanel panel;
+    panel.resize(400, 300);
+    for (const auto kind : {ChartKind::Bar, ChartKind::Line}) {
+        ChartContent content;
+        content.Kind = kind;
+        content.Labels.push_back({0.0, 0.0, "Gridlock", true});
+        content.Notice = "Every iteration failed";
+        panel.Show(content);
+        QCOMPARE(panel.Chart()->series().size(), kind == ChartKind::Bar ? 1 : 0);
+        QVERIFY(Texts(*panel.Chart()).contains(QStringLiteral("Every iteration failed")));
+        QVERIFY(!panel.grab().isNull());
+    }
+}
+
+QTEST_MAIN(ChartAdapterTest)
+#include "ChartAdapterTest.moc"
