@@ -73,6 +73,15 @@ private:
     bool seen_ = false;
 };
 
+// The box says `text` under `title`, with `icon` and exactly `buttons`.
+void VerifyBox(const QMessageBox& box, const QString& title, const QString& text,
+               QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) {
+    QCOMPARE(box.windowTitle(), title);
+    QCOMPARE(box.text(), text);
+    QCOMPARE(box.icon(), icon);
+    QCOMPARE(box.standardButtons(), buttons);
+}
+
 void Press(QMessageBox& box, QMessageBox::StandardButton button) {
     QAbstractButton* shown = box.button(button);
     QVERIFY2(shown != nullptr, "the box has no such button");
@@ -112,10 +121,9 @@ void MessageBoxPromptsTest::showMessageHasOkAndTheIconOfItsKind() {
     QFETCH(QMessageBox::Icon, icon);
     prompts_.SetParent(&window_);
     OnNextModal<QMessageBox> answer([&](QMessageBox& box) {
-        QCOMPARE(box.windowTitle(), QStringLiteral("Length Error"));
-        QCOMPARE(box.text(), QStringLiteral("The work zone is longer than the project."));
-        QCOMPARE(box.icon(), icon);
-        QCOMPARE(box.standardButtons(), QMessageBox::Ok);
+        VerifyBox(box, QStringLiteral("Length Error"),
+                  QStringLiteral("The work zone is longer than the project."), icon,
+                  QMessageBox::Ok);
         QCOMPARE(box.parentWidget(), &window_);
         Press(box, QMessageBox::Ok);
     });
@@ -135,10 +143,9 @@ void MessageBoxPromptsTest::askYesNoWarnsAndEnterAloneAnswersNo() {
     QFETCH(QMessageBox::StandardButton, pressed);
     QFETCH(bool, yes);
     OnNextModal<QMessageBox> answer([&](QMessageBox& box) {
-        QCOMPARE(box.windowTitle(), QStringLiteral("Type of Analysis"));
-        QCOMPARE(box.text(), QStringLiteral("Switch to a deterministic analysis?"));
-        QCOMPARE(box.icon(), QMessageBox::Warning);
-        QCOMPARE(box.standardButtons(), QMessageBox::Yes | QMessageBox::No);
+        VerifyBox(box, QStringLiteral("Type of Analysis"),
+                  QStringLiteral("Switch to a deterministic analysis?"), QMessageBox::Warning,
+                  QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(box.defaultButton(), box.button(QMessageBox::No));
         Press(box, pressed);
     });
@@ -160,11 +167,9 @@ void MessageBoxPromptsTest::askSaveChangesMapsEachButton() {
     QFETCH(QMessageBox::StandardButton, pressed);
     QFETCH(SaveChoice, choice);
     OnNextModal<QMessageBox> answer([&](QMessageBox& box) {
-        QCOMPARE(box.windowTitle(), QStringLiteral("Wexa"));
-        QCOMPARE(box.text(), QStringLiteral("Save changes to route9.wxa?"));
-        QCOMPARE(box.icon(), QMessageBox::Warning);
-        QCOMPARE(box.standardButtons(),
-                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        VerifyBox(box, QStringLiteral("Wexa"), QStringLiteral("Save changes to route9.wxa?"),
+                  QMessageBox::Warning,
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
         QCOMPARE(box.defaultButton(), box.button(QMessageBox::Save));
         Press(box, pressed);
     });
