@@ -50,6 +50,13 @@ protected:
         Show();
     }
 
+    // "Run Simulation" with a fixed seed, both halves on this thread.
+    RunEnd Run() {
+        const auto job = form_.StartRun(*workspace_, 1);
+        job->Run();
+        return form_.FinishRun(*job);
+    }
+
     [[nodiscard]] std::vector<std::string> Captions() const {
         std::vector<std::string> captions;
         for (const auto& message : effects_.Messages) {
@@ -62,6 +69,7 @@ protected:
     MemoryFormView view_;
     RecordingEffects effects_;
     MainForm form_;
+    std::unique_ptr<AnalysisWorkspace> workspace_ = std::make_unique<AnalysisWorkspace>();
 };
 
 } // namespace wexa::forms::testing
