@@ -53,15 +53,15 @@ inline std::unique_ptr<Project> LargestProject(int baseAadt) {
 constexpr int kQueueingAadt = 30000;
 constexpr int kFreeFlowAadt = 3000;
 
-// Times the run of `project` with the given progress listener, one run per
+// Times the run of `project`, watched through `feedback` when given, one run per
 // benchmark iteration, on a copy and a workspace kept for the whole loop.
 // Returns the copy as the last run left it.
 inline std::unique_ptr<Project> TimeRuns(benchmark::State& state, const Project& project,
-                                         RunProgress* progress) {
+                                         RunFeedback* feedback) {
     auto run = std::make_unique<Project>(project);
     auto workspace = std::make_unique<AnalysisWorkspace>();
     for (auto _ : state) {
-        const auto refusal = RunAnalysis(*run, *workspace, {1u, progress});
+        const auto refusal = RunAnalysis(*run, *workspace, {1u, feedback});
         if (refusal) {
             state.SkipWithError(refusal->Messages.back().Message.c_str());
             break;

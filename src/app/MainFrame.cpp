@@ -111,6 +111,16 @@ void CMainFrame::ConnectCommands() {
             [this] { prompts_.ShowHelp(QString::fromLatin1(ui::HelpSection::Contents)); });
     ui::AddHelpKeys(*this, prompts_);
     connect(actions_.Execute, &QAction::triggered, view_, &ui::CWexaView::RunSimulation);
+    connect(view_, &ui::CWexaView::RunStarted, this, [this] {
+        statusBar()->clearMessage();
+        SetProjectCommandsEnabled(false);
+    });
+    connect(view_, &ui::CWexaView::RunEnded, this, [this](bool cancelled) {
+        SetProjectCommandsEnabled(true);
+        if (cancelled) {
+            statusBar()->showMessage(QStringLiteral("Run cancelled."));
+        }
+    });
     connect(actions_.Print, &QAction::triggered, this, &CMainFrame::PrintPage);
     connect(actions_.PrintPreview, &QAction::triggered, this, &CMainFrame::PreviewPage);
     connect(view_, &ui::CWexaView::PreviewRequested, this, &CMainFrame::PreviewPage);
@@ -119,6 +129,19 @@ void CMainFrame::ConnectCommands() {
         recent_.Add(path);
         UpdateRecentMenu();
     });
+}
+
+void CMainFrame::SetProjectCommandsEnabled(bool enabled) {
+    for (QAction* command : {actions_.New, actions_.Open, actions_.Save, actions_.SaveAs,
+                             actions_.Print, actions_.PrintPreview, actions_.Execute}) {
+        command->setEnabled(enabled);
+    }
+    for (QAction* recent : actions_.RecentFiles) {
+        recent->setEnabled(false);
+    }
+    if (enabled) {
+        UpdateRecentMenu();
+    }
 }
 
 void CMainFrame::UpdateTitle() {
@@ -186,9 +209,16 @@ void CMainFrame::PreviewPage() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    // The window repaints during a run, so the desktop can ask it to close;
-    // the run finishes first.
-    if (!view_->Running() && doc_->SaveModified()) {
+    // The run works off the window's thread, so the window can be asked to
+    // close under it: the run stops first, or the window stays.
+    if (view_->Running() &&
+        !prompts_.AskYesNo(QStringLiteral("The analysis is still running.\n\nStop it and close?"),
+                           QStringLiteral("Wexa"))) {
+        event->ignore();
+        return;
+    }
+    view_->StopRun();
+    if (doc_->SaveModified()) {
         event->accept();
     } else {
         event->ignore();

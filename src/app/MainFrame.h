@@ -44,6 +44,8 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void ConnectCommands();
+    // The commands that read or replace the project, off while a run works.
+    void SetProjectCommandsEnabled(bool enabled);
     void UpdateTitle();
     void UpdateRecentMenu();
     // Opens entry `index` of the recent-file list. A file that is no longer

@@ -1,7 +1,6 @@
 #include "app/WexaDoc.h"
 
 #include "forms/FileNameRequest.h"
-#include "forms/ProjectEdits.h"
 #include "model/ProjectFile.h"
 #include "ui/Prompts.h"
 #include "ui/WexaView.h"
@@ -45,36 +44,18 @@ std::filesystem::path ToPath(const QString& path) {
 } // namespace
 
 CWexaDoc::CWexaDoc(ui::CWexaView& view, ui::Prompts& prompts, QObject* parent)
-    : QObject(parent), view_(view), prompts_(prompts) {
-    connect(&view_, &ui::CWexaView::Edited, this, [this] { SetModified(true); });
-    connect(&view_, &ui::CWexaView::HandlerFinished, this, &CWexaDoc::CompareWithSnapshot);
-    TakeSnapshot();
-}
-
-QString CWexaDoc::Title() const {
-    return path_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path_).fileName();
-}
-
-QString CWexaDoc::FrameTitle() const {
-    if (!named_) {
-        return QStringLiteral("Wexa - Untitled[*]");
-    }
-    return Title() + QStringLiteral("[*] - Wexa");
+    : QObject(parent), view_(view), prompts_(prompts), state_(view.GetProject()) {
+    connect(&view_, &ui::CWexaView::Edited, this, [this] { TitleChangedIf(state_.MarkEdited()); });
+    connect(&view_, &ui::CWexaView::HandlerFinished, this,
+            [this] { TitleChangedIf(state_.CheckForEdits(view_.GetProject())); });
 }
 
 bool CWexaDoc::SaveModified() {
-    if (!modified_) {
-        return true;
-    }
-    switch (prompts_.AskSaveChanges(Title())) {
-    case ui::SaveChoice::Save:
-        return Save();
-    case ui::SaveChoice::Discard:
-        return true;
-    case ui::SaveChoice::Cancel:
-        break;
-    }
-    return false;
+    return state_.MayDrop(
+        [this](const std::string& title) {
+            return prompts_.AskSaveChanges(QString::fromStdString(title));
+        },
+        [this] { return Save(); });
 }
 
 bool CWexaDoc::NewDocument() {
@@ -85,8 +66,7 @@ bool CWexaDoc::NewDocument() {
     // Every value stays, also one typed into a box that no check has read.
     view_.Form().CollectForm();
     view_.Form().ShowForm();
-    SetModified(false);
-    TakeSnapshot();
+    MarkSaved();
     return true;
 }
 
@@ -103,12 +83,11 @@ bool CWexaDoc::OpenFile(const QString& path) {
 }
 
 bool CWexaDoc::Save() {
-    return path_.isEmpty() ? SaveAs() : WriteTo(path_);
+    return state_.Path().empty() ? SaveAs() : WriteTo(Path());
 }
 
 bool CWexaDoc::SaveAs() {
-    const QString suggested = path_.isEmpty() ? QStringLiteral("Untitled") : path_;
-    const auto path = prompts_.AskFileName(SaveProjectRequest(suggested.toStdString()));
+    const auto path = prompts_.AskFileName(SaveProjectRequest(state_.SaveAsName()));
     return path && WriteTo(*path);
 }
 
@@ -142,33 +121,25 @@ bool CWexaDoc::Transfer(const QString& path, const std::function<FileResult()>& 
     }
     (view_.Form().*showAfter)();
     SetPath(path);
-    SetModified(false);
-    TakeSnapshot();
-    emit FileUsed(path_);
+    MarkSaved();
+    emit FileUsed(Path());
     return true;
 }
 
 void CWexaDoc::SetPath(const QString& path) {
-    path_ = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
-    view_.SetProjectFile(path_);
-    named_ = true;
+    const QString absolute = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    state_.SetPath(absolute.toStdString());
+    view_.SetProjectFile(absolute);
     emit TitleChanged();
 }
 
-void CWexaDoc::SetModified(bool modified) {
-    if (modified_ != modified) {
-        modified_ = modified;
+void CWexaDoc::MarkSaved() {
+    TitleChangedIf(state_.MarkSaved(view_.GetProject()));
+}
+
+void CWexaDoc::TitleChangedIf(bool changed) {
+    if (changed) {
         emit TitleChanged();
-    }
-}
-
-void CWexaDoc::TakeSnapshot() {
-    snapshot_ = forms::EditedContent(view_.GetProject());
-}
-
-void CWexaDoc::CompareWithSnapshot() {
-    if (!modified_ && forms::EditedContent(view_.GetProject()) != snapshot_) {
-        SetModified(true);
     }
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "forms/DocumentState.h"
+
 #include <QObject>
 #include <QString>
 
 #include <functional>
-#include <vector>
 
 namespace wexa {
 struct FileResult;
@@ -19,27 +20,20 @@ class Prompts;
 
 namespace wexa::app {
 
-// The document: the name of the project file on screen and whether the
-// project holds changes not yet saved. It owns no data; the view owns the
-// Project, and the document reads and writes it whole.
-//
-// Unsaved changes are never dropped without a question: New, Open and
-// closing the window ask "Save changes to NAME?" first when the project is
-// modified, and Cancel stops them. A file that cannot be read is reported
-// and leaves the project as it was.
+// The document: the project file on screen. It owns no data; the view owns
+// the Project, and the document reads and writes it whole. What it decides
+// (the name, the modified mark, the title, the question before unsaved
+// changes are dropped) is forms::DocumentState; the document asks, moves the
+// file and tells the window. A file that cannot be read is reported and
+// leaves the project as it was.
 class CWexaDoc final : public QObject {
     Q_OBJECT
 public:
     CWexaDoc(ui::CWexaView& view, ui::Prompts& prompts, QObject* parent = nullptr);
 
-    // "Untitled" or the file's name.
-    [[nodiscard]] QString Title() const;
-    [[nodiscard]] const QString& PathName() const { return path_; }
-    [[nodiscard]] bool IsModified() const { return modified_; }
-    // The main window's title, with Qt's "[*]" where the modified mark goes:
-    // "Wexa - Untitled" at start-up, "NAME - Wexa" once the document has
-    // been named by New, Open or Save.
-    [[nodiscard]] QString FrameTitle() const;
+    [[nodiscard]] bool IsModified() const { return state_.IsModified(); }
+    // With Qt's "[*]" where the modified mark goes.
+    [[nodiscard]] QString FrameTitle() const { return QString::fromStdString(state_.FrameTitle()); }
 
     // Ctrl+N: the project stays as it is; the document becomes "Untitled".
     bool NewDocument();
@@ -68,19 +62,15 @@ private:
     // reported.
     bool Transfer(const QString& path, const std::function<FileResult()>& transfer,
                   void (forms::MainForm::*showAfter)());
+    [[nodiscard]] QString Path() const { return QString::fromStdString(state_.Path()); }
     void SetPath(const QString& path);
-    void SetModified(bool modified);
-    // Remembers the project as saved, to tell later whether a handler
-    // changed it (forms::EditedContent: browsing is no change).
-    void TakeSnapshot();
-    void CompareWithSnapshot();
+    // The project as it is now counts as saved.
+    void MarkSaved();
+    void TitleChangedIf(bool changed);
 
     ui::CWexaView& view_;
     ui::Prompts& prompts_;
-    QString path_;
-    bool named_ = false;
-    bool modified_ = false;
-    std::vector<unsigned char> snapshot_;
+    forms::DocumentState state_;
 };
 
 } // namespace wexa::app

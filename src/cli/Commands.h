@@ -1,5 +1,7 @@
 #pragma once
 
+#include "simulation/RunFeedback.h"
+
 #include <cstdint>
 #include <optional>
 #include <ostream>
@@ -9,8 +11,9 @@ namespace wexa::cli {
 
 // Exit statuses of wexa-cli.
 inline constexpr int kExitSuccess = 0;
-inline constexpr int kExitRefused = 1;   // the project failed a check
-inline constexpr int kExitFileError = 2; // usage and file errors
+inline constexpr int kExitRefused = 1;     // the project failed a check
+inline constexpr int kExitFileError = 2;   // usage and file errors
+inline constexpr int kExitCancelled = 130; // Ctrl+C, as shells report it
 
 // Where a command writes. Tests pass string streams.
 struct Output {
@@ -38,6 +41,8 @@ struct RunOptions {
     std::optional<std::uint32_t> seed;
     std::optional<std::string> jsonPath; // no JSON without one
 };
-int RunCommand(const RunOptions& options, Output output);
+// With `feedback`, the run can be cancelled through it (Ctrl+C): the command
+// then writes nothing and ends with kExitCancelled.
+int RunCommand(const RunOptions& options, Output output, RunFeedback* feedback = nullptr);
 
 } // namespace wexa::cli

@@ -30,9 +30,14 @@ void WarnOfStaleTimings(const Project& project, Output output) {
     }
 }
 
+int ReportCancelled(Output output) {
+    output.err << "wexa-cli: Run cancelled. Nothing was written.\n";
+    return kExitCancelled;
+}
+
 } // namespace
 
-int RunCommand(const RunOptions& options, Output output) {
+int RunCommand(const RunOptions& options, Output output, RunFeedback* feedback) {
     std::vector<std::string> outputs;
     for (const auto& path : {options.reportPath, options.jsonPath}) {
         if (path) {
@@ -48,7 +53,10 @@ int RunCommand(const RunOptions& options, Output output) {
     }
     WarnOfStaleTimings(*project, output);
     const auto workspace = std::make_unique<AnalysisWorkspace>();
-    if (const auto refusal = RunAnalysis(*project, *workspace, {options.seed, nullptr})) {
+    if (const auto refusal = RunAnalysis(*project, *workspace, {options.seed, feedback})) {
+        if (refusal->Cancelled) {
+            return ReportCancelled(output);
+        }
         for (const CheckFailure& message : refusal->Messages) {
             ReportRefusal(output, message.Caption, message.Message);
         }
@@ -69,6 +77,10 @@ int RunCommand(const RunOptions& options, Output output) {
         if (const FileResult staged = files.Add(*options.jsonPath, json); !staged) {
             return ReportNotWritten(output, staged);
         }
+    }
+    // A Ctrl+C after the last iteration still stops the command whole.
+    if (feedback != nullptr && feedback->Cancelled()) {
+        return ReportCancelled(output);
     }
     if (const FileResult written = files.Commit(); !written) {
         return ReportNotWritten(output, written);

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/Interrupt.h"
 #include "cli/TextFormat.h"
 
 #include <CLI/CLI.hpp>
@@ -114,7 +115,9 @@ int main(int argc, char** argv) {
         if (seedOption->count() > 0) {
             run.seed = seed;
         }
-        status = RunCommand(run, output);
+        wexa::RunFeedback interrupt;
+        const InterruptWatch watch(interrupt);
+        status = RunCommand(run, output, &interrupt);
     });
 
     try {

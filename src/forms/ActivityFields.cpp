@@ -82,10 +82,6 @@ std::optional<int> CurrentAlternativeIndex(const Project& project) {
     return index >= 0 && index < kMaxAlternatives ? std::optional<int>(index) : std::nullopt;
 }
 
-bool IsActivityField(FormField field) {
-    return BindingOf(field) != nullptr;
-}
-
 void StoreActivityField(Project& project, FormField field) {
     const auto slot = CurrentSlot(project);
     const ActivityBinding* binding = BindingOf(field);

@@ -20,9 +20,6 @@ namespace wexa::forms {
 // CurrentAlternative names one.
 [[nodiscard]] std::optional<int> CurrentAlternativeIndex(const Project& project);
 
-// True when the field is one of the current activity's copies.
-[[nodiscard]] bool IsActivityField(FormField field);
-
 // Writes one copy into its array at the current slot.
 void StoreActivityField(Project& project, FormField field);
 

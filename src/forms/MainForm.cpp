@@ -186,11 +186,18 @@ bool MainForm::ConfirmRun() {
     });
 }
 
-bool MainForm::RunSimulation(AnalysisWorkspace& workspace, const AnalysisOptions& options) {
-    return Exchanged([&] {
-        const auto refusal = RunAnalysis(project_, workspace, options);
+std::unique_ptr<AnalysisJob> MainForm::StartRun(AnalysisWorkspace& workspace,
+                                                std::optional<std::uint32_t> seed) {
+    return Exchanged([&] { return std::make_unique<AnalysisJob>(project_, workspace, seed); });
+}
+
+RunEnd MainForm::FinishRun(const AnalysisJob& job) {
+    return Guarded([&] {
+        const std::optional<RunRefusal>& refusal = job.Refusal();
         if (!refusal) {
-            return true;
+            CopyRunResults(job.RanProject(), project_);
+            Write();
+            return RunEnd::Finished;
         }
         for (const CheckFailure& failure : refusal->Messages) {
             effects_.ShowMessage(failure.Message, failure.Caption, MessageIcon::Exclamation);
@@ -198,7 +205,8 @@ bool MainForm::RunSimulation(AnalysisWorkspace& workspace, const AnalysisOptions
         if (!refusal->Messages.empty() && !refusal->Messages.back().FocusField.empty()) {
             effects_.MoveFocus(refusal->Messages.back().FocusField);
         }
-        return false;
+        Write();
+        return refusal->Cancelled ? RunEnd::Cancelled : RunEnd::Refused;
     });
 }
 

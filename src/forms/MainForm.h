@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/AnalysisJob.h"
 #include "forms/DistributionDisplay.h"
 #include "forms/FormEffects.h"
 #include "forms/FormExchange.h"
@@ -7,7 +8,16 @@
 #include "model/Project.h"
 #include "simulation/AnalysisRun.h"
 
+#include <cstdint>
+#include <memory>
+#include <optional>
+
 namespace wexa::forms {
+
+// How a run of the window ended. A run that ends while another handler still
+// runs counts as cancelled: its results are dropped rather than written under
+// that handler.
+enum class RunEnd { Cancelled, Refused, Finished };
 
 // What the window must do after a handler, beyond showing the form again.
 enum class FormRequest {
@@ -116,12 +126,17 @@ public:
     // (FindStaleTimings), names each such activity and asks whether to run
     // anyway. True to run: there was nothing to ask, or the answer was Yes.
     bool ConfirmRun();
-    // "Run Simulation" and the toolbar's execute command: reads the form and
-    // runs the analysis. A refused run shows its messages and moves the focus
-    // to the control the last one names; false then, and no result changed.
-    // True when the run went ahead: the window goes on with the export and
-    // the charts, then calls ShowForm.
-    bool RunSimulation(AnalysisWorkspace& workspace, const AnalysisOptions& options = {});
+    // "Run Simulation" and the toolbar's execute command, in two halves so
+    // that the run can work off the window's thread. StartRun reads the form
+    // and returns the run, on a copy of the project; null while another
+    // handler runs. Once the job's Run has returned, FinishRun shows a refused
+    // run's messages and moves the focus to the control the last one names,
+    // or hands a finished run's results to the project; a cancelled run shows
+    // nothing. Only a finished run changes a result: the window then goes on
+    // with the export and the charts, and calls ShowForm.
+    [[nodiscard]] std::unique_ptr<AnalysisJob> StartRun(AnalysisWorkspace& workspace,
+                                                        std::optional<std::uint32_t> seed);
+    RunEnd FinishRun(const AnalysisJob& job);
 
 private:
     // Runs `body` unless a handler is running already; returns body's result

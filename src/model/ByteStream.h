@@ -30,7 +30,6 @@ public:
     // prefix counting UTF-16 units, then the units); both come out as UTF-8.
     [[nodiscard]] bool Read(std::string& value);
 
-    [[nodiscard]] bool Failed() const { return failed_; }
     [[nodiscard]] std::size_t Remaining() const { return bytes_.size() - position_; }
 
 private:

@@ -229,6 +229,9 @@ struct Project {
     NpvResultTable UserNpvResults{};
     NpvResultTable TotalNpvResults{};
     double SuccessPercent = 100.0;
+
+    // Field by field; a NaN in a field makes two projects differ.
+    friend bool operator==(const Project&, const Project&) = default;
 };
 
 // Copies the built-in table of a traffic type (0 rural, 1 urban) into the

@@ -8,11 +8,13 @@
 
 namespace wexa {
 
-// Why a run did not start: the messages to show, in order (a Normal discount
-// rate that fails gets an explanation before the run's own message). The
-// last message names the control that takes the focus.
+// Why a run left the results as they were: the messages to show, in order (a
+// Normal discount rate that fails gets an explanation before the run's own
+// message; the last message names the control that takes the focus), or,
+// with no message, that the user cancelled it.
 struct RunRefusal {
     std::vector<CheckFailure> Messages;
+    bool Cancelled = false;
 };
 
 // The checks before a run, in the order the user meets them: first that every

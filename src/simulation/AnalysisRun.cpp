@@ -366,8 +366,11 @@ std::optional<RunRefusal> RunAnalysis(Project& p, AnalysisWorkspace& w,
             }
             StoreOutcome(w, counts, a, i, outcome);
         }
-        if (options.Progress != nullptr) {
-            options.Progress->IterationDone(i + 1, iterations);
+        if (options.Feedback != nullptr) {
+            options.Feedback->SetProgress(i + 1, iterations);
+            if (options.Feedback->Cancelled()) {
+                return RunRefusal{.Messages = {}, .Cancelled = true};
+            }
         }
     }
 
@@ -376,6 +379,24 @@ std::optional<RunRefusal> RunAnalysis(Project& p, AnalysisWorkspace& w,
         ComputeResultStatistics(p, w.Statuses);
     }
     return std::nullopt;
+}
+
+void CopyRunResults(const Project& from, Project& to) {
+    to.IterationCount = from.IterationCount;
+    to.GridlockCounts = from.GridlockCounts;
+    to.FailureCounts = from.FailureCounts;
+    to.ValidCounts = from.ValidCounts;
+    to.InvalidCounts = from.InvalidCounts;
+    to.AgencyNpvPercentiles = from.AgencyNpvPercentiles;
+    to.UserNpvPercentiles = from.UserNpvPercentiles;
+    to.TotalNpvPercentiles = from.TotalNpvPercentiles;
+    to.AgencyCumulativePercents = from.AgencyCumulativePercents;
+    to.UserCumulativePercents = from.UserCumulativePercents;
+    to.TotalCumulativePercents = from.TotalCumulativePercents;
+    to.AgencyNpvResults = from.AgencyNpvResults;
+    to.UserNpvResults = from.UserNpvResults;
+    to.TotalNpvResults = from.TotalNpvResults;
+    to.SuccessPercent = from.SuccessPercent;
 }
 
 } // namespace wexa

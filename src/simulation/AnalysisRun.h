@@ -3,6 +3,7 @@
 #include "model/Project.h"
 #include "simulation/AnalysisChecks.h"
 #include "simulation/ResultStatistics.h"
+#include "simulation/RunFeedback.h"
 #include "userdelay/QueueDay.h"
 
 #include <array>
@@ -11,20 +12,12 @@
 
 namespace wexa {
 
-// Told after every iteration of a run. The run calls it through a pointer
-// that is null when nobody listens, so an unobserved run pays nothing; a
-// listener that updates a screen throttles itself.
-class RunProgress {
-public:
-    virtual ~RunProgress() = default;
-    // `done` counts from 1 to `total`.
-    virtual void IterationDone(int done, int total) = 0;
-};
-
 struct AnalysisOptions {
     // A seed repeats a run bit for bit; without one the clock seeds it.
     std::optional<std::uint32_t> Seed;
-    RunProgress* Progress = nullptr;
+    // Null when nobody watches. Otherwise the run sets the iterations done
+    // after each one, and stops after the one at hand once cancelled.
+    RunFeedback* Feedback = nullptr;
 };
 
 using PerIteration = std::array<double, kProbabilisticIterations>;
@@ -57,7 +50,16 @@ struct AnalysisWorkspace {
 // -100 % or less): it stops there, and the project's results stay as they
 // were. The workspace is then scratch: its tables hold the iterations done
 // before the stop and mean nothing.
+//
+// A cancelled run stops the same way, with a refusal that has Cancelled set
+// and no message. The project is written only after the last check for a
+// cancel, so a run is either cancelled or finished, never both.
 [[nodiscard]] std::optional<RunRefusal> RunAnalysis(Project& project, AnalysisWorkspace& workspace,
                                                     const AnalysisOptions& options = {});
+
+// Copies everything a finished run fills in from the project it ran on to
+// another, leaving the inputs of `to` alone: a run may work on a copy of the
+// project while the original stays where the user can see it.
+void CopyRunResults(const Project& from, Project& to);
 
 } // namespace wexa

@@ -135,14 +135,6 @@ void FormBuilder::BoxColumn(QGridLayout& grid, int row, int column,
     }
 }
 
-QComboBox* FormBuilder::ListAt(QGridLayout& grid, int row, int column, const QString& label,
-                               forms::FormField field, const QStringList& entries) {
-    QComboBox* list = List(field, entries);
-    grid.addWidget(Text(label), row, column);
-    grid.addWidget(list, row, column + 1, 1, 2, Qt::AlignLeft);
-    return list;
-}
-
 void FormBuilder::Distribution(QGridLayout& grid, int row, int column, const QString& title,
                                forms::Distribution distribution, const QString& listLabel) {
     const DistributionControls controls = ControlsOf(distribution);

@@ -50,9 +50,6 @@ public:
     };
     // Lines of BoxAt one below the other, from `row` on.
     void BoxColumn(QGridLayout& grid, int row, int column, std::initializer_list<BoxLine> lines);
-    // "label [list]" on `row` of a grid, from `column` on.
-    QComboBox* ListAt(QGridLayout& grid, int row, int column, const QString& label,
-                      forms::FormField field, const QStringList& entries);
 
     // A distribution as the form shows it: "title", three captions over
     // three boxes, and the list of kinds headed `listLabel`, on two lines of

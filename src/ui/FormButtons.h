@@ -13,6 +13,7 @@ inline constexpr std::string_view CopyWorkActivity = "CopyWorkActivityButton";
 inline constexpr std::string_view BidItemCosts = "BidItemCostsButton";
 inline constexpr std::string_view RunSimulation = "RunSimulationButton";
 inline constexpr std::string_view RunProgress = "RunProgressBar";
+inline constexpr std::string_view CancelRun = "CancelRunButton";
 inline constexpr std::string_view Export = "ExportButton";
 inline constexpr std::string_view GraphIt = "GraphItButton";
 inline constexpr std::string_view CreateGraph = "CreateGraphButton";

@@ -9,8 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include <algorithm>
-
 namespace wexa::ui {
 
 namespace {
@@ -73,19 +71,6 @@ QWidget* FormControls::Find(std::string_view name) const {
     }
     const auto it = named_.find(name);
     return it == named_.end() ? nullptr : it->second;
-}
-
-bool FormControls::FieldOf(const QWidget* control, FormField& field) const {
-    const auto it = std::find(fields_.begin(), fields_.end(), control);
-    if (control == nullptr || it == fields_.end()) {
-        return false;
-    }
-    field = static_cast<FormField>(it - fields_.begin());
-    return true;
-}
-
-bool FormControls::Complete() const {
-    return std::all_of(fields_.begin(), fields_.end(), [](QWidget* w) { return w != nullptr; });
 }
 
 void FormControls::Collect(forms::FormState& state) const {

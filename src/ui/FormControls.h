@@ -37,10 +37,6 @@ public:
     [[nodiscard]] QWidget* Field(forms::FormField field) const {
         return fields_[static_cast<int>(field)];
     }
-    // The field a control shows, if any.
-    [[nodiscard]] bool FieldOf(const QWidget* control, forms::FormField& field) const;
-    // True once every field has its control.
-    [[nodiscard]] bool Complete() const;
 
     // Texts as shown (UTF-8), list positions, the checked radio's id.
     void Collect(forms::FormState& state) const;

@@ -145,9 +145,14 @@ QWidget* ExecuteGroup(FormBuilder& build) {
     progress->setTextVisible(false);
     build.Controls().BindNamed(FormButton::RunProgress, progress);
     grid->addWidget(progress, 0, 1);
+    QPushButton* cancel = build.Button(QStringLiteral("Cancel"), FormButton::CancelRun);
+    cancel->setShortcut(Qt::Key_Escape); // works only while the button does: during a run
+    cancel->setToolTip(QStringLiteral("Stops the run (Esc); the results stay as they were."));
+    cancel->setEnabled(false);
+    grid->addWidget(cancel, 0, 2);
     QLineEdit* status = build.WideBox(F::ProgressText);
     status->hide();
-    grid->addWidget(status, 1, 0, 1, 2);
+    grid->addWidget(status, 1, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     return group;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/DocumentState.h"
 #include "forms/FileNameRequest.h"
 #include "forms/FormEffects.h"
 
@@ -11,8 +12,7 @@ class QDialog;
 
 namespace wexa::ui {
 
-// The answer to "Save changes to NAME?".
-enum class SaveChoice { Save, Discard, Cancel };
+using SaveChoice = forms::SaveChoice;
 
 // Every modal box the window shows goes through this one interface: message
 // boxes, the question before unsaved changes are dropped, the file dialogs

@@ -2,6 +2,7 @@
 
 #include "forms/MainFormControls.h"
 #include "forms/ReportExport.h"
+#include "ui/BackgroundRun.h"
 #include "ui/BidItemsDialog.h"
 #include "ui/CostTableDialogs.h"
 #include "ui/ExportDialog.h"
@@ -10,7 +11,6 @@
 #include "ui/HourlyDistributionDialog.h"
 #include "ui/MainFormLayout.h"
 #include "ui/Prompts.h"
-#include "ui/RunProgressBar.h"
 #include "ui/TimeRelatedCostsDialog.h"
 #include "ui/WorkZoneDialog.h"
 
@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QProgressBar>
 
@@ -59,6 +60,10 @@ CWexaView::CWexaView(Prompts& prompts, QWidget* parent)
 }
 
 CWexaView::~CWexaView() {
+    if (Running()) {
+        QApplication::restoreOverrideCursor();
+    }
+    background_.reset(); // cancels a working run and waits for its thread
     // The widgets outlive this object's members while QWidget's destructor
     // deletes them; their focus changes must not reach the form any more.
     leaving_.StopAll();
@@ -135,6 +140,7 @@ void CWexaView::ConnectButtons() {
         }
     });
     OnButton(FormButton::RunSimulation, [this] { RunSimulation(); });
+    OnButton(FormButton::CancelRun, [this] { CancelRun(); });
     OnButton(FormButton::CreateGraph, [this] { ShowResultChart(); });
     OnButton(FormButton::GraphIt, [this] { emit PreviewRequested(); });
     OnButton(FormButton::BidItemCosts,
@@ -163,28 +169,77 @@ void CWexaView::OpenDialog(forms::FormRequest request) {
 }
 
 void CWexaView::RunSimulation() {
-    if (!form_.ConfirmRun()) {
+    if (Running() || !form_.ConfirmRun()) {
         return;
     }
     if (!workspace_) {
         workspace_ = std::make_unique<AnalysisWorkspace>();
     }
-    QProgressBar* bar = ProgressBar();
-    RunProgressBar progress(*bar);
-    AnalysisOptions options;
-    options.Seed = runSeed_;
-    options.Progress = &progress;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    running_ = true;
-    const bool ran = form_.RunSimulation(*workspace_, options);
-    running_ = false;
+    job_ = form_.StartRun(*workspace_, runSeed_);
+    if (!job_) {
+        return;
+    }
+    background_ = std::make_unique<BackgroundRun>(*job_, *ProgressBar());
+    connect(background_.get(), &BackgroundRun::Finished, this, &CWexaView::EndRun);
+    SetRunControls(true);
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    emit RunStarted();
+    background_->Start();
+}
+
+void CWexaView::CancelRun() {
+    if (background_) {
+        background_->Cancel();
+    }
+}
+
+void CWexaView::StopRun() {
+    if (!background_) {
+        return;
+    }
+    background_->Cancel();
+    background_->Wait();
+    // Whether the run saw the cancel or had just finished, the user asked it
+    // to stop: nothing of it reaches the project.
+    background_.reset();
+    job_.reset();
     QApplication::restoreOverrideCursor();
-    if (ran) {
+    SetRunControls(false);
+    ProgressBar()->setValue(0);
+    emit RunEnded(true);
+}
+
+void CWexaView::EndRun() {
+    background_.reset();
+    const std::unique_ptr<forms::AnalysisJob> job = std::move(job_);
+    QApplication::restoreOverrideCursor();
+    SetRunControls(false);
+    const forms::RunEnd end = form_.FinishRun(*job);
+    if (end == forms::RunEnd::Finished) {
         ExportReport(std::time(nullptr));
         ShowResultChart();
     }
-    bar->setValue(0); // also after a run refused part way
+    ProgressBar()->setValue(0); // also after a run refused or cancelled part way
     form_.ShowForm();
+    emit HandlerFinished();
+    emit RunEnded(end == forms::RunEnd::Cancelled);
+}
+
+void CWexaView::SetRunControls(bool running) {
+    QWidget* run = controls_.Find(FormButton::RunSimulation);
+    QWidget* cancel = controls_.Find(FormButton::CancelRun);
+    // The focus moves first, as a click on the button would move it: a box
+    // being left is checked before its group is disabled.
+    QWidget* next = running ? cancel : run;
+    next->setEnabled(true);
+    next->setFocus(Qt::OtherFocusReason);
+    for (auto* group : widget()->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
+        // Disabling the group keeps what the form greyed out inside it.
+        if (!group->isAncestorOf(cancel)) {
+            group->setEnabled(!running);
+        }
+    }
+    (running ? run : cancel)->setEnabled(false);
 }
 
 QProgressBar* CWexaView::ProgressBar() const {

@@ -25,6 +25,7 @@ struct AnalysisWorkspace;
 
 namespace wexa::ui {
 
+class BackgroundRun;
 class Prompts;
 
 // The main input form. It owns the Project for the life of the program and
@@ -49,13 +50,22 @@ public:
     // The control of a field or button by its name; null for none.
     [[nodiscard]] QWidget* Control(std::string_view name) const { return controls_.Find(name); }
 
-    // "Run Simulation", also the toolbar's execute command.
+    // "Run Simulation", also the toolbar's execute command: the run starts
+    // and works off the window's thread; what follows it (the report, the
+    // charts) comes when it ends. Nothing while a run works.
     void RunSimulation();
+    // The form's Cancel button and Esc during a run: the run stops after the
+    // iteration at hand and leaves the results as they were.
+    void CancelRun();
+    // Cancels a working run and waits for it to stop, then ends it as
+    // cancelled, at once: for closing the window.
+    void StopRun();
     // The chart window on the results of the last run: after every run,
     // and from the form's hidden "Create Graph" button.
     void ShowResultChart();
-    // True while a run works: the window repaints then, but takes no input.
-    [[nodiscard]] bool Running() const { return running_; }
+    // True while a run works: everything on the form that could change the
+    // project is disabled then, but for Cancel.
+    [[nodiscard]] bool Running() const { return background_ != nullptr; }
 
     // forms::FormFieldView
     void Collect(forms::FormState& state) override;
@@ -75,6 +85,12 @@ signals:
     void Edited();
     // A handler of the form has run; it may have changed the project.
     void HandlerFinished();
+    // A run started working; the window's commands that touch the project
+    // wait until RunEnded.
+    void RunStarted();
+    // The run ended (after its report and charts, when it finished); it was
+    // cancelled, or ran its course (finished or refused).
+    void RunEnded(bool cancelled);
     // The form's hidden "Graph It" button: the print preview of the results
     // page, which the main window shows.
     void PreviewRequested();
@@ -88,6 +104,12 @@ private:
     void OnList(forms::FormField field, std::function<void()> handler);
     void OpenDialog(forms::FormRequest request);
     template <typename Dialog, typename Inputs> void OpenItemsDialog();
+    // The run's thread has ended: its results or messages, then the export
+    // and the charts of a finished run.
+    void EndRun();
+    // Disables, or enables again, every group of the form but the run's, and
+    // the Run and Cancel buttons the other way round.
+    void SetRunControls(bool running);
     // After a completed run: the export dialog, then the report; at its end,
     // also after Cancel, the progress bar back to 0 and the form shown.
     void ExportReport(std::time_t analysisTime);
@@ -101,8 +123,10 @@ private:
     FocusOutWatcher leaving_;
     std::optional<std::uint32_t> runSeed_;
     QString projectFile_;
-    bool running_ = false;
     std::unique_ptr<AnalysisWorkspace> workspace_;
+    // While a run works; the thread goes before the job it works on.
+    std::unique_ptr<forms::AnalysisJob> job_;
+    std::unique_ptr<BackgroundRun> background_;
 };
 
 } // namespace wexa::ui

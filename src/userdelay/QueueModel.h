@@ -9,6 +9,10 @@ namespace wexa {
 // midnight carries into hour 0. The operations below run in this order on the
 // same QueueDay, each filling the arrays its name says; a day priced without a
 // work zone (the baseline) runs them with kNoWorkZone as the start hour.
+//
+// The day's run calls only RunQueueChain, which does the steps after
+// SimulateQueue in one pass. The steps one by one are kept as the tests'
+// reference for that pass, and so that each step can be tested alone.
 
 inline constexpr int kNoWorkZone = -1;
 

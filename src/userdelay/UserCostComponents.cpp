@@ -14,16 +14,6 @@ namespace {
     return std::clamp(speed, 0, (kSpeedRows - 1) * 5) / 5;
 }
 
-enum Component : int {
-    kSpeedChangeVoc,
-    kSpeedChangeDelay,
-    kReducedSpeedDelay,
-    kQueueStoppingVoc,
-    kQueueStoppingDelay,
-    kQueueIdleTime,
-    kQueueAddedTravelTime,
-};
-
 // Every component has the same shape: a cost per class, hour and direction,
 // summed over the day per direction, the directions weighted by the share of
 // days each is affected, times the days, and the classes added in summation
@@ -157,43 +147,6 @@ CostComponents ComputeCostComponents(const QueueDay& day, const UserCostRates& r
         components[k] = component;
     }
     return components;
-}
-
-// One component alone is the same figure; the run and the dialog take all
-// seven at once.
-double CostSpeedChangeVoc(const QueueDay& day, const UserCostRates& rates,
-                          const UserCostInputs& inputs) {
-    return ComputeCostComponents(day, rates, inputs)[kSpeedChangeVoc];
-}
-
-double CostSpeedChangeDelay(const QueueDay& day, const UserCostRates& rates,
-                            const UserCostInputs& inputs) {
-    return ComputeCostComponents(day, rates, inputs)[kSpeedChangeDelay];
-}
-
-double CostReducedSpeedDelay(const QueueDay& day, const UserCostRates& rates,
-                             const UserCostInputs& inputs) {
-    return ComputeCostComponents(day, rates, inputs)[kReducedSpeedDelay];
-}
-
-double CostQueueStoppingVoc(const QueueDay& day, const UserCostRates& rates,
-                            const UserCostInputs& inputs) {
-    return ComputeCostComponents(day, rates, inputs)[kQueueStoppingVoc];
-}
-
-double CostQueueStoppingDelay(const QueueDay& day, const UserCostRates& rates,
-                              const UserCostInputs& inputs) {
-    return ComputeCostComponents(day, rates, inputs)[kQueueStoppingDelay];
-}
-
-double CostQueueIdleTime(const QueueDay& day, const UserCostRates& rates,
-                         const UserCostInputs& inputs) {
-    return ComputeCostComponents(day, rates, inputs)[kQueueIdleTime];
-}
-
-double CostQueueAddedTravelTime(const QueueDay& day, const UserCostRates& rates,
-                                const UserCostInputs& inputs) {
-    return ComputeCostComponents(day, rates, inputs)[kQueueAddedTravelTime];
 }
 
 double SumCostComponents(const CostComponents& components) {

@@ -42,31 +42,16 @@ using CostComponents = std::array<double, kCostComponentCount>;
 [[nodiscard]] double WorkZoneAddedTimePerVehicle(double length, int workZoneSpeed,
                                                  int upstreamSpeed);
 
-// Each component is a daily cost summed over the hours, both directions
-// (weighted by the share of days each is affected) and the three classes, times
-// the days. In dollars.
-
-// Vehicles through a work zone without a queue slow down to the work-zone
-// speed and back: running cost and lost time of that cycle.
-[[nodiscard]] double CostSpeedChangeVoc(const QueueDay& day, const UserCostRates& rates,
-                                        const UserCostInputs& inputs);
-[[nodiscard]] double CostSpeedChangeDelay(const QueueDay& day, const UserCostRates& rates,
-                                          const UserCostInputs& inputs);
-// Every vehicle through the zone drives it slowly.
-[[nodiscard]] double CostReducedSpeedDelay(const QueueDay& day, const UserCostRates& rates,
-                                           const UserCostInputs& inputs);
-// Vehicles that meet a queue stop from the upstream speed.
-[[nodiscard]] double CostQueueStoppingVoc(const QueueDay& day, const UserCostRates& rates,
-                                          const UserCostInputs& inputs);
-[[nodiscard]] double CostQueueStoppingDelay(const QueueDay& day, const UserCostRates& rates,
-                                            const UserCostInputs& inputs);
-// Queued vehicles idle through the queue delay, and lose it as time.
-[[nodiscard]] double CostQueueIdleTime(const QueueDay& day, const UserCostRates& rates,
-                                       const UserCostInputs& inputs);
-[[nodiscard]] double CostQueueAddedTravelTime(const QueueDay& day, const UserCostRates& rates,
-                                              const UserCostInputs& inputs);
-
-// The seven components above, in order.
+// The seven components in order, each a daily cost summed over the hours,
+// both directions (weighted by the share of days each is affected) and the
+// three classes, times the days. In dollars:
+// - speed-change running cost and delay: vehicles through a work zone without
+//   a queue slow down to the work-zone speed and back;
+// - reduced-speed delay: every vehicle through the zone drives it slowly;
+// - queue-stopping running cost and delay: vehicles that meet a queue stop
+//   from the upstream speed;
+// - queue idle time and added travel time: queued vehicles idle through the
+//   queue delay, and lose it as time.
 [[nodiscard]] CostComponents ComputeCostComponents(const QueueDay& day, const UserCostRates& rates,
                                                    const UserCostInputs& inputs);
 

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/Interrupt.h"
 #include "model/ProjectFile.h"
 #include "support/TempFolder.h"
 
@@ -6,7 +7,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <csignal>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <ostream>
 #include <sstream>
@@ -60,6 +63,37 @@ TEST(RunCommand, SameSeedGivesTheSameReportAndJson) {
     EXPECT_THAT(reportA, HasSubstr("Filename: " + folder.File("first.xls") + "\r\n"));
     reportB.replace(reportB.find("second.xls"), 10, "first.xls");
     EXPECT_EQ(reportA, reportB);
+}
+
+// Ctrl+C through the real signal: the run stops, nothing lands, not even a
+// staged temporary file, and a second Ctrl+C would end the program at once.
+TEST(RunCommand, CtrlCStopsTheRunAndWritesNothing) {
+    testing::TempFolder folder;
+    const RunOptions options{kUrbanExample, folder.File("report.xls"), 2027u,
+                             folder.File("run.json")};
+    RunFeedback interrupt;
+    std::ostringstream out;
+    std::ostringstream err;
+    {
+        const InterruptWatch watch(interrupt);
+        ASSERT_EQ(std::raise(SIGINT), 0);
+        EXPECT_EQ(RunCommand(options, {out, err}, &interrupt), kExitCancelled);
+        const auto second = std::signal(SIGINT, SIG_IGN);
+        EXPECT_EQ(second, SIG_DFL);
+    }
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(), "wexa-cli: Run cancelled. Nothing was written.\n");
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
+
+    // A program started with Ctrl+C ignored keeps ignoring it.
+    const auto before = std::signal(SIGINT, SIG_IGN);
+    RunFeedback ignored;
+    {
+        const InterruptWatch watch(ignored);
+        ASSERT_EQ(std::raise(SIGINT), 0);
+    }
+    EXPECT_FALSE(ignored.Cancelled());
+    EXPECT_EQ(std::signal(SIGINT, before), SIG_IGN);
 }
 
 TEST(RunCommand, JsonHoldsEveryIterationInOrderAndThePercentiles) {

@@ -83,8 +83,7 @@ TEST_F(MainFormTest, RefusedRunShowsItsMessageAndFocusesTheList) {
     view_.Select(F::DiscountRateKind, kTriangular);
     Type(F::DiscountRateMin, "5");
     Type(F::DiscountRateMean, "4"); // most likely below the minimum
-    auto workspace = std::make_unique<AnalysisWorkspace>();
-    EXPECT_FALSE(form_.RunSimulation(*workspace, {.Seed = 1}));
+    EXPECT_EQ(Run(), RunEnd::Refused);
     effects_.TakeMessage("Discount Rate Error");
     EXPECT_EQ(effects_.Focus, std::vector<std::string>{"DiscountRateKind"});
     EXPECT_EQ(project_->IterationCount, 0);
@@ -95,9 +94,30 @@ TEST_F(MainFormTest, RunReadsTheFormFirst) {
     form_.ClickAnalysisType(kDeterministicAnalysis);
     effects_.TakeQuestion("Type of Analysis");
     Leave(F::YearsToNextExpected, "35"); // spans the 35-year analysis period
-    auto workspace = std::make_unique<AnalysisWorkspace>();
-    EXPECT_TRUE(form_.RunSimulation(*workspace, {.Seed = 1}));
+    const auto job = form_.StartRun(*workspace_, 1);
+    job->Run();
+    // The run worked on its own copy: the project has nothing until the
+    // window hands the results over.
+    EXPECT_EQ(project_->IterationCount, 0);
+    EXPECT_EQ(form_.FinishRun(*job), RunEnd::Finished);
     EXPECT_EQ(project_->IterationCount, 1);
+}
+
+TEST_F(MainFormTest, CancelledRunShowsNothingAndKeepsTheLastResults) {
+    view_.Select(F::AnalysisType, kDeterministicAnalysis);
+    form_.ClickAnalysisType(kDeterministicAnalysis);
+    effects_.TakeQuestion("Type of Analysis");
+    Leave(F::YearsToNextExpected, "35");
+    ASSERT_EQ(Run(), RunEnd::Finished);
+    const auto lastTotal = project_->TotalNpvResults[0][0];
+
+    Leave(F::YearsToNextExpected, "40"); // a run would change the total
+    const auto job = form_.StartRun(*workspace_, 1);
+    job->Feedback().Cancel();
+    job->Run();
+    EXPECT_EQ(form_.FinishRun(*job), RunEnd::Cancelled);
+    EXPECT_EQ(project_->TotalNpvResults[0][0], lastTotal);
+    EXPECT_EQ(project_->ActivityYearsExpected[0], 40);
 }
 
 TEST_F(MainFormTest, RunWithFiguresThatCannotBeRepresentedIsRefusedAndKeepsTheLastResults) {
@@ -105,14 +125,13 @@ TEST_F(MainFormTest, RunWithFiguresThatCannotBeRepresentedIsRefusedAndKeepsTheLa
     form_.ClickAnalysisType(kDeterministicAnalysis);
     effects_.TakeQuestion("Type of Analysis");
     Leave(F::YearsToNextExpected, "35");
-    auto workspace = std::make_unique<AnalysisWorkspace>();
-    ASSERT_TRUE(form_.RunSimulation(*workspace, {.Seed = 1}));
+    ASSERT_EQ(Run(), RunEnd::Finished);
     const auto lastTotal = project_->TotalNpvResults[0][0];
 
     // Rates from the cost tables, which the form does not show.
     for (const double rate : {1e305, 1e100}) {
         project_->DelayRatePassengerCar = rate;
-        EXPECT_FALSE(form_.RunSimulation(*workspace, {.Seed = 1})) << rate;
+        EXPECT_EQ(Run(), RunEnd::Refused) << rate;
         effects_.TakeMessage("Project Data Error");
         EXPECT_EQ(project_->TotalNpvResults[0][0], lastTotal) << rate;
     }

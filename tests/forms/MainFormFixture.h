@@ -50,10 +50,18 @@ protected:
         Show();
     }
 
+    // "Run Simulation" with a fixed seed, both halves on this thread.
+    RunEnd Run() {
+        const auto job = form_.StartRun(*workspace_, 1);
+        job->Run();
+        return form_.FinishRun(*job);
+    }
+
     std::unique_ptr<Project> project_ = std::make_unique<Project>();
     MemoryFormView view_;
     RecordingEffects effects_;
     MainForm form_;
+    std::unique_ptr<AnalysisWorkspace> workspace_ = std::make_unique<AnalysisWorkspace>();
 };
 
 } // namespace wexa::forms::testing

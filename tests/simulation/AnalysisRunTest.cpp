@@ -428,25 +428,62 @@ TEST(UnstorableFigure, LimitsThatStillGiveResults) {
     EXPECT_EQ(p->AgencyNpvResults[0][0], 1000);
 }
 
-class CountingProgress : public RunProgress {
-public:
-    void IterationDone(int done, int total) override {
-        EXPECT_EQ(done, ++calls_);
-        total_ = total;
-    }
-    int calls_ = 0;
-    int total_ = 0;
-};
-
-TEST(AnalysisRunProgress, ReportsEveryIteration) {
+// A probabilistic project whose run draws every iteration anew.
+std::unique_ptr<Project> DrawingProject() {
     auto p = PlainProject();
     p->AnalysisType = kProbabilisticAnalysis;
-    Schedule(*p, 1, {{40, 1.0}});
+    p->DiscountRateKind = kUniform;
+    p->DiscountRateMin = 2.0;
+    p->DiscountRateMax = 6.0;
+    Schedule(*p, 1, {{40, 1000.0}});
+    p->ActivityAgencyCostVariability[0] = 10.0;
+    return p;
+}
+
+TEST(AnalysisRunFeedback, FinishedRunReportsEveryIterationDone) {
+    auto p = DrawingProject();
     auto w = std::make_unique<AnalysisWorkspace>();
-    CountingProgress progress;
-    ASSERT_FALSE(RunAnalysis(*p, *w, {kSeed, &progress}).has_value());
-    EXPECT_EQ(progress.calls_, kProbabilisticIterations);
-    EXPECT_EQ(progress.total_, kProbabilisticIterations);
+    RunFeedback feedback;
+    ASSERT_FALSE(RunAnalysis(*p, *w, {kSeed, &feedback}).has_value());
+    EXPECT_EQ(feedback.Current().Done, kProbabilisticIterations);
+    EXPECT_EQ(feedback.Current().Total, kProbabilisticIterations);
+    EXPECT_EQ(p->IterationCount, kProbabilisticIterations);
+}
+
+TEST(AnalysisRunFeedback, CancelledRunStopsAfterTheIterationAtHandAndKeepsTheResults) {
+    auto p = DrawingProject();
+    auto w = std::make_unique<AnalysisWorkspace>();
+    ASSERT_FALSE(RunAnalysis(*p, *w, {kSeed, nullptr}).has_value());
+    const auto before = std::make_unique<Project>(*p);
+    p->DiscountRateMax = 9.0; // a rerun would change every result
+
+    RunFeedback feedback;
+    feedback.Cancel();
+    const auto refusal = RunAnalysis(*p, *w, {kSeed + 1, &feedback});
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_TRUE(refusal->Cancelled);
+    EXPECT_TRUE(refusal->Messages.empty());
+    EXPECT_EQ(feedback.Current().Done, 1);
+    p->DiscountRateMax = before->DiscountRateMax;
+    EXPECT_TRUE(*p == *before);
+}
+
+// The window runs on a copy and takes its results back: the original must
+// end up as if it had been run itself, with its own inputs kept.
+TEST(AnalysisRunFeedback, ResultsCopiedFromARunCopyAreTheWholeRun) {
+    for (const Int32 type : {kDeterministicAnalysis, kProbabilisticAnalysis}) {
+        auto original = DrawingProject();
+        original->AnalysisType = type;
+        auto copy = std::make_unique<Project>(*original);
+        auto w = std::make_unique<AnalysisWorkspace>();
+        ASSERT_FALSE(RunAnalysis(*copy, *w, {kSeed, nullptr}).has_value());
+        ASSERT_FALSE(*original == *copy);
+        original->ProjectDescription = "edited while it ran";
+        CopyRunResults(*copy, *original);
+        EXPECT_EQ(original->ProjectDescription, "edited while it ran");
+        original->ProjectDescription = copy->ProjectDescription;
+        EXPECT_TRUE(*original == *copy) << type;
+    }
 }
 
 } // namespace

@@ -119,7 +119,7 @@ void FrameTest::executeRunsTheAnalysisAsTheFormsButtonDoes() {
     w.Prompts().OpenAnswer = QStringLiteral(WEXA_EXAMPLES_DIR "/rural-two-lane.wxa");
     QVERIFY(w.Doc().Open());
     w.Prompts().OnDialog = [](QDialog& dialog) { dialog.reject(); };
-    w.Frame().Actions().Execute->trigger();
+    QVERIFY(w.Run([&] { w.Frame().Actions().Execute->trigger(); }));
     QCOMPARE(w.Prompts().Dialogs,
              (QStringList{"Simulation Complete - Export Formatted Data to Designated File",
                           "Wexa Graphing Window"}));

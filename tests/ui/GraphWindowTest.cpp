@@ -86,7 +86,7 @@ void RunAndInspect(Window& w, bool deterministic, const std::function<void(CGrap
             dialog.reject();
         }
     };
-    w.Click(wexa::ui::FormButton::RunSimulation);
+    w.Run();
     QCOMPARE(w.Prompts().Dialogs,
              (QStringList{"Simulation Complete - Export Formatted Data to Designated File",
                           kChartWindow}));

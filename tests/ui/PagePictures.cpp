@@ -64,7 +64,7 @@ bool RunExample(Window& w, bool deterministic) {
             dialog.reject(); // the chart window
         }
     };
-    w.Click(wexa::ui::FormButton::RunSimulation);
+    w.Run();
     return w.GetProject().IterationCount > 0 && !w.GetProject().ExportFileName.empty();
 }
 

@@ -3,16 +3,14 @@
 #include "WindowFixture.h"
 #include "ui/FormButtons.h"
 
-#include <QCloseEvent>
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
-
-#include <functional>
 
 using wexa::forms::MessageIcon;
 using wexa::ui::SaveChoice;
@@ -56,21 +54,6 @@ void ExportTo(Window& w, const QString& name) {
     };
 }
 
-// Calls `seen` whenever the watched object is asked to close.
-class CloseWatcher final : public QObject {
-public:
-    explicit CloseWatcher(std::function<void()> seen) : seen_(std::move(seen)) {}
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Close) {
-            seen_();
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> seen_;
-};
-
 } // namespace
 
 class RunExportTest : public QObject {
@@ -80,7 +63,8 @@ private slots:
     void emptyNameIsRefusedAndNothingWritten();
     void failedWriteIsReportedNeverAnnounced();
     void theOpenProjectIsNeverReplacedByItsReport();
-    void closingDuringARunWaitsForIt();
+    void closingDuringARunAsksToStopIt();
+    void cancelStopsTheRunAndKeepsTheResults();
     void browsePutsTheChosenFileIntoTheNameBox();
     void progressBarIsEmptyWhenTheChartWindowOpens();
     void staleStoredTimingIsAskedAboutBeforeTheRun();
@@ -110,7 +94,7 @@ void RunExportTest::reportEqualsTheCommandLinesWithTheSameSeed() {
 
     w.View().SetRunSeed(2027);
     ExportTo(w, report);
-    w.Click(wexa::ui::FormButton::RunSimulation);
+    w.Run();
     QCOMPARE(w.Prompts().Dialogs,
              (QStringList{"Simulation Complete - Export Formatted Data to Designated File",
                           kChartWindow}));
@@ -125,7 +109,7 @@ void RunExportTest::emptyNameIsRefusedAndNothingWritten() {
     QVERIFY(w.Active);
     OpenExample(w);
     ExportTo(w, QString());
-    w.Click(wexa::ui::FormButton::RunSimulation);
+    w.Run();
     QCOMPARE(w.Prompts().TakeMessage(QStringLiteral("Can Not Export")).Text,
              QStringLiteral("Filename has not been selected"));
     QVERIFY(w.GetProject().ExportFileName.empty());
@@ -150,7 +134,7 @@ void RunExportTest::failedWriteIsReportedNeverAnnounced() {
         name->setText(offered.size() == 1 ? report : other);
         wexa::ui::testing::PressButton(dialog, QStringLiteral("Export"));
     };
-    w.Click(wexa::ui::FormButton::RunSimulation);
+    w.Run();
     QCOMPARE(offered.size(), 2);
     QCOMPARE(offered[1], report);
     const auto refused = w.Prompts().TakeMessage(QStringLiteral("Can Not Export"));
@@ -176,7 +160,7 @@ void RunExportTest::failedWriteIsReportedNeverAnnounced() {
             dialog.reject();
         }
     };
-    w.Click(wexa::ui::FormButton::RunSimulation);
+    w.Run();
     QCOMPARE(offered.size(), 2);
     w.Prompts().TakeMessage(QStringLiteral("Can Not Export"));
 }
@@ -195,7 +179,7 @@ void RunExportTest::theOpenProjectIsNeverReplacedByItsReport() {
     w.Prompts().Clear();
 
     ExportTo(w, project);
-    w.Click(wexa::ui::FormButton::RunSimulation);
+    w.Run();
     QVERIFY(w.Prompts()
                 .TakeMessage(QStringLiteral("Can Not Export"))
                 .Text.contains(QStringLiteral("project file that is open")));
@@ -203,27 +187,79 @@ void RunExportTest::theOpenProjectIsNeverReplacedByItsReport() {
     QCOMPARE(saved.readAll(), before);
 }
 
-// The window repaints while a run works, so a request to close it arrives
-// then; it is refused rather than asking questions in the middle of the run.
-void RunExportTest::closingDuringARunWaitsForIt() {
+// The run works off the window's thread, so the window can be asked to close
+// under it: it asks first; No lets the run go on to its report and charts,
+// Yes stops it before the usual question about unsaved changes.
+void RunExportTest::closingDuringARunAsksToStopIt() {
     Window w;
     QVERIFY(w.Active);
     OpenExample(w);
     w.Enter(wexa::forms::FormField::ProjectNumber, QStringLiteral("edited"));
     QVERIFY(w.Doc().IsModified());
     w.Prompts().OnDialog = [](QDialog& dialog) { dialog.reject(); };
-    // Sees where the close request arrives: during the run, while the
-    // window repaints, is the case this test is about.
-    bool closedDuringRun = false;
-    CloseWatcher watcher([&] { closedDuringRun = closedDuringRun || w.View().Running(); });
-    w.Frame().installEventFilter(&watcher);
-    QCoreApplication::postEvent(&w.Frame(), new QCloseEvent);
+    w.Prompts().YesAnswer = false;
+    QVERIFY(w.Run([&] {
+        w.Click(wexa::ui::FormButton::RunSimulation);
+        QVERIFY(w.View().Running());
+        QVERIFY(!w.Frame().close());
+    }));
+    QCOMPARE(w.Prompts().TakeQuestion(QStringLiteral("Wexa")).Text,
+             QStringLiteral("The analysis is still running.\n\nStop it and close?"));
+    QCOMPARE(w.Prompts().Dialogs.size(), 2); // the run went on to its end
+    QCOMPARE(w.GetProject().IterationCount, wexa::kProbabilisticIterations);
+
+    w.Prompts().Clear();
+    w.Prompts().YesAnswer = true;
+    w.Prompts().SaveAnswer = SaveChoice::Cancel;
+    const auto lastTotal = w.GetProject().TotalNpvResults[0][0];
+    w.View().SetRunSeed(99);
     w.Click(wexa::ui::FormButton::RunSimulation);
-    w.Frame().removeEventFilter(&watcher);
-    QVERIFY(closedDuringRun);
-    // The chart window opens also when the export was cancelled.
-    QCOMPARE(w.Prompts().Dialogs.size(), 2);
+    QVERIFY(w.View().Running());
+    QVERIFY(!w.Frame().close()); // stopped, then Cancel on saving the changes
+    QVERIFY(!w.View().Running());
+    w.Prompts().TakeQuestion(QStringLiteral("Wexa"));
+    w.Prompts().TakeSaveQuestion(QStringLiteral("rural-two-lane.wxa"));
+    QVERIFY(w.Prompts().Dialogs.isEmpty());
+    QCOMPARE(w.GetProject().TotalNpvResults[0][0], lastTotal);
+    QCOMPARE(w.Frame().statusBar()->currentMessage(), QStringLiteral("Run cancelled."));
     QVERIFY(w.Frame().isVisible());
+}
+
+// Cancel (or Esc) stops a run: no report, no chart, the results as they
+// were, and the status bar says so. While it works, only Cancel is usable.
+void RunExportTest::cancelStopsTheRunAndKeepsTheResults() {
+    Window w;
+    QVERIFY(w.Active);
+    OpenExample(w);
+    w.Prompts().OnDialog = [](QDialog& dialog) { dialog.reject(); };
+    QVERIFY(w.Run());
+    const auto lastTotal = w.GetProject().TotalNpvResults[0][0];
+    w.Prompts().Clear();
+    w.View().SetRunSeed(99);
+
+    QWidget* cancel = w.Find(wexa::ui::FormButton::CancelRun);
+    QVERIFY(!cancel->isEnabled());
+    for (const bool escape : {false, true}) {
+        QVERIFY(w.Run([&] {
+            w.Click(wexa::ui::FormButton::RunSimulation);
+            QVERIFY(cancel->isEnabled());
+            QVERIFY(!w.Find(wexa::ui::FormButton::RunSimulation)->isEnabled());
+            QVERIFY(!w.Box(wexa::forms::FormField::ProjectNumber)->isEnabled());
+            QVERIFY(!w.Frame().Actions().Save->isEnabled());
+            QVERIFY(!w.Frame().Actions().Execute->isEnabled());
+            if (escape) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            } else {
+                w.Click(wexa::ui::FormButton::CancelRun);
+            }
+        }));
+        QVERIFY(w.Prompts().Dialogs.isEmpty());
+        QCOMPARE(w.GetProject().TotalNpvResults[0][0], lastTotal);
+        QCOMPARE(w.Frame().statusBar()->currentMessage(), QStringLiteral("Run cancelled."));
+        QVERIFY(!cancel->isEnabled());
+        QVERIFY(w.Box(wexa::forms::FormField::ProjectNumber)->isEnabled());
+        QVERIFY(w.Frame().Actions().Save->isEnabled());
+    }
 }
 
 void RunExportTest::browsePutsTheChosenFileIntoTheNameBox() {
@@ -240,7 +276,7 @@ void RunExportTest::browsePutsTheChosenFileIntoTheNameBox() {
         PressButton(dialog, QStringLiteral("Browse to Find Folder"));
         PressButton(dialog, QStringLiteral("Export"));
     };
-    w.Click(wexa::ui::FormButton::RunSimulation);
+    w.Run();
     QCOMPARE(w.Prompts().FileRequests.size(), 1u);
     const wexa::forms::FileNameRequest& asked = w.Prompts().FileRequests[0];
     QCOMPARE(asked.InitialName, std::string("*.xls"));
@@ -276,7 +312,7 @@ void RunExportTest::progressBarIsEmptyWhenTheChartWindowOpens() {
                 dialog.reject();
             }
         };
-        w.Click(wexa::ui::FormButton::RunSimulation);
+        w.Run();
         QCOMPARE(w.Prompts().Dialogs.size(), 2);
         QCOMPARE(w.Prompts().TakeCaptions(),
                  exported ? QStringList{QStringLiteral("Export Successful!")} : QStringList());
@@ -295,7 +331,7 @@ void RunExportTest::staleStoredTimingIsAskedAboutBeforeTheRun() {
     w.GetProject().ActivityDaysToComplete[wexa::ActivitySlot(2, 3)] = 0;
     w.Prompts().YesAnswer = false;
     ExportTo(w, QString());
-    w.Click(wexa::ui::FormButton::RunSimulation);
+    QVERIFY(!w.Run());
     QVERIFY(w.Prompts()
                 .TakeQuestion(QStringLiteral("Work Zone Timing Not Stored"))
                 .Text.startsWith(QStringLiteral(
@@ -306,7 +342,7 @@ void RunExportTest::staleStoredTimingIsAskedAboutBeforeTheRun() {
     w.Prompts().Clear();
     w.Prompts().YesAnswer = true;
     w.Prompts().OnDialog = [](QDialog& dialog) { dialog.reject(); };
-    w.Click(wexa::ui::FormButton::RunSimulation);
+    QVERIFY(w.Run());
     w.Prompts().TakeQuestion(QStringLiteral("Work Zone Timing Not Stored"));
     QCOMPARE(w.Prompts().Dialogs.size(), 2);
     QCOMPARE(w.GetProject().IterationCount, wexa::kProbabilisticIterations);

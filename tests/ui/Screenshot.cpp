@@ -73,7 +73,7 @@ bool SaveChartPictures(const QDir& folder) {
             }
             dialog.reject();
         };
-        w.Click(wexa::ui::FormButton::RunSimulation);
+        w.Run();
         ok = w.Prompts().Dialogs.size() == 2 && ok;
     }
 

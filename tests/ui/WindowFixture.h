@@ -4,6 +4,7 @@
 #include "app/MainFrame.h"
 #include "app/WexaDoc.h"
 #include "model/ProjectFile.h"
+#include "ui/FormButtons.h"
 #include "ui/WexaView.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -121,6 +123,23 @@ public:
         QWidget* widget = Find(button);
         View().ensureWidgetVisible(widget);
         QTest::mouseClick(widget, Qt::LeftButton);
+    }
+
+    // Starts a run as `start` does (by default the form's Run Simulation
+    // button) and waits until it has ended, with what follows it: the
+    // export and the charts. False when no run started (a question before
+    // it was answered No) or it did not end within a minute.
+    bool Run(const std::function<void()>& start = {}) {
+        QSignalSpy ended(&View(), &CWexaView::RunEnded);
+        if (start) {
+            start();
+        } else {
+            Click(FormButton::RunSimulation);
+        }
+        if (ended.isEmpty() && View().Running()) {
+            ended.wait(60000);
+        }
+        return !ended.isEmpty();
     }
 
     bool Active = false;

@@ -14,6 +14,11 @@ constexpr double kShareCU = 6 * 0.01;
 constexpr double kShareSU = 4 * 0.01;
 constexpr double kShareCar = (100.0 - 4 - 6) * 0.01;
 
+// Where ComputeCostComponents puts the components worked by hand below.
+constexpr int kSpeedChangeVoc = 0;
+constexpr int kQueueStoppingVoc = 3;
+constexpr int kQueueIdleTime = 5;
+
 TEST(UserCostComponents, QueueStoppingVocWorkedByHand) {
     // 100, 70 and 11 vehicles meet the outbound queue in hours 3, 7 and 11, 49
     // the inbound one in hour 5. At 55 mph (row 11) the tables give 21, 31 and
@@ -36,7 +41,8 @@ TEST(UserCostComponents, QueueStoppingVocWorkedByHand) {
     // The counts are chosen so that grouping the classes, or the hours of a
     // day, otherwise changes the result.
     ASSERT_NE((cu + su) + car, cu + (su + car));
-    EXPECT_EQ(CostQueueStoppingVoc(day, SampleRates(), SampleInputs()), (cu + su) + car);
+    EXPECT_EQ(ComputeCostComponents(day, SampleRates(), SampleInputs())[kQueueStoppingVoc],
+              (cu + su) + car);
 }
 
 TEST(UserCostComponents, SpeedChangeVocTakesTheTableDifferenceOfTheTwoSpeeds) {
@@ -48,7 +54,7 @@ TEST(UserCostComponents, SpeedChangeVocTakesTheTableDifferenceOfTheTwoSpeeds) {
     const double expected = 12.0 * (60.0 * (perClass * kShareCU * 0.001)) * 0.01 +
                             12.0 * (60.0 * (perClass * kShareSU * 0.001)) * 0.01 +
                             12.0 * (60.0 * (perClass * kShareCar * 0.001)) * 0.01;
-    EXPECT_EQ(CostSpeedChangeVoc(day, SampleRates(), SampleInputs()), expected);
+    EXPECT_EQ(ComputeCostComponents(day, SampleRates(), SampleInputs())[kSpeedChangeVoc], expected);
 }
 
 TEST(UserCostComponents, QueueIdleTimeChargesTheDelayOfEveryServedVehicle) {
@@ -58,7 +64,7 @@ TEST(UserCostComponents, QueueIdleTimeChargesTheDelayOfEveryServedVehicle) {
     const double expected = 12.0 * (100.0 * (1.5 * 800.0 * 0.25 * kShareCU)) * 0.01 +
                             12.0 * (100.0 * (1.25 * 800.0 * 0.25 * kShareSU)) * 0.01 +
                             12.0 * (100.0 * (0.75 * 800.0 * 0.25 * kShareCar)) * 0.01;
-    EXPECT_EQ(CostQueueIdleTime(day, SampleRates(), SampleInputs()), expected);
+    EXPECT_EQ(ComputeCostComponents(day, SampleRates(), SampleInputs())[kQueueIdleTime], expected);
 }
 
 // Which count drives which component: only the components that read the
