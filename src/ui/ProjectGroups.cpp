@@ -146,7 +146,6 @@ QWidget* ExecuteGroup(FormBuilder& build) {
     build.Controls().BindNamed(FormButton::RunProgress, progress);
     grid->addWidget(progress, 0, 1);
     QPushButton* cancel = build.Button(QStringLiteral("Cancel"), FormButton::CancelRun);
-    cancel->setShortcut(Qt::Key_Escape); // works only while the button does: during a run
     cancel->setToolTip(QStringLiteral("Stops the run (Esc); the results stay as they were."));
     cancel->setEnabled(false);
     grid->addWidget(cancel, 0, 2);

@@ -21,6 +21,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QShortcut>
 
 namespace wexa::ui {
 
@@ -141,6 +142,11 @@ void CWexaView::ConnectButtons() {
     });
     OnButton(FormButton::RunSimulation, [this] { RunSimulation(); });
     OnButton(FormButton::CancelRun, [this] { CancelRun(); });
+    // Esc at once, not through the button's animated click, which would let
+    // a short run finish before the cancel arrives.
+    cancelKey_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    cancelKey_->setEnabled(false);
+    connect(cancelKey_, &QShortcut::activated, this, &CWexaView::CancelRun);
     OnButton(FormButton::CreateGraph, [this] { ShowResultChart(); });
     OnButton(FormButton::GraphIt, [this] { emit PreviewRequested(); });
     OnButton(FormButton::BidItemCosts,
@@ -240,6 +246,7 @@ void CWexaView::SetRunControls(bool running) {
         }
     }
     (running ? run : cancel)->setEnabled(false);
+    cancelKey_->setEnabled(running);
 }
 
 QProgressBar* CWexaView::ProgressBar() const {

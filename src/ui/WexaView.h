@@ -18,6 +18,7 @@
 #include <string_view>
 
 class QProgressBar;
+class QShortcut;
 
 namespace wexa {
 struct AnalysisWorkspace;
@@ -123,6 +124,7 @@ private:
     FocusOutWatcher leaving_;
     std::optional<std::uint32_t> runSeed_;
     QString projectFile_;
+    QShortcut* cancelKey_ = nullptr;
     std::unique_ptr<AnalysisWorkspace> workspace_;
     // While a run works; the thread goes before the job it works on.
     std::unique_ptr<forms::AnalysisJob> job_;
