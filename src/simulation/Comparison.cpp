@@ -48,10 +48,18 @@ struct RunView {
 struct Scratch {
     std::vector<double> Reals;
     std::vector<Int64> Npvs;
+    // Each iteration's factor from NPV to EUAC, shared by every alternative
+    // and kind.
+    std::vector<std::optional<AnnualCostFactor>> Factors;
 
-    explicit Scratch(int iterations) {
-        Reals.reserve(static_cast<std::size_t>(iterations));
-        Npvs.reserve(static_cast<std::size_t>(iterations));
+    explicit Scratch(const RunView& run) {
+        const auto length = static_cast<std::size_t>(run.Iterations);
+        Reals.reserve(length);
+        Npvs.reserve(length);
+        Factors.reserve(length);
+        for (int i = 0; i < run.Iterations; ++i) {
+            Factors.push_back(AnnualCostFactor::At(run.Workspace.DiscountRates[i], run.Years));
+        }
     }
 };
 
@@ -96,9 +104,10 @@ void CompareCheapest(const RunView& run, const NpvResultTable& npv, CostComparis
     }
 }
 
-PairComparison ComparePair(const RunView& run, const NpvResultTable& npv, int a, int b,
-                           Scratch& scratch) {
-    PairComparison pair;
+// Fills the pair (a, b) and its mirror (b, a) from one pass: the iterations,
+// ties and differences are the same, seen from the other side.
+void ComparePair(const RunView& run, const NpvResultTable& npv, int a, int b, CostComparison& out,
+                 Scratch& scratch) {
     int halves = 0; // a lower: 2, a tie: 1
     scratch.Reals.clear();
     for (int i = 0; i < run.Iterations; ++i) {
@@ -110,12 +119,18 @@ PairComparison ComparePair(const RunView& run, const NpvResultTable& npv, int a,
         halves += npvA < npvB ? 2 : (npvA == npvB ? 1 : 0);
         scratch.Reals.push_back(static_cast<double>(npvA) - static_cast<double>(npvB));
     }
-    pair.Iterations = static_cast<int>(scratch.Reals.size());
-    if (pair.Iterations > 0) {
-        pair.ProbabilityALower = static_cast<double>(halves) / (2.0 * pair.Iterations);
+    PairComparison& ab = out.Pairs[a][b];
+    PairComparison& ba = out.Pairs[b][a];
+    ab.Iterations = ba.Iterations = static_cast<int>(scratch.Reals.size());
+    if (ab.Iterations == 0) {
+        return;
     }
-    pair.Difference = SummarizeInPlace(scratch.Reals);
-    return pair;
+    const double halfIterations = 2.0 * ab.Iterations;
+    ab.ProbabilityALower = static_cast<double>(halves) / halfIterations;
+    ba.ProbabilityALower = static_cast<double>(2 * ab.Iterations - halves) / halfIterations;
+    const auto spreads = SummarizeBothWaysInPlace(scratch.Reals);
+    ab.Difference = spreads->Values;
+    ba.Difference = spreads->Negated;
 }
 
 void CompareEuac(const RunView& run, const NpvResultTable& npv, int a, CostComparison& out,
@@ -125,9 +140,11 @@ void CompareEuac(const RunView& run, const NpvResultTable& npv, int a, CostCompa
         if (!run.Valid(a, i)) {
             continue;
         }
-        const auto euac = EquivalentUniformAnnualCost(static_cast<double>(npv[a][i]),
-                                                      run.Workspace.DiscountRates[i], run.Years);
-        if (euac) {
+        const auto& factor = scratch.Factors[static_cast<std::size_t>(i)];
+        if (!factor) {
+            continue;
+        }
+        if (const auto euac = factor->Of(static_cast<double>(npv[a][i]))) {
             scratch.Reals.push_back(*euac);
         }
     }
@@ -169,10 +186,8 @@ CostComparison CompareKind(const RunView& run, const NpvResultTable& npv, int pe
     }
     CompareCheapest(run, npv, out);
     for (int a = 0; a < run.Alternatives; ++a) {
-        for (int b = 0; b < run.Alternatives; ++b) {
-            if (a != b) {
-                out.Pairs[a][b] = ComparePair(run, npv, a, b, scratch);
-            }
+        for (int b = a + 1; b < run.Alternatives; ++b) {
+            ComparePair(run, npv, a, b, out, scratch);
         }
     }
     ChooseAtRisk(run, npv, percentile, out, scratch);
@@ -205,7 +220,7 @@ Comparison CompareAlternatives(const Project& project, const AnalysisWorkspace& 
     if (!c.NothingToCompare()) {
         CountLeftOut(run, c);
     }
-    Scratch scratch(c.Iterations);
+    Scratch scratch(run);
     for (const CostKind kind : kAllCostKinds) {
         c.Kinds[static_cast<std::size_t>(kind)] =
             CompareKind(run, NpvsInIterationOrder(workspace, kind), c.RiskPercentile,

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <algorithm>
+#include "simulation/Selection.h"
+
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -14,17 +16,17 @@ namespace wexa {
 [[nodiscard]] int NearestRankPosition(int percentile, int count);
 
 // The p-th percentile of the values by nearest rank, or nothing when there
-// are none. Reorders the values (a partial sort, linear on average) and
-// allocates nothing.
+// are none. Reorders the values (see PlaceSortedValues) and allocates
+// nothing.
 template <typename T>
 [[nodiscard]] std::optional<T> ValueAtNearestRank(std::span<T> values, int percentile) {
     const int position = NearestRankPosition(percentile, static_cast<int>(values.size()));
     if (position == 0) {
         return std::nullopt;
     }
-    const auto at = values.begin() + (position - 1);
-    std::nth_element(values.begin(), at, values.end());
-    return *at;
+    const std::array<std::size_t, 1> index{static_cast<std::size_t>(position - 1)};
+    PlaceSortedValues<T>(values, index);
+    return values[index[0]];
 }
 
 // The mean and the 10th, 50th and 90th nearest-rank percentiles of a set of
@@ -41,5 +43,16 @@ struct Spread {
 // build) divided by the count. The values must be numbers (no NaN); they are
 // reordered, and nothing is allocated.
 [[nodiscard]] std::optional<Spread> SummarizeInPlace(std::span<double> values);
+
+// The spread of the values and that of the same values negated, as
+// SummarizeInPlace would give it for each, in one pass over the values: the
+// differences a − b give b − a as well. Negation is exact and its sums round
+// alike, so the second is the first to the bit, mirrored; a zero is +0 in
+// both.
+struct SpreadBothWays {
+    Spread Values;
+    Spread Negated;
+};
+[[nodiscard]] std::optional<SpreadBothWays> SummarizeBothWaysInPlace(std::span<double> values);
 
 } // namespace wexa

@@ -30,6 +30,8 @@ TEST(EquivalentUniformAnnualCost, ExactCases) {
     EXPECT_EQ(EquivalentUniformAnnualCost(-3000.0, -0.0, 30), -100.0);
     // So close to 0 that (1 + i)^n is 1: the limit, not 0 / 0.
     EXPECT_EQ(EquivalentUniformAnnualCost(3000.0, 1e-18, 30), 100.0);
+    // So close to -100 % that (1 + i)^n is 0: a factor of 0, not an even spread.
+    EXPECT_EQ(EquivalentUniformAnnualCost(3000.0, -99.999, 300), 0.0);
 }
 
 // The EUAC paid at the end of each of n years, discounted back, gives the NPV.

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace wexa {
@@ -88,6 +90,39 @@ TEST(SummarizeInPlace, PercentilesByNearestRankAndTheMeanInTheOrderGiven) {
 
     std::vector<double> none;
     EXPECT_FALSE(SummarizeInPlace(none).has_value());
+}
+
+// The mirrored spread is the spread of the negated values, to the bit, and
+// its zeros are +0 like the others.
+TEST(SummarizeBothWaysInPlace, MirrorIsTheSpreadOfTheNegatedValues) {
+    for (const int count : {1, 2, 3, 6, 10, 11, 999}) {
+        std::vector<double> values;
+        for (int k = 0; k < count; ++k) {
+            values.push_back(static_cast<double>((k * 7919) % 13 - 6) * 0.1);
+        }
+        std::vector<double> negated;
+        for (const double value : values) {
+            negated.push_back(-value + 0.0);
+        }
+        std::vector<double> plain = values;
+        const auto expected = SummarizeInPlace(plain);
+        const auto expectedNegated = SummarizeInPlace(negated);
+        const auto both = SummarizeBothWaysInPlace(values);
+        ASSERT_TRUE(both.has_value());
+        for (const auto& [got, want] :
+             {std::pair{both->Values, *expected}, std::pair{both->Negated, *expectedNegated}}) {
+            EXPECT_EQ(got.Mean, want.Mean) << count;
+            EXPECT_EQ(got.P10, want.P10) << count;
+            EXPECT_EQ(got.P50, want.P50) << count;
+            EXPECT_EQ(got.P90, want.P90) << count;
+        }
+    }
+    std::vector<double> zeros{0.0, 0.0, 5.0};
+    const auto both = SummarizeBothWaysInPlace(zeros);
+    EXPECT_FALSE(std::signbit(both->Negated.P90));
+    EXPECT_FALSE(std::signbit(both->Negated.P50));
+    std::vector<double> none;
+    EXPECT_FALSE(SummarizeBothWaysInPlace(none).has_value());
 }
 
 } // namespace
