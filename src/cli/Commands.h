@@ -45,4 +45,15 @@ struct RunOptions {
 // then writes nothing and ends with kExitCancelled.
 int RunCommand(const RunOptions& options, Output output, RunFeedback* feedback = nullptr);
 
+struct CompareOptions {
+    std::string projectPath;
+    std::optional<std::uint32_t> seed;
+    int riskPercentile = 50; // 1..100; anything else is a usage error
+    bool json = false;
+};
+// Runs the analysis as RunCommand does (its warnings, refusals and Ctrl+C
+// alike) and prints the comparison of the alternatives, as a table or as
+// JSON; writes no file.
+int CompareCommand(const CompareOptions& options, Output output, RunFeedback* feedback = nullptr);
+
 } // namespace wexa::cli
