@@ -1,5 +1,6 @@
 #pragma once
 
+#include "simulation/Comparison.h"
 #include "simulation/RunFeedback.h"
 
 #include <cstdint>
@@ -48,7 +49,7 @@ int RunCommand(const RunOptions& options, Output output, RunFeedback* feedback =
 struct CompareOptions {
     std::string projectPath;
     std::optional<std::uint32_t> seed;
-    int riskPercentile = 50; // 1..100; anything else is a usage error
+    int riskPercentile = kDefaultRiskPercentile; // 1..100; anything else is a usage error
     bool json = false;
 };
 // Runs the analysis as RunCommand does (its warnings, refusals and Ctrl+C

@@ -61,11 +61,13 @@ struct CostComparison {
     // the lowest get 1/t of that iteration each. The shares sum to 1 (to the
     // last bit or so: each is one correctly rounded division).
     PerAlternative<std::optional<double>> CheapestProbability;
-    // Indexed [a][b]; the diagonal stays empty.
+    // Indexed [a][b]; the diagonal stays empty. [b][a] is [a][b] seen from
+    // the other side: the same iterations, the halves of the ties the other
+    // way round, the differences negated.
     std::array<PerAlternative<PairComparison>, kMaxAlternatives> Pairs;
     // The EUAC of each alternative over its valid iterations that have one
-    // (see EquivalentUniformAnnualCost), at the iteration's own discount
-    // rate; after a deterministic run mean and percentiles are the one value.
+    // (see AnnualCostFactor), each at the iteration's own discount rate;
+    // after a deterministic run mean and percentiles are the one value.
     PerAlternative<std::optional<Spread>> Euac;
     PerAlternative<int> EuacIterations{};
     // Each alternative's NPV at the risk percentile, by nearest rank over its
@@ -75,11 +77,13 @@ struct CostComparison {
     std::optional<int> RiskChoice;
 };
 
+inline constexpr int kDefaultRiskPercentile = 50;
+
 struct Comparison {
     int Alternatives = 0; // NumberOfAlternatives, clamped to the tables
     int Iterations = 0;   // the run's IterationCount, clamped likewise
     bool Probabilistic = true;
-    int RiskPercentile = 50; // as used: clamped to 1..100
+    int RiskPercentile = kDefaultRiskPercentile; // as used: clamped to 1..100
 
     // Fewer than two alternatives leave nothing to compare: the counts below
     // are 0 and every comparing figure is empty. The EUAC is still given.
@@ -100,15 +104,13 @@ struct Comparison {
     }
 };
 
-inline constexpr int kDefaultRiskPercentile = 50;
-
 // Compares the alternatives of the run that filled `workspace` for `project`
 // (the run's statuses, NPVs in iteration order and drawn discount rates;
 // the project's NumberOfAlternatives, IterationCount, AnalysisPeriod and
 // AnalysisType). Counts outside the tables are clamped to them, a percentile
 // outside 1..100 to that range. Nothing is written; a few scratch buffers of
-// one run's length are allocated once per call. A few milliseconds for four
-// alternatives over 5000 iterations.
+// one run's length are allocated once per call. About 2 ms for four
+// alternatives over 5000 iterations (bench/ComparisonBenchmark.cpp).
 [[nodiscard]] Comparison CompareAlternatives(const Project& project,
                                              const AnalysisWorkspace& workspace,
                                              int riskPercentile = kDefaultRiskPercentile);
