@@ -3,7 +3,6 @@
 #include "cli/TextFormat.h"
 
 #include <array>
-#include <charconv>
 #include <optional>
 #include <string>
 
@@ -94,37 +93,16 @@ ordered_json KindToJson(const Comparison& c, const CostComparison& kind) {
 
 constexpr std::size_t kColumn = 16;
 
-// Fixed-point text of exactly the double's value to `decimals` places, the
-// same on every machine and in every locale.
-std::string Fixed(double value, int decimals) {
-    std::array<char, 400> buffer{}; // room for the largest double in full
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, decimals);
-    return {buffer.data(), result.ptr};
-}
-
 std::string Dollars(const std::optional<double>& value) {
-    return value ? Fixed(*value, 2) : "n/a";
+    return value ? FormatFixed(*value, 2) : "n/a";
 }
 
 std::string WholeDollars(const std::optional<double>& value) {
-    return value ? Fixed(*value, 0) : "n/a";
+    return value ? FormatFixed(*value, 0) : "n/a";
 }
 
 std::string Percent(const std::optional<double>& share) {
-    return share ? Fixed(100.0 * *share, 2) + "%" : "n/a";
-}
-
-// 1st, 2nd, 3rd, 4th, .., 11th, 12th, 13th, .., 21st, ..
-std::string Ordinal(int n) {
-    const int lastTwo = n % 100;
-    const int last = n % 10;
-    const char* suffix = (lastTwo >= 11 && lastTwo <= 13) ? "th"
-                         : last == 1                      ? "st"
-                         : last == 2                      ? "nd"
-                         : last == 3                      ? "rd"
-                                                          : "th";
-    return std::to_string(n) + suffix;
+    return share ? FormatFixed(100.0 * *share, 2) + "%" : "n/a";
 }
 
 using Format = std::string (*)(const std::optional<double>&);
