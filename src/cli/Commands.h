@@ -1,5 +1,6 @@
 #pragma once
 
+#include "simulation/Comparison.h"
 #include "simulation/RunFeedback.h"
 
 #include <cstdint>
@@ -44,5 +45,16 @@ struct RunOptions {
 // With `feedback`, the run can be cancelled through it (Ctrl+C): the command
 // then writes nothing and ends with kExitCancelled.
 int RunCommand(const RunOptions& options, Output output, RunFeedback* feedback = nullptr);
+
+struct CompareOptions {
+    std::string projectPath;
+    std::optional<std::uint32_t> seed;
+    int riskPercentile = kDefaultRiskPercentile; // 1..100; anything else is a usage error
+    bool json = false;
+};
+// Runs the analysis as RunCommand does (its warnings, refusals and Ctrl+C
+// alike) and prints the comparison of the alternatives, as a table or as
+// JSON; writes no file.
+int CompareCommand(const CompareOptions& options, Output output, RunFeedback* feedback = nullptr);
 
 } // namespace wexa::cli

@@ -1,41 +1,17 @@
 #include "cli/CliOutput.h"
-#include "cli/CliProject.h"
 #include "cli/Commands.h"
 #include "cli/OutputPaths.h"
+#include "cli/ProjectRun.h"
 #include "cli/RunOutput.h"
-#include "forms/StoredTimingCheck.h"
 #include "model/OutputFiles.h"
 #include "report/FormattedReport.h"
-#include "simulation/AnalysisRun.h"
 
 #include <ctime>
-#include <memory>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace wexa::cli {
-
-namespace {
-
-// The run goes on as the file says; the user learns which activities it
-// prices on days or reports user costs the work-zone dialog never stored.
-void WarnOfStaleTimings(const Project& project, Output output) {
-    const std::vector<std::string> lines =
-        forms::DescribeStaleTimings(forms::FindStaleTimings(project));
-    for (const std::string& line : lines) {
-        output.err << "wexa-cli: warning: " << line << '\n';
-    }
-    if (!lines.empty()) {
-        output.err << "wexa-cli: warning: " << forms::kStaleTimingAdvice << '\n';
-    }
-}
-
-int ReportCancelled(Output output) {
-    output.err << "wexa-cli: Run cancelled. Nothing was written.\n";
-    return kExitCancelled;
-}
-
-} // namespace
 
 int RunCommand(const RunOptions& options, Output output, RunFeedback* feedback) {
     std::vector<std::string> outputs;
@@ -47,21 +23,11 @@ int RunCommand(const RunOptions& options, Output output, RunFeedback* feedback) 
     if (const auto refused = CheckOutputPaths(output, {options.projectPath}, outputs)) {
         return *refused;
     }
-    const auto project = ReadProjectOrReport(options.projectPath, output);
-    if (!project) {
-        return kExitFileError;
+    auto outcome = ReadAndRunProject(options.projectPath, options.seed, output, feedback);
+    if (const int* status = std::get_if<int>(&outcome)) {
+        return *status;
     }
-    WarnOfStaleTimings(*project, output);
-    const auto workspace = std::make_unique<AnalysisWorkspace>();
-    if (const auto refusal = RunAnalysis(*project, *workspace, {options.seed, feedback})) {
-        if (refusal->Cancelled) {
-            return ReportCancelled(output);
-        }
-        for (const CheckFailure& message : refusal->Messages) {
-            ReportRefusal(output, message.Caption, message.Message);
-        }
-        return kExitRefused;
-    }
+    const auto& [project, workspace] = std::get<ProjectRun>(outcome);
     // Both files land together or neither does, and the summary follows
     // only once they have.
     OutputFiles files;

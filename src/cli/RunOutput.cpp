@@ -60,6 +60,28 @@ std::array<CostTables, 3> TablesOf(const Project& p, const AnalysisWorkspace& w)
         CostTables{w.TotalInIterationOrder, p.TotalNpvPercentiles, p.TotalCumulativePercents}};
 }
 
+const char* StatusName(IterationStatus status) {
+    switch (status) {
+    case IterationStatus::Gridlock:
+        return "gridlock";
+    case IterationStatus::Failure:
+        return "failure";
+    case IterationStatus::Valid:
+        break;
+    }
+    return "valid";
+}
+
+// The statuses decide which iterations count; the NPV tables hold marks
+// that a valid NPV may equal, so a reader needs both.
+ordered_json StatusesToJson(const Project& p, const AnalysisWorkspace& w, int a) {
+    ordered_json array = ordered_json::array();
+    for (int i = 0; i < Iterations(p); ++i) {
+        array.push_back(StatusName(w.Statuses[a][i]));
+    }
+    return array;
+}
+
 std::string Share(Int32 count, Int32 iterations) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.2f%%",
@@ -142,6 +164,7 @@ ordered_json RunToJson(const Project& p, const AnalysisWorkspace& w) {
         alternative["agency"] = CostToJson(p, tables[0], a);
         alternative["user"] = CostToJson(p, tables[1], a);
         alternative["total"] = CostToJson(p, tables[2], a);
+        alternative["status"] = StatusesToJson(p, w, a);
         alternatives.push_back(std::move(alternative));
     }
     json["alternatives"] = std::move(alternatives);

@@ -12,8 +12,10 @@ namespace wexa::cli {
 // A run's results as JSON: the draws and every NPV in iteration order (marks
 // included, so that alternatives can be compared iteration by iteration),
 // with the counts, percentiles and cumulative percentages of each
-// alternative. Percentiles are null after a deterministic run and for an
-// alternative without a valid iteration.
+// alternative, and last the status of each of its iterations ("valid",
+// "gridlock" or "failure"), which tells a mark from a valid NPV.
+// Percentiles are null after a deterministic run and for an alternative
+// without a valid iteration.
 [[nodiscard]] nlohmann::ordered_json RunToJson(const Project& project,
                                                const AnalysisWorkspace& workspace);
 

@@ -1,6 +1,10 @@
 #include "cli/TextFormat.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstdio>
+#include <cstdlib>
 
 namespace wexa::cli {
 namespace {
@@ -37,6 +41,25 @@ std::string FormatNumber(double value) {
 
 std::string FormatNumber(std::int32_t value) {
     return std::to_string(value);
+}
+
+std::string FormatFixed(double value, int decimals) {
+    // The largest double has 309 digits before the point.
+    std::array<char, 340> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed, std::clamp(decimals, 0, 17));
+    return {buffer.data(), result.ptr};
+}
+
+std::string Ordinal(int n) {
+    const int lastTwo = std::abs(n % 100);
+    const int last = lastTwo % 10;
+    const char* suffix = (lastTwo >= 11 && lastTwo <= 13) ? "th"
+                         : last == 1                      ? "st"
+                         : last == 2                      ? "nd"
+                         : last == 3                      ? "rd"
+                                                          : "th";
+    return std::to_string(n) + suffix;
 }
 
 std::string PadLeft(std::string_view text, std::size_t width) {

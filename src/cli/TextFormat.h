@@ -11,6 +11,13 @@ namespace wexa::cli {
 [[nodiscard]] std::string FormatNumber(double value);
 [[nodiscard]] std::string FormatNumber(std::int32_t value);
 
+// A real rounded to `decimals` places (0 to 17), as fixed-point digits: the
+// same on every machine and in every locale, however large the value.
+[[nodiscard]] std::string FormatFixed(double value, int decimals);
+
+// 1st, 2nd, 3rd, 4th, .., 11th, 12th, 13th, .., 21st, ..
+[[nodiscard]] std::string Ordinal(int n);
+
 // Right-aligns text in a column of the given width.
 [[nodiscard]] std::string PadLeft(std::string_view text, std::size_t width);
 

@@ -120,6 +120,26 @@ int main(int argc, char** argv) {
         status = RunCommand(run, output, &interrupt);
     });
 
+    CompareOptions compare;
+    std::uint32_t compareSeed = 0;
+    CLI::App* compareCmd = app.add_subcommand(
+        "compare", "Run the analysis and compare the alternatives iteration by iteration");
+    compareCmd->add_option("FILE", compare.projectPath, "Project file (.wxa)")->required();
+    CLI::Option* compareSeedOption = compareCmd->add_option(
+        "--seed", compareSeed, "Seed of the random source (default: the clock)");
+    compareCmd->add_option("--risk-percentile", compare.riskPercentile,
+                           "Choose the alternative with the lowest NPV at this percentile "
+                           "(1-100, default 50)");
+    compareCmd->add_flag("--json", compare.json, "Print the comparison as JSON");
+    compareCmd->callback([&] {
+        if (compareSeedOption->count() > 0) {
+            compare.seed = compareSeed;
+        }
+        wexa::RunFeedback interrupt;
+        const InterruptWatch watch(interrupt);
+        status = CompareCommand(compare, output, &interrupt);
+    });
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

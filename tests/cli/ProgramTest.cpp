@@ -49,6 +49,31 @@ TEST(Program, AnUnknownCommandIsNamedWithTheCommands) {
     EXPECT_EQ(RunProgram(folder, "--bogus").status, 2);
 }
 
+// The options reach the command: the seed and percentile come back in the
+// JSON; a percentile that is not a whole number from 1 to 100 is a usage error.
+TEST(Program, CompareTakesItsOptions) {
+    TempFolder folder;
+    const std::string example = std::string("'") + WEXA_EXAMPLES_DIR + "/urban-freeway.wxa'";
+    const ProgramResult json =
+        RunProgram(folder, "compare " + example + " --seed 9 --risk-percentile 100 --json");
+    EXPECT_EQ(json.status, 0) << json.err;
+    EXPECT_THAT(json.out, HasSubstr("\"seed\": 9,"));
+    EXPECT_THAT(json.out, HasSubstr("\"riskPercentile\": 100,"));
+
+    const ProgramResult text = RunProgram(folder, "compare " + example + " --seed 9");
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_THAT(text.out, HasSubstr("Choice at the 50th percentile: alternative "));
+
+    for (const char* bad : {"0", "101", "abc", "50.5"}) {
+        const ProgramResult usage =
+            RunProgram(folder, "compare " + example + " --risk-percentile " + bad);
+        EXPECT_EQ(usage.status, 2) << bad;
+        EXPECT_EQ(usage.out, "") << bad;
+        EXPECT_NE(usage.err, "") << bad;
+    }
+    EXPECT_EQ(RunProgram(folder, "compare").status, 2);
+}
+
 TEST(Program, VersionIsTheProjectVersion) {
     TempFolder folder;
     const ProgramResult version = RunProgram(folder, "--version");

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdint>
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace wexa::cli {
 namespace {
@@ -131,6 +133,38 @@ TEST(RunCommand, JsonHoldsEveryIterationInOrderAndThePercentiles) {
             }
         }
     }
+}
+
+// Each alternative ends with the status of every iteration, after the
+// fields it always had; the counts and the marks in the NPVs agree with it.
+TEST(RunCommand, JsonHoldsTheStatusOfEveryIteration) {
+    testing::TempFolder folder;
+    const RunResult result = RunCli({kUrbanExample, std::nullopt, 11u, folder.File("run.json")});
+    ASSERT_EQ(result.status, kExitSuccess) << result.err;
+    const auto json = nlohmann::ordered_json::parse(testing::ReadText(folder.File("run.json")));
+    for (const auto& alternative : json.at("alternatives")) {
+        std::vector<std::string> keys;
+        for (const auto& item : alternative.items()) {
+            keys.push_back(item.key());
+        }
+        EXPECT_EQ(keys, (std::vector<std::string>{"number", "description", "failures", "gridlocks",
+                                                  "valid", "agency", "user", "total", "status"}));
+        const auto& status = alternative.at("status");
+        ASSERT_EQ(status.size(), 5000u);
+        const auto count = [&](const char* name) {
+            return static_cast<int>(std::count(status.begin(), status.end(), name));
+        };
+        EXPECT_EQ(count("valid"), alternative.at("valid").get<int>());
+        EXPECT_EQ(count("gridlock"), alternative.at("gridlocks").get<int>());
+        EXPECT_EQ(count("failure"), alternative.at("failures").get<int>());
+        for (std::size_t i = 0; i < status.size(); ++i) {
+            if (status[i] == "failure") {
+                EXPECT_EQ(alternative.at("total").at("npv")[i], -2) << i;
+            }
+        }
+    }
+    // The example's second alternative fails in some iterations.
+    EXPECT_GT(json.at("alternatives")[1].at("failures").get<int>(), 0);
 }
 
 TEST(RunCommand, DeterministicRunHasNoPercentiles) {

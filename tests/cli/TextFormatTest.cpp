@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace wexa::cli {
 namespace {
@@ -34,6 +36,28 @@ TEST(EchoedText, CutsAfterSixtyCharactersNotBytes) {
 
     // Control characters count as one and are escaped within the cut.
     EXPECT_EQ(EchoedText(std::string(59, 'k') + "\x1B\x1B"), std::string(59, 'k') + "\\x1B...");
+}
+
+TEST(Ordinal, EndsAsItIsSaid) {
+    const std::vector<std::pair<int, std::string>> cases{
+        {1, "1st"},   {2, "2nd"},     {3, "3rd"},     {4, "4th"},     {10, "10th"},   {11, "11th"},
+        {12, "12th"}, {13, "13th"},   {21, "21st"},   {22, "22nd"},   {23, "23rd"},   {50, "50th"},
+        {90, "90th"}, {100, "100th"}, {101, "101st"}, {111, "111th"}, {112, "112th"}, {0, "0th"}};
+    for (const auto& [n, said] : cases) {
+        EXPECT_EQ(Ordinal(n), said);
+    }
+}
+
+TEST(FormatFixed, RoundsTheExactValueAndKeepsEveryDigit) {
+    EXPECT_EQ(FormatFixed(1234.5678, 2), "1234.57");
+    EXPECT_EQ(FormatFixed(-90262.49, 2), "-90262.49");
+    EXPECT_EQ(FormatFixed(-622820.0, 0), "-622820");
+    // 2.5 is exact and rounds to even; 0.125 is exact too.
+    EXPECT_EQ(FormatFixed(2.5, 0), "2");
+    EXPECT_EQ(FormatFixed(0.125, 2), "0.12");
+    // 1e300 in full: a 1 and 300 digits, no exponent.
+    EXPECT_EQ(FormatFixed(1e300, 0).size(), 301u);
+    EXPECT_EQ(FormatFixed(-1.7976931348623157e308, 2).size(), 1u + 309u + 3u);
 }
 
 } // namespace

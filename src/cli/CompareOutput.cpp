@@ -1,0 +1,239 @@
+#include "cli/CompareOutput.h"
+
+#include "cli/TextFormat.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace wexa::cli {
+namespace {
+
+using nlohmann::ordered_json;
+
+struct KindNames {
+    const char* Key;   // in JSON
+    const char* Title; // in text, as the run's summary names it
+};
+constexpr std::array<KindNames, kCostKinds> kKindNames{
+    {{"agency", "Agency"}, {"user", "WZ User"}, {"total", "Total"}}};
+
+const KindNames& NamesOf(CostKind kind) {
+    return kKindNames[static_cast<std::size_t>(kind)];
+}
+
+template <typename T> ordered_json OrNull(const std::optional<T>& value) {
+    return value ? ordered_json(*value) : ordered_json(nullptr);
+}
+
+// The figures of a spread, in the order mean, 10th, 50th, 90th percentile.
+constexpr std::array<double Spread::*, 4> kSpreadFigures{&Spread::Mean, &Spread::P10, &Spread::P50,
+                                                         &Spread::P90};
+
+std::optional<double> Figure(const std::optional<Spread>& spread, double Spread::*figure) {
+    return spread ? std::optional<double>((*spread).*figure) : std::nullopt;
+}
+
+// --- JSON -----------------------------------------------------------------
+
+void PutSpread(ordered_json& json, const std::optional<Spread>& spread,
+               const std::array<const char*, 4>& keys) {
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        json[keys[k]] = OrNull(Figure(spread, kSpreadFigures[k]));
+    }
+}
+
+ordered_json PairToJson(const PairComparison& pair, int a, int b) {
+    ordered_json json = ordered_json::object();
+    json["a"] = a + 1;
+    json["b"] = b + 1;
+    json["probabilityALower"] = OrNull(pair.ProbabilityALower);
+    json["iterations"] = pair.Iterations;
+    PutSpread(json, pair.Difference,
+              {"meanDifference", "p10Difference", "p50Difference", "p90Difference"});
+    return json;
+}
+
+ordered_json EuacToJson(const std::optional<Spread>& euac, int a) {
+    ordered_json json = ordered_json::object();
+    json["number"] = a + 1;
+    PutSpread(json, euac, {"mean", "p10", "p50", "p90"});
+    return json;
+}
+
+ordered_json KindToJson(const Comparison& c, const CostComparison& kind) {
+    ordered_json json = ordered_json::object();
+    json["comparedIterations"] = c.ComparedIterations;
+    json["leftOut"] = c.LeftOut;
+    ordered_json leftOutBy = ordered_json::array();
+    ordered_json cheapest = ordered_json::array();
+    ordered_json pairwise = ordered_json::array();
+    ordered_json euac = ordered_json::array();
+    for (int a = 0; a < c.Alternatives; ++a) {
+        leftOutBy.push_back({{"number", a + 1}, {"iterations", c.LeftOutBy[a]}});
+        cheapest.push_back(
+            {{"number", a + 1}, {"probability", OrNull(kind.CheapestProbability[a])}});
+        for (int b = 0; b < c.Alternatives; ++b) {
+            if (a != b) {
+                pairwise.push_back(PairToJson(kind.Pairs[a][b], a, b));
+            }
+        }
+        euac.push_back(EuacToJson(kind.Euac[a], a));
+    }
+    json["leftOutBy"] = std::move(leftOutBy);
+    json["cheapest"] = std::move(cheapest);
+    json["pairwise"] = std::move(pairwise);
+    json["euac"] = std::move(euac);
+    json["riskChoice"] =
+        kind.RiskChoice ? ordered_json(*kind.RiskChoice + 1) : ordered_json(nullptr);
+    return json;
+}
+
+// --- Text -----------------------------------------------------------------
+
+constexpr std::size_t kColumn = 16;
+
+std::string Dollars(const std::optional<double>& value) {
+    return value ? FormatFixed(*value, 2) : "n/a";
+}
+
+std::string WholeDollars(const std::optional<double>& value) {
+    return value ? FormatFixed(*value, 0) : "n/a";
+}
+
+std::string Percent(const std::optional<double>& share) {
+    return share ? FormatFixed(100.0 * *share, 2) + "%" : "n/a";
+}
+
+using Format = std::string (*)(const std::optional<double>&);
+
+// Mean, 10th, 50th and 90th percentile after a probabilistic run; after a
+// deterministic one the one value they all are.
+void WriteSpread(std::ostream& out, const Comparison& c, const std::optional<Spread>& spread,
+                 Format mean, Format percentile) {
+    if (!c.Probabilistic) {
+        out << PadLeft(percentile(Figure(spread, &Spread::P50)), kColumn);
+        return;
+    }
+    out << PadLeft(mean(Figure(spread, &Spread::Mean)), kColumn);
+    for (std::size_t k = 1; k < kSpreadFigures.size(); ++k) {
+        out << PadLeft(percentile(Figure(spread, kSpreadFigures[k])), kColumn);
+    }
+}
+
+void WriteSpreadHeadings(std::ostream& out, const Comparison& c, const std::string& name) {
+    if (!c.Probabilistic) {
+        out << PadLeft(name + " ($)", kColumn);
+        return;
+    }
+    for (const char* statistic : {"mean", "10th", "50th", "90th"}) {
+        out << PadLeft(name + " " + statistic + " ($)", kColumn);
+    }
+}
+
+void WriteAlternatives(std::ostream& out, const Comparison& c, const CostComparison& kind) {
+    out << "Alt";
+    if (!c.NothingToCompare()) {
+        out << PadLeft("Cheapest", 10);
+    }
+    WriteSpreadHeadings(out, c, "EUAC");
+    out << '\n';
+    for (int a = 0; a < c.Alternatives; ++a) {
+        out << PadLeft(std::to_string(a + 1), 3);
+        if (!c.NothingToCompare()) {
+            out << PadLeft(Percent(kind.CheapestProbability[a]), 10);
+        }
+        WriteSpread(out, c, kind.Euac[a], Dollars, Dollars);
+        out << '\n';
+    }
+}
+
+// The differences are of whole-dollar NPVs: their percentiles are whole
+// dollars, their mean is not.
+void WritePairs(std::ostream& out, const Comparison& c, const CostComparison& kind) {
+    out << "Pair" << PadLeft("P(a < b)", 10) << PadLeft("Iterations", 12);
+    WriteSpreadHeadings(out, c, "a-b");
+    out << '\n';
+    for (int a = 0; a < c.Alternatives; ++a) {
+        for (int b = 0; b < c.Alternatives; ++b) {
+            if (a == b) {
+                continue;
+            }
+            const PairComparison& pair = kind.Pairs[a][b];
+            out << a + 1 << '-' << b + 1 << ' ' << PadLeft(Percent(pair.ProbabilityALower), 10)
+                << PadLeft(std::to_string(pair.Iterations), 12);
+            WriteSpread(out, c, pair.Difference, Dollars, WholeDollars);
+            out << '\n';
+        }
+    }
+}
+
+void WriteChoice(std::ostream& out, const Comparison& c, const CostComparison& kind) {
+    out << "Choice";
+    if (c.Probabilistic) {
+        out << " at the " << Ordinal(c.RiskPercentile) << " percentile";
+    }
+    if (!kind.RiskChoice) {
+        out << ": n/a, no alternative has a valid iteration\n";
+        return;
+    }
+    const int chosen = *kind.RiskChoice;
+    out << ": alternative " << chosen + 1 << ", NPV $" << *kind.NpvAtRisk[chosen] << '\n';
+}
+
+void WriteLeftOut(std::ostream& out, const Comparison& c) {
+    out << "Compared iterations: " << c.ComparedIterations << " of " << c.Iterations
+        << ", those in which every alternative is valid.\n";
+    if (c.LeftOut == 0) {
+        return;
+    }
+    out << "Left out: " << c.LeftOut << ";";
+    bool first = true;
+    for (int a = 0; a < c.Alternatives; ++a) {
+        if (c.LeftOutBy[a] > 0) {
+            out << (first ? " alternative " : ", alternative ") << a + 1
+                << (first ? " gridlocked or failed in " : " in ") << c.LeftOutBy[a];
+            first = false;
+        }
+    }
+    out << ".\n";
+}
+
+} // namespace
+
+ordered_json ComparisonToJson(const Comparison& c, std::uint32_t seed) {
+    ordered_json json = ordered_json::object();
+    json["analysisType"] = c.Probabilistic ? "probabilistic" : "deterministic";
+    json["iterationCount"] = c.Iterations;
+    json["seed"] = seed;
+    json["riskPercentile"] = c.RiskPercentile;
+    json["comparable"] = !c.NothingToCompare();
+    ordered_json kinds = ordered_json::object();
+    for (const CostKind kind : kAllCostKinds) {
+        kinds[NamesOf(kind).Key] = KindToJson(c, c.Of(kind));
+    }
+    json["kinds"] = std::move(kinds);
+    return json;
+}
+
+void WriteComparisonText(std::ostream& out, const Comparison& c, std::uint32_t seed) {
+    out << (c.Probabilistic ? "Probabilistic" : "Deterministic") << " analysis, " << c.Iterations
+        << (c.Iterations == 1 ? " iteration" : " iterations") << ", seed " << seed << "\n\n";
+    if (c.NothingToCompare()) {
+        out << (c.Alternatives == 1 ? "Only one alternative: nothing to compare.\n"
+                                    : "No alternative: nothing to compare.\n");
+    } else {
+        WriteLeftOut(out, c);
+    }
+    for (const CostKind kind : kAllCostKinds) {
+        const CostComparison& figures = c.Of(kind);
+        out << '\n' << NamesOf(kind).Title << " cost\n";
+        WriteAlternatives(out, c, figures);
+        if (!c.NothingToCompare()) {
+            WritePairs(out, c, figures);
+            WriteChoice(out, c, figures);
+        }
+    }
+}
+
+} // namespace wexa::cli
