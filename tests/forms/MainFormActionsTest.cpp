@@ -90,10 +90,7 @@ TEST_F(MainFormTest, RefusedRunShowsItsMessageAndFocusesTheList) {
 }
 
 TEST_F(MainFormTest, RunReadsTheFormFirst) {
-    view_.Select(F::AnalysisType, kDeterministicAnalysis);
-    form_.ClickAnalysisType(kDeterministicAnalysis);
-    effects_.TakeQuestion("Type of Analysis");
-    Leave(F::YearsToNextExpected, "35"); // spans the 35-year analysis period
+    MakeDeterministicRunnable();
     const auto job = form_.StartRun(*workspace_, 1);
     job->Run();
     // The run worked on its own copy: the project has nothing until the
@@ -104,10 +101,7 @@ TEST_F(MainFormTest, RunReadsTheFormFirst) {
 }
 
 TEST_F(MainFormTest, CancelledRunShowsNothingAndKeepsTheLastResults) {
-    view_.Select(F::AnalysisType, kDeterministicAnalysis);
-    form_.ClickAnalysisType(kDeterministicAnalysis);
-    effects_.TakeQuestion("Type of Analysis");
-    Leave(F::YearsToNextExpected, "35");
+    MakeDeterministicRunnable();
     ASSERT_EQ(Run(), RunEnd::Finished);
     const auto lastTotal = project_->TotalNpvResults[0][0];
 
@@ -121,10 +115,7 @@ TEST_F(MainFormTest, CancelledRunShowsNothingAndKeepsTheLastResults) {
 }
 
 TEST_F(MainFormTest, RunWithFiguresThatCannotBeRepresentedIsRefusedAndKeepsTheLastResults) {
-    view_.Select(F::AnalysisType, kDeterministicAnalysis);
-    form_.ClickAnalysisType(kDeterministicAnalysis);
-    effects_.TakeQuestion("Type of Analysis");
-    Leave(F::YearsToNextExpected, "35");
+    MakeDeterministicRunnable();
     ASSERT_EQ(Run(), RunEnd::Finished);
     const auto lastTotal = project_->TotalNpvResults[0][0];
 

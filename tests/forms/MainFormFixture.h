@@ -50,6 +50,14 @@ protected:
         Show();
     }
 
+    // A deterministic analysis, its question answered, whose one activity
+    // spans the 35-year analysis period: a run of it goes through.
+    void MakeDeterministicRunnable() {
+        view_.Select(FormField::AnalysisType, kDeterministicAnalysis);
+        form_.ClickAnalysisType(kDeterministicAnalysis);
+        effects_.TakeQuestion("Type of Analysis");
+        Leave(FormField::YearsToNextExpected, "35");
+    }
     // "Run Simulation" with a fixed seed, both halves on this thread.
     RunEnd Run() {
         const auto job = form_.StartRun(*workspace_, 1);
