@@ -58,7 +58,7 @@ void RecentFiles::Remove(const QString& path) {
 }
 
 QString ShortenedPath(const QString& path, int maxLength) {
-    const QString shown = QDir::toNativeSeparators(path);
+    QString shown = QDir::toNativeSeparators(path);
     if (shown.size() <= maxLength) {
         return shown;
     }

@@ -14,6 +14,7 @@ namespace wexa::cli {
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitRefused = 1;     // the project failed a check
 inline constexpr int kExitFileError = 2;   // usage and file errors
+inline constexpr int kExitUnexpected = 3;  // an error no command foresaw
 inline constexpr int kExitCancelled = 130; // Ctrl+C, as shells report it
 
 // Where a command writes. Tests pass string streams.

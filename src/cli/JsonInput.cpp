@@ -174,7 +174,7 @@ std::string JsonReadErrorMessage(const std::string& path, const FileResult& read
         return read.Message;
     }
     return path + ": the file is larger than " +
-           std::to_string(kMaxProjectJsonBytes / (1024 * 1024)) +
+           std::to_string(kMaxProjectJsonBytes / (std::uintmax_t{1024} * 1024)) +
            " MiB, the most a project's JSON form may be; nothing was written.";
 }
 

@@ -13,7 +13,7 @@ namespace wexa::cli {
 // The largest JSON form import reads, the same as the largest project file.
 // A real project's JSON form is tens of kilobytes; a larger file is refused
 // before it is parsed, as parsing costs many times its size in memory.
-inline constexpr std::uintmax_t kMaxProjectJsonBytes = 64 * 1024 * 1024;
+inline constexpr std::uintmax_t kMaxProjectJsonBytes = std::uintmax_t{64} * 1024 * 1024;
 
 // The message for a failed read of the JSON form at path: a file over the
 // limit is refused saying what the limit is; any other read failure keeps

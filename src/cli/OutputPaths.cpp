@@ -14,6 +14,8 @@ std::optional<int> CheckOutputPaths(Output output, const std::vector<std::string
         }
         for (const std::string& input : inputs) {
             if (SameFile(path, input)) {
+                // The message is built once, on the way out of the loop.
+                // NOLINTNEXTLINE(performance-inefficient-string-concatenation)
                 return ReportFileError(output, path + " is the file being read (" + input +
                                                    "); an output may not replace its input. "
                                                    "Nothing was written.");

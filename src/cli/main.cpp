@@ -4,9 +4,12 @@
 
 #include <CLI/CLI.hpp>
 
+#include <exception>
 #include <iostream>
+#include <new>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -41,9 +44,7 @@ int ExitForParseError(CLI::App& app, const CLI::ParseError& error) {
     return code == 0 ? 0 : wexa::cli::kExitFileError;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int RunProgram(int argc, char** argv) {
     using namespace wexa::cli;
     CLI::App app{"Wexa command line: life-cycle cost analysis of pavement design alternatives",
                  "wexa-cli"};
@@ -149,4 +150,26 @@ int main(int argc, char** argv) {
         return ExitForParseError(app, error);
     }
     return status;
+}
+
+// Every failure the commands foresee is reported where it happens; what
+// reaches here (memory exhausted, a fault of ours) still gets a message
+// and a status a script can tell apart, instead of an abort.
+int ReportUnexpected(std::string_view what) {
+    std::cerr << "wexa-cli: stopped by an unexpected error: " << what << '\n';
+    return wexa::cli::kExitUnexpected;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return RunProgram(argc, argv);
+    } catch (const std::bad_alloc&) {
+        return ReportUnexpected("out of memory");
+    } catch (const std::exception& error) {
+        return ReportUnexpected(error.what());
+    } catch (...) {
+        return ReportUnexpected("unknown exception");
+    }
 }

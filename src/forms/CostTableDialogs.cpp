@@ -3,8 +3,6 @@
 #include "forms/CostTableDialogsText.h"
 #include "model/RoundValue.h"
 
-#include <utility>
-
 namespace wexa::forms {
 
 namespace {
@@ -54,8 +52,8 @@ void EscalateCosts(DelayCostRates& rates, double factor) {
 }
 
 template <typename Table, typename BoxesT>
-CostTableDialog<Table, BoxesT>::CostTableDialog(Table table)
-    : TableDialog<Table, BoxesT>(std::move(table)) {}
+CostTableDialog<Table, BoxesT>::CostTableDialog(const Table& table)
+    : TableDialog<Table, BoxesT>(table) {}
 
 template <typename Table, typename BoxesT>
 void CostTableDialog<Table, BoxesT>::ResetCostDefaults(FormEffects& /*effects*/) {
@@ -99,8 +97,7 @@ template <typename Table, typename BoxesT> void CostTableDialog<Table, BoxesT>::
 template class CostTableDialog<AddedTimeCostTable, AddedTimeCostBoxes>;
 template class CostTableDialog<DelayCostRates, DelayCostRatesBoxes>;
 
-AddedTimeCostDialog::AddedTimeCostDialog(AddedTimeCostTable table)
-    : CostTableDialog(std::move(table)) {
+AddedTimeCostDialog::AddedTimeCostDialog(const AddedTimeCostTable& table) : CostTableDialog(table) {
     WriteBoxes();
 }
 
@@ -132,8 +129,7 @@ void AddedTimeCostDialog::WriteBoxes() {
     WriteCpi();
 }
 
-DelayCostRatesDialog::DelayCostRatesDialog(DelayCostRates rates)
-    : CostTableDialog(std::move(rates)) {
+DelayCostRatesDialog::DelayCostRatesDialog(const DelayCostRates& rates) : CostTableDialog(rates) {
     WriteBoxes();
 }
 

@@ -45,7 +45,7 @@ public:
     [[nodiscard]] bool PressOk(FormEffects& effects);
 
 protected:
-    explicit CostTableDialog(Table table);
+    explicit CostTableDialog(const Table& table);
 
     // The CPI boxes, read and shown along with the table's.
     void ReadCpi(BoxReader& reader);
@@ -70,7 +70,7 @@ struct AddedTimeCostBoxes {
 // values (six columns of 17 speeds and three idling costs).
 class AddedTimeCostDialog final : public CostTableDialog<AddedTimeCostTable, AddedTimeCostBoxes> {
 public:
-    explicit AddedTimeCostDialog(AddedTimeCostTable table);
+    explicit AddedTimeCostDialog(const AddedTimeCostTable& table);
 
 private:
     void ReadBoxes(BoxReader& reader) override;
@@ -86,7 +86,7 @@ struct DelayCostRatesBoxes {
 // The logic of "Delay Cost Rates": the value of time of the three classes.
 class DelayCostRatesDialog final : public CostTableDialog<DelayCostRates, DelayCostRatesBoxes> {
 public:
-    explicit DelayCostRatesDialog(DelayCostRates rates);
+    explicit DelayCostRatesDialog(const DelayCostRates& rates);
 
 private:
     void ReadBoxes(BoxReader& reader) override;

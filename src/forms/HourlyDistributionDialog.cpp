@@ -3,8 +3,6 @@
 #include "forms/HourlyDistributionDialogText.h"
 #include "model/RoundValue.h"
 
-#include <utility>
-
 namespace wexa::forms {
 
 namespace control = HourlyDistributionControl;
@@ -29,8 +27,8 @@ void RoundValueSmallToZero(double& value) {
     }
 }
 
-HourlyDistributionDialog::HourlyDistributionDialog(HourlyTrafficDistribution table)
-    : TableDialog(std::move(table)) {
+HourlyDistributionDialog::HourlyDistributionDialog(const HourlyTrafficDistribution& table)
+    : TableDialog(table) {
     WriteBoxes();
 }
 

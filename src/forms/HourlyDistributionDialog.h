@@ -35,7 +35,7 @@ class HourlyDistributionDialog final
     : public TableDialog<HourlyTrafficDistribution, HourlyDistributionBoxes> {
 public:
     // Opening: the 72 values as the project holds them.
-    explicit HourlyDistributionDialog(HourlyTrafficDistribution table);
+    explicit HourlyDistributionDialog(const HourlyTrafficDistribution& table);
 
     // The "% Inbound" box of an hour (0..23) lost the focus: a value below 0
     // or above 100 is refused (message, focus back, 0 in its place); the

@@ -4,8 +4,6 @@
 #include "forms/FormEffects.h"
 #include "forms/HandlerLatch.h"
 
-#include <utility>
-
 namespace wexa::forms {
 
 // What the table dialogs (hourly distribution, added time and costs, delay
@@ -34,7 +32,7 @@ public:
     void StoreInto(Project& project) const { table_.CopyInto(project); }
 
 protected:
-    explicit TableDialog(Table table) : table_(std::move(table)) {}
+    explicit TableDialog(const Table& table) : table_(table) {}
 
     [[nodiscard]] Table& EditValues() { return table_; }
 

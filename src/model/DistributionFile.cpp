@@ -95,7 +95,7 @@ FileResult ParseDistributionText(std::string_view text, HourlyTrafficDistributio
         }
         at = end;
     }
-    for (int h = 0; h < kHours; ++h) {
+    for (std::size_t h = 0; h < kHours; ++h) {
         table.HourlyAADTPercent[h] = numbers[3 * h];
         table.HourlyInboundPercent[h] = numbers[3 * h + 1];
         table.HourlyOutboundPercent[h] = numbers[3 * h + 2];

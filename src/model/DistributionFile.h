@@ -37,7 +37,7 @@ inline constexpr std::string_view kDistributionNumberCountMessage =
 
 // 72 numbers need a few hundred bytes; a larger file is no distribution and
 // is refused before it is read whole.
-inline constexpr std::uintmax_t kMaxDistributionFileBytes = 64 * 1024;
+inline constexpr std::uintmax_t kMaxDistributionFileBytes = std::uintmax_t{64} * 1024;
 
 // The file's text. The decimal point is always '.', whatever the locale.
 [[nodiscard]] std::string DistributionFileText(const HourlyTrafficDistribution& table);

@@ -59,7 +59,7 @@ FileResult ReadWholeFile(const std::filesystem::path& path, std::uintmax_t maxBy
     }
     // The size is not asked first: the file may grow while it is read, so
     // the loop enforces the limit as it goes.
-    constexpr std::size_t kChunk = 64 * 1024;
+    constexpr std::size_t kChunk = std::size_t{64} * 1024;
     std::vector<unsigned char> read;
     std::error_code error;
     for (;;) {

@@ -19,7 +19,7 @@ inline constexpr std::string_view kUnexpectedFileFormat = "Unexpected file forma
 // A real project file is under 40 KB; only very long strings make it
 // larger. Anything beyond this is not read in (nor written, since it could
 // not be opened again).
-inline constexpr std::uintmax_t kMaxProjectFileBytes = 64 * 1024 * 1024;
+inline constexpr std::uintmax_t kMaxProjectFileBytes = std::uintmax_t{64} * 1024 * 1024;
 
 [[nodiscard]] std::vector<unsigned char> WriteProjectBytes(const Project& project);
 

@@ -71,6 +71,7 @@ void ComputeResultStatistics(Project& project, const IterationStatusTable& statu
         const int invalid = iterations - valid;
 
         // A whole percentage: 4999 valid iterations of 5000 give 99.
+        // NOLINTNEXTLINE(bugprone-integer-division): the truncation is the rule
         const double success = iterations > 0 ? static_cast<double>(100 * valid / iterations) : 0.0;
         project.SuccessPercent = success;
 

@@ -60,9 +60,9 @@ void MarginColumns(QGridLayout& grid, std::initializer_list<int> columns, int wi
 
 } // namespace
 
-CAddedTimeCostDialog::CAddedTimeCostDialog(AddedTimeCostTable table, Prompts& prompts,
+CAddedTimeCostDialog::CAddedTimeCostDialog(const AddedTimeCostTable& table, Prompts& prompts,
                                            QWidget* parent)
-    : CostTableFrame(prompts, parent), logic_(std::move(table)) {
+    : CostTableFrame(prompts, parent), logic_(table) {
     setWindowTitle(Label(forms::AddedTimeCostLabel::Title));
     SetHelpSection(*this, HelpSection::AddedTimeCosts,
                    QStringLiteral("The time and running cost a stop-and-go cycle adds, by the "
@@ -159,9 +159,9 @@ void CAddedTimeCostDialog::DisplayBoxes() {
     DisplayCpi(boxes.Cpi);
 }
 
-CDelayCostRatesDialog::CDelayCostRatesDialog(DelayCostRates rates, Prompts& prompts,
+CDelayCostRatesDialog::CDelayCostRatesDialog(const DelayCostRates& rates, Prompts& prompts,
                                              QWidget* parent)
-    : CostTableFrame(prompts, parent), logic_(std::move(rates)) {
+    : CostTableFrame(prompts, parent), logic_(rates) {
     namespace text = forms::DelayCostRatesLabel;
     setWindowTitle(Label(text::Title));
     SetHelpSection(*this, HelpSection::DelayCostRates,

@@ -17,7 +17,8 @@ namespace wexa::ui {
 class CAddedTimeCostDialog final : public CostTableFrame {
     Q_OBJECT
 public:
-    CAddedTimeCostDialog(AddedTimeCostTable table, Prompts& prompts, QWidget* parent = nullptr);
+    CAddedTimeCostDialog(const AddedTimeCostTable& table, Prompts& prompts,
+                         QWidget* parent = nullptr);
 
     [[nodiscard]] forms::AddedTimeCostDialog& Logic() { return logic_; }
 
@@ -39,7 +40,7 @@ private:
 class CDelayCostRatesDialog final : public CostTableFrame {
     Q_OBJECT
 public:
-    CDelayCostRatesDialog(DelayCostRates rates, Prompts& prompts, QWidget* parent = nullptr);
+    CDelayCostRatesDialog(const DelayCostRates& rates, Prompts& prompts, QWidget* parent = nullptr);
 
     [[nodiscard]] forms::DelayCostRatesDialog& Logic() { return logic_; }
 

@@ -27,9 +27,9 @@ constexpr int kNumberChars = 8;
 
 } // namespace
 
-CHourlyDistributionDialog::CHourlyDistributionDialog(HourlyTrafficDistribution table,
+CHourlyDistributionDialog::CHourlyDistributionDialog(const HourlyTrafficDistribution& table,
                                                      Prompts& prompts, QWidget* parent)
-    : ItemsDialogFrame(prompts, parent), logic_(std::move(table)),
+    : ItemsDialogFrame(prompts, parent), logic_(table),
       total_(Box(control::Total, kNumberChars, true, true)),
       offBy_(Box(control::OffBy, kNumberChars, true, true)) {
     setWindowTitle(Label(label::Title));

@@ -18,7 +18,7 @@ namespace wexa::ui {
 class CHourlyDistributionDialog final : public ItemsDialogFrame {
     Q_OBJECT
 public:
-    CHourlyDistributionDialog(HourlyTrafficDistribution table, Prompts& prompts,
+    CHourlyDistributionDialog(const HourlyTrafficDistribution& table, Prompts& prompts,
                               QWidget* parent = nullptr);
 
     [[nodiscard]] forms::HourlyDistributionDialog& Logic() { return logic_; }

@@ -12,7 +12,7 @@
 
 namespace wexa::ui {
 
-CQueueGraphDialog::CQueueGraphDialog(forms::QueueGraphContent content, Prompts& prompts,
+CQueueGraphDialog::CQueueGraphDialog(const forms::QueueGraphContent& content, Prompts& prompts,
                                      QWidget* parent)
     : QDialog(parent), chart_(new ChartPanel) {
     setWindowTitle(QStringLiteral("Queue Length Graph"));

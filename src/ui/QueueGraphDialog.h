@@ -15,7 +15,7 @@ class Prompts;
 class CQueueGraphDialog final : public QDialog {
     Q_OBJECT
 public:
-    CQueueGraphDialog(forms::QueueGraphContent content, Prompts& prompts,
+    CQueueGraphDialog(const forms::QueueGraphContent& content, Prompts& prompts,
                       QWidget* parent = nullptr);
 
     [[nodiscard]] ChartPanel& Chart() { return *chart_; }

@@ -279,7 +279,7 @@ void CWorkZoneDialog::GraphQueueLength() {
     std::optional<forms::QueueGraphContent> content;
     RunHandler([this, &content] { content = form_.GraphQueueLength(Effects()); });
     if (content) {
-        CQueueGraphDialog graph(std::move(*content), Asking(), this);
+        CQueueGraphDialog graph(*content, Asking(), this);
         Asking().RunDialog(graph);
     }
 }

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace wexa::cli {
@@ -14,6 +15,16 @@ namespace {
 using ::testing::HasSubstr;
 using testing::ReadText;
 using testing::TempFolder;
+using testing::WriteText;
+
+// AddressSanitizer reserves far more address space than a test may limit.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+constexpr bool kAddressSanitizer = __has_feature(address_sanitizer);
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
 
 struct ProgramResult {
     int status = -1;
@@ -21,9 +32,11 @@ struct ProgramResult {
     std::string err;
 };
 
-// The real program with its arguments (quoted for the shell by the caller).
-ProgramResult RunProgram(const TempFolder& folder, const std::string& arguments) {
-    const std::string command = std::string(WEXA_CLI_PATH) + " " + arguments + " >'" +
+// The real program with its arguments (quoted for the shell by the caller),
+// after the shell commands in `before` (a resource limit).
+ProgramResult RunProgram(const TempFolder& folder, const std::string& arguments,
+                         const std::string& before = "") {
+    const std::string command = before + WEXA_CLI_PATH + " " + arguments + " >'" +
                                 folder.File("out") + "' 2>'" + folder.File("err") + "'";
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(folder / "out"),
@@ -72,6 +85,22 @@ TEST(Program, CompareTakesItsOptions) {
         EXPECT_NE(usage.err, "") << bad;
     }
     EXPECT_EQ(RunProgram(folder, "compare").status, 2);
+}
+
+TEST(Program, RunningOutOfMemoryIsReportedNotACrash) {
+    if (kAddressSanitizer) {
+        GTEST_SKIP() << "the address space cannot be limited under AddressSanitizer";
+    }
+    TempFolder folder;
+    // 12 MB of text cannot even be read in 16 MB of address space.
+    WriteText(folder / "big.json",
+              "{\"ProjectDescription\": \"" + std::string(12'000'000, 'x') + "\"}");
+    const ProgramResult result = RunProgram(
+        folder, "import '" + folder.File("big.json") + "' -o '" + folder.File("big.wxa") + "'",
+        "ulimit -v 16000; ");
+    EXPECT_EQ(result.status, 3);
+    EXPECT_THAT(result.err, HasSubstr("wexa-cli: stopped by an unexpected error: out of memory"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "big.wxa"));
 }
 
 TEST(Program, VersionIsTheProjectVersion) {
