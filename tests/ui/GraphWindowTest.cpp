@@ -3,6 +3,7 @@
 #include "PrintAnswer.h"
 #include "WindowFixture.h"
 #include "ui/ChartAdapter.h"
+#include "ui/ComparisonPanel.h"
 #include "ui/FormButtons.h"
 #include "ui/Graph.h"
 #include "ui/HelpSections.h"
@@ -12,6 +13,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QSvgRenderer>
 #include <QTest>
 
@@ -115,6 +119,7 @@ private slots:
     void aRunWithNothingValidSaysWhyInThePlot();
     void okLeavesTheResultsAsTheyWere();
     void createGraphButtonOpensTheWindow();
+    void comparisonFollowsTheCostKindAndTheRun();
     void saveImageWritesPngAndSvg();
     void failedSaveIsReportedAndWritesNothing();
     void printGraphPrintsThroughThePrintDialog();
@@ -223,6 +228,48 @@ void GraphWindowTest::createGraphButtonOpensTheWindow() {
     auto* button = w.Find<QPushButton>(wexa::ui::FormButton::CreateGraph);
     button->click();
     QCOMPARE(w.Prompts().Dialogs, QStringList{kChartWindow});
+}
+
+// After a run the comparison and the distributions follow the cost buttons
+// and the risk percentile; on another file's results they are not offered.
+void GraphWindowTest::comparisonFollowsTheCostKindAndTheRun() {
+    Window w;
+    QVERIFY(w.Active);
+    RunAndInspect(w, false, [](CGraph& graph) {
+        graph.Views().setCurrentWidget(&graph.Comparison());
+        const wexa::forms::ComparisonPage& page = graph.Comparison().Page();
+        QVERIFY(QString::fromStdString(page.Heading).startsWith("Agency Costs: probabilistic"));
+        QCOMPARE(page.Cheapest.RowNames.size(), 3u);
+        // The table shows what the page says.
+        auto* table = graph.Comparison().findChildren<QTableWidget*>().front();
+        QCOMPARE(table->item(1, 1)->text(), QString::fromStdString(page.Cheapest.Cells[1][0]));
+        QVERIFY(!Button(graph, QStringLiteral("Save Image..."))->isEnabled());
+
+        const std::string atMedian = page.Choice;
+        graph.Comparison().RiskPercentile().setValue(90);
+        QVERIFY(QString::fromStdString(page.Choice).startsWith("Choice at the 90th percentile"));
+        QVERIFY(page.Choice != atMedian);
+
+        PressButton(graph, QStringLiteral("Total Costs"));
+        QVERIFY(QString::fromStdString(page.Heading).startsWith("Total Costs"));
+        QCOMPARE(graph.Distributions().Content().Series.size(), 3u);
+        QCOMPARE(graph.Distributions().Content().CategoryAxisTitle,
+                 std::string("Total Costs (NPV, $1,000)"));
+    });
+
+    // Another file's results: the kept run is not theirs.
+    w.Prompts().OpenAnswer = Example(w, wexa::kDeterministicAnalysis);
+    QVERIFY(w.Doc().Open());
+    bool inspected = false;
+    w.Prompts().OnDialog = [&inspected](QDialog& dialog) {
+        auto& graph = dynamic_cast<CGraph&>(dialog);
+        QCOMPARE(graph.Comparison().Page().Notice, std::string(wexa::forms::kNoRunNotice));
+        QVERIFY(!Button(graph, QStringLiteral("Save Tables..."))->isEnabled());
+        inspected = true;
+        dialog.reject();
+    };
+    w.Find<QPushButton>(wexa::ui::FormButton::CreateGraph)->click();
+    QVERIFY(inspected);
 }
 
 void GraphWindowTest::saveImageWritesPngAndSvg() {
