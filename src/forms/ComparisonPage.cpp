@@ -72,6 +72,7 @@ TextTable CheapestTable(const Comparison& c, const CostComparison& kind, NumberS
     TextTable table{"Chance of being the cheapest", "Alternative", {"Chance"}, {}, {}};
     if (style == NumberStyle::Screen) {
         table.Columns.emplace_back();
+        table.BarColumn = 1;
     }
     for (int a = 0; a < c.Alternatives; ++a) {
         table.RowNames.push_back(Number(a));
@@ -107,8 +108,11 @@ TextTable PairwiseTable(const Comparison& c, const CostComparison& kind) {
 }
 
 TextTable DifferencesTable(const Comparison& c, const CostComparison& kind, NumberStyle style) {
-    TextTable table{"Paired differences, row alternative minus column alternative ($)", "Pair",
-                    SpreadHeadings(c.Probabilistic, "Difference"), {}, {}};
+    TextTable table{"Paired differences, row alternative minus column alternative ($)",
+                    "Pair",
+                    SpreadHeadings(c.Probabilistic, "Difference"),
+                    {},
+                    {}};
     for (int a = 0; a < c.Alternatives; ++a) {
         for (int b = 0; b < c.Alternatives; ++b) {
             if (a != b) {
@@ -124,8 +128,11 @@ TextTable DifferencesTable(const Comparison& c, const CostComparison& kind, Numb
 
 TextTable AnnualTable(const ComparisonFigures& figures, CostKind kind, NumberStyle style) {
     const Comparison& c = figures.Compared;
-    TextTable table{"NPV and equivalent uniform annual cost (EUAC, $)", "Alternative",
-                    SpreadHeadings(c.Probabilistic, "NPV"), {}, {}};
+    TextTable table{"NPV and equivalent uniform annual cost (EUAC, $)",
+                    "Alternative",
+                    SpreadHeadings(c.Probabilistic, "NPV"),
+                    {},
+                    {}};
     for (const std::string& heading : SpreadHeadings(c.Probabilistic, "EUAC")) {
         table.Columns.push_back(heading);
     }
@@ -208,8 +215,7 @@ std::string LeftOutText(const Comparison& c) {
     for (int a = 0; a < c.Alternatives; ++a) {
         if (c.LeftOutBy[a] > 0) {
             text += (first ? " alternative " : ", alternative ") + Number(a) +
-                    (first ? " gridlocked or failed in " : " in ") +
-                    std::to_string(c.LeftOutBy[a]);
+                    (first ? " gridlocked or failed in " : " in ") + std::to_string(c.LeftOutBy[a]);
             first = false;
         }
     }
@@ -221,10 +227,10 @@ ComparisonPage MakeComparisonPage(const ComparisonFigures& figures, CostKind kin
     const Comparison& c = figures.Compared;
     const CostComparison& of = c.Of(kind);
     ComparisonPage page;
-    page.Heading = std::string(KindName(kind)) + ": " +
-                   (c.Probabilistic ? "probabilistic analysis, " + std::to_string(c.Iterations) +
-                                          " iterations"
-                                    : std::string("deterministic analysis"));
+    page.Heading =
+        std::string(KindName(kind)) + ": " +
+        (c.Probabilistic ? "probabilistic analysis, " + std::to_string(c.Iterations) + " iterations"
+                         : std::string("deterministic analysis"));
     page.Annual = AnnualTable(figures, kind, style);
     if (c.NothingToCompare()) {
         page.Notice = c.Alternatives == 1 ? "Only one alternative: nothing to compare."

@@ -19,6 +19,7 @@ struct TextTable {
     std::vector<std::string> Columns;
     std::vector<std::string> RowNames;
     std::vector<std::vector<std::string>> Cells; // [row][column]
+    int BarColumn = -1;                          // the column of bars drawn in text, if any
 };
 
 // On screen the dollars are grouped by thousands; in a file they are plain

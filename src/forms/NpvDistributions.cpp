@@ -7,9 +7,10 @@
 namespace wexa::forms {
 namespace {
 
-constexpr std::array<const char*, kCostKinds> kAxisTitles{
-    "Agency Costs (NPV, $1,000)", "Work Zone User Costs (NPV, $1,000)", "Total Costs (NPV, $1,000)"};
-constexpr int kTargetBins = 24;
+constexpr std::array<const char*, kCostKinds> kAxisTitles{"Agency Costs (NPV, $1,000)",
+                                                          "Work Zone User Costs (NPV, $1,000)",
+                                                          "Total Costs (NPV, $1,000)"};
+constexpr int kTargetBins = 40;
 constexpr int kMostTickSteps = 8;
 
 // 1, 2 or 5 times a power of ten, at least `raw`.
@@ -56,11 +57,12 @@ ChartSeries StepLine(const std::vector<double>& npvs, const Bins& bins, int alte
         ++counts[static_cast<std::size_t>(std::clamp(bin, 0, bins.Count - 1))];
     }
     ChartSeries line{"Alternative " + std::to_string(alternative), {}, alternative};
+    line.Marked = false;
     auto edge = [&bins](int i) { return (bins.First + i * bins.Width) / 1000.0; };
     line.Points.push_back({edge(0), 0.0});
     for (int i = 0; i < bins.Count; ++i) {
-        const double share = 100.0 * counts[static_cast<std::size_t>(i)] /
-                             static_cast<double>(npvs.size());
+        const double share =
+            100.0 * counts[static_cast<std::size_t>(i)] / static_cast<double>(npvs.size());
         line.Points.push_back({edge(i), share});
         line.Points.push_back({edge(i + 1), share});
     }

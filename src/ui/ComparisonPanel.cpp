@@ -37,6 +37,9 @@ QTableWidget* Table(QVBoxLayout* layout) {
     table->setFocusPolicy(Qt::NoFocus);
     table->verticalHeader()->hide();
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // As large as its cells, no larger: the page scrolls, not the table.
+    table->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
     table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     layout->addWidget(table);
     return table;
@@ -58,11 +61,13 @@ void Fill(QTableWidget& table, const forms::TextTable& content) {
         table.setItem(r, 0, new QTableWidgetItem(Text(content.RowNames[row])));
         for (std::size_t c = 0; c < content.Cells[row].size(); ++c) {
             auto* item = new QTableWidgetItem(Text(content.Cells[row][c]));
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            const bool bar = static_cast<int>(c) == content.BarColumn;
+            item->setTextAlignment((bar ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
             table.setItem(r, static_cast<int>(c) + 1, item);
         }
     }
     table.resizeColumnsToContents();
+    table.resizeRowsToContents();
     table.setVisible(table.rowCount() > 0);
 }
 
@@ -143,8 +148,8 @@ void ComparisonPanel::Fill() {
     notice_->setText(Text(page_.Notice));
     notice_->setVisible(!page_.Notice.empty());
     comparing_->setVisible(page_.Notice.empty());
-    counts_->setText(Text(page_.LeftOut.empty() ? page_.Compared
-                                                : page_.Compared + "\n" + page_.LeftOut));
+    counts_->setText(
+        Text(page_.LeftOut.empty() ? page_.Compared : page_.Compared + "\n" + page_.LeftOut));
     choice_->setText(Text(page_.Choice));
     const std::array<const forms::TextTable*, 4> contents{&page_.Cheapest, &page_.Pairwise,
                                                           &page_.Differences, &page_.Annual};

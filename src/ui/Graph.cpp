@@ -22,9 +22,9 @@ namespace wexa::ui {
 
 CGraph::CGraph(forms::ResultChartData data, Prompts& prompts, QWidget* parent,
                const forms::KeptRun* run)
-    : QDialog(parent), data_(std::move(data)), prompts_(prompts), run_(run),
-      chart_(new ChartPanel), comparison_(new ComparisonPanel(run)),
-      distributions_(new ChartPanel), views_(new QTabWidget) {
+    : QDialog(parent), data_(std::move(data)), prompts_(prompts), run_(run), chart_(new ChartPanel),
+      comparison_(new ComparisonPanel(run)), distributions_(new ChartPanel),
+      views_(new QTabWidget) {
     setWindowTitle(QStringLiteral("Wexa Graphing Window"));
     SetHelpSection(*this, HelpSection::ResultChart,
                    QStringLiteral("The results of the last run: percentile curves of a "

@@ -32,8 +32,9 @@ inline constexpr char Comparison[] = "comparison";
 inline constexpr char QueueGraph[] = "queue-graph";
 inline constexpr char Printing[] = "printing";
 inline constexpr std::array All{
-    Contents,       General,       Traffic,  Alternative, Activity,   Execute,  BidItems,
-    TimeRelated,    Export,        WorkZone, ResultChart, Comparison, QueueGraph, Printing, HourlyDistribution,
+    Contents,       General,       Traffic,     Alternative, Activity,
+    Execute,        BidItems,      TimeRelated, Export,      WorkZone,
+    ResultChart,    Comparison,    QueueGraph,  Printing,    HourlyDistribution,
     AddedTimeCosts, DelayCostRates};
 } // namespace HelpSection
 

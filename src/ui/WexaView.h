@@ -1,7 +1,7 @@
 #pragma once
 
-#include "forms/FormEffects.h"
 #include "forms/ComparisonRun.h"
+#include "forms/FormEffects.h"
 #include "forms/FormExchange.h"
 #include "forms/MainForm.h"
 #include "model/Project.h"

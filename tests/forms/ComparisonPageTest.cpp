@@ -127,8 +127,9 @@ TEST_F(ComparisonPageTest, ADeterministicRunShowsSingleValues) {
 
 TEST_F(ComparisonPageTest, TheCsvFileHoldsEveryKindInPlainNumbers) {
     const std::string csv = ComparisonCsv(KeptRun(*project, *workspace).FiguresAt(50));
-    for (const char* section : {"Agency Costs: probabilistic", "Work Zone User Costs: probabilistic",
-                                "Total Costs: probabilistic"}) {
+    for (const char* section :
+         {"Agency Costs: probabilistic", "Work Zone User Costs: probabilistic",
+          "Total Costs: probabilistic"}) {
         EXPECT_NE(csv.find(section), std::string::npos) << section;
     }
     EXPECT_NE(csv.find("Agency Costs - Chance of being the cheapest\r\nAlternative,Chance\r\n"
@@ -150,8 +151,7 @@ std::vector<double> Heights(const ChartSeries& line) {
 }
 
 TEST(NpvDistributions, AlternativesShareTheBinsAndEachShowsItsOwnShares) {
-    const std::vector<std::vector<double>> npvs{
-        {1.0e6, 1.1e6, 1.2e6, 1.9e6}, {}, {1.5e6, 2.4e6}};
+    const std::vector<std::vector<double>> npvs{{1.0e6, 1.1e6, 1.2e6, 1.9e6}, {}, {1.5e6, 2.4e6}};
     const ChartContent chart = MakeNpvDistributions(npvs, CostKind::Total, "Route 9", true);
     ASSERT_EQ(chart.Series.size(), 2U); // the alternative without a valid iteration has no line
     EXPECT_EQ(chart.Series[1].Legend, "Alternative 3");

@@ -14,9 +14,9 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QSvgRenderer>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QSvgRenderer>
 #include <QTest>
 
 #include <functional>
