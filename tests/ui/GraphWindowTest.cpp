@@ -235,7 +235,7 @@ void GraphWindowTest::createGraphButtonOpensTheWindow() {
 void GraphWindowTest::comparisonFollowsTheCostKindAndTheRun() {
     Window w;
     QVERIFY(w.Active);
-    RunAndInspect(w, false, [](CGraph& graph) {
+    RunAndInspect(w, false, [&w](CGraph& graph) {
         graph.Views().setCurrentWidget(&graph.Comparison());
         const wexa::forms::ComparisonPage& page = graph.Comparison().Page();
         QVERIFY(QString::fromStdString(page.Heading).startsWith("Agency Costs: probabilistic"));
@@ -252,6 +252,16 @@ void GraphWindowTest::comparisonFollowsTheCostKindAndTheRun() {
 
         PressButton(graph, QStringLiteral("Total Costs"));
         QVERIFY(QString::fromStdString(page.Heading).startsWith("Total Costs"));
+        // F1 on any of its controls opens its section of the guide.
+        QCOMPARE(wexa::ui::HelpSectionOf(&graph.Comparison().RiskPercentile()),
+                 QStringLiteral("comparison"));
+
+        // The tables go to a file through the same seam as every file name.
+        w.Prompts().FileAnswer = w.Path(QStringLiteral("comparison.csv"));
+        PressButton(graph, QStringLiteral("Save Tables..."));
+        QFile csv(w.Path(QStringLiteral("comparison.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QVERIFY(csv.readAll().contains("Total Costs - Chance of being the cheapest"));
         QCOMPARE(graph.Distributions().Content().Series.size(), 3u);
         QCOMPARE(graph.Distributions().Content().CategoryAxisTitle,
                  std::string("Total Costs (NPV, $1,000)"));
@@ -363,6 +373,7 @@ void GraphWindowTest::helpKeysOpenTheChartSectionAndNotes() {
     const QByteArray text = guide.readAll();
     QVERIFY(text.contains("<a name=\"result-chart\">"));
     QVERIFY(text.contains("<a name=\"queue-graph\">"));
+    QVERIFY(text.contains("<a name=\"comparison\">"));
 }
 
 QTEST_MAIN(GraphWindowTest)
