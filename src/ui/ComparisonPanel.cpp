@@ -47,7 +47,7 @@ QTableWidget* Table(QVBoxLayout* layout) {
 
 // The table's row names in its first column, under the corner's heading;
 // numbers right-aligned as in a spreadsheet.
-void Fill(QTableWidget& table, const forms::TextTable& content) {
+void FillTable(QTableWidget& table, const forms::TextTable& content) {
     table.clear();
     table.setColumnCount(static_cast<int>(content.Columns.size()) + 1);
     table.setRowCount(static_cast<int>(content.RowNames.size()));
@@ -156,7 +156,7 @@ void ComparisonPanel::Fill() {
     for (std::size_t t = 0; t < contents.size(); ++t) {
         titles_[t]->setText(Text(contents[t]->Title));
         titles_[t]->setVisible(!contents[t]->RowNames.empty());
-        ui::Fill(*tables_[t], *contents[t]);
+        FillTable(*tables_[t], *contents[t]);
     }
 }
 
