@@ -1,6 +1,7 @@
 #include "ui/ComparisonPanel.h"
 
 #include "model/AtomicFile.h"
+#include "ui/ChartOutput.h"
 #include "ui/Prompts.h"
 
 #include <QHBoxLayout>
@@ -77,6 +78,7 @@ ComparisonPanel::ComparisonPanel(const forms::KeptRun* run, QWidget* parent)
     : QWidget(parent), run_(run), heading_(new QLabel), notice_(new QLabel), counts_(new QLabel),
       percentile_(new QSpinBox), choice_(new QLabel), comparing_(new QWidget) {
     auto* content = new QWidget;
+    content_ = content;
     auto* column = new QVBoxLayout(content);
     QFont large = heading_->font();
     large.setBold(true);
@@ -158,6 +160,11 @@ void ComparisonPanel::Fill() {
         titles_[t]->setVisible(!contents[t]->RowNames.empty());
         FillTable(*tables_[t], *contents[t]);
     }
+}
+
+void ComparisonPanel::Print(Prompts& prompts) {
+    PrintThroughDialog(prompts, this,
+                       [this](QPrinter& printer) { return PrintWidgetOn(*content_, printer); });
 }
 
 void ComparisonPanel::SaveTables(Prompts& prompts) {

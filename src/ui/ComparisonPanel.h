@@ -28,6 +28,9 @@ public:
     // kinds of cost as CSV, whole or not at all; only a failure is reported.
     void SaveTables(Prompts& prompts);
 
+    // Print Graph on the comparison: its page as on screen, on one sheet.
+    void Print(Prompts& prompts);
+
     [[nodiscard]] bool HasComparison() const { return figures_.has_value(); }
     // What is shown, for the window's tests.
     [[nodiscard]] const forms::ComparisonPage& Page() const { return page_; }
@@ -46,7 +49,8 @@ private:
     QLabel* counts_;
     QSpinBox* percentile_;
     QLabel* choice_;
-    QWidget* comparing_; // everything that needs two alternatives
+    QWidget* content_ = nullptr; // everything in the scroll area
+    QWidget* comparing_;         // everything that needs two alternatives
     std::array<QLabel*, 4> titles_{};
     std::array<QTableWidget*, 4> tables_{};
 };

@@ -87,8 +87,15 @@ QWidget* CGraph::ControlsGroup() {
             [this] { Select(forms::kAllCostComponents); });
     column->addSpacing(12);
     print_ = add(QStringLiteral("Print Graph"),
-                 QStringLiteral("Prints the chart shown, scaled to fit the page."),
-                 [this] { PrintChart(*ShownChart(), prompts_, this); });
+                 QStringLiteral("Prints the chart or the comparison shown, scaled to fit the "
+                                "page."),
+                 [this] {
+                     if (ChartPanel* chart = ShownChart()) {
+                         PrintChart(*chart, prompts_, this);
+                     } else {
+                         comparison_->Print(prompts_);
+                     }
+                 });
     saveImage_ = add(QStringLiteral("Save Image..."),
                      QStringLiteral("Saves the chart shown as a PNG image or an SVG drawing, for "
                                     "a report or a slide."),
@@ -130,7 +137,6 @@ ChartPanel* CGraph::ShownChart() const {
 
 void CGraph::EnableChartButtons() {
     const bool chart = ShownChart() != nullptr;
-    print_->setEnabled(chart);
     saveImage_->setEnabled(chart);
 }
 

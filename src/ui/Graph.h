@@ -39,7 +39,7 @@ private:
     void Select(int selection);
     void Rebuild();
     // The chart of the view shown, which Print Graph and Save Image act on;
-    // null on the tables of the comparison.
+    // null on the tables of the comparison, which print as they are shown.
     [[nodiscard]] ChartPanel* ShownChart() const;
     void EnableChartButtons();
 

@@ -123,6 +123,7 @@ private slots:
     void saveImageWritesPngAndSvg();
     void failedSaveIsReportedAndWritesNothing();
     void printGraphPrintsThroughThePrintDialog();
+    void printGraphPrintsTheComparisonShown();
     void helpKeysOpenTheChartSectionAndNotes();
 };
 
@@ -349,6 +350,24 @@ void GraphWindowTest::printGraphPrintsThroughThePrintDialog() {
     CGraph graph(SmallResults(), prompts);
     graph.show();
     const QString pdf = folder.filePath(QStringLiteral("chart.pdf"));
+    wexa::ui::testing::AnswerPrintWithPdf(prompts, pdf);
+    PressButton(graph, QStringLiteral("Print Graph"));
+    QCOMPARE(prompts.Dialogs.size(), 1);
+    QVERIFY(wexa::ui::testing::IsPdf(pdf, 4000));
+}
+
+void GraphWindowTest::printGraphPrintsTheComparisonShown() {
+    QTemporaryDir folder;
+    wexa::ui::testing::PresetPrompts prompts;
+    auto project = std::make_unique<wexa::Project>();
+    project->NumberOfAlternatives = 2;
+    project->IterationCount = 1;
+    project->AnalysisType = wexa::kDeterministicAnalysis;
+    const wexa::forms::KeptRun run(*project, *std::make_unique<wexa::AnalysisWorkspace>());
+    CGraph graph(SmallResults(), prompts, nullptr, &run);
+    graph.show();
+    graph.Views().setCurrentWidget(&graph.Comparison());
+    const QString pdf = folder.filePath(QStringLiteral("comparison.pdf"));
     wexa::ui::testing::AnswerPrintWithPdf(prompts, pdf);
     PressButton(graph, QStringLiteral("Print Graph"));
     QCOMPARE(prompts.Dialogs.size(), 1);
