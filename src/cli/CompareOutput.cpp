@@ -1,6 +1,8 @@
 #include "cli/CompareOutput.h"
 
 #include "cli/TextFormat.h"
+#include "forms/ComparisonPage.h"
+#include "forms/FormText.h"
 
 #include <array>
 #include <optional>
@@ -171,7 +173,7 @@ void WritePairs(std::ostream& out, const Comparison& c, const CostComparison& ki
 void WriteChoice(std::ostream& out, const Comparison& c, const CostComparison& kind) {
     out << "Choice";
     if (c.Probabilistic) {
-        out << " at the " << Ordinal(c.RiskPercentile) << " percentile";
+        out << " at the " << forms::Ordinal(c.RiskPercentile) << " percentile";
     }
     if (!kind.RiskChoice) {
         out << ": n/a, no alternative has a valid iteration\n";
@@ -182,21 +184,10 @@ void WriteChoice(std::ostream& out, const Comparison& c, const CostComparison& k
 }
 
 void WriteLeftOut(std::ostream& out, const Comparison& c) {
-    out << "Compared iterations: " << c.ComparedIterations << " of " << c.Iterations
-        << ", those in which every alternative is valid.\n";
-    if (c.LeftOut == 0) {
-        return;
+    out << forms::ComparedIterationsText(c) << '\n';
+    if (const std::string leftOut = forms::LeftOutText(c); !leftOut.empty()) {
+        out << leftOut << '\n';
     }
-    out << "Left out: " << c.LeftOut << ";";
-    bool first = true;
-    for (int a = 0; a < c.Alternatives; ++a) {
-        if (c.LeftOutBy[a] > 0) {
-            out << (first ? " alternative " : ", alternative ") << a + 1
-                << (first ? " gridlocked or failed in " : " in ") << c.LeftOutBy[a];
-            first = false;
-        }
-    }
-    out << ".\n";
 }
 
 } // namespace

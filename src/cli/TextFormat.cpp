@@ -51,17 +51,6 @@ std::string FormatFixed(double value, int decimals) {
     return {buffer.data(), result.ptr};
 }
 
-std::string Ordinal(int n) {
-    const int lastTwo = std::abs(n % 100);
-    const int last = lastTwo % 10;
-    const char* suffix = (lastTwo >= 11 && lastTwo <= 13) ? "th"
-                         : last == 1                      ? "st"
-                         : last == 2                      ? "nd"
-                         : last == 3                      ? "rd"
-                                                          : "th";
-    return std::to_string(n) + suffix;
-}
-
 std::string PadLeft(std::string_view text, std::size_t width) {
     std::string padded(text.size() < width ? width - text.size() : 0, ' ');
     padded += text;

@@ -15,9 +15,6 @@ namespace wexa::cli {
 // same on every machine and in every locale, however large the value.
 [[nodiscard]] std::string FormatFixed(double value, int decimals);
 
-// 1st, 2nd, 3rd, 4th, .., 11th, 12th, 13th, .., 21st, ..
-[[nodiscard]] std::string Ordinal(int n);
-
 // Right-aligns text in a column of the given width.
 [[nodiscard]] std::string PadLeft(std::string_view text, std::size_t width);
 

@@ -34,6 +34,9 @@ struct ChartSeries {
     // renderer.
     int Colour = 0;
     LineStyle Style = LineStyle::Solid;
+    // Whether a line marks its points: they are the data of a curve, but
+    // only the corners of a histogram's outline.
+    bool Marked = true;
 };
 
 // A text written into the plot at a data position, centred above it: the

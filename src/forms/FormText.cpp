@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <system_error>
 
 namespace wexa::forms {
@@ -80,6 +81,17 @@ std::optional<double> ParseReal(std::string_view text) {
         return std::nullopt;
     }
     return value;
+}
+
+std::string Ordinal(int n) {
+    const int lastTwo = std::abs(n % 100);
+    const int last = lastTwo % 10;
+    const char* suffix = (lastTwo >= 11 && lastTwo <= 13) ? "th"
+                         : last == 1                      ? "st"
+                         : last == 2                      ? "nd"
+                         : last == 3                      ? "rd"
+                                                          : "th";
+    return std::to_string(n) + suffix;
 }
 
 } // namespace wexa::forms

@@ -34,4 +34,8 @@ namespace wexa::forms {
 [[nodiscard]] std::optional<std::int32_t> ParseInteger(std::string_view text);
 [[nodiscard]] std::optional<double> ParseReal(std::string_view text);
 
+// 1st, 2nd, 3rd, 4th, .., 11th, 12th, 13th, .., 21st, ..: a percentile as it is read
+// out in a sentence.
+[[nodiscard]] std::string Ordinal(int n);
+
 } // namespace wexa::forms

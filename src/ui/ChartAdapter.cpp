@@ -113,7 +113,7 @@ std::vector<QAbstractSeries*> LineSeries(const forms::ChartContent& content) {
         for (const forms::ChartPoint& point : data.Points) {
             line->append(point.X, point.Y);
         }
-        line->setPointsVisible(true);
+        line->setPointsVisible(data.Marked);
         lines.push_back(line);
     }
     return lines;

@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QSvgGenerator>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -66,14 +67,33 @@ bool PrintChartOn(ChartPanel& chart, QPrinter& printer) {
     return painter.end();
 }
 
+bool PrintWidgetOn(QWidget& widget, QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    const QSizeF page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+    const QSizeF shown = widget.size();
+    const qreal scale = std::min(page.width() / shown.width(), page.height() / shown.height());
+    painter.scale(scale, scale);
+    widget.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    return painter.end();
+}
+
 void PrintChart(ChartPanel& chart, Prompts& prompts, QWidget* parent) {
+    PrintThroughDialog(prompts, parent,
+                       [&chart](QPrinter& printer) { return PrintChartOn(chart, printer); });
+}
+
+void PrintThroughDialog(Prompts& prompts, QWidget* parent,
+                        const std::function<bool(QPrinter&)>& draw) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     QPrintDialog dialog(&printer, parent);
     if (prompts.RunDialog(dialog) != QDialog::Accepted) {
         return;
     }
-    if (!PrintChartOn(chart, printer)) {
+    if (!draw(printer)) {
         prompts.ShowMessage(QStringLiteral("The chart could not be printed: the printer did "
                                            "not accept the page."),
                             QStringLiteral("Print"), forms::MessageIcon::Exclamation);

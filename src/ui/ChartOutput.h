@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QPrinter;
 class QWidget;
 
@@ -14,6 +16,16 @@ class Prompts;
 // modal box), then the chart on one page. Nothing is printed when the
 // dialog is cancelled; a printer that cannot be opened is reported.
 void PrintChart(ChartPanel& chart, Prompts& prompts, QWidget* parent);
+
+// The print dialog, then `draw` on the printer it set up; what the dialog
+// and the failure message are for every page the chart windows print.
+void PrintThroughDialog(Prompts& prompts, QWidget* parent,
+                        const std::function<bool(QPrinter&)>& draw);
+
+// A widget as it looks on screen (the comparison's tables), scaled to fit
+// the printable area of one page. False when the printer could not be
+// opened.
+bool PrintWidgetOn(QWidget& widget, QPrinter& printer);
 
 // The chart scaled to fit the printable area of one page. False when the
 // printer could not be opened.

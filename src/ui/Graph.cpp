@@ -2,20 +2,29 @@
 
 #include "ui/ChartAdapter.h"
 #include "ui/ChartOutput.h"
+#include "ui/ComparisonPanel.h"
 #include "ui/HelpSections.h"
+
+#include "forms/NpvDistributions.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QTabWidget>
+
 #include <QVBoxLayout>
 
 #include <utility>
+#include <vector>
 
 namespace wexa::ui {
 
-CGraph::CGraph(forms::ResultChartData data, Prompts& prompts, QWidget* parent)
-    : QDialog(parent), data_(std::move(data)), prompts_(prompts), chart_(new ChartPanel) {
+CGraph::CGraph(forms::ResultChartData data, Prompts& prompts, QWidget* parent,
+               const forms::KeptRun* run)
+    : QDialog(parent), data_(std::move(data)), prompts_(prompts), run_(run), chart_(new ChartPanel),
+      comparison_(new ComparisonPanel(run)), distributions_(new ChartPanel),
+      views_(new QTabWidget) {
     setWindowTitle(QStringLiteral("Wexa Graphing Window"));
     SetHelpSection(*this, HelpSection::ResultChart,
                    QStringLiteral("The results of the last run: percentile curves of a "
@@ -24,7 +33,19 @@ CGraph::CGraph(forms::ResultChartData data, Prompts& prompts, QWidget* parent)
     AddHelpKeys(*this, prompts);
     auto* layout = new QHBoxLayout(this);
     chart_->setMinimumSize(820, 560);
-    layout->addWidget(chart_, 1);
+    views_->addTab(chart_, QStringLiteral("Chart"));
+    views_->addTab(comparison_, QStringLiteral("Comparison"));
+    views_->addTab(distributions_, QStringLiteral("NPV Distributions"));
+    const QString comparisonNote =
+        QStringLiteral("How the alternatives compare, iteration by iteration: the chance of "
+                       "each being the cheapest, every pair, EUAC beside NPV and the choice "
+                       "at a risk percentile.");
+    SetHelpSection(*comparison_, HelpSection::Comparison, comparisonNote);
+    SetHelpSection(*distributions_, HelpSection::Comparison,
+                   QStringLiteral("The NPVs of every alternative's valid iterations on one axis, "
+                                  "in the same bins."));
+    connect(views_, &QTabWidget::currentChanged, this, &CGraph::EnableChartButtons);
+    layout->addWidget(views_, 1);
 
     auto* side = new QVBoxLayout;
     side->addWidget(ControlsGroup());
@@ -65,12 +86,25 @@ QWidget* CGraph::ControlsGroup() {
                            "alternative at once. Offered after a probabilistic run."),
             [this] { Select(forms::kAllCostComponents); });
     column->addSpacing(12);
-    add(QStringLiteral("Print Graph"), QStringLiteral("Prints the chart, scaled to fit the page."),
-        [this] { PrintChart(*chart_, prompts_, this); });
-    add(QStringLiteral("Save Image..."),
-        QStringLiteral("Saves the chart as a PNG image or an SVG drawing, for a report or a "
-                       "slide."),
-        [this] { SaveChartImage(*chart_, prompts_); });
+    print_ = add(QStringLiteral("Print Graph"),
+                 QStringLiteral("Prints the chart or the comparison shown, scaled to fit the "
+                                "page."),
+                 [this] {
+                     if (ChartPanel* chart = ShownChart()) {
+                         PrintChart(*chart, prompts_, this);
+                     } else {
+                         comparison_->Print(prompts_);
+                     }
+                 });
+    saveImage_ = add(QStringLiteral("Save Image..."),
+                     QStringLiteral("Saves the chart shown as a PNG image or an SVG drawing, for "
+                                    "a report or a slide."),
+                     [this] { SaveChartImage(*ShownChart(), prompts_); });
+    saveTables_ = add(QStringLiteral("Save Tables..."),
+                      QStringLiteral("Saves the comparison's tables of the three kinds of cost "
+                                     "as one CSV file, for a spreadsheet."),
+                      [this] { comparison_->SaveTables(prompts_); });
+    saveTables_->setEnabled(comparison_->HasComparison());
     return group;
 }
 
@@ -82,6 +116,28 @@ void CGraph::Select(int selection) {
 void CGraph::Rebuild() {
     allComponents_->setVisible(forms::OffersAllCostComponents(data_));
     chart_->Show(forms::MakeResultChart(data_));
+    const CostKind kind = forms::ComparedKind(data_.CostTypeSelection);
+    comparison_->ShowKind(kind);
+    std::vector<std::vector<double>> npvs;
+    for (int a = 0; run_ != nullptr && a < run_->Alternatives(); ++a) {
+        npvs.push_back(run_->ValidNpvs(a, kind));
+    }
+    forms::ChartContent distributions = forms::MakeNpvDistributions(
+        npvs, kind, data_.Title, data_.AnalysisType == kProbabilisticAnalysis);
+    if (run_ == nullptr) {
+        distributions.Notice = forms::kNoRunNotice;
+    }
+    distributions_->Show(distributions);
+}
+
+ChartPanel* CGraph::ShownChart() const {
+    QWidget* shown = views_->currentWidget();
+    return shown == distributions_ ? distributions_ : shown == chart_ ? chart_ : nullptr;
+}
+
+void CGraph::EnableChartButtons() {
+    const bool chart = ShownChart() != nullptr;
+    saveImage_->setEnabled(chart);
 }
 
 } // namespace wexa::ui

@@ -28,11 +28,13 @@ inline constexpr char DelayCostRates[] = "delay-cost-rates";
 inline constexpr char Export[] = "export";
 inline constexpr char WorkZone[] = "work-zone";
 inline constexpr char ResultChart[] = "result-chart";
+inline constexpr char Comparison[] = "comparison";
 inline constexpr char QueueGraph[] = "queue-graph";
 inline constexpr char Printing[] = "printing";
 inline constexpr std::array All{
-    Contents,       General,       Traffic,  Alternative, Activity,   Execute,  BidItems,
-    TimeRelated,    Export,        WorkZone, ResultChart, QueueGraph, Printing, HourlyDistribution,
+    Contents,       General,       Traffic,     Alternative, Activity,
+    Execute,        BidItems,      TimeRelated, Export,      WorkZone,
+    ResultChart,    Comparison,    QueueGraph,  Printing,    HourlyDistribution,
     AddedTimeCosts, DelayCostRates};
 } // namespace HelpSection
 

@@ -222,6 +222,7 @@ void CWexaView::EndRun() {
     SetRunControls(false);
     const forms::RunEnd end = form_.FinishRun(*job);
     if (end == forms::RunEnd::Finished) {
+        keptRun_ = std::make_unique<forms::KeptRun>(*project_, *workspace_);
         ExportReport(std::time(nullptr));
         ShowResultChart();
     }
@@ -272,9 +273,13 @@ void CWexaView::ExportReport(std::time_t analysisTime) {
 
 // The window works on copies of the results; OK hands them back. The form is
 // read first and shown again after, as around every dialog of the window.
+// The comparison comes only with the results of the run it was made from:
+// "Create Graph" after opening another file shows that file's results.
 void CWexaView::ShowResultChart() {
     form_.CollectForm();
-    CGraph graph(forms::ReadResultChart(*project_), prompts_, this);
+    const forms::KeptRun* run =
+        keptRun_ && keptRun_->BelongsTo(*project_) ? keptRun_.get() : nullptr;
+    CGraph graph(forms::ReadResultChart(*project_), prompts_, this, run);
     if (prompts_.RunDialog(graph) == QDialog::Accepted) {
         forms::StoreResultChart(graph.Data(), *project_);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/ComparisonRun.h"
 #include "forms/FormEffects.h"
 #include "forms/FormExchange.h"
 #include "forms/MainForm.h"
@@ -126,6 +127,9 @@ private:
     QString projectFile_;
     QShortcut* cancelKey_ = nullptr;
     std::unique_ptr<AnalysisWorkspace> workspace_;
+    // The last finished run, for the graphing window's comparison: the
+    // workspace is only the run's until the next one starts.
+    std::unique_ptr<forms::KeptRun> keptRun_;
     // While a run works; the thread goes before the job it works on.
     std::unique_ptr<forms::AnalysisJob> job_;
     std::unique_ptr<BackgroundRun> background_;

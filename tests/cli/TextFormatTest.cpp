@@ -38,16 +38,6 @@ TEST(EchoedText, CutsAfterSixtyCharactersNotBytes) {
     EXPECT_EQ(EchoedText(std::string(59, 'k') + "\x1B\x1B"), std::string(59, 'k') + "\\x1B...");
 }
 
-TEST(Ordinal, EndsAsItIsSaid) {
-    const std::vector<std::pair<int, std::string>> cases{
-        {1, "1st"},   {2, "2nd"},     {3, "3rd"},     {4, "4th"},     {10, "10th"},   {11, "11th"},
-        {12, "12th"}, {13, "13th"},   {21, "21st"},   {22, "22nd"},   {23, "23rd"},   {50, "50th"},
-        {90, "90th"}, {100, "100th"}, {101, "101st"}, {111, "111th"}, {112, "112th"}, {0, "0th"}};
-    for (const auto& [n, said] : cases) {
-        EXPECT_EQ(Ordinal(n), said);
-    }
-}
-
 TEST(FormatFixed, RoundsTheExactValueAndKeepsEveryDigit) {
     EXPECT_EQ(FormatFixed(1234.5678, 2), "1234.57");
     EXPECT_EQ(FormatFixed(-90262.49, 2), "-90262.49");

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace wexa::forms {
 namespace {
@@ -92,4 +94,14 @@ TEST(FormatRealTest, ShowsFifteenSignificantDigitsAndReadsBack) {
 }
 
 } // namespace
+TEST(Ordinal, EndsAsItIsSaid) {
+    const std::vector<std::pair<int, std::string>> cases{
+        {1, "1st"},   {2, "2nd"},     {3, "3rd"},     {4, "4th"},     {10, "10th"},   {11, "11th"},
+        {12, "12th"}, {13, "13th"},   {21, "21st"},   {22, "22nd"},   {23, "23rd"},   {50, "50th"},
+        {90, "90th"}, {100, "100th"}, {101, "101st"}, {111, "111th"}, {112, "112th"}, {0, "0th"}};
+    for (const auto& [n, said] : cases) {
+        EXPECT_EQ(Ordinal(n), said);
+    }
+}
+
 } // namespace wexa::forms

@@ -93,7 +93,8 @@ private slots:
 void ChartAdapterTest::linesKeepTheirPointsColourAndStyleAndTheKeyTakesRows() {
     ChartPanel panel;
     panel.resize(900, 600);
-    const ChartContent content = NineLines();
+    ChartContent content = NineLines();
+    content.Series[8].Marked = false; // an outline, whose points are only corners
     panel.Show(content);
     panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&panel));
@@ -113,6 +114,7 @@ void ChartAdapterTest::linesKeepTheirPointsColourAndStyleAndTheKeyTakesRows() {
         QCOMPARE(line->name(), QStringLiteral("line %1").arg(s));
         QCOMPARE(line->count(), 3);
         QCOMPARE(line->at(2), QPointF(100.0, 200.0 * s));
+        QCOMPARE(line->pointsVisible(), s != 8);
         QCOMPARE(line->pen().color(), AlternativeColour(s / 3 + 1));
         QCOMPARE(entries[s].Text, line->name());
         QCOMPARE(entries[s].Pen, line->pen());

@@ -3,6 +3,7 @@
 #include "PrintAnswer.h"
 #include "WindowFixture.h"
 #include "ui/ChartAdapter.h"
+#include "ui/ComparisonPanel.h"
 #include "ui/FormButtons.h"
 #include "ui/Graph.h"
 #include "ui/HelpSections.h"
@@ -12,7 +13,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QSvgRenderer>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 
 #include <functional>
@@ -115,9 +119,11 @@ private slots:
     void aRunWithNothingValidSaysWhyInThePlot();
     void okLeavesTheResultsAsTheyWere();
     void createGraphButtonOpensTheWindow();
+    void comparisonFollowsTheCostKindAndTheRun();
     void saveImageWritesPngAndSvg();
     void failedSaveIsReportedAndWritesNothing();
     void printGraphPrintsThroughThePrintDialog();
+    void printGraphPrintsTheComparisonShown();
     void helpKeysOpenTheChartSectionAndNotes();
 };
 
@@ -225,6 +231,58 @@ void GraphWindowTest::createGraphButtonOpensTheWindow() {
     QCOMPARE(w.Prompts().Dialogs, QStringList{kChartWindow});
 }
 
+// After a run the comparison and the distributions follow the cost buttons
+// and the risk percentile; on another file's results they are not offered.
+void GraphWindowTest::comparisonFollowsTheCostKindAndTheRun() {
+    Window w;
+    QVERIFY(w.Active);
+    RunAndInspect(w, false, [&w](CGraph& graph) {
+        graph.Views().setCurrentWidget(&graph.Comparison());
+        const wexa::forms::ComparisonPage& page = graph.Comparison().Page();
+        QVERIFY(QString::fromStdString(page.Heading).startsWith("Agency Costs: probabilistic"));
+        QCOMPARE(page.Cheapest.RowNames.size(), 3u);
+        // The table shows what the page says.
+        auto* table = graph.Comparison().findChildren<QTableWidget*>().front();
+        QCOMPARE(table->item(1, 1)->text(), QString::fromStdString(page.Cheapest.Cells[1][0]));
+        QVERIFY(!Button(graph, QStringLiteral("Save Image..."))->isEnabled());
+
+        const std::string atMedian = page.Choice;
+        graph.Comparison().RiskPercentile().setValue(90);
+        QVERIFY(QString::fromStdString(page.Choice).startsWith("Choice at the 90th percentile"));
+        QVERIFY(page.Choice != atMedian);
+
+        PressButton(graph, QStringLiteral("Total Costs"));
+        QVERIFY(QString::fromStdString(page.Heading).startsWith("Total Costs"));
+        // F1 on any of its controls opens its section of the guide.
+        QCOMPARE(wexa::ui::HelpSectionOf(&graph.Comparison().RiskPercentile()),
+                 QStringLiteral("comparison"));
+
+        // The tables go to a file through the same seam as every file name.
+        w.Prompts().FileAnswer = w.Path(QStringLiteral("comparison.csv"));
+        PressButton(graph, QStringLiteral("Save Tables..."));
+        QFile csv(w.Path(QStringLiteral("comparison.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QVERIFY(csv.readAll().contains("Total Costs - Chance of being the cheapest"));
+        QCOMPARE(graph.Distributions().Content().Series.size(), 3u);
+        QCOMPARE(graph.Distributions().Content().CategoryAxisTitle,
+                 std::string("Total Costs (NPV, $1,000)"));
+    });
+
+    // Another file's results: the kept run is not theirs.
+    w.Prompts().OpenAnswer = Example(w, wexa::kDeterministicAnalysis);
+    QVERIFY(w.Doc().Open());
+    bool inspected = false;
+    w.Prompts().OnDialog = [&inspected](QDialog& dialog) {
+        auto& graph = dynamic_cast<CGraph&>(dialog);
+        QCOMPARE(graph.Comparison().Page().Notice, std::string(wexa::forms::kNoRunNotice));
+        QVERIFY(!Button(graph, QStringLiteral("Save Tables..."))->isEnabled());
+        inspected = true;
+        dialog.reject();
+    };
+    w.Find<QPushButton>(wexa::ui::FormButton::CreateGraph)->click();
+    QVERIFY(inspected);
+}
+
 void GraphWindowTest::saveImageWritesPngAndSvg() {
     QTemporaryDir folder;
     wexa::ui::testing::PresetPrompts prompts;
@@ -298,6 +356,24 @@ void GraphWindowTest::printGraphPrintsThroughThePrintDialog() {
     QVERIFY(wexa::ui::testing::IsPdf(pdf, 4000));
 }
 
+void GraphWindowTest::printGraphPrintsTheComparisonShown() {
+    QTemporaryDir folder;
+    wexa::ui::testing::PresetPrompts prompts;
+    auto project = std::make_unique<wexa::Project>();
+    project->NumberOfAlternatives = 2;
+    project->IterationCount = 1;
+    project->AnalysisType = wexa::kDeterministicAnalysis;
+    const wexa::forms::KeptRun run(*project, *std::make_unique<wexa::AnalysisWorkspace>());
+    CGraph graph(SmallResults(), prompts, nullptr, &run);
+    graph.show();
+    graph.Views().setCurrentWidget(&graph.Comparison());
+    const QString pdf = folder.filePath(QStringLiteral("comparison.pdf"));
+    wexa::ui::testing::AnswerPrintWithPdf(prompts, pdf);
+    PressButton(graph, QStringLiteral("Print Graph"));
+    QCOMPARE(prompts.Dialogs.size(), 1);
+    QVERIFY(wexa::ui::testing::IsPdf(pdf, 4000));
+}
+
 // F1 opens the guide at the window's section, which the guide has; every
 // button carries a Shift+F1 note.
 void GraphWindowTest::helpKeysOpenTheChartSectionAndNotes() {
@@ -316,6 +392,7 @@ void GraphWindowTest::helpKeysOpenTheChartSectionAndNotes() {
     const QByteArray text = guide.readAll();
     QVERIFY(text.contains("<a name=\"result-chart\">"));
     QVERIFY(text.contains("<a name=\"queue-graph\">"));
+    QVERIFY(text.contains("<a name=\"comparison\">"));
 }
 
 QTEST_MAIN(GraphWindowTest)

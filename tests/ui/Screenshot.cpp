@@ -5,12 +5,16 @@
 // main-window-deterministic.png, main-window-excluded.png (an activity
 // that excludes work-zone user costs), bid-items.png and
 // time-related-costs.png (the dialogs on an example project), work-zone.png
-// and work-zone-gridlock.png into FOLDER.
+// and work-zone-gridlock.png, the chart windows' pictures (chart-*.png,
+// comparison.png, comparison-distributions.png) into FOLDER.
 #include "WindowFixture.h"
 #include "forms/MainFormControls.h"
 #include "forms/NoticeCollector.h"
 #include "forms/WorkZoneTiming.h"
+#include "ui/ChartAdapter.h"
+#include "ui/ComparisonPanel.h"
 #include "ui/FormButtons.h"
+#include "ui/Graph.h"
 #include "ui/QueueGraphDialog.h"
 
 #include <QApplication>
@@ -18,6 +22,7 @@
 #include <QDir>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QTabWidget>
 
 #include <algorithm>
 #include <cstdio>
@@ -40,6 +45,17 @@ bool Save(QWidget& window, const QDir& folder, const char* name) {
         return false;
     }
     return true;
+}
+
+// The comparison of the probabilistic run, total costs, and the NPV
+// distributions beside it.
+void SaveComparisonPictures(QDialog& dialog, const QDir& folder, bool& ok) {
+    auto& graph = dynamic_cast<wexa::ui::CGraph&>(dialog);
+    wexa::ui::testing::PressButton(dialog, QStringLiteral("Total Costs"));
+    graph.Views().setCurrentWidget(&graph.Comparison());
+    ok = Save(dialog, folder, "comparison.png") && ok;
+    graph.Views().setCurrentWidget(&graph.Distributions());
+    ok = Save(dialog, folder, "comparison-distributions.png") && ok;
 }
 
 // The chart windows on the urban freeway example: the result chart after a
@@ -69,6 +85,7 @@ bool SaveChartPictures(const QDir& folder) {
                     ok = Save(dialog, folder, "chart-probabilistic.png") && ok;
                     wexa::ui::testing::PressButton(dialog, QStringLiteral("All Cost Components"));
                     ok = Save(dialog, folder, "chart-all-components.png") && ok;
+                    SaveComparisonPictures(dialog, folder, ok);
                 }
             }
             dialog.reject();

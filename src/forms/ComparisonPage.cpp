@@ -1,0 +1,286 @@
+#include "forms/ComparisonPage.h"
+
+#include "forms/FormText.h"
+#include "forms/ResultChart.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+#include <sstream>
+
+namespace wexa::forms {
+namespace {
+
+constexpr std::array<const char*, kCostKinds> kKindNames{"Agency Costs", "Work Zone User Costs",
+                                                         "Total Costs"};
+
+const char* KindName(CostKind kind) {
+    return kKindNames[static_cast<std::size_t>(kind)];
+}
+
+constexpr char kMissing[] = "n/a";
+// The bar of a chance of 100 %, in block characters.
+constexpr int kBarWidth = 24;
+
+std::string Dollars(const std::optional<double>& value, NumberStyle style) {
+    return value ? FormatNumber(*value, style == NumberStyle::Screen ? "#,##0" : "0") : kMissing;
+}
+
+std::string Percent(const std::optional<double>& share) {
+    return share ? FormatNumber(100.0 * *share, "0.00") + "%" : kMissing;
+}
+
+std::string Bar(const std::optional<double>& share) {
+    const int blocks =
+        share ? static_cast<int>(std::lround(std::clamp(*share, 0.0, 1.0) * kBarWidth)) : 0;
+    std::string bar;
+    for (int i = 0; i < blocks; ++i) {
+        bar += "\u2588";
+    }
+    return bar;
+}
+
+std::string Number(int alternative) {
+    return std::to_string(alternative + 1);
+}
+
+// Mean, 10th, 50th and 90th percentile after a probabilistic run; after a
+// deterministic one the one value they all are.
+std::vector<std::string> SpreadHeadings(bool probabilistic, const std::string& name) {
+    if (!probabilistic) {
+        return {name};
+    }
+    return {name + " mean", name + " 10th", name + " 50th", name + " 90th"};
+}
+
+void AppendSpread(std::vector<std::string>& cells, bool probabilistic,
+                  const std::optional<Spread>& spread, NumberStyle style) {
+    auto figure = [&spread](double Spread::*member) {
+        return spread ? std::optional<double>((*spread).*member) : std::nullopt;
+    };
+    if (!probabilistic) {
+        cells.push_back(Dollars(figure(&Spread::P50), style));
+        return;
+    }
+    for (double Spread::*member : {&Spread::Mean, &Spread::P10, &Spread::P50, &Spread::P90}) {
+        cells.push_back(Dollars(figure(member), style));
+    }
+}
+
+TextTable CheapestTable(const Comparison& c, const CostComparison& kind, NumberStyle style) {
+    TextTable table{"Chance of being the cheapest", "Alternative", {"Chance"}, {}, {}};
+    if (style == NumberStyle::Screen) {
+        table.Columns.emplace_back();
+        table.BarColumn = 1;
+    }
+    for (int a = 0; a < c.Alternatives; ++a) {
+        table.RowNames.push_back(Number(a));
+        std::vector<std::string> row{Percent(kind.CheapestProbability[a])};
+        if (style == NumberStyle::Screen) {
+            row.push_back(Bar(kind.CheapestProbability[a]));
+        }
+        table.Cells.push_back(std::move(row));
+    }
+    return table;
+}
+
+TextTable PairwiseTable(const Comparison& c, const CostComparison& kind) {
+    TextTable table{"P(row lower than column), over the iterations in which both are valid "
+                    "(their number in brackets)",
+                    "Alternative",
+                    {},
+                    {},
+                    {}};
+    for (int a = 0; a < c.Alternatives; ++a) {
+        table.Columns.push_back(Number(a));
+        table.RowNames.push_back(Number(a));
+        std::vector<std::string> row;
+        for (int b = 0; b < c.Alternatives; ++b) {
+            const PairComparison& pair = kind.Pairs[a][b];
+            row.push_back(a == b ? std::string()
+                                 : Percent(pair.ProbabilityALower) + " (" +
+                                       std::to_string(pair.Iterations) + ")");
+        }
+        table.Cells.push_back(std::move(row));
+    }
+    return table;
+}
+
+TextTable DifferencesTable(const Comparison& c, const CostComparison& kind, NumberStyle style) {
+    TextTable table{"Paired differences, row alternative minus column alternative ($)",
+                    "Pair",
+                    SpreadHeadings(c.Probabilistic, "Difference"),
+                    {},
+                    {}};
+    for (int a = 0; a < c.Alternatives; ++a) {
+        for (int b = 0; b < c.Alternatives; ++b) {
+            if (a != b) {
+                table.RowNames.push_back(Number(a) + " - " + Number(b));
+                table.Cells.emplace_back();
+                AppendSpread(table.Cells.back(), c.Probabilistic, kind.Pairs[a][b].Difference,
+                             style);
+            }
+        }
+    }
+    return table;
+}
+
+TextTable AnnualTable(const ComparisonFigures& figures, CostKind kind, NumberStyle style) {
+    const Comparison& c = figures.Compared;
+    TextTable table{"NPV and equivalent uniform annual cost (EUAC, $)",
+                    "Alternative",
+                    SpreadHeadings(c.Probabilistic, "NPV"),
+                    {},
+                    {}};
+    for (const std::string& heading : SpreadHeadings(c.Probabilistic, "EUAC")) {
+        table.Columns.push_back(heading);
+    }
+    const auto k = static_cast<std::size_t>(kind);
+    for (int a = 0; a < c.Alternatives; ++a) {
+        table.RowNames.push_back(Number(a));
+        table.Cells.emplace_back();
+        AppendSpread(table.Cells.back(), c.Probabilistic, figures.Npv[k][a], style);
+        AppendSpread(table.Cells.back(), c.Probabilistic, c.Of(kind).Euac[a], style);
+    }
+    return table;
+}
+
+std::string ChoiceText(const Comparison& c, const CostComparison& kind, NumberStyle style) {
+    std::string text = "Choice";
+    if (c.Probabilistic) {
+        text += " at the " + Ordinal(c.RiskPercentile) + " percentile";
+    }
+    if (!kind.RiskChoice || !kind.NpvAtRisk[*kind.RiskChoice]) {
+        return text + ": n/a, no alternative has a valid iteration";
+    }
+    const int chosen = *kind.RiskChoice;
+    const auto npv = static_cast<double>(*kind.NpvAtRisk[chosen]);
+    return text + ": alternative " + Number(chosen) + ", NPV $" + Dollars(npv, style);
+}
+
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\n") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (const char ch : text) {
+        quoted += ch == '"' ? std::string("\"\"") : std::string(1, ch);
+    }
+    return quoted + "\"";
+}
+
+void WriteCsvLine(std::ostream& out, const std::string& first,
+                  const std::vector<std::string>& rest) {
+    out << CsvField(first);
+    for (const std::string& field : rest) {
+        out << ',' << CsvField(field);
+    }
+    out << "\r\n";
+}
+
+void WriteCsvTable(std::ostream& out, const std::string& section, const TextTable& table) {
+    out << CsvField(section + " - " + table.Title) << "\r\n";
+    WriteCsvLine(out, table.Corner, table.Columns);
+    for (std::size_t r = 0; r < table.RowNames.size(); ++r) {
+        WriteCsvLine(out, table.RowNames[r], table.Cells[r]);
+    }
+    out << "\r\n";
+}
+
+} // namespace
+
+CostKind ComparedKind(int costSelection) {
+    switch (costSelection) {
+    case kAgencyCosts:
+        return CostKind::Agency;
+    case kWorkZoneUserCosts:
+        return CostKind::User;
+    default:
+        return CostKind::Total;
+    }
+}
+
+std::string ComparedIterationsText(const Comparison& c) {
+    return "Compared iterations: " + std::to_string(c.ComparedIterations) + " of " +
+           std::to_string(c.Iterations) + ", those in which every alternative is valid.";
+}
+
+std::string LeftOutText(const Comparison& c) {
+    if (c.LeftOut == 0) {
+        return {};
+    }
+    std::string text = "Left out: " + std::to_string(c.LeftOut) + ";";
+    bool first = true;
+    for (int a = 0; a < c.Alternatives; ++a) {
+        if (c.LeftOutBy[a] > 0) {
+            text += (first ? " alternative " : ", alternative ") + Number(a) +
+                    (first ? " gridlocked or failed in " : " in ") + std::to_string(c.LeftOutBy[a]);
+            first = false;
+        }
+    }
+    return text + ".";
+}
+
+ComparisonPage MakeComparisonPage(const ComparisonFigures& figures, CostKind kind,
+                                  NumberStyle style) {
+    const Comparison& c = figures.Compared;
+    const CostComparison& of = c.Of(kind);
+    ComparisonPage page;
+    page.Heading =
+        std::string(KindName(kind)) + ": " +
+        (c.Probabilistic ? "probabilistic analysis, " + std::to_string(c.Iterations) + " iterations"
+                         : std::string("deterministic analysis"));
+    page.Annual = AnnualTable(figures, kind, style);
+    if (c.NothingToCompare()) {
+        page.Notice = c.Alternatives == 1 ? "Only one alternative: nothing to compare."
+                                          : "No alternative: nothing to compare.";
+        return page;
+    }
+    page.Compared = ComparedIterationsText(c);
+    page.LeftOut = LeftOutText(c);
+    page.Cheapest = CheapestTable(c, of, style);
+    page.Pairwise = PairwiseTable(c, of);
+    page.Differences = DifferencesTable(c, of, style);
+    page.Choice = ChoiceText(c, of, style);
+    return page;
+}
+
+std::string ComparisonCsv(const ComparisonFigures& figures) {
+    std::ostringstream out;
+    for (const CostKind kind : kAllCostKinds) {
+        const ComparisonPage page = MakeComparisonPage(figures, kind, NumberStyle::File);
+        out << CsvField(page.Heading) << "\r\n";
+        for (const std::string* line : {&page.Notice, &page.Compared, &page.LeftOut}) {
+            if (!line->empty()) {
+                out << CsvField(*line) << "\r\n";
+            }
+        }
+        out << "\r\n";
+        for (const TextTable* table :
+             {&page.Cheapest, &page.Pairwise, &page.Differences, &page.Annual}) {
+            if (!table->RowNames.empty()) {
+                WriteCsvTable(out, KindName(kind), *table);
+            }
+        }
+        if (!page.Choice.empty()) {
+            out << CsvField(page.Choice) << "\r\n\r\n";
+        }
+    }
+    return out.str();
+}
+
+FileNameRequest ComparisonTablesRequest() {
+    return FileNameRequest{.InitialName = "comparison.csv",
+                           .Filters = {{"CSV Files", {"*.csv"}}, {"All Files", {"*"}}},
+                           .MustExist = false,
+                           .ConfirmOverwrite = true,
+                           .DefaultSuffix = "csv"};
+}
+
+std::string TablesNotWrittenMessage(const std::string& fileName, const std::string& reason) {
+    return "The comparison could not be saved to \"" + fileName + "\":\n" + reason +
+           "\nNothing was written.";
+}
+
+} // namespace wexa::forms

@@ -1,0 +1,188 @@
+#include "ui/ComparisonPanel.h"
+
+#include "model/AtomicFile.h"
+#include "ui/ChartOutput.h"
+#include "ui/Prompts.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <filesystem>
+
+namespace wexa::ui {
+namespace {
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QLabel* Title(QVBoxLayout* layout) {
+    auto* title = new QLabel;
+    title->setWordWrap(true);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    layout->addWidget(title);
+    return title;
+}
+
+QTableWidget* Table(QVBoxLayout* layout) {
+    auto* table = new QTableWidget;
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setFocusPolicy(Qt::NoFocus);
+    table->verticalHeader()->hide();
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // As large as its cells, no larger: the page scrolls, not the table.
+    table->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    layout->addWidget(table);
+    return table;
+}
+
+// The table's row names in its first column, under the corner's heading;
+// numbers right-aligned as in a spreadsheet.
+void FillTable(QTableWidget& table, const forms::TextTable& content) {
+    table.clear();
+    table.setColumnCount(static_cast<int>(content.Columns.size()) + 1);
+    table.setRowCount(static_cast<int>(content.RowNames.size()));
+    QStringList headings{Text(content.Corner)};
+    for (const std::string& column : content.Columns) {
+        headings << Text(column);
+    }
+    table.setHorizontalHeaderLabels(headings);
+    for (int r = 0; r < table.rowCount(); ++r) {
+        const auto row = static_cast<std::size_t>(r);
+        table.setItem(r, 0, new QTableWidgetItem(Text(content.RowNames[row])));
+        for (std::size_t c = 0; c < content.Cells[row].size(); ++c) {
+            auto* item = new QTableWidgetItem(Text(content.Cells[row][c]));
+            const bool bar = static_cast<int>(c) == content.BarColumn;
+            item->setTextAlignment((bar ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+            table.setItem(r, static_cast<int>(c) + 1, item);
+        }
+    }
+    table.resizeColumnsToContents();
+    table.resizeRowsToContents();
+    table.setVisible(table.rowCount() > 0);
+}
+
+} // namespace
+
+ComparisonPanel::ComparisonPanel(const forms::KeptRun* run, QWidget* parent)
+    : QWidget(parent), run_(run), heading_(new QLabel), notice_(new QLabel), counts_(new QLabel),
+      percentile_(new QSpinBox), choice_(new QLabel), comparing_(new QWidget) {
+    auto* content = new QWidget;
+    content_ = content;
+    auto* column = new QVBoxLayout(content);
+    QFont large = heading_->font();
+    large.setBold(true);
+    large.setPointSizeF(large.pointSizeF() * 1.2);
+    heading_->setFont(large);
+    column->addWidget(heading_);
+    notice_->setWordWrap(true);
+    column->addWidget(notice_);
+
+    auto* comparing = new QVBoxLayout(comparing_);
+    comparing->setContentsMargins(0, 0, 0, 0);
+    counts_->setWordWrap(true);
+    comparing->addWidget(counts_);
+    for (std::size_t t = 0; t < 3; ++t) {
+        titles_[t] = Title(comparing);
+        tables_[t] = Table(comparing);
+    }
+    auto* risk = new QHBoxLayout;
+    auto* riskLabel = new QLabel(QStringLiteral("&Risk percentile:"));
+    riskLabel->setBuddy(percentile_);
+    percentile_->setRange(1, 100);
+    percentile_->setValue(kDefaultRiskPercentile);
+    percentile_->setWhatsThis(
+        QStringLiteral("The percentile at which the alternatives' NPVs are compared for the "
+                       "choice: 50 compares the medians, 90 a cost exceeded in only one "
+                       "iteration of ten."));
+    risk->addWidget(riskLabel);
+    risk->addWidget(percentile_);
+    risk->addWidget(choice_, 1);
+    comparing->addLayout(risk);
+    column->addWidget(comparing_);
+    titles_[3] = Title(column);
+    tables_[3] = Table(column);
+    column->addStretch(1);
+
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+
+    connect(percentile_, &QSpinBox::valueChanged, this, [this] {
+        Recompute();
+        Fill();
+    });
+    Recompute();
+}
+
+void ComparisonPanel::ShowKind(CostKind kind) {
+    kind_ = kind;
+    Fill();
+}
+
+void ComparisonPanel::Recompute() {
+    if (run_ != nullptr) {
+        figures_ = run_->FiguresAt(percentile_->value());
+    }
+}
+
+void ComparisonPanel::Fill() {
+    page_ = figures_ ? forms::MakeComparisonPage(*figures_, kind_) : forms::ComparisonPage{};
+    if (!figures_) {
+        page_.Notice = forms::kNoRunNotice;
+    }
+    heading_->setText(Text(page_.Heading));
+    heading_->setVisible(!page_.Heading.empty());
+    notice_->setText(Text(page_.Notice));
+    notice_->setVisible(!page_.Notice.empty());
+    comparing_->setVisible(page_.Notice.empty());
+    counts_->setText(
+        Text(page_.LeftOut.empty() ? page_.Compared : page_.Compared + "\n" + page_.LeftOut));
+    choice_->setText(Text(page_.Choice));
+    const std::array<const forms::TextTable*, 4> contents{&page_.Cheapest, &page_.Pairwise,
+                                                          &page_.Differences, &page_.Annual};
+    for (std::size_t t = 0; t < contents.size(); ++t) {
+        titles_[t]->setText(Text(contents[t]->Title));
+        titles_[t]->setVisible(!contents[t]->RowNames.empty());
+        FillTable(*tables_[t], *contents[t]);
+    }
+}
+
+void ComparisonPanel::Print(Prompts& prompts) {
+    PrintThroughDialog(prompts, this,
+                       [this](QPrinter& printer) { return PrintWidgetOn(*content_, printer); });
+}
+
+void ComparisonPanel::SaveTables(Prompts& prompts) {
+    if (!figures_) {
+        return;
+    }
+    const std::optional<QString> chosen = prompts.AskFileName(forms::ComparisonTablesRequest());
+    if (!chosen) {
+        return;
+    }
+    const std::string name = chosen->toStdString();
+    const FileResult written =
+        WriteFileAtomically(std::filesystem::path(name), forms::ComparisonCsv(*figures_));
+    if (!written.Ok) {
+        prompts.ShowMessage(Text(forms::TablesNotWrittenMessage(name, written.Message)),
+                            QString::fromLatin1(forms::kSaveTablesCaption),
+                            forms::MessageIcon::Exclamation);
+    }
+}
+
+} // namespace wexa::ui
