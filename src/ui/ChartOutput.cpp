@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSvgGenerator>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <filesystem>
@@ -67,16 +68,27 @@ bool PrintChartOn(ChartPanel& chart, QPrinter& printer) {
     return painter.end();
 }
 
-bool PrintWidgetOn(QWidget& widget, QPrinter& printer) {
+bool PrintDocumentOn(QTextDocument& document, QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         return false;
     }
     const QSizeF page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
-    const QSizeF shown = widget.size();
-    const qreal scale = std::min(page.width() / shown.width(), page.height() / shown.height());
+    // Laid out in points, as on screen, then scaled to the printer's pixels.
+    const qreal scale = printer.resolution() / 72.0;
+    document.setPageSize(page / scale);
+    const int pages = document.pageCount();
     painter.scale(scale, scale);
-    widget.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    const QSizeF sheet = document.pageSize();
+    for (int p = 0; p < pages; ++p) {
+        if (p > 0 && !printer.newPage()) {
+            return false;
+        }
+        painter.save();
+        painter.translate(0, -sheet.height() * p);
+        document.drawContents(&painter, QRectF(QPointF(0, sheet.height() * p), sheet));
+        painter.restore();
+    }
     return painter.end();
 }
 

@@ -3,6 +3,7 @@
 #include <functional>
 
 class QPrinter;
+class QTextDocument;
 class QWidget;
 
 namespace wexa::ui {
@@ -22,10 +23,9 @@ void PrintChart(ChartPanel& chart, Prompts& prompts, QWidget* parent);
 void PrintThroughDialog(Prompts& prompts, QWidget* parent,
                         const std::function<bool(QPrinter&)>& draw);
 
-// A widget as it looks on screen (the comparison's tables), scaled to fit
-// the printable area of one page. False when the printer could not be
-// opened.
-bool PrintWidgetOn(QWidget& widget, QPrinter& printer);
+// A text document (the comparison's tables), laid out on as many pages as
+// it needs. False when the printer could not be opened or take a page.
+bool PrintDocumentOn(QTextDocument& document, QPrinter& printer);
 
 // The chart scaled to fit the printable area of one page. False when the
 // printer could not be opened.

@@ -10,6 +10,7 @@
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <filesystem>
@@ -72,13 +73,61 @@ void FillTable(QTableWidget& table, const forms::TextTable& content) {
     table.setVisible(table.rowCount() > 0);
 }
 
+QString Escaped(const std::string& text) {
+    return Text(text).toHtmlEscaped();
+}
+
+// A table as printed: bordered, row names first, numbers right-aligned.
+QString TableHtml(const forms::TextTable& content) {
+    if (content.RowNames.empty()) {
+        return {};
+    }
+    QString html = QStringLiteral("<p><b>%1</b></p><table border=\"1\" cellspacing=\"0\" "
+                                  "cellpadding=\"3\"><tr><th>%2</th>")
+                       .arg(Escaped(content.Title), Escaped(content.Corner));
+    for (const std::string& column : content.Columns) {
+        html += QStringLiteral("<th>%1</th>").arg(Escaped(column));
+    }
+    html += QStringLiteral("</tr>");
+    for (std::size_t row = 0; row < content.RowNames.size(); ++row) {
+        html += QStringLiteral("<tr><td>%1</td>").arg(Escaped(content.RowNames[row]));
+        for (std::size_t c = 0; c < content.Cells[row].size(); ++c) {
+            const bool bar = static_cast<int>(c) == content.BarColumn;
+            html += QStringLiteral("<td align=\"%1\">%2</td>")
+                        .arg(bar ? QStringLiteral("left") : QStringLiteral("right"),
+                             Escaped(content.Cells[row][c]));
+        }
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+QString Paragraph(const std::string& text) {
+    return text.empty() ? QString() : QStringLiteral("<p>%1</p>").arg(Escaped(text));
+}
+
+// The page printed: the project's title and the tables the tab shows, in
+// the same order, with the risk percentile's choice as text.
+QString PageHtml(const forms::ComparisonPage& page, const std::string& title) {
+    QString html =
+        QStringLiteral("<h3>%1</h3><h4>%2</h4>").arg(Escaped(title), Escaped(page.Heading));
+    html += Paragraph(page.Notice);
+    if (page.Notice.empty()) {
+        html += Paragraph(page.Compared) + Paragraph(page.LeftOut);
+        for (const forms::TextTable* table : {&page.Cheapest, &page.Pairwise, &page.Differences}) {
+            html += TableHtml(*table);
+        }
+        html += Paragraph(page.Choice);
+    }
+    return html + TableHtml(page.Annual);
+}
+
 } // namespace
 
 ComparisonPanel::ComparisonPanel(const forms::KeptRun* run, QWidget* parent)
     : QWidget(parent), run_(run), heading_(new QLabel), notice_(new QLabel), counts_(new QLabel),
       percentile_(new QSpinBox), choice_(new QLabel), comparing_(new QWidget) {
     auto* content = new QWidget;
-    content_ = content;
     auto* column = new QVBoxLayout(content);
     QFont large = heading_->font();
     large.setBold(true);
@@ -163,8 +212,11 @@ void ComparisonPanel::Fill() {
 }
 
 void ComparisonPanel::Print(Prompts& prompts) {
-    PrintThroughDialog(prompts, this,
-                       [this](QPrinter& printer) { return PrintWidgetOn(*content_, printer); });
+    PrintThroughDialog(prompts, this, [this](QPrinter& printer) {
+        QTextDocument document;
+        document.setHtml(PageHtml(page_, run_ != nullptr ? run_->Title() : std::string()));
+        return PrintDocumentOn(document, printer);
+    });
 }
 
 void ComparisonPanel::SaveTables(Prompts& prompts) {

@@ -28,7 +28,8 @@ public:
     // kinds of cost as CSV, whole or not at all; only a failure is reported.
     void SaveTables(Prompts& prompts);
 
-    // Print Graph on the comparison: its page as on screen, on one sheet.
+    // Print Graph on the comparison: the project's title and the tables shown,
+    // on as many sheets as they need.
     void Print(Prompts& prompts);
 
     [[nodiscard]] bool HasComparison() const { return figures_.has_value(); }
@@ -49,8 +50,7 @@ private:
     QLabel* counts_;
     QSpinBox* percentile_;
     QLabel* choice_;
-    QWidget* content_ = nullptr; // everything in the scroll area
-    QWidget* comparing_;         // everything that needs two alternatives
+    QWidget* comparing_; // everything that needs two alternatives
     std::array<QLabel*, 4> titles_{};
     std::array<QTableWidget*, 4> tables_{};
 };
