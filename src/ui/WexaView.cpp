@@ -207,19 +207,20 @@ void CWexaView::StopRun() {
     background_->Wait();
     // Whether the run saw the cancel or had just finished, the user asked it
     // to stop: nothing of it reaches the project.
-    background_.reset();
-    job_.reset();
-    QApplication::restoreOverrideCursor();
-    SetRunControls(false);
+    LeaveRun();
     ProgressBar()->setValue(0);
     emit RunEnded(true);
 }
 
-void CWexaView::EndRun() {
+std::unique_ptr<forms::AnalysisJob> CWexaView::LeaveRun() {
     background_.reset();
-    const std::unique_ptr<forms::AnalysisJob> job = std::move(job_);
     QApplication::restoreOverrideCursor();
     SetRunControls(false);
+    return std::move(job_);
+}
+
+void CWexaView::EndRun() {
+    const std::unique_ptr<forms::AnalysisJob> job = LeaveRun();
     const forms::RunEnd end = form_.FinishRun(*job);
     if (end == forms::RunEnd::Finished) {
         keptRun_ = std::make_unique<forms::KeptRun>(*project_, *workspace_);

@@ -109,6 +109,9 @@ private:
     // The run's thread has ended: its results or messages, then the export
     // and the charts of a finished run.
     void EndRun();
+    // Out of the running state, the run's thread gone: the cursor and the
+    // controls back as before it; returns the job it worked.
+    std::unique_ptr<forms::AnalysisJob> LeaveRun();
     // Disables, or enables again, every group of the form but the run's, and
     // the Run and Cancel buttons the other way round.
     void SetRunControls(bool running);
