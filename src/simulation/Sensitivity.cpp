@@ -124,8 +124,8 @@ std::optional<RunRefusal> FindChanges(BaseCaseRunner& runner, const std::vector<
                 const double low = points[*firstTie].Rate;
                 const double high = points[lastTie].Rate;
                 change = {low, high, low + (high - low) / 2.0, true};
-            } else if (auto refusal = Bisect(runner, pair, points[last->first].Rate,
-                                             points[k].Rate, last->second, change)) {
+            } else if (auto refusal = Bisect(runner, pair, points[last->first].Rate, points[k].Rate,
+                                             last->second, change)) {
                 return refusal;
             }
             pair.Changes.push_back(change);
@@ -151,9 +151,7 @@ void MakeBaseCase(Project& p) {
 }
 
 std::optional<CheckFailure> CheckRateRange(const RateRange& range, int& points) {
-    const auto fail = [](const char* message) {
-        return CheckFailure{message, kRangeCaption, ""};
-    };
+    const auto fail = [](const char* message) { return CheckFailure{message, kRangeCaption, ""}; };
     if (!std::isfinite(range.From) || !std::isfinite(range.To) || !std::isfinite(range.Step)) {
         return fail("The first rate, the last rate and the step must be numbers.");
     }
