@@ -11,53 +11,18 @@ namespace wexa {
 namespace {
 
 constexpr const char* kRangeCaption = "Discount Rate Range Error";
-// Any seed gives the same base-case figures; a fixed one keeps the
-// workspace the same too.
-constexpr std::uint32_t kBaseCaseSeed = 1;
 // (To - From) / Step may land a rounding error below a whole number of steps.
 constexpr double kStepSlack = 1e-9;
 
-RunRefusal CancelledRefusal() {
-    return RunRefusal{.Messages = {}, .Cancelled = true};
+// The base case at `rate`; a bisection's runs are not counted.
+std::optional<RunRefusal> RunAt(BaseCaseRunner& runner, double rate, RatePoint& point,
+                                bool counted) {
+    runner.Case().DiscountRateMean = rate;
+    auto refusal = runner.Run(point, counted);
+    runner.Case().DiscountRateMean = runner.Base().DiscountRateMean;
+    point.Rate = rate;
+    return refusal;
 }
-
-// Runs the base case at one rate after another, in one workspace.
-class BaseCaseRunner {
-public:
-    BaseCaseRunner(const Project& project, RunFeedback* feedback)
-        : base_(std::make_unique<Project>(project)),
-          workspace_(std::make_unique<AnalysisWorkspace>()), feedback_(feedback) {
-        MakeBaseCase(*base_);
-    }
-
-    [[nodiscard]] int Alternatives() const { return base_->NumberOfAlternatives; }
-
-    // The point at `rate`, or why there is none: the run's refusal, or a
-    // cancel seen before the run.
-    std::optional<RunRefusal> Run(double rate, RatePoint& point) {
-        if (feedback_ != nullptr && feedback_->Cancelled()) {
-            return CancelledRefusal();
-        }
-        base_->DiscountRateMean = rate;
-        if (auto refusal = RunAnalysis(*base_, *workspace_, {kBaseCaseSeed, nullptr})) {
-            return refusal;
-        }
-        point.Rate = rate;
-        for (int a = 0; a < base_->NumberOfAlternatives; ++a) {
-            point.Status[a] = workspace_->Statuses[a][0];
-            for (const CostKind kind : kAllCostKinds) {
-                point.Npv[static_cast<std::size_t>(kind)][a] =
-                    NpvsInIterationOrder(*workspace_, kind)[a][0];
-            }
-        }
-        return std::nullopt;
-    }
-
-private:
-    std::unique_ptr<Project> base_;
-    std::unique_ptr<AnalysisWorkspace> workspace_;
-    RunFeedback* feedback_;
-};
 
 // The sign of NPV(A) - NPV(B) at a point, by comparison (the difference of
 // two 64-bit figures may not fit); none when either is not valid there.
@@ -83,7 +48,7 @@ std::optional<RunRefusal> Bisect(BaseCaseRunner& runner, const PairBreakEvens& p
         if (!(mid > low && mid < high)) {
             break;
         }
-        if (auto refusal = runner.Run(mid, point)) {
+        if (auto refusal = RunAt(runner, mid, point, false)) {
             return refusal;
         }
         const std::optional<int> sign = OrderAt(point, pair);
@@ -136,19 +101,40 @@ std::optional<RunRefusal> FindChanges(BaseCaseRunner& runner, const std::vector<
     return std::nullopt;
 }
 
-} // namespace
-
-void MakeBaseCase(Project& p) {
-    p.AnalysisType = kDeterministicAnalysis;
-    p.DiscountRateKind = kDeterministic;
-    p.TrafficGrowthKind = kDeterministic;
-    p.ActivityYearsKind.fill(kDeterministic);
-    p.ActivityAgencyCostVariability.fill(0.0);
-    p.ActivityTimeVariability.fill(0.0);
-    p.YearsToNextKind = kDeterministic;
-    p.AgencyCostVariability = 0.0;
-    p.RequiredTimeVariability = 0.0;
+// The sweep on a runner that may run more afterwards.
+std::optional<RunRefusal> Sweep(BaseCaseRunner& runner, const RateRange& range,
+                                RateSensitivity& result) {
+    int count = 0;
+    if (auto failure = CheckRateRange(range, count)) {
+        return RunRefusal{{std::move(*failure)}};
+    }
+    runner.Plan(count);
+    RateSensitivity sweep;
+    sweep.Alternatives = runner.Alternatives();
+    sweep.Range = range;
+    sweep.Points.resize(static_cast<std::size_t>(count));
+    for (int k = 0; k < count; ++k) {
+        if (auto refusal = RunAt(runner, RateAt(range, k), sweep.Points[k], true)) {
+            return refusal;
+        }
+    }
+    for (int a = 0; a < sweep.Alternatives; ++a) {
+        for (int b = a + 1; b < sweep.Alternatives; ++b) {
+            for (const CostKind kind : kAllCostKinds) {
+                PairBreakEvens pair{a, b, kind, true, {}};
+                pair.Comparable = OrderAt(sweep.Points.front(), pair).has_value();
+                if (auto refusal = FindChanges(runner, sweep.Points, pair)) {
+                    return refusal;
+                }
+                sweep.Pairs.push_back(std::move(pair));
+            }
+        }
+    }
+    result = std::move(sweep);
+    return std::nullopt;
 }
+
+} // namespace
 
 std::optional<CheckFailure> CheckRateRange(const RateRange& range, int& points) {
     const auto fail = [](const char* message) { return CheckFailure{message, kRangeCaption, ""}; };
@@ -172,36 +158,21 @@ std::optional<CheckFailure> CheckRateRange(const RateRange& range, int& points) 
 
 std::optional<RunRefusal> SweepDiscountRate(const Project& project, const RateRange& range,
                                             RateSensitivity& result, RunFeedback* feedback) {
-    int count = 0;
-    if (auto failure = CheckRateRange(range, count)) {
-        return RunRefusal{{std::move(*failure)}};
-    }
     BaseCaseRunner runner(project, feedback);
-    RateSensitivity sweep;
-    sweep.Alternatives = std::clamp(runner.Alternatives(), 0, kMaxAlternatives);
-    sweep.Range = range;
-    sweep.Points.resize(static_cast<std::size_t>(count));
-    for (int k = 0; k < count; ++k) {
-        if (auto refusal = runner.Run(RateAt(range, k), sweep.Points[k])) {
-            return refusal;
-        }
-        if (feedback != nullptr) {
-            feedback->SetProgress(k + 1, count);
-        }
+    return Sweep(runner, range, result);
+}
+
+std::optional<RunRefusal> RunSensitivity(const Project& project, const SensitivityOptions& options,
+                                         Sensitivity& result, RunFeedback* feedback) {
+    BaseCaseRunner runner(project, feedback);
+    Sensitivity sensitivity;
+    if (auto refusal = Sweep(runner, options.Range, sensitivity.Rates)) {
+        return refusal;
     }
-    for (int a = 0; a < sweep.Alternatives; ++a) {
-        for (int b = a + 1; b < sweep.Alternatives; ++b) {
-            for (const CostKind kind : kAllCostKinds) {
-                PairBreakEvens pair{a, b, kind, true, {}};
-                pair.Comparable = OrderAt(sweep.Points.front(), pair).has_value();
-                if (auto refusal = FindChanges(runner, sweep.Points, pair)) {
-                    return refusal;
-                }
-                sweep.Pairs.push_back(std::move(pair));
-            }
-        }
+    if (auto refusal = BuildTornado(project, runner, options.Tornado, sensitivity.Tornado)) {
+        return refusal;
     }
-    result = std::move(sweep);
+    result = std::move(sensitivity);
     return std::nullopt;
 }
 

@@ -11,8 +11,6 @@
 //
 // Every point is an ordinary run of the base case with its discount rate set,
 // so its NPVs are the ones a run of that project gives, to the last dollar.
-// Nothing is drawn: with every distribution fixed and every variability 0 the
-// run's uniforms multiply zeros, and the results are the same for any seed.
 //
 // The discount rate changes no status: traffic and schedule alone decide a
 // gridlock or a failure. So an alternative that is not valid in the base case
@@ -20,22 +18,16 @@
 
 #include "model/Project.h"
 #include "simulation/AnalysisChecks.h"
+#include "simulation/BaseCase.h"
 #include "simulation/Comparison.h"
-#include "simulation/ResultStatistics.h"
 #include "simulation/RunFeedback.h"
+#include "simulation/Tornado.h"
 
 #include <array>
 #include <optional>
 #include <vector>
 
 namespace wexa {
-
-// Turns a project into its base case: a deterministic analysis; the discount
-// rate, the traffic growth rate and every activity's years to the next
-// activity fixed at their middle values (Mean, Expected), and every agency
-// cost and required time variability 0. The form's copies of the current
-// activity follow their slot. Nothing else changes.
-void MakeBaseCase(Project& project);
 
 // Discount rates in percent: From, From + Step, ... up to To.
 struct RateRange {
@@ -61,15 +53,8 @@ inline constexpr double kBreakEvenTolerance = 0.0001;
     return range.From + k * range.Step;
 }
 
-struct RatePoint {
+struct RatePoint : CaseOutcome {
     double Rate = 0.0;
-    PerAlternative<IterationStatus> Status{};
-    // Indexed [kind][alternative]; the run's marks where the status is not
-    // valid.
-    std::array<PerAlternative<Int64>, kCostKinds> Npv{};
-    [[nodiscard]] Int64 Of(CostKind kind, int alternative) const {
-        return Npv[static_cast<std::size_t>(kind)][static_cast<std::size_t>(alternative)];
-    }
 };
 
 // A rate at which a pair's order changes. Low and High bracket it; Rate is
@@ -116,5 +101,23 @@ struct RateSensitivity {
                                                           const RateRange& range,
                                                           RateSensitivity& result,
                                                           RunFeedback* feedback = nullptr);
+
+struct SensitivityOptions {
+    RateRange Range;
+    TornadoOptions Tornado;
+};
+
+struct Sensitivity {
+    RateSensitivity Rates;
+    wexa::Tornado Tornado;
+};
+
+// The sweep and the tornado of `project`, with one progress over both: the
+// rates, then the tornado's runs. Refuses what either refuses; `result` is
+// written only when both finish.
+[[nodiscard]] std::optional<RunRefusal> RunSensitivity(const Project& project,
+                                                       const SensitivityOptions& options,
+                                                       Sensitivity& result,
+                                                       RunFeedback* feedback = nullptr);
 
 } // namespace wexa
