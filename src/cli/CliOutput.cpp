@@ -2,8 +2,12 @@
 
 namespace wexa::cli {
 
+std::string RefusalText(std::string_view caption, std::string_view message) {
+    return std::string(caption) + ": " + std::string(message);
+}
+
 int ReportRefusal(Output output, std::string_view caption, std::string_view message) {
-    output.err << caption << ": " << message << '\n';
+    output.err << RefusalText(caption, message) << '\n';
     return kExitRefused;
 }
 

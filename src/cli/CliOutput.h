@@ -3,11 +3,13 @@
 #include "cli/Commands.h"
 #include "model/FileIo.h"
 
+#include <string>
 #include <string_view>
 
 namespace wexa::cli {
 
 // A refused value: caption and message as the window would show them.
+[[nodiscard]] std::string RefusalText(std::string_view caption, std::string_view message);
 int ReportRefusal(Output output, std::string_view caption, std::string_view message);
 
 // A usage or file error; the message names the file.

@@ -58,4 +58,23 @@ struct CompareOptions {
 // JSON; writes no file.
 int CompareCommand(const CompareOptions& options, Output output, RunFeedback* feedback = nullptr);
 
+// The option values as typed: the command reads them, so that a malformed one
+// is a usage error with its own message. A value left out is the core's
+// default.
+struct SensitivityCommandOptions {
+    std::string projectPath;
+    std::optional<std::string> from;  // percent
+    std::optional<std::string> to;    // percent
+    std::optional<std::string> step;  // percentage points
+    std::optional<std::string> swing; // percent
+    std::optional<std::string> pair;  // "A,B", alternatives numbered from 1
+    bool json = false;
+};
+// The base case of the project swept over a range of discount rates, with the
+// rates at which a pair's order changes, and its tornado of inputs; printed as
+// text or JSON, no file written. Warnings, refusals and Ctrl+C as RunCommand;
+// a range, swing or pair the core rejects is refused as the project would be.
+int SensitivityCommand(const SensitivityCommandOptions& options, Output output,
+                       RunFeedback* feedback = nullptr);
+
 } // namespace wexa::cli

@@ -1,5 +1,7 @@
 #include "cli/CompareOutput.h"
 
+#include "cli/OptionalJson.h"
+#include "cli/ResultNames.h"
 #include "cli/TextFormat.h"
 #include "forms/ComparisonPage.h"
 #include "forms/FormText.h"
@@ -12,21 +14,6 @@ namespace wexa::cli {
 namespace {
 
 using nlohmann::ordered_json;
-
-struct KindNames {
-    const char* Key;   // in JSON
-    const char* Title; // in text, as the run's summary names it
-};
-constexpr std::array<KindNames, kCostKinds> kKindNames{
-    {{"agency", "Agency"}, {"user", "WZ User"}, {"total", "Total"}}};
-
-const KindNames& NamesOf(CostKind kind) {
-    return kKindNames[static_cast<std::size_t>(kind)];
-}
-
-template <typename T> ordered_json OrNull(const std::optional<T>& value) {
-    return value ? ordered_json(*value) : ordered_json(nullptr);
-}
 
 // The figures of a spread, in the order mean, 10th, 50th, 90th percentile.
 constexpr std::array<double Spread::*, 4> kSpreadFigures{&Spread::Mean, &Spread::P10, &Spread::P50,
@@ -201,7 +188,7 @@ ordered_json ComparisonToJson(const Comparison& c, std::uint32_t seed) {
     json["comparable"] = !c.NothingToCompare();
     ordered_json kinds = ordered_json::object();
     for (const CostKind kind : kAllCostKinds) {
-        kinds[NamesOf(kind).Key] = KindToJson(c, c.Of(kind));
+        kinds[CostKindKey(kind)] = KindToJson(c, c.Of(kind));
     }
     json["kinds"] = std::move(kinds);
     return json;
@@ -218,7 +205,7 @@ void WriteComparisonText(std::ostream& out, const Comparison& c, std::uint32_t s
     }
     for (const CostKind kind : kAllCostKinds) {
         const CostComparison& figures = c.Of(kind);
-        out << '\n' << NamesOf(kind).Title << " cost\n";
+        out << '\n' << CostKindTitle(kind) << " cost\n";
         WriteAlternatives(out, c, figures);
         if (!c.NothingToCompare()) {
             WritePairs(out, c, figures);

@@ -25,23 +25,34 @@ void WarnOfStaleTimings(const Project& project, Output output) {
 
 } // namespace
 
+std::unique_ptr<Project> ReadProjectToRun(const std::string& path, Output output) {
+    auto project = ReadProjectOrReport(path, output);
+    if (project) {
+        WarnOfStaleTimings(*project, output);
+    }
+    return project;
+}
+
+int ReportRunRefusal(Output output, const RunRefusal& refusal) {
+    if (refusal.Cancelled) {
+        return ReportCancelled(output);
+    }
+    for (const CheckFailure& message : refusal.Messages) {
+        ReportRefusal(output, message.Caption, message.Message);
+    }
+    return kExitRefused;
+}
+
 std::variant<ProjectRun, int> ReadAndRunProject(const std::string& path,
                                                 std::optional<std::uint32_t> seed, Output output,
                                                 RunFeedback* feedback) {
-    ProjectRun run{ReadProjectOrReport(path, output), nullptr};
+    ProjectRun run{ReadProjectToRun(path, output), nullptr};
     if (!run.project) {
         return kExitFileError;
     }
-    WarnOfStaleTimings(*run.project, output);
     run.workspace = std::make_unique<AnalysisWorkspace>();
     if (const auto refusal = RunAnalysis(*run.project, *run.workspace, {seed, feedback})) {
-        if (refusal->Cancelled) {
-            return ReportCancelled(output);
-        }
-        for (const CheckFailure& message : refusal->Messages) {
-            ReportRefusal(output, message.Caption, message.Message);
-        }
-        return kExitRefused;
+        return ReportRunRefusal(output, *refusal);
     }
     return run;
 }

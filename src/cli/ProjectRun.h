@@ -19,10 +19,18 @@ struct ProjectRun {
     std::unique_ptr<AnalysisWorkspace> workspace;
 };
 
+// Reads the project file a command is to run and warns on standard error of
+// stored timings the work-zone dialog would not store; after a failure the
+// error has gone to standard error and the result is null.
+[[nodiscard]] std::unique_ptr<Project> ReadProjectToRun(const std::string& path, Output output);
+
+// A run that did not finish: the refusal's captions and messages, or the
+// cancel, on standard error; gives the exit status.
+int ReportRunRefusal(Output output, const RunRefusal& refusal);
+
 // What every command that runs the analysis does first: reads the project
-// file, warns on standard error of stored timings the work-zone dialog would
-// not store, and runs it, cancellable through `feedback`. When it does not
-// finish (the file cannot be read, the project is refused, Ctrl+C), the
+// file as above and runs it, cancellable through `feedback`. When it does
+// not finish (the file cannot be read, the project is refused, Ctrl+C), the
 // reason has gone to standard error and the exit status is returned.
 [[nodiscard]] std::variant<ProjectRun, int> ReadAndRunProject(const std::string& path,
                                                               std::optional<std::uint32_t> seed,

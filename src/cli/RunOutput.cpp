@@ -1,5 +1,6 @@
 #include "cli/RunOutput.h"
 
+#include "cli/ResultNames.h"
 #include "cli/TextFormat.h"
 
 #include <algorithm>
@@ -58,18 +59,6 @@ std::array<CostTables, 3> TablesOf(const Project& p, const AnalysisWorkspace& w)
         CostTables{w.AgencyInIterationOrder, p.AgencyNpvPercentiles, p.AgencyCumulativePercents},
         CostTables{w.UserInIterationOrder, p.UserNpvPercentiles, p.UserCumulativePercents},
         CostTables{w.TotalInIterationOrder, p.TotalNpvPercentiles, p.TotalCumulativePercents}};
-}
-
-const char* StatusName(IterationStatus status) {
-    switch (status) {
-    case IterationStatus::Gridlock:
-        return "gridlock";
-    case IterationStatus::Failure:
-        return "failure";
-    case IterationStatus::Valid:
-        break;
-    }
-    return "valid";
 }
 
 // The statuses decide which iterations count; the NPV tables hold marks

@@ -57,6 +57,30 @@ std::string PadLeft(std::string_view text, std::size_t width) {
     return padded;
 }
 
+void WriteTable(std::ostream& out, const TextTable& rows, std::size_t leftAligned) {
+    std::vector<std::size_t> widths;
+    for (const auto& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()), 0);
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            widths[c] = std::max(widths[c], row[c].size());
+        }
+    }
+    for (const auto& row : rows) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            out << (c == 0 ? "" : "  ");
+            if (c >= leftAligned) {
+                out << PadLeft(row[c], widths[c]);
+            } else {
+                out << row[c];
+                if (c + 1 < row.size()) {
+                    out << std::string(widths[c] - row[c].size(), ' ');
+                }
+            }
+        }
+        out << '\n';
+    }
+}
+
 std::string PrintableText(std::string_view text) {
     std::string printable;
     printable.reserve(text.size());

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace wexa::cli {
 
@@ -17,6 +19,12 @@ namespace wexa::cli {
 
 // Right-aligns text in a column of the given width.
 [[nodiscard]] std::string PadLeft(std::string_view text, std::size_t width);
+
+// Rows of cells (the heading first) as an aligned table: each column as wide
+// as its widest cell, two spaces between columns, the first `leftAligned`
+// columns aligned left and the others right. No line ends in spaces.
+using TextTable = std::vector<std::vector<std::string>>;
+void WriteTable(std::ostream& out, const TextTable& rows, std::size_t leftAligned);
 
 // UTF-8 text as it may go on one line of a terminal: every control character
 // (U+0000-U+001F, U+007F and U+0080-U+009F, which a terminal acts on or which

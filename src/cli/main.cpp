@@ -141,6 +141,34 @@ int RunProgram(int argc, char** argv) {
         status = CompareCommand(compare, output, &interrupt);
     });
 
+    SensitivityCommandOptions sensitivity;
+    CLI::App* sensitivityCmd = app.add_subcommand(
+        "sensitivity", "Sweep the base case over discount rates and rank its inputs in a tornado");
+    sensitivityCmd->add_option("FILE", sensitivity.projectPath, "Project file (.wxa)")->required();
+    // The command reads the values itself, so that a malformed one gets its
+    // own message; kept as typed, and only when given.
+    const auto typed = [&](const char* name, std::optional<std::string>& value, const char* type,
+                           const char* help) {
+        sensitivityCmd
+            ->add_option_function<std::string>(
+                name, [&value](const std::string& text) { value = text; }, help)
+            ->type_name(type);
+    };
+    typed("--from", sensitivity.from, "R", "First discount rate in percent (default 0)");
+    typed("--to", sensitivity.to, "R", "Last discount rate in percent (default 10)");
+    typed("--step", sensitivity.step, "R",
+          "Step between the rates in percentage points (default 0.1)");
+    typed("--swing", sensitivity.swing, "PCT",
+          "How far the tornado moves inputs without a range of their own, percent (default 20)");
+    typed("--pair", sensitivity.pair, "A,B",
+          "Alternatives whose difference the tornado ranks (default: the two cheapest)");
+    sensitivityCmd->add_flag("--json", sensitivity.json, "Print the figures as JSON");
+    sensitivityCmd->callback([&] {
+        wexa::RunFeedback interrupt;
+        const InterruptWatch watch(interrupt);
+        status = SensitivityCommand(sensitivity, output, &interrupt);
+    });
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

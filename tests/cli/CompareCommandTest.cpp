@@ -2,6 +2,7 @@
 #include "cli/Interrupt.h"
 #include "forms/ActivityFields.h"
 #include "model/ProjectFile.h"
+#include "support/CliResult.h"
 #include "support/TempFolder.h"
 
 #include <gmock/gmock.h>
@@ -27,17 +28,11 @@ using Json = nlohmann::json;
 const std::string kUrbanExample = std::string(WEXA_EXAMPLES_DIR) + "/urban-freeway.wxa";
 constexpr std::uint32_t kSeed = 7;
 
-struct CliResult {
-    int status;
-    std::string out;
-    std::string err;
-};
+using testing::CliResult;
 
 CliResult Compare(const CompareOptions& options, RunFeedback* feedback = nullptr) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = CompareCommand(options, {out, err}, feedback);
-    return {status, out.str(), err.str()};
+    return testing::Capture(
+        [&](Output output) { return CompareCommand(options, output, feedback); });
 }
 
 std::unique_ptr<Project> UrbanExample() {

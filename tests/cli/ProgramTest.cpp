@@ -87,6 +87,25 @@ TEST(Program, CompareTakesItsOptions) {
     EXPECT_EQ(RunProgram(folder, "compare").status, 2);
 }
 
+// The options reach the command as typed; one that is not a number is a
+// usage error.
+TEST(Program, SensitivityTakesItsOptions) {
+    TempFolder folder;
+    const std::string example = std::string("'") + WEXA_EXAMPLES_DIR + "/rural-two-lane.wxa'";
+    const ProgramResult json =
+        RunProgram(folder, "sensitivity " + example +
+                               " --from 3 --to 5 --step 0.5 --swing 10 --pair 2,1 --json");
+    EXPECT_EQ(json.status, 0) << json.err;
+    EXPECT_THAT(json.out, HasSubstr("\"from\": 3.0,\n    \"to\": 5.0,\n    \"step\": 0.5,"));
+    EXPECT_THAT(json.out, HasSubstr("\"swing\": 10.0,"));
+    EXPECT_THAT(json.out, HasSubstr("\"pair\": [\n      2,\n      1\n    ],"));
+
+    const ProgramResult usage = RunProgram(folder, "sensitivity " + example + " --step abc");
+    EXPECT_EQ(usage.status, 2);
+    EXPECT_EQ(usage.out, "");
+    EXPECT_THAT(usage.err, HasSubstr("--step takes a number such as 2.5, not \"abc\"."));
+}
+
 TEST(Program, RunningOutOfMemoryIsReportedNotACrash) {
     if (kAddressSanitizer) {
         GTEST_SKIP() << "the address space cannot be limited under AddressSanitizer";

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -48,6 +49,14 @@ TEST(FormatFixed, RoundsTheExactValueAndKeepsEveryDigit) {
     // 1e300 in full: a 1 and 300 digits, no exponent.
     EXPECT_EQ(FormatFixed(1e300, 0).size(), 301u);
     EXPECT_EQ(FormatFixed(-1.7976931348623157e308, 2).size(), 1u + 309u + 3u);
+}
+
+TEST(WriteTable, ColumnsAsWideAsTheirWidestCell) {
+    std::ostringstream out;
+    WriteTable(out, {{"Name", "Value", "Note"}, {"a", "12345", "x"}, {"longer", "1"}}, 1);
+    EXPECT_EQ(out.str(), "Name    Value  Note\n"
+                         "a       12345     x\n"
+                         "longer      1\n");
 }
 
 } // namespace
