@@ -6,7 +6,6 @@
 #include "forms/FormText.h"
 #include "simulation/Sensitivity.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -86,11 +85,6 @@ int SensitivityCommand(const SensitivityCommandOptions& options, Output output,
     const auto project = ReadProjectToRun(options.projectPath, output);
     if (!project) {
         return kExitFileError;
-    }
-    // The core checks the tornado's options only after the whole sweep.
-    const int alternatives = std::clamp(project->NumberOfAlternatives, 0, kMaxAlternatives);
-    if (const auto failure = CheckTornadoOptions(settings.Tornado, alternatives)) {
-        return ReportRefusal(output, failure->Caption, failure->Message);
     }
     Sensitivity sensitivity;
     if (const auto refusal = RunSensitivity(*project, settings, sensitivity, feedback)) {

@@ -165,6 +165,10 @@ std::optional<RunRefusal> SweepDiscountRate(const Project& project, const RateRa
 std::optional<RunRefusal> RunSensitivity(const Project& project, const SensitivityOptions& options,
                                          Sensitivity& result, RunFeedback* feedback) {
     BaseCaseRunner runner(project, feedback);
+    // Checked before the sweep, so that a wrong pair costs no runs.
+    if (auto failure = CheckTornadoOptions(options.Tornado, runner.Alternatives())) {
+        return RunRefusal{{std::move(*failure)}};
+    }
     Sensitivity sensitivity;
     if (auto refusal = Sweep(runner, options.Range, sensitivity.Rates)) {
         return refusal;
