@@ -107,6 +107,9 @@ FrameActions CreateFrameActions(QWidget& frame) {
     }
     a.ViewDisclaimer = MakeAction(frame, "ViewDisclaimer", QStringLiteral("Disclaimer"),
                                   QStringLiteral("View the Disclaimer Window\nView Disclaimer"));
+    a.Sensitivity = MakeAction(frame, "Sensitivity", QStringLiteral("Se&nsitivity"),
+                               QStringLiteral("Show how the choice depends on the discount rate "
+                                              "and on each input\nSensitivity"));
     a.HelpTopics = MakeAction(frame, "HelpTopics", QStringLiteral("&Help Topics"),
                               QStringLiteral("List Help topics\nHelp Topics"));
     a.About = MakeAction(frame, "About", QStringLiteral("&About Wexa..."),

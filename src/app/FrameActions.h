@@ -23,6 +23,7 @@ struct FrameActions {
     QAction* ToggleToolBar = nullptr;
     QAction* ToggleStatusBar = nullptr;
     QAction* ViewDisclaimer = nullptr;
+    QAction* Sensitivity = nullptr;
     QAction* HelpTopics = nullptr;
     QAction* About = nullptr;
     QAction* Execute = nullptr;

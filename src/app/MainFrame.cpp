@@ -55,6 +55,8 @@ void CMainFrame::CreateMenus() {
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->addActions({actions_.ToggleToolBar, actions_.ToggleStatusBar, actions_.ViewDisclaimer});
+    view->addSeparator();
+    view->addAction(actions_.Sensitivity);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(actions_.HelpTopics);
@@ -111,6 +113,7 @@ void CMainFrame::ConnectCommands() {
             [this] { prompts_.ShowHelp(QString::fromLatin1(ui::HelpSection::Contents)); });
     ui::AddHelpKeys(*this, prompts_);
     connect(actions_.Execute, &QAction::triggered, view_, &ui::CWexaView::RunSimulation);
+    connect(actions_.Sensitivity, &QAction::triggered, view_, &ui::CWexaView::ShowSensitivity);
     connect(view_, &ui::CWexaView::RunStarted, this, [this] {
         statusBar()->clearMessage();
         SetProjectCommandsEnabled(false);
@@ -132,8 +135,9 @@ void CMainFrame::ConnectCommands() {
 }
 
 void CMainFrame::SetProjectCommandsEnabled(bool enabled) {
-    for (QAction* command : {actions_.New, actions_.Open, actions_.Save, actions_.SaveAs,
-                             actions_.Print, actions_.PrintPreview, actions_.Execute}) {
+    for (QAction* command :
+         {actions_.New, actions_.Open, actions_.Save, actions_.SaveAs, actions_.Print,
+          actions_.PrintPreview, actions_.Execute, actions_.Sensitivity}) {
         command->setEnabled(enabled);
     }
     for (QAction* recent : actions_.RecentFiles) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/BackgroundJob.h"
 #include "model/Project.h"
 #include "simulation/AnalysisRun.h"
 
@@ -15,20 +16,13 @@ namespace wexa::forms {
 // MainForm::FinishRun hands the results over once the run has ended.
 //
 // About a megabyte, like the project: make it on the heap.
-class AnalysisJob {
+class AnalysisJob final : public BackgroundJob {
 public:
     AnalysisJob(const Project& project, AnalysisWorkspace& workspace,
                 std::optional<std::uint32_t> seed);
 
-    AnalysisJob(const AnalysisJob&) = delete;
-    AnalysisJob& operator=(const AnalysisJob&) = delete;
-
-    // Works the run, once, on any one thread. While it works, only
-    // Feedback() may be used from another thread; everything else waits
-    // until Run has returned.
-    void Run();
-
-    [[nodiscard]] RunFeedback& Feedback() { return feedback_; }
+    void Run() override;
+    [[nodiscard]] RunFeedback& Feedback() override { return feedback_; }
     // After Run: the project the run worked on, with its results.
     [[nodiscard]] const Project& RanProject() const { return project_; }
     // After Run: why the run left no results; empty when it finished.

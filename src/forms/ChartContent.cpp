@@ -83,6 +83,17 @@ std::string FormatNumber(double value, std::string_view format) {
     return value < 0.0 && scaled != 0.0 ? "-" + text : text;
 }
 
+std::string CompactNumber(double value) {
+    std::string text = FormatNumber(value, "#,##0.0000");
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') {
+            text.pop_back();
+        }
+    }
+    return text;
+}
+
 std::vector<AxisTick> ValueAxisTicks(double low, double high, std::string_view format) {
     const double finest = PowerOfTen(-ReadFormat(format).Decimals);
     const double lo = std::isfinite(low) ? std::min(low, 0.0) : 0.0;
@@ -121,12 +132,33 @@ void FitValueAxis(ChartContent& chart) {
     for (const ChartLabel& label : chart.Labels) {
         take(label.Y);
     }
+    if (chart.Kind == ChartKind::RangeBar) {
+        take(chart.BarBase);
+        for (const ChartRule& rule : chart.Rules) {
+            take(rule.At);
+        }
+    }
     // Labels are written above their point: the highest one needs room
     // below the top of the plot.
     if (!chart.Labels.empty()) {
         high += (high - low) * 0.08;
     }
     chart.ValueTicks = ValueAxisTicks(low, high, chart.NumberFormat);
+}
+
+NumericAxis NumericAxisOver(double low, double high) {
+    constexpr double kMostSteps = 10.0;
+    // A quotient a rounding error off a whole number of steps is that number.
+    constexpr double kSlack = 1e-9;
+    if (!(high > low)) {
+        low -= 0.5;
+        high += 0.5;
+    }
+    const double step = NiceStep((high - low) / kMostSteps);
+    const double first = std::floor(low / step + kSlack);
+    const double last = std::ceil(high / step - kSlack);
+    const int decimals = std::max(0, -static_cast<int>(std::floor(std::log10(step))));
+    return {first * step, last * step, static_cast<int>(last - first) + 1, decimals};
 }
 
 ChartContent ToChart(const QueueGraphContent& graph) {

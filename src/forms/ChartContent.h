@@ -14,7 +14,10 @@ namespace wexa::forms {
 // decides (texts, points, marks, the value axis and its labels) is made here,
 // so it is tested without a display and survives a change of renderer.
 
-enum class ChartKind { Line, Bar };
+// Line: series of points over a numeric axis. Bar: one slot per category
+// along the bottom, bars up from 0. RangeBar: one row per category, the
+// first on top, bars running across from BarBase to their value (a tornado).
+enum class ChartKind { Line, Bar, RangeBar };
 
 struct ChartPoint {
     double X = 0.0;
@@ -24,7 +27,7 @@ struct ChartPoint {
 enum class LineStyle { Solid, Dashed, Dotted };
 
 // A line of a line chart, or the bars of a bar chart: a point at X = i is
-// the bar of category i.
+// the bar of category i (its row in a range-bar chart), Y its value.
 struct ChartSeries {
     std::string Legend; // empty: the series has no legend entry
     std::vector<ChartPoint> Points;
@@ -40,7 +43,8 @@ struct ChartSeries {
 };
 
 // A text written into the plot at a data position, centred above it: the
-// value of a bar, or the mark of a slot that has no bar.
+// value of a bar, or the mark of a slot that has no bar. X and Y as a
+// series' points.
 struct ChartLabel {
     double X = 0.0;
     double Y = 0.0;
@@ -55,11 +59,20 @@ struct AxisTick {
 };
 
 // The horizontal axis of a line chart: a numeric range with evenly spaced
-// whole-number labels.
+// labels of a fixed number of decimals.
 struct NumericAxis {
     double Min = 0.0;
     double Max = 1.0;
     int TickCount = 2;
+    int Decimals = 0;
+};
+
+// A straight line across the whole plot at a position of its horizontal
+// axis (an X of a line chart, a value of a range-bar chart), its text written
+// at the top of the plot: a rate where two lines cross, a tornado's base case.
+struct ChartRule {
+    double At = 0.0;
+    std::string Text;
 };
 
 struct ChartContent {
@@ -74,6 +87,9 @@ struct ChartContent {
     std::vector<AxisTick> ValueTicks;    // first and last are the axis range
     std::vector<ChartSeries> Series;
     std::vector<ChartLabel> Labels;
+    std::vector<ChartRule> Rules;
+    // Range-bar charts: where every bar starts.
+    double BarBase = 0.0;
     // The legend's entries in rows of this many, below the plot; 0 puts them
     // all in one row.
     int LegendColumns = 0;
@@ -88,14 +104,25 @@ struct ChartContent {
 // not a finite number is written "-".
 [[nodiscard]] std::string FormatNumber(double value, std::string_view format);
 
+// A value as a reader wants it in a sentence or a label: grouped by
+// thousands, up to four decimals, no trailing zeros ("2", "6.5", "51,200").
+[[nodiscard]] std::string CompactNumber(double value);
+
 // Evenly spaced ticks of 1, 2 or 5 times a power of ten that cover low..high
 // (0 always included) with at most about eight steps, labelled in `format`;
 // never finer than the format's last decimal, so no two labels read the same.
 [[nodiscard]] std::vector<AxisTick> ValueAxisTicks(double low, double high,
                                                    std::string_view format);
 
-// Sets the value axis from every point and label position of the content.
+// Sets the value axis from every point and label position of the content,
+// and for a range-bar chart its base and rules too.
 void FitValueAxis(ChartContent& chart);
+
+// A line chart's horizontal axis over low..high (a unit wide around a
+// single value): its ends
+// whole multiples of a step of 1, 2 or 5 times a power of ten, at most ten
+// steps, labelled with as many decimals as the step needs.
+[[nodiscard]] NumericAxis NumericAxisOver(double low, double high);
 
 // The queue length graph: inbound and outbound lines over the hours of the
 // day, the alternative and activity under the title.

@@ -49,8 +49,7 @@ std::string ImageSuffixMessage(const std::string& chosen) {
 }
 
 std::string ImageNotWrittenMessage(const std::string& fileName, const std::string& reason) {
-    return "The chart could not be saved to \"" + fileName + "\":\n" + reason +
-           "\nNothing was written.";
+    return NotWrittenMessage("chart", fileName, reason);
 }
 
 } // namespace wexa::forms

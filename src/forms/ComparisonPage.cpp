@@ -1,5 +1,6 @@
 #include "forms/ComparisonPage.h"
 
+#include "forms/CsvText.h"
 #include "forms/FormText.h"
 #include "forms/ResultChart.h"
 
@@ -14,10 +15,6 @@ namespace {
 
 constexpr std::array<const char*, kCostKinds> kKindNames{"Agency Costs", "Work Zone User Costs",
                                                          "Total Costs"};
-
-const char* KindName(CostKind kind) {
-    return kKindNames[static_cast<std::size_t>(kind)];
-}
 
 constexpr char kMissing[] = "n/a";
 // The bar of a chance of 100 %, in block characters.
@@ -159,28 +156,8 @@ std::string ChoiceText(const Comparison& c, const CostComparison& kind, NumberSt
     return text + ": alternative " + Number(chosen) + ", NPV $" + Dollars(npv, style);
 }
 
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\n") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (const char ch : text) {
-        quoted += ch == '"' ? std::string("\"\"") : std::string(1, ch);
-    }
-    return quoted + "\"";
-}
-
-void WriteCsvLine(std::ostream& out, const std::string& first,
-                  const std::vector<std::string>& rest) {
-    out << CsvField(first);
-    for (const std::string& field : rest) {
-        out << ',' << CsvField(field);
-    }
-    out << "\r\n";
-}
-
 void WriteCsvTable(std::ostream& out, const std::string& section, const TextTable& table) {
-    out << CsvField(section + " - " + table.Title) << "\r\n";
+    WriteCsvLine(out, section + " - " + table.Title);
     WriteCsvLine(out, table.Corner, table.Columns);
     for (std::size_t r = 0; r < table.RowNames.size(); ++r) {
         WriteCsvLine(out, table.RowNames[r], table.Cells[r]);
@@ -189,6 +166,10 @@ void WriteCsvTable(std::ostream& out, const std::string& section, const TextTabl
 }
 
 } // namespace
+
+const char* CostKindName(CostKind kind) {
+    return kKindNames[static_cast<std::size_t>(kind)];
+}
 
 CostKind ComparedKind(int costSelection) {
     switch (costSelection) {
@@ -228,7 +209,7 @@ ComparisonPage MakeComparisonPage(const ComparisonFigures& figures, CostKind kin
     const CostComparison& of = c.Of(kind);
     ComparisonPage page;
     page.Heading =
-        std::string(KindName(kind)) + ": " +
+        std::string(CostKindName(kind)) + ": " +
         (c.Probabilistic ? "probabilistic analysis, " + std::to_string(c.Iterations) + " iterations"
                          : std::string("deterministic analysis"));
     page.Annual = AnnualTable(figures, kind, style);
@@ -250,37 +231,25 @@ std::string ComparisonCsv(const ComparisonFigures& figures) {
     std::ostringstream out;
     for (const CostKind kind : kAllCostKinds) {
         const ComparisonPage page = MakeComparisonPage(figures, kind, NumberStyle::File);
-        out << CsvField(page.Heading) << "\r\n";
+        WriteCsvLine(out, page.Heading);
         for (const std::string* line : {&page.Notice, &page.Compared, &page.LeftOut}) {
             if (!line->empty()) {
-                out << CsvField(*line) << "\r\n";
+                WriteCsvLine(out, *line);
             }
         }
         out << "\r\n";
         for (const TextTable* table :
              {&page.Cheapest, &page.Pairwise, &page.Differences, &page.Annual}) {
             if (!table->RowNames.empty()) {
-                WriteCsvTable(out, KindName(kind), *table);
+                WriteCsvTable(out, CostKindName(kind), *table);
             }
         }
         if (!page.Choice.empty()) {
-            out << CsvField(page.Choice) << "\r\n\r\n";
+            WriteCsvLine(out, page.Choice);
+            out << "\r\n";
         }
     }
     return out.str();
-}
-
-FileNameRequest ComparisonTablesRequest() {
-    return FileNameRequest{.InitialName = "comparison.csv",
-                           .Filters = {{"CSV Files", {"*.csv"}}, {"All Files", {"*"}}},
-                           .MustExist = false,
-                           .ConfirmOverwrite = true,
-                           .DefaultSuffix = "csv"};
-}
-
-std::string TablesNotWrittenMessage(const std::string& fileName, const std::string& reason) {
-    return "The comparison could not be saved to \"" + fileName + "\":\n" + reason +
-           "\nNothing was written.";
 }
 
 } // namespace wexa::forms

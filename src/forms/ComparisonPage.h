@@ -2,7 +2,6 @@
 
 #include "forms/ChartContent.h"
 #include "forms/ComparisonRun.h"
-#include "forms/FileNameRequest.h"
 
 #include <string>
 #include <vector>
@@ -40,6 +39,10 @@ struct ComparisonPage {
     std::string Choice;
 };
 
+// "Agency Costs", "Work Zone User Costs" or "Total Costs", as the graphing
+// window's buttons name them.
+[[nodiscard]] const char* CostKindName(CostKind kind);
+
 // The graphing window's cost selection as the kind compared: all cost
 // components compare the total.
 [[nodiscard]] CostKind ComparedKind(int costSelection);
@@ -65,8 +68,6 @@ inline constexpr char kNoRunNotice[] =
 
 // "Save Tables...": the CSV file of ComparisonCsv.
 inline constexpr char kSaveTablesCaption[] = "Save Tables";
-[[nodiscard]] FileNameRequest ComparisonTablesRequest();
-[[nodiscard]] std::string TablesNotWrittenMessage(const std::string& fileName,
-                                                  const std::string& reason);
+inline constexpr char kComparisonFileName[] = "comparison.csv";
 
 } // namespace wexa::forms

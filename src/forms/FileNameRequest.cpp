@@ -81,4 +81,10 @@ std::string NameFilterList(const std::vector<FileFilter>& filters) {
     return list;
 }
 
+std::string NotWrittenMessage(std::string_view what, const std::string& fileName,
+                              const std::string& reason) {
+    return "The " + std::string(what) + " could not be saved to \"" + fileName + "\":\n" + reason +
+           "\nNothing was written.";
+}
+
 } // namespace wexa::forms

@@ -42,4 +42,9 @@ struct FileNameRequest {
 // "Label (pattern pattern)" per filter, entries joined by ";;".
 [[nodiscard]] std::string NameFilterList(const std::vector<FileFilter>& filters);
 
+// The message after a file the user chose could not be written: `what`
+// ("chart", "comparison") names what was not saved, `reason` says why.
+[[nodiscard]] std::string NotWrittenMessage(std::string_view what, const std::string& fileName,
+                                            const std::string& reason);
+
 } // namespace wexa::forms

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/FileNameRequest.h"
+#include "simulation/AnalysisChecks.h"
 #include "simulation/CheckFailure.h"
 
 #include <optional>
@@ -55,5 +56,9 @@ public:
 // A refused value as the window shows it: an exclamation message box, then the
 // focus on the control of the field, if any control shows it.
 void ShowCheckFailure(FormEffects& effects, const CheckFailure& failure);
+
+// A refused run as every window shows it: each message in turn, then the
+// focus on the control the last one names. A cancelled run shows nothing.
+void ShowRunRefusal(FormEffects& effects, const RunRefusal& refusal);
 
 } // namespace wexa::forms

@@ -199,12 +199,7 @@ RunEnd MainForm::FinishRun(const AnalysisJob& job) {
             Write();
             return RunEnd::Finished;
         }
-        for (const CheckFailure& failure : refusal->Messages) {
-            effects_.ShowMessage(failure.Message, failure.Caption, MessageIcon::Exclamation);
-        }
-        if (!refusal->Messages.empty() && !refusal->Messages.back().FocusField.empty()) {
-            effects_.MoveFocus(refusal->Messages.back().FocusField);
-        }
+        ShowRunRefusal(effects_, *refusal);
         Write();
         return refusal->Cancelled ? RunEnd::Cancelled : RunEnd::Refused;
     });

@@ -1,6 +1,6 @@
 #include "ui/BackgroundRun.h"
 
-#include "forms/AnalysisJob.h"
+#include "forms/BackgroundJob.h"
 
 #include <QProgressBar>
 #include <QThread>
@@ -11,7 +11,7 @@ namespace {
 constexpr int kUpdateIntervalMs = 33;
 }
 
-BackgroundRun::BackgroundRun(forms::AnalysisJob& job, QProgressBar& bar, QObject* parent)
+BackgroundRun::BackgroundRun(forms::BackgroundJob& job, QProgressBar& bar, QObject* parent)
     : QObject(parent), job_(job), bar_(bar), thread_(QThread::create([&job] { job.Run(); })) {
     timer_.setInterval(kUpdateIntervalMs);
     connect(&timer_, &QTimer::timeout, this, &BackgroundRun::ShowProgress);

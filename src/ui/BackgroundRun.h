@@ -9,19 +9,19 @@ class QProgressBar;
 class QThread;
 
 namespace wexa::forms {
-class AnalysisJob;
+class BackgroundJob;
 }
 
 namespace wexa::ui {
 
-// Works a run on a thread of its own while the window's event loop goes on,
-// and shows how far it has come on a progress bar. The bar reads the run's
-// feedback about 30 times a second: the run never waits on the screen, and
-// the window repaints and takes the Cancel button's click meanwhile.
+// Works a job (an analysis or a sensitivity run) on a thread of its own while the window's event
+// loop goes on, and shows how far it has come on a progress bar. The bar reads the run's feedback
+// about 30 times a second: the run never waits on the screen, and the window repaints and takes the
+// Cancel button's click meanwhile.
 class BackgroundRun final : public QObject {
     Q_OBJECT
 public:
-    BackgroundRun(forms::AnalysisJob& job, QProgressBar& bar, QObject* parent = nullptr);
+    BackgroundRun(forms::BackgroundJob& job, QProgressBar& bar, QObject* parent = nullptr);
     // A run still working is cancelled and waited for: the job outlives its
     // thread.
     ~BackgroundRun() override;
@@ -42,7 +42,7 @@ signals:
 private:
     void ShowProgress();
 
-    forms::AnalysisJob& job_;
+    forms::BackgroundJob& job_;
     QProgressBar& bar_;
     QTimer timer_;
     std::unique_ptr<QThread> thread_;

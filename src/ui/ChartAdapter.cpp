@@ -9,6 +9,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsSimpleTextItem>
+#include <QHorizontalBarSeries>
 #include <QLineSeries>
 #include <QPainter>
 #include <QStackedBarSeries>
@@ -37,6 +38,18 @@ QString TitleHtml(const forms::ChartContent& content) {
     return QStringLiteral("<p align=\"center\">%1</p>").arg(html);
 }
 
+// Where a content's data position (X, Y as its series' points) lies in the
+// chart's own coordinates: a range-bar chart runs its values across, less
+// the bars' base (the toolkit's bars start at 0), and its rows down from the
+// top.
+QPointF Position(const forms::ChartContent& content, double x, double y) {
+    if (content.Kind != forms::ChartKind::RangeBar) {
+        return {x, y};
+    }
+    const auto rows = static_cast<double>(content.Categories.size());
+    return {y - content.BarBase, rows - 1.0 - x};
+}
+
 // The value axis labelled with the content's own texts at its own ticks,
 // since the toolkit's number formats have no thousands separators.
 QCategoryAxis* ValueAxis(const forms::ChartContent& content) {
@@ -46,31 +59,38 @@ QCategoryAxis* ValueAxis(const forms::ChartContent& content) {
     if (content.ValueTicks.empty()) {
         return axis;
     }
-    const double first = content.ValueTicks.front().Value;
-    const double last = content.ValueTicks.back().Value;
+    const double offset = Position(content, 0.0, 0.0).x();
+    const double first = content.ValueTicks.front().Value + offset;
+    const double last = content.ValueTicks.back().Value + offset;
     // The first label sits on the axis's lower end: its category is a
     // sliver just below it.
     axis->setStartValue(first - (last - first) * 1e-9);
     for (const forms::AxisTick& tick : content.ValueTicks) {
-        axis->append(Text(tick.Text), tick.Value);
+        axis->append(Text(tick.Text), tick.Value + offset);
     }
     axis->setRange(first, last);
     return axis;
 }
 
 QAbstractAxis* CategoryAxis(const forms::ChartContent& content) {
-    if (content.Kind == forms::ChartKind::Bar) {
+    if (content.Kind != forms::ChartKind::Line) {
         auto* axis = new QBarCategoryAxis;
+        QStringList categories;
         for (const std::string& category : content.Categories) {
-            axis->append(Text(category));
+            categories.append(Text(category));
         }
+        // The toolkit counts a horizontal chart's rows from the bottom.
+        if (content.Kind == forms::ChartKind::RangeBar) {
+            std::reverse(categories.begin(), categories.end());
+        }
+        axis->append(categories);
         axis->setTitleText(Text(content.CategoryAxisTitle));
         return axis;
     }
     auto* axis = new QValueAxis;
     axis->setRange(content.LineAxis.Min, content.LineAxis.Max);
     axis->setTickCount(std::max(2, content.LineAxis.TickCount));
-    axis->setLabelFormat(QStringLiteral("%.0f"));
+    axis->setLabelFormat(QStringLiteral("%.%1f").arg(std::clamp(content.LineAxis.Decimals, 0, 6)));
     axis->setTitleText(Text(content.CategoryAxisTitle));
     return axis;
 }
@@ -81,10 +101,17 @@ QColor AlternativeQColor(int alternative) {
 }
 
 // Each content series is a set whose bars stand in the slots of its points
-// and are empty elsewhere; stacked, so that a slot with one set's bar shows
-// it at full width and in that set's colour.
-QAbstractSeries* BarSeries(const forms::ChartContent& content) {
-    auto* series = new QStackedBarSeries;
+// and are empty elsewhere. Upright bars are stacked, so that a slot with one
+// set's bar shows it at full width and in that set's colour; a range-bar
+// chart's sets stand side by side in each row, so that a low and a high
+// bar on the same side of the base both stay in sight.
+QAbstractBarSeries* BarSeries(const forms::ChartContent& content) {
+    const bool ranges = content.Kind == forms::ChartKind::RangeBar;
+    QAbstractBarSeries* series =
+        ranges ? static_cast<QAbstractBarSeries*>(new QHorizontalBarSeries) : new QStackedBarSeries;
+    if (ranges) {
+        series->setBarWidth(0.8);
+    }
     const auto slotCount = static_cast<qsizetype>(content.Categories.size());
     for (const forms::ChartSeries& data : content.Series) {
         auto* set = new QBarSet(Text(data.Legend));
@@ -92,7 +119,8 @@ QAbstractSeries* BarSeries(const forms::ChartContent& content) {
         for (const forms::ChartPoint& point : data.Points) {
             const auto slot = static_cast<qsizetype>(point.X);
             if (slot >= 0 && slot < slotCount) {
-                values[slot] = point.Y;
+                const QPointF at = Position(content, point.X, point.Y);
+                values[static_cast<qsizetype>(ranges ? at.y() : at.x())] = ranges ? at.x() : at.y();
             }
         }
         set->append(values);
@@ -103,6 +131,24 @@ QAbstractSeries* BarSeries(const forms::ChartContent& content) {
         series->append(set);
     }
     return series;
+}
+
+// A rule runs across the plot's other axis from end to end.
+QLineSeries* RuleLine(const forms::ChartContent& content, const forms::ChartRule& rule) {
+    auto* line = new QLineSeries;
+    QPen pen(QColor(90, 90, 90), 1.5);
+    pen.setDashPattern({5.0, 3.0});
+    line->setPen(pen);
+    if (content.Kind == forms::ChartKind::RangeBar) {
+        const double x = Position(content, 0.0, rule.At).x();
+        const auto rows = static_cast<double>(content.Categories.size());
+        line->append(x, -0.5);
+        line->append(x, rows - 0.5);
+    } else if (!content.ValueTicks.empty()) {
+        line->append(rule.At, content.ValueTicks.front().Value);
+        line->append(rule.At, content.ValueTicks.back().Value);
+    }
+    return line;
 }
 
 std::vector<QAbstractSeries*> LineSeries(const forms::ChartContent& content) {
@@ -165,6 +211,26 @@ QGraphicsSimpleTextItem* WarningText(const QString& text, QChart* chart) {
     return item;
 }
 
+// The key's entries: a line's own pen, a bar set's colour as a thick
+// stroke.
+std::vector<ChartLegend::Entry> LegendEntries(const forms::ChartContent& content,
+                                              const std::vector<QAbstractSeries*>& drawn) {
+    std::vector<ChartLegend::Entry> entries;
+    auto* bars = drawn.empty() ? nullptr : qobject_cast<QAbstractBarSeries*>(drawn.front());
+    for (std::size_t i = 0; i < content.Series.size(); ++i) {
+        QPen pen;
+        if (bars != nullptr && static_cast<qsizetype>(i) < bars->count()) {
+            pen = QPen(bars->barSets()[static_cast<qsizetype>(i)]->color(), 10.0);
+        } else if (bars == nullptr && i < drawn.size()) {
+            pen = ApplyStyle(*drawn[i], content.Series[i]);
+        }
+        if (!content.Series[i].Legend.empty()) {
+            entries.push_back({Text(content.Series[i].Legend), pen});
+        }
+    }
+    return entries;
+}
+
 } // namespace
 
 ChartPanel::ChartPanel(QWidget* parent)
@@ -196,17 +262,26 @@ void ChartPanel::Show(const forms::ChartContent& content) {
     titleFont.setBold(true);
     chart->setTitleFont(titleFont);
 
+    const bool across = content.Kind == forms::ChartKind::RangeBar;
     QAbstractAxis* categories = CategoryAxis(content);
     QCategoryAxis* values = ValueAxis(content);
-    chart->addAxis(categories, Qt::AlignBottom);
-    chart->addAxis(values, Qt::AlignLeft);
-    const std::vector<QAbstractSeries*> series = content.Kind == forms::ChartKind::Bar
-                                                     ? std::vector{BarSeries(content)}
-                                                     : LineSeries(content);
-    for (std::size_t i = 0; i < series.size(); ++i) {
-        chart->addSeries(series[i]);
-        series[i]->attachAxis(categories);
-        series[i]->attachAxis(values);
+    chart->addAxis(categories, across ? Qt::AlignLeft : Qt::AlignBottom);
+    chart->addAxis(values, across ? Qt::AlignBottom : Qt::AlignLeft);
+    std::vector<QAbstractSeries*> series = content.Kind == forms::ChartKind::Line
+                                               ? LineSeries(content)
+                                               : std::vector<QAbstractSeries*>{BarSeries(content)};
+    const std::vector<QAbstractSeries*> data = series;
+    rules_.clear();
+    for (const forms::ChartRule& rule : content.Rules) {
+        series.push_back(RuleLine(content, rule));
+        auto* text = new QGraphicsSimpleTextItem(Text(rule.Text), chart);
+        text->setBrush(QColor(60, 60, 60));
+        rules_.push_back({text, Position(content, 0.0, rule.At).x()});
+    }
+    for (QAbstractSeries* drawn : series) {
+        chart->addSeries(drawn);
+        drawn->attachAxis(categories);
+        drawn->attachAxis(values);
     }
     // The key is drawn below the chart (ChartLegend), never beside it.
     chart->legend()->setVisible(false);
@@ -215,7 +290,7 @@ void ChartPanel::Show(const forms::ChartContent& content) {
     for (const forms::ChartLabel& label : content.Labels) {
         auto* item = label.Warning ? WarningText(Text(label.Text), chart)
                                    : new QGraphicsSimpleTextItem(Text(label.Text), chart);
-        labels_.push_back({item, QPointF(label.X, label.Y)});
+        labels_.push_back({item, Position(content, label.X, label.Y)});
     }
     notice_ = content.Notice.empty() ? nullptr : WarningText(Text(content.Notice), chart);
     connect(chart, &QChart::plotAreaChanged, this, [this] { PlaceLabels(); });
@@ -224,22 +299,16 @@ void ChartPanel::Show(const forms::ChartContent& content) {
     view_->setChart(chart); // the view owns the chart from now on
     delete old;
     // The theme colours the series when the chart joins the view.
-    std::vector<ChartLegend::Entry> entries;
-    for (std::size_t i = 0; i < series.size() && i < content.Series.size(); ++i) {
-        const QPen pen = ApplyStyle(*series[i], content.Series[i]);
-        if (!content.Series[i].Legend.empty()) {
-            entries.push_back({Text(content.Series[i].Legend), pen});
-        }
-    }
-    legend_->SetEntries(std::move(entries), content.LegendColumns);
+    legend_->SetEntries(LegendEntries(content, data), content.LegendColumns);
     PlaceLabels();
 }
 
 void ChartPanel::PlaceLabels() {
     QChart* chart = view_->chart();
+    const QRectF plot = chart->plotArea();
     if (notice_ != nullptr) {
         const QRectF box = notice_->boundingRect();
-        notice_->setPos(chart->plotArea().center() - box.center());
+        notice_->setPos(plot.center() - box.center());
     }
     const QList<QAbstractSeries*> series = chart->series();
     if (series.isEmpty()) {
@@ -249,6 +318,22 @@ void ChartPanel::PlaceLabels() {
         const QPointF at = chart->mapToPosition(label.At, series.front());
         const QRectF box = label.Item->boundingRect();
         label.Item->setPos(at.x() - box.width() / 2, at.y() - box.height() - 2);
+    }
+    // A rule's text at the top of the plot, beside its line; one that would
+    // cover another's moves down a line.
+    std::vector<QRectF> taken;
+    for (const PlacedRule& rule : rules_) {
+        const double x = chart->mapToPosition(QPointF(rule.At, 0.0), series.front()).x();
+        QRectF box(QPointF(x + 4, plot.top() + 2), rule.Item->boundingRect().size());
+        if (box.right() > plot.right()) {
+            box.moveRight(x - 4);
+        }
+        while (std::any_of(taken.begin(), taken.end(),
+                           [&box](const QRectF& other) { return other.intersects(box); })) {
+            box.translate(0, box.height());
+        }
+        taken.push_back(box);
+        rule.Item->setPos(box.topLeft());
     }
 }
 

@@ -44,7 +44,11 @@ public:
 private:
     struct PlacedLabel {
         QGraphicsSimpleTextItem* Item;
-        QPointF At; // data position; the text is centred above it
+        QPointF At; // chart position; the text is centred above it
+    };
+    struct PlacedRule {
+        QGraphicsSimpleTextItem* Item;
+        double At; // chart position along the horizontal axis
     };
 
     void PlaceLabels();
@@ -53,6 +57,7 @@ private:
     QChartView* view_;
     ChartLegend* legend_;
     std::vector<PlacedLabel> labels_;
+    std::vector<PlacedRule> rules_;
     QGraphicsSimpleTextItem* notice_ = nullptr; // owned by the chart
 };
 

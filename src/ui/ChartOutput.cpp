@@ -1,6 +1,7 @@
 #include "ui/ChartOutput.h"
 
 #include "forms/ChartImage.h"
+#include "forms/CsvText.h"
 #include "model/AtomicFile.h"
 #include "ui/ChartAdapter.h"
 #include "ui/Prompts.h"
@@ -138,6 +139,20 @@ void SaveChartImage(ChartPanel& chart, Prompts& prompts) {
     }
     if (!reason.empty()) {
         prompts.ShowMessage(Text(forms::ImageNotWrittenMessage(target->FileName, reason)), caption,
+                            forms::MessageIcon::Exclamation);
+    }
+}
+
+void SaveCsvFile(Prompts& prompts, const std::string& initialName, const std::string& text,
+                 const QString& caption, std::string_view what) {
+    const std::optional<QString> chosen = prompts.AskFileName(forms::CsvFileRequest(initialName));
+    if (!chosen) {
+        return;
+    }
+    const std::string name = chosen->toStdString();
+    const FileResult written = WriteFileAtomically(std::filesystem::path(name), text);
+    if (!written.Ok) {
+        prompts.ShowMessage(Text(forms::NotWrittenMessage(what, name, written.Message)), caption,
                             forms::MessageIcon::Exclamation);
     }
 }

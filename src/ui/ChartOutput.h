@@ -1,8 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <string_view>
 
 class QPrinter;
+class QString;
 class QTextDocument;
 class QWidget;
 
@@ -34,5 +37,11 @@ bool PrintChartOn(ChartPanel& chart, QPrinter& printer);
 // "Save Image...": asks for a name, then writes the chart as PNG or SVG
 // whole or not at all; only a failure is reported.
 void SaveChartImage(ChartPanel& chart, Prompts& prompts);
+
+// "Save Tables..." and "Save Data...": asks for a CSV file starting from
+// `initialName`, then writes `text` to it whole or not at all; only a
+// failure is reported, under `caption`, naming `what` was not saved.
+void SaveCsvFile(Prompts& prompts, const std::string& initialName, const std::string& text,
+                 const QString& caption, std::string_view what);
 
 } // namespace wexa::ui

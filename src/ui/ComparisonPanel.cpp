@@ -1,6 +1,5 @@
 #include "ui/ComparisonPanel.h"
 
-#include "model/AtomicFile.h"
 #include "ui/ChartOutput.h"
 #include "ui/Prompts.h"
 
@@ -12,8 +11,6 @@
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
-
-#include <filesystem>
 
 namespace wexa::ui {
 namespace {
@@ -220,20 +217,9 @@ void ComparisonPanel::Print(Prompts& prompts) {
 }
 
 void ComparisonPanel::SaveTables(Prompts& prompts) {
-    if (!figures_) {
-        return;
-    }
-    const std::optional<QString> chosen = prompts.AskFileName(forms::ComparisonTablesRequest());
-    if (!chosen) {
-        return;
-    }
-    const std::string name = chosen->toStdString();
-    const FileResult written =
-        WriteFileAtomically(std::filesystem::path(name), forms::ComparisonCsv(*figures_));
-    if (!written.Ok) {
-        prompts.ShowMessage(Text(forms::TablesNotWrittenMessage(name, written.Message)),
-                            QString::fromLatin1(forms::kSaveTablesCaption),
-                            forms::MessageIcon::Exclamation);
+    if (figures_) {
+        SaveCsvFile(prompts, forms::kComparisonFileName, forms::ComparisonCsv(*figures_),
+                    QString::fromLatin1(forms::kSaveTablesCaption), "comparison");
     }
 }
 

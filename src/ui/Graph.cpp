@@ -105,6 +105,11 @@ QWidget* CGraph::ControlsGroup() {
                                      "as one CSV file, for a spreadsheet."),
                       [this] { comparison_->SaveTables(prompts_); });
     saveTables_->setEnabled(comparison_->HasComparison());
+    column->addSpacing(12);
+    add(QStringLiteral("Sensitivity"),
+        QStringLiteral("Opens the Sensitivity window: the base case's NPVs over a range of "
+                       "discount rates, and a tornado of the inputs."),
+        [this] { emit SensitivityRequested(); });
     return group;
 }
 

@@ -33,6 +33,11 @@ public:
     [[nodiscard]] ChartPanel& Distributions() { return *distributions_; }
     [[nodiscard]] QTabWidget& Views() { return *views_; }
 
+signals:
+    // "Sensitivity": the sensitivity window on the project, which the main
+    // window owns.
+    void SensitivityRequested();
+
 private:
     QWidget* ControlsGroup();
     // A cost button: sets the selection and rebuilds the whole chart.

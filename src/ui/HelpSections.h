@@ -31,11 +31,12 @@ inline constexpr char ResultChart[] = "result-chart";
 inline constexpr char Comparison[] = "comparison";
 inline constexpr char QueueGraph[] = "queue-graph";
 inline constexpr char Printing[] = "printing";
+inline constexpr char Sensitivity[] = "sensitivity";
 inline constexpr std::array All{
-    Contents,       General,       Traffic,     Alternative, Activity,
-    Execute,        BidItems,      TimeRelated, Export,      WorkZone,
-    ResultChart,    Comparison,    QueueGraph,  Printing,    HourlyDistribution,
-    AddedTimeCosts, DelayCostRates};
+    Contents,       General,        Traffic,     Alternative, Activity,
+    Execute,        BidItems,       TimeRelated, Export,      WorkZone,
+    ResultChart,    Comparison,     QueueGraph,  Printing,    HourlyDistribution,
+    AddedTimeCosts, DelayCostRates, Sensitivity};
 } // namespace HelpSection
 
 // Where the guide lives inside the program.

@@ -11,6 +11,7 @@
 #include "ui/HourlyDistributionDialog.h"
 #include "ui/MainFormLayout.h"
 #include "ui/Prompts.h"
+#include "ui/SensitivityWindow.h"
 #include "ui/TimeRelatedCostsDialog.h"
 #include "ui/WorkZoneDialog.h"
 
@@ -65,6 +66,9 @@ CWexaView::~CWexaView() {
         QApplication::restoreOverrideCursor();
     }
     background_.reset(); // cancels a working run and waits for its thread
+    // Its run reads nothing of this view, but the window must not outlive
+    // the project it would read for the next one.
+    delete sensitivity_;
     // The widgets outlive this object's members while QWidget's destructor
     // deletes them; their focus changes must not reach the form any more.
     leaving_.StopAll();
@@ -281,10 +285,27 @@ void CWexaView::ShowResultChart() {
     const forms::KeptRun* run =
         keptRun_ && keptRun_->BelongsTo(*project_) ? keptRun_.get() : nullptr;
     CGraph graph(forms::ReadResultChart(*project_), prompts_, this, run);
+    connect(&graph, &CGraph::SensitivityRequested, this, &CWexaView::ShowSensitivity);
     if (prompts_.RunDialog(graph) == QDialog::Accepted) {
         forms::StoreResultChart(graph.Data(), *project_);
     }
     form_.ShowForm();
+}
+
+// The window reads the project as the form shows it, as a run does, when
+// its Run is pressed.
+void CWexaView::ShowSensitivity() {
+    if (sensitivity_ == nullptr) {
+        sensitivity_ = new CSensitivityWindow(
+            prompts_,
+            [this]() -> const Project& {
+                form_.CollectForm();
+                form_.ShowForm();
+                return *project_;
+            },
+            [this](std::string_view name) { return controls_.Find(name); }, this);
+    }
+    sensitivity_->Open();
 }
 
 void CWexaView::Collect(forms::FormState& state) {

@@ -28,6 +28,7 @@ struct AnalysisWorkspace;
 namespace wexa::ui {
 
 class BackgroundRun;
+class CSensitivityWindow;
 class Prompts;
 
 // The main input form. It owns the Project for the life of the program and
@@ -65,6 +66,11 @@ public:
     // The chart window on the results of the last run: after every run,
     // and from the form's hidden "Create Graph" button.
     void ShowResultChart();
+    // The sensitivity window on the project, made once: shown, or raised
+    // when it is open.
+    void ShowSensitivity();
+    // The window once made; null before.
+    [[nodiscard]] CSensitivityWindow* Sensitivity() const { return sensitivity_; }
     // True while a run works: everything on the form that could change the
     // project is disabled then, but for Cancel.
     [[nodiscard]] bool Running() const { return background_ != nullptr; }
@@ -136,6 +142,7 @@ private:
     // While a run works; the thread goes before the job it works on.
     std::unique_ptr<forms::AnalysisJob> job_;
     std::unique_ptr<BackgroundRun> background_;
+    CSensitivityWindow* sensitivity_ = nullptr; // a child window
 };
 
 } // namespace wexa::ui

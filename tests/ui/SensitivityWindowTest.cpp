@@ -1,0 +1,158 @@
+// "Sensitivity": opened from the View menu and from the graphing window on
+// the urban freeway example, its run off the window's thread, a refused
+// entry and Cancel.
+#include "ui/SensitivityWindow.h"
+#include "WindowFixture.h"
+#include "forms/SensitivityForm.h"
+#include "ui/ChartAdapter.h"
+#include "ui/Graph.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using wexa::ui::CSensitivityWindow;
+using wexa::ui::testing::PressButton;
+using wexa::ui::testing::Window;
+namespace control = wexa::forms::SensitivityControl;
+
+namespace {
+
+// The example open in the main window (as a deterministic analysis if
+// asked), and its sensitivity window opened from the View menu; the run it
+// starts as it opens is left working.
+CSensitivityWindow* OpenOnExample(Window& w,
+                                  wexa::AnalysisKind kind = wexa::kProbabilisticAnalysis) {
+    auto project = std::make_unique<wexa::Project>();
+    const QString path = w.Path(QStringLiteral("example.wxa"));
+    if (!wexa::ReadProjectFile(WEXA_EXAMPLES_DIR "/urban-freeway.wxa", *project)) {
+        return nullptr;
+    }
+    project->AnalysisType = kind;
+    w.Prompts().OpenAnswer = path;
+    if (!wexa::WriteProjectFile(path.toStdString(), *project) || !w.Doc().Open()) {
+        return nullptr;
+    }
+    w.Frame().Actions().Sensitivity->trigger();
+    return w.View().Sensitivity();
+}
+
+bool WaitForEnd(CSensitivityWindow& window) {
+    QSignalSpy ended(&window, &CSensitivityWindow::RunEnded);
+    return !window.Running() || ended.wait(30000);
+}
+
+} // namespace
+
+class SensitivityWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void viewMenuOpensTheWindowAndItsRunDrawsBothCharts();
+    void graphingWindowOpensTheSameWindow();
+    void refusedStepIsReportedAndNothingRuns();
+    void cancelLeavesTheLastResult();
+};
+
+void SensitivityWindowTest::viewMenuOpensTheWindowAndItsRunDrawsBothCharts() {
+    Window w;
+    CSensitivityWindow* window = OpenOnExample(w);
+    QVERIFY(window != nullptr);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Sensitivity"));
+    QVERIFY(window->Running());
+    QVERIFY(WaitForEnd(*window));
+
+    const wexa::forms::ChartContent& rates = window->RateChart().Content();
+    QCOMPARE(rates.Series.size(), 3u);
+    QCOMPARE(rates.Series[0].Points.size(), 101u);
+    QCOMPARE(rates.Title, w.GetProject().ProjectDescription);
+    QVERIFY(!rates.Rules.empty());
+    QVERIFY(window->BreakEvenText().contains(QStringLiteral("Alt 1 and Alt 2: ")));
+    const wexa::forms::ChartContent& tornado = window->TornadoChart().Content();
+    QVERIFY(tornado.Notice.empty());
+    QCOMPARE(tornado.Categories.size(), window->Form().Result()->Tornado.Bars.size());
+    QVERIFY(!tornado.Series[0].Points.empty());
+
+    // Once made, the window is raised again rather than made twice.
+    w.Frame().Actions().Sensitivity->trigger();
+    QCOMPARE(w.View().Sensitivity(), window);
+    QVERIFY(!window->Running());
+}
+
+void SensitivityWindowTest::graphingWindowOpensTheSameWindow() {
+    Window w;
+    // A deterministic run is enough to reach the graphing window.
+    CSensitivityWindow* window = OpenOnExample(w, wexa::kDeterministicAnalysis);
+    QVERIFY(window != nullptr && WaitForEnd(*window));
+    window->close();
+    QAction* menu = w.Frame().Actions().Sensitivity;
+    bool disabledWhileRunning = false;
+    connect(&w.View(), &wexa::ui::CWexaView::RunStarted, this,
+            [&] { disabledWhileRunning = !menu->isEnabled(); });
+    bool modalOverGraph = false;
+    w.Prompts().OnDialog = [&](QDialog& dialog) {
+        if (qobject_cast<wexa::ui::CGraph*>(&dialog) != nullptr) {
+            // Shown modal, as the program runs it.
+            dialog.setModal(true);
+            dialog.show();
+            PressButton(dialog, QStringLiteral("Sensitivity"));
+            modalOverGraph = window->isVisible() && window->isModal();
+            QVERIFY(WaitForEnd(*window));
+            window->close();
+        }
+        dialog.reject();
+    };
+    QVERIFY(w.Run());
+    QVERIFY(disabledWhileRunning);
+    QVERIFY(menu->isEnabled());
+    QCOMPARE(w.View().Sensitivity(), window);
+    QVERIFY(modalOverGraph);
+    // From the menu again it is an ordinary window beside the main one.
+    menu->trigger();
+    QVERIFY(!window->isModal());
+    QVERIFY(WaitForEnd(*window));
+}
+
+void SensitivityWindowTest::refusedStepIsReportedAndNothingRuns() {
+    Window w;
+    CSensitivityWindow* window = OpenOnExample(w);
+    QVERIFY(window != nullptr && WaitForEnd(*window));
+    const wexa::Sensitivity* result = window->Form().Result();
+    auto* step = window->findChild<QLineEdit*>(QLatin1String(control::Step));
+    wexa::ui::testing::TypeInto(*step, QStringLiteral("1e"));
+    PressButton(*window, QStringLiteral("&Run"));
+    const auto message = w.Prompts().TakeMessage(QStringLiteral("Discount Rate Range Error"));
+    QVERIFY(message.Text.contains(QStringLiteral("numbers")));
+    QVERIFY(!window->Running());
+    QCOMPARE(window->focusWidget(), step);
+    QCOMPARE(window->Form().Result(), result);
+    QCOMPARE(step->text(), QStringLiteral("1e")); // kept for the correction
+}
+
+void SensitivityWindowTest::cancelLeavesTheLastResult() {
+    Window w;
+    CSensitivityWindow* window = OpenOnExample(w);
+    QVERIFY(window != nullptr && window->Running());
+    // Esc during the first run: nothing to draw, and the charts say so.
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(WaitForEnd(*window));
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->Form().Result(), nullptr);
+    QVERIFY(!window->TornadoChart().Content().Notice.empty());
+
+    window->Run();
+    QVERIFY(WaitForEnd(*window));
+    const wexa::Sensitivity* result = window->Form().Result();
+    QVERIFY(result != nullptr);
+    window->Run();
+    PressButton(*window, QStringLiteral("Cancel"));
+    QVERIFY(WaitForEnd(*window));
+    QCOMPARE(window->Form().Result(), result);
+    QCOMPARE(window->RateChart().Content().Series.size(), 3u);
+}
+
+QTEST_MAIN(SensitivityWindowTest)
+#include "SensitivityWindowTest.moc"
