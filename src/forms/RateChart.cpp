@@ -111,7 +111,8 @@ ChartContent MakeRateChart(const RateSensitivity& rates, CostKind kind, const st
             continue;
         }
         for (const BreakEven& change : pair.Changes) {
-            chart.Rules.push_back({change.Rate, AltName(pair.A) + " = " + AltName(pair.B)});
+            chart.Rules.push_back({change.Rate, AltName(pair.A) + " = " + AltName(pair.B) + ": " +
+                                                    ChangeText(change)});
         }
     }
     FitValueAxis(chart);

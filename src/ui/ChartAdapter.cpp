@@ -8,6 +8,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
 #include <QHorizontalBarSeries>
 #include <QLineSeries>
@@ -79,9 +80,13 @@ QAbstractAxis* CategoryAxis(const forms::ChartContent& content) {
         for (const std::string& category : content.Categories) {
             categories.append(Text(category));
         }
-        // The toolkit counts a horizontal chart's rows from the bottom.
         if (content.Kind == forms::ChartKind::RangeBar) {
+            // The toolkit counts a horizontal chart's rows from the bottom;
+            // a blank row on top holds the rules' texts clear of the bars.
             std::reverse(categories.begin(), categories.end());
+            categories.append(QStringLiteral(" "));
+            // Each row names its input in full, however long.
+            axis->setTruncateLabels(false);
         }
         axis->append(categories);
         axis->setTitleText(Text(content.CategoryAxisTitle));
@@ -133,20 +138,29 @@ QAbstractBarSeries* BarSeries(const forms::ChartContent& content) {
     return series;
 }
 
+// Above the toolkit's grid, axes and series.
+constexpr qreal kAboveThePlot = 100.0;
+
+// Where a rule stands on the chart's horizontal axis.
+double RuleX(const forms::ChartContent& content, const forms::ChartRule& rule) {
+    return content.Kind == forms::ChartKind::RangeBar ? Position(content, 0.0, rule.At).x()
+                                                      : rule.At;
+}
+
 // A rule runs across the plot's other axis from end to end.
 QLineSeries* RuleLine(const forms::ChartContent& content, const forms::ChartRule& rule) {
     auto* line = new QLineSeries;
     QPen pen(QColor(90, 90, 90), 1.5);
     pen.setDashPattern({5.0, 3.0});
     line->setPen(pen);
+    const double x = RuleX(content, rule);
     if (content.Kind == forms::ChartKind::RangeBar) {
-        const double x = Position(content, 0.0, rule.At).x();
         const auto rows = static_cast<double>(content.Categories.size());
         line->append(x, -0.5);
         line->append(x, rows - 0.5);
     } else if (!content.ValueTicks.empty()) {
-        line->append(rule.At, content.ValueTicks.front().Value);
-        line->append(rule.At, content.ValueTicks.back().Value);
+        line->append(x, content.ValueTicks.front().Value);
+        line->append(x, content.ValueTicks.back().Value);
     }
     return line;
 }
@@ -274,9 +288,15 @@ void ChartPanel::Show(const forms::ChartContent& content) {
     rules_.clear();
     for (const forms::ChartRule& rule : content.Rules) {
         series.push_back(RuleLine(content, rule));
-        auto* text = new QGraphicsSimpleTextItem(Text(rule.Text), chart);
+        // On a white ground, so that no grid line runs through the text.
+        auto* ground = new QGraphicsRectItem(chart);
+        ground->setBrush(Qt::white);
+        ground->setPen(Qt::NoPen);
+        ground->setZValue(kAboveThePlot);
+        auto* text = new QGraphicsSimpleTextItem(Text(rule.Text), ground);
         text->setBrush(QColor(60, 60, 60));
-        rules_.push_back({text, Position(content, 0.0, rule.At).x()});
+        ground->setRect(text->boundingRect());
+        rules_.push_back({ground, RuleX(content, rule)});
     }
     for (QAbstractSeries* drawn : series) {
         chart->addSeries(drawn);
@@ -319,21 +339,34 @@ void ChartPanel::PlaceLabels() {
         const QRectF box = label.Item->boundingRect();
         label.Item->setPos(at.x() - box.width() / 2, at.y() - box.height() - 2);
     }
-    // A rule's text at the top of the plot, beside its line; one that would
-    // cover another's moves down a line.
+    // A rule's text at the top of the plot, beside its line: on its left,
+    // or its right where that is taken or off the plot; where both are, a
+    // line lower.
     std::vector<QRectF> taken;
+    const auto free = [&taken](const QRectF& box) {
+        return std::none_of(taken.begin(), taken.end(),
+                            [&box](const QRectF& other) { return other.intersects(box); });
+    };
     for (const PlacedRule& rule : rules_) {
         const double x = chart->mapToPosition(QPointF(rule.At, 0.0), series.front()).x();
-        QRectF box(QPointF(x + 4, plot.top() + 2), rule.Item->boundingRect().size());
-        if (box.right() > plot.right()) {
-            box.moveRight(x - 4);
+        const QSizeF size = rule.Ground->rect().size();
+        std::vector<QRectF> sides;
+        for (const double left : {x - 4 - size.width(), x + 4}) {
+            const QRectF box(QPointF(left, plot.top() + 2), size);
+            if (box.left() >= plot.left() && box.right() <= plot.right()) {
+                sides.push_back(box);
+            }
         }
-        while (std::any_of(taken.begin(), taken.end(),
-                           [&box](const QRectF& other) { return other.intersects(box); })) {
-            box.translate(0, box.height());
+        if (sides.empty()) {
+            sides.emplace_back(QPointF(x + 4, plot.top() + 2), size);
+        }
+        const auto chosen = std::find_if(sides.begin(), sides.end(), free);
+        QRectF box = chosen != sides.end() ? *chosen : sides.front();
+        while (!free(box)) {
+            box.translate(0, size.height());
         }
         taken.push_back(box);
-        rule.Item->setPos(box.topLeft());
+        rule.Ground->setPos(box.topLeft());
     }
 }
 

@@ -8,6 +8,7 @@
 
 class QChart;
 class QChartView;
+class QGraphicsRectItem;
 class QGraphicsSimpleTextItem;
 class QPainter;
 
@@ -47,8 +48,8 @@ private:
         QPointF At; // chart position; the text is centred above it
     };
     struct PlacedRule {
-        QGraphicsSimpleTextItem* Item;
-        double At; // chart position along the horizontal axis
+        QGraphicsRectItem* Ground; // the text's, which it holds
+        double At;                 // chart position along the horizontal axis
     };
 
     void PlaceLabels();

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -28,6 +29,8 @@ namespace wexa::ui {
 namespace {
 
 namespace control = forms::SensitivityControl;
+
+constexpr int kTornadoTab = 1;
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -98,7 +101,13 @@ CSensitivityWindow::CSensitivityWindow(Prompts& prompts, ProjectSource project,
     layout->addLayout(progressRow);
 
     views_->addTab(RatePage(), QStringLiteral("NPV vs Discount Rate"));
-    views_->addTab(tornadoChart_, QStringLiteral("Tornado"));
+    // A project with many inputs has a tall tornado: it scrolls rather than
+    // squeeze its rows below the height of their names.
+    auto* tornadoPage = new QScrollArea;
+    tornadoPage->setWidget(tornadoChart_);
+    tornadoPage->setWidgetResizable(true);
+    tornadoPage->setFrameShape(QFrame::NoFrame);
+    views_->addTab(tornadoPage, QStringLiteral("Tornado"));
     tornadoChart_->setWhatsThis(
         QStringLiteral("Each input moved alone to its low and its high setting: the bars run from "
                        "the base case to the pair's difference at each setting, the input that "
@@ -281,7 +290,11 @@ void CSensitivityWindow::EndRun() {
 
 void CSensitivityWindow::Redraw() {
     rateChart_->Show(form_.RateChart());
-    tornadoChart_->Show(form_.TornadoChart());
+    const forms::ChartContent tornado = form_.TornadoChart();
+    tornadoChart_->Show(tornado);
+    // The title, the axis and the key take about as much as ten rows.
+    const int rows = static_cast<int>(tornado.Categories.size()) + 10;
+    tornadoChart_->setMinimumHeight(rows * (fontMetrics().height() + 6));
     breakEvens_->setText(BreakEvenText());
 }
 
@@ -324,11 +337,11 @@ forms::SensitivityEntries CSensitivityWindow::Entries() const {
 }
 
 ChartPanel& CSensitivityWindow::ShownChart() const {
-    return views_->currentWidget() == tornadoChart_ ? *tornadoChart_ : *rateChart_;
+    return views_->currentIndex() == kTornadoTab ? *tornadoChart_ : *rateChart_;
 }
 
 void CSensitivityWindow::SaveData() {
-    const bool tornado = views_->currentWidget() == tornadoChart_;
+    const bool tornado = views_->currentIndex() == kTornadoTab;
     SaveCsvFile(prompts_, tornado ? "tornado.csv" : "discount-rates.csv",
                 tornado ? form_.TornadoCsv() : form_.RateCsv(), QStringLiteral("Save Data"),
                 "data");

@@ -59,7 +59,7 @@ TEST(RateChartTest, DrawsEachValidAlternativeInItsColourAndMarksTheCoresBreakEve
     EXPECT_EQ(chart.Series[2].Legend, "Alternative 3 (gridlocks)");
     ASSERT_EQ(chart.Rules.size(), 1u);
     EXPECT_EQ(chart.Rules[0].At, 1.5001);
-    EXPECT_EQ(chart.Rules[0].Text, "Alt 1 = Alt 2");
+    EXPECT_EQ(chart.Rules[0].Text, "Alt 1 = Alt 2: 1.5001 %");
     // Agency costs of the same sweep: no change, no rule.
     EXPECT_TRUE(MakeRateChart(Sweep(), CostKind::Agency, "").Rules.empty());
 }

@@ -87,6 +87,7 @@ class ChartAdapterTest : public QObject {
 private slots:
     void linesKeepTheirPointsColourAndStyleAndTheKeyTakesRows();
     void barsStandInTheirOwnSlotsWithTheirMarks();
+    void rangeBarsRunAcrossFromTheirBaseTopRowFirst();
     void contentWithoutDataDrawsAnEmptyChart();
 };
 
@@ -156,6 +157,62 @@ void ChartAdapterTest::barsStandInTheirOwnSlotsWithTheirMarks() {
     const QStringList texts = Texts(chart);
     QVERIFY(texts.contains(QStringLiteral("1,250")));
     QVERIFY(texts.contains(QStringLiteral("Gridlock")));
+}
+
+// A tornado: rows named top down, each set's bars measured from the base,
+// and the rules drawn as lines with their texts.
+void ChartAdapterTest::rangeBarsRunAcrossFromTheirBaseTopRowFirst() {
+    ChartPanel panel;
+    panel.resize(900, 600);
+    ChartContent content;
+    content.Kind = ChartKind::RangeBar;
+    content.ValueAxisTitle = "Total NPV, Alt 1 minus Alt 2 ($)";
+    content.Categories = {"Widest swing (2 % / 6 %)", "Narrower", "Refused input"};
+    content.BarBase = -100.0;
+    content.Series = {{"Low", {{0.0, -300.0}, {1.0, -50.0}}}, {"High", {{0.0, 200.0}}}};
+    content.Rules = {{-100.0, "Base case"}, {0.0, "Alt 1 = Alt 2"}};
+    content.ValueTicks = {{-400.0, "-400"}, {0.0, "0"}, {400.0, "400"}};
+    panel.Show(content);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QChart& chart = *panel.Chart();
+
+    auto* rows = qobject_cast<QBarCategoryAxis*>(chart.axes(Qt::Vertical).front());
+    QVERIFY(rows);
+    QVERIFY(!rows->truncateLabels());
+    // Counted from the bottom, with a blank row on top for the rules' texts.
+    QCOMPARE(rows->categories(),
+             (QStringList{"Refused input", "Narrower", "Widest swing (2 % / 6 %)", " "}));
+    auto* values = qobject_cast<QCategoryAxis*>(chart.axes(Qt::Horizontal).front());
+    QVERIFY(values);
+    QCOMPARE(values->titleText(), QStringLiteral("Total NPV, Alt 1 minus Alt 2 ($)"));
+    QCOMPARE(values->categoriesLabels(), (QStringList{"-400", "0", "400"}));
+
+    auto* bars = qobject_cast<QAbstractBarSeries*>(chart.series().front());
+    QVERIFY(bars);
+    QCOMPARE(bars->barSets()[0]->at(2), -200.0); // top row: -300 from the base
+    QCOMPARE(bars->barSets()[0]->at(1), 50.0);
+    QCOMPARE(bars->barSets()[1]->at(2), 300.0);
+    QCOMPARE(bars->barSets()[1]->at(0), 0.0); // no bar
+    // The rules, after the bars, at their values less the base.
+    QCOMPARE(chart.series().size(), 3);
+    auto* zero = qobject_cast<QLineSeries*>(chart.series()[2]);
+    QVERIFY(zero);
+    QCOMPARE(zero->at(0).x(), 100.0);
+    const auto& entries = panel.Legend().Entries();
+    QCOMPARE(entries.size(), 2u);
+    QCOMPARE(entries[1].Pen.color(), bars->barSets()[1]->color());
+    // Each rule's text stands on a ground of its own.
+    QStringList texts;
+    for (QGraphicsItem* item : chart.childItems()) {
+        for (QGraphicsItem* inner : item->childItems()) {
+            if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(inner)) {
+                texts << text->text();
+            }
+        }
+    }
+    QVERIFY(texts.contains(QStringLiteral("Base case")));
+    QVERIFY(texts.contains(QStringLiteral("Alt 1 = Alt 2")));
 }
 
 // However little the content holds (no series, no ticks, no categories, a

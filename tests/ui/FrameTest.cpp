@@ -57,7 +57,7 @@ void FrameTest::menusAndToolbarHoldTheCommandsInOrder() {
                           "Print Pre&view", "|", "Recent File", "Recent File", "Recent File",
                           "Recent File", "|", "E&xit"}));
     QCOMPARE(Texts(menus[1]->menu()->actions()),
-             (QStringList{"&Toolbar", "&Status Bar", "Disclaimer"}));
+             (QStringList{"&Toolbar", "&Status Bar", "Disclaimer", "|", "Se&nsitivity"}));
     QCOMPARE(Texts(menus[2]->menu()->actions()),
              (QStringList{"&Help Topics", "|", "&About Wexa..."}));
     auto* toolBar = w.Frame().findChild<QToolBar*>();

@@ -6,7 +6,9 @@
 // that excludes work-zone user costs), bid-items.png and
 // time-related-costs.png (the dialogs on an example project), work-zone.png
 // and work-zone-gridlock.png, the chart windows' pictures (chart-*.png,
-// comparison.png, comparison-distributions.png) into FOLDER.
+// comparison.png, comparison-distributions.png) and the sensitivity
+// window's two tabs (sensitivity-rate.png, sensitivity-tornado.png) into
+// FOLDER.
 #include "WindowFixture.h"
 #include "forms/MainFormControls.h"
 #include "forms/NoticeCollector.h"
@@ -16,12 +18,15 @@
 #include "ui/FormButtons.h"
 #include "ui/Graph.h"
 #include "ui/QueueGraphDialog.h"
+#include "ui/SensitivityWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -119,6 +124,28 @@ bool SaveChartPictures(const QDir& folder) {
     return false;
 }
 
+// The sensitivity window on the urban freeway example, as it opens from the
+// View menu: the NPV over the discount rates, then the tornado.
+bool SaveSensitivityPictures(const QDir& folder) {
+    Window w;
+    w.Prompts().OpenAnswer = QStringLiteral(WEXA_EXAMPLES_DIR "/urban-freeway.wxa");
+    if (!w.Doc().Open()) {
+        return false;
+    }
+    w.Frame().Actions().Sensitivity->trigger();
+    wexa::ui::CSensitivityWindow* window = w.View().Sensitivity();
+    QSignalSpy ended(window, &wexa::ui::CSensitivityWindow::RunEnded);
+    if (!ended.wait(30000)) {
+        return false;
+    }
+    window->resize(kWidth - 100, kHeight);
+    bool ok = Save(*window, folder, "sensitivity-rate.png");
+    // Tall enough for every input of the example, refused ones included.
+    window->resize(kWidth - 100, 1100);
+    window->Views().setCurrentIndex(1);
+    return Save(*window, folder, "sensitivity-tornado.png") && ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -185,6 +212,7 @@ int main(int argc, char** argv) {
     ok = ok && urban.Prompts().Dialogs.size() == 2;
 
     ok = SaveChartPictures(folder) && ok;
+    ok = SaveSensitivityPictures(folder) && ok;
     // The table dialogs of the rural example, the distribution with its sum.
     Window tables;
     tables.Prompts().OpenAnswer = QStringLiteral(WEXA_EXAMPLES_DIR "/rural-two-lane.wxa");
