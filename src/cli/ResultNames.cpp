@@ -1,28 +1,27 @@
 #include "cli/ResultNames.h"
 
+#include "forms/SensitivityText.h"
+
 #include <array>
 
 namespace wexa::cli {
 namespace {
 
-// In the order of each enumeration; the asserts catch a value added to one.
-constexpr std::array<const char*, 3> kStatusNames{"valid", "gridlock", "failure"};
-constexpr std::array<const char*, 3> kTornadoStatusNames{"ok", "refused", "gridlock"};
+// In the order of the enumeration; the assert catches a value added to it.
 constexpr std::array<const char*, kCostKinds> kKindKeys{"agency", "user", "total"};
 constexpr std::array<const char*, kCostKinds> kKindTitles{"Agency", "WZ User", "Total"};
 
-static_assert(static_cast<int>(IterationStatus::Failure) == 2 &&
-              static_cast<int>(TornadoStatus::Gridlock) == 2 &&
-              static_cast<int>(CostKind::Total) == kCostKinds - 1);
+static_assert(static_cast<int>(CostKind::Total) == kCostKinds - 1);
 
 } // namespace
 
+// The window's data files name them alike.
 const char* StatusName(IterationStatus status) {
-    return kStatusNames[static_cast<std::size_t>(status)];
+    return forms::StatusName(status);
 }
 
 const char* TornadoStatusName(TornadoStatus status) {
-    return kTornadoStatusNames[static_cast<std::size_t>(status)];
+    return forms::StatusName(status);
 }
 
 const char* CostKindKey(CostKind kind) {

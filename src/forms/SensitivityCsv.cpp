@@ -22,15 +22,9 @@ std::string Dollars(const std::optional<Int64>& value) {
 
 // An alternative's NPV in an outcome, or what it did instead.
 std::string Npv(const CaseOutcome& outcome, CostKind kind, int alternative) {
-    switch (outcome.Status[static_cast<std::size_t>(alternative)]) {
-    case IterationStatus::Gridlock:
-        return "gridlock";
-    case IterationStatus::Failure:
-        return "failure";
-    case IterationStatus::Valid:
-        break;
-    }
-    return std::to_string(outcome.Of(kind, alternative));
+    return outcome.Valid(alternative)
+               ? std::to_string(outcome.Of(kind, alternative))
+               : StatusName(outcome.Status[static_cast<std::size_t>(alternative)]);
 }
 
 void WriteRates(std::ostream& out, const RateSensitivity& rates) {

@@ -5,6 +5,17 @@
 #include <string_view>
 
 namespace wexa::forms {
+namespace {
+
+// In the order of each enumeration; the assert catches a value added to one.
+constexpr std::array<const char*, 3> kStatusVerbs{"is valid", "gridlocks", "fails"};
+constexpr std::array<const char*, 3> kStatusNames{"valid", "gridlock", "failure"};
+constexpr std::array<const char*, 3> kTornadoStatusNames{"ok", "refused", "gridlock"};
+
+static_assert(static_cast<int>(IterationStatus::Failure) == 2 &&
+              static_cast<int>(TornadoStatus::Gridlock) == 2);
+
+} // namespace
 
 std::string AltName(int alternative) {
     return "Alt " + std::to_string(alternative + 1);
@@ -19,15 +30,11 @@ std::string RateText(double rate) {
 }
 
 const char* StatusVerb(IterationStatus status) {
-    switch (status) {
-    case IterationStatus::Gridlock:
-        return "gridlocks";
-    case IterationStatus::Failure:
-        return "fails";
-    case IterationStatus::Valid:
-        break;
-    }
-    return "is valid";
+    return kStatusVerbs[static_cast<std::size_t>(status)];
+}
+
+const char* StatusName(IterationStatus status) {
+    return kStatusNames[static_cast<std::size_t>(status)];
 }
 
 std::string SettingsText(const TornadoInput& input) {
@@ -42,15 +49,7 @@ std::string SettingsText(const TornadoInput& input) {
 }
 
 const char* StatusName(TornadoStatus status) {
-    switch (status) {
-    case TornadoStatus::Refused:
-        return "refused";
-    case TornadoStatus::Gridlock:
-        return "gridlock";
-    case TornadoStatus::Ok:
-        break;
-    }
-    return "ok";
+    return kTornadoStatusNames[static_cast<std::size_t>(status)];
 }
 
 } // namespace wexa::forms

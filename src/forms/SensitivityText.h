@@ -8,7 +8,8 @@
 
 namespace wexa::forms {
 
-// How the sensitivity window, its charts and its data files name things.
+// How the sensitivity window, its charts and its data files, and the command
+// line's outputs, name things.
 
 // "Alt 2": an alternative (from 0).
 [[nodiscard]] std::string AltName(int alternative);
@@ -21,6 +22,10 @@ namespace wexa::forms {
 
 // "gridlocks" or "fails": what an alternative that is not valid does.
 [[nodiscard]] const char* StatusVerb(IterationStatus status);
+
+// "valid", "gridlock" or "failure": a status as the data files and the
+// command line's outputs name it.
+[[nodiscard]] const char* StatusName(IterationStatus status);
 
 // An input's low and high settings with their unit: "2 % / 6 %",
 // "80 % / 120 % of expected", "12 / 20 years".
