@@ -240,6 +240,7 @@ void CSensitivityWindow::Open() {
     raise();
     activateWindow();
     if (opening) {
+        OfferAlternatives(project_().NumberOfAlternatives);
         Run();
     }
 }
@@ -248,9 +249,10 @@ void CSensitivityWindow::Run() {
     if (Running()) {
         return;
     }
-    const Project& project = project_();
-    OfferAlternatives(project.NumberOfAlternatives);
-    job_ = form_.StartRun(Entries(), project);
+    // The pair's lists stay as the user left them: a pair the project no
+    // longer has is refused with the run's own message, not changed
+    // silently.
+    job_ = form_.StartRun(Entries(), project_());
     if (!job_) {
         return;
     }
@@ -283,6 +285,9 @@ void CSensitivityWindow::EndRun() {
     const std::unique_ptr<forms::SensitivityJob> job = std::move(job_);
     progress_->setValue(0);
     form_.FinishRun(*job);
+    if (const Sensitivity* result = form_.Result()) {
+        OfferAlternatives(result->Rates.Alternatives);
+    }
     run_->setFocus(Qt::OtherFocusReason);
     Redraw();
     emit RunEnded();
@@ -309,22 +314,22 @@ QString CSensitivityWindow::BreakEvenText() const {
 }
 
 void CSensitivityWindow::OfferAlternatives(int alternatives) {
-    const auto refill = [](QComboBox* list, const std::vector<std::string>& entries) {
+    if (pairSecond_->count() == std::clamp(alternatives, 0, kMaxAlternatives)) {
+        return;
+    }
+    const forms::SensitivityEntries defaults = forms::SensitivityEntries::Defaults();
+    const auto refill = [](QComboBox* list, const std::vector<std::string>& entries, int fallback) {
         const int chosen = list->currentIndex();
         list->clear();
         for (const std::string& entry : entries) {
             list->addItem(Text(entry));
         }
-        list->setCurrentIndex(std::clamp(chosen, 0, list->count() - 1));
+        const bool kept = chosen >= 0 && chosen < list->count();
+        list->setCurrentIndex(kept ? chosen : std::min(fallback, list->count() - 1));
     };
-    if (pairSecond_->count() != std::clamp(alternatives, 0, kMaxAlternatives)) {
-        refill(pairFirst_, forms::PairFirstChoices(alternatives));
-        refill(pairSecond_, forms::PairSecondChoices(alternatives));
-        if (pairSecond_->count() > 1 && pairSecond_->currentIndex() == 0) {
-            pairSecond_->setCurrentIndex(1);
-        }
-        form_.ChoosePairFirst(pairFirst_->currentIndex());
-    }
+    refill(pairFirst_, forms::PairFirstChoices(alternatives), defaults.PairFirst);
+    refill(pairSecond_, forms::PairSecondChoices(alternatives), defaults.PairSecond);
+    form_.ChoosePairFirst(pairFirst_->currentIndex());
 }
 
 forms::SensitivityEntries CSensitivityWindow::Entries() const {

@@ -76,7 +76,8 @@ private:
     void EndRun();
     void Redraw();
     // The pair's lists offer the alternatives of a project of this many,
-    // keeping the choices that are still there.
+    // keeping the choices that are still there and the defaults for the
+    // others.
     void OfferAlternatives(int alternatives);
     [[nodiscard]] forms::SensitivityEntries Entries() const;
     [[nodiscard]] ChartPanel& ShownChart() const;

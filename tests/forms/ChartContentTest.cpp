@@ -126,6 +126,31 @@ TEST(QueueChartTest, TwoLinesOfTwentyFourHoursWithOneDecimal) {
     EXPECT_EQ(chart.ValueTicks.back().Text, "3.0");
 }
 
+// The ends are whole steps that cover the range, the labels as fine as the
+// step, even where a quotient lands a rounding error off a whole number.
+TEST(NumericAxisOverTest, WholeStepsCoverTheRange) {
+    const NumericAxis percent = NumericAxisOver(0.0, 10.0);
+    EXPECT_EQ(percent.Min, 0.0);
+    EXPECT_EQ(percent.Max, 10.0);
+    EXPECT_EQ(percent.TickCount, 11);
+    EXPECT_EQ(percent.Decimals, 0);
+    const NumericAxis narrow = NumericAxisOver(2.5, 3.5);
+    EXPECT_DOUBLE_EQ(narrow.Min, 2.5);
+    EXPECT_DOUBLE_EQ(narrow.Max, 3.5);
+    EXPECT_EQ(narrow.TickCount, 11);
+    EXPECT_EQ(narrow.Decimals, 1);
+    const NumericAxis single = NumericAxisOver(4.0, 4.0);
+    EXPECT_LT(single.Min, 4.0);
+    EXPECT_GT(single.Max, 4.0);
+}
+
+TEST(CompactNumberTest, GroupsThousandsAndDropsTrailingZeros) {
+    EXPECT_EQ(CompactNumber(51200.0), "51,200");
+    EXPECT_EQ(CompactNumber(6.5), "6.5");
+    EXPECT_EQ(CompactNumber(0.1 + 0.2), "0.3");
+    EXPECT_EQ(CompactNumber(-2.0), "-2");
+}
+
 TEST(ChartImageTest, SuffixDecidesTheFormat) {
     EXPECT_EQ(ChartImageTarget("/tmp/a.png")->Format, ImageFormat::Png);
     EXPECT_EQ(ChartImageTarget("/tmp/a.SVG")->Format, ImageFormat::Svg);

@@ -8,6 +8,7 @@
 #include "ui/Graph.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -75,6 +76,19 @@ void SensitivityWindowTest::viewMenuOpensTheWindowAndItsRunDrawsBothCharts() {
     QVERIFY(tornado.Notice.empty());
     QCOMPARE(tornado.Categories.size(), window->Form().Result()->Tornado.Bars.size());
     QVERIFY(!tornado.Series[0].Points.empty());
+
+    // Save Data writes the figures of the tab shown.
+    window->Views().setCurrentIndex(1);
+    w.Prompts().FileAnswer = w.Path(QStringLiteral("tornado.csv"));
+    PressButton(*window, QStringLiteral("Save Data..."));
+    QFile csv(w.Path(QStringLiteral("tornado.csv")));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    QVERIFY(csv.readAll().contains("Base case difference,"));
+    // F1 and Help open the window's own section of the guide.
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_F1);
+    PressButton(*window, QStringLiteral("Help"));
+    QCOMPARE(w.Prompts().HelpSections, (QStringList{"sensitivity", "sensitivity"}));
 
     // Once made, the window is raised again rather than made twice.
     w.Frame().Actions().Sensitivity->trigger();
