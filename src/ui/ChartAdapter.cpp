@@ -124,8 +124,11 @@ QAbstractBarSeries* BarSeries(const forms::ChartContent& content) {
         for (const forms::ChartPoint& point : data.Points) {
             const auto slot = static_cast<qsizetype>(point.X);
             if (slot >= 0 && slot < slotCount) {
+                // An upright bar stands at its X, a range bar lies in its row
+                // with its value across.
                 const QPointF at = Position(content, point.X, point.Y);
-                values[static_cast<qsizetype>(ranges ? at.y() : at.x())] = ranges ? at.x() : at.y();
+                const double row = ranges ? at.y() : at.x();
+                values[static_cast<qsizetype>(row)] = ranges ? at.x() : at.y();
             }
         }
         set->append(values);

@@ -44,12 +44,17 @@ QLineEdit* NumberBox(const char* name, const std::string& text, const QString& n
     return box;
 }
 
+void Fill(QComboBox& list, const std::vector<std::string>& entries) {
+    list.clear();
+    for (const std::string& entry : entries) {
+        list.addItem(Text(entry));
+    }
+}
+
 QComboBox* List(const char* name, const std::vector<std::string>& entries, const QString& note) {
     auto* list = new QComboBox;
     list->setObjectName(QLatin1String(name));
-    for (const std::string& entry : entries) {
-        list->addItem(Text(entry));
-    }
+    Fill(*list, entries);
     list->setWhatsThis(note);
     return list;
 }
@@ -320,10 +325,7 @@ void CSensitivityWindow::OfferAlternatives(int alternatives) {
     const forms::SensitivityEntries defaults = forms::SensitivityEntries::Defaults();
     const auto refill = [](QComboBox* list, const std::vector<std::string>& entries, int fallback) {
         const int chosen = list->currentIndex();
-        list->clear();
-        for (const std::string& entry : entries) {
-            list->addItem(Text(entry));
-        }
+        Fill(*list, entries);
         const bool kept = chosen >= 0 && chosen < list->count();
         list->setCurrentIndex(kept ? chosen : std::min(fallback, list->count() - 1));
     };
