@@ -18,6 +18,8 @@ namespace {
 namespace control = SensitivityControl;
 
 constexpr char kNotRunNotice[] = "Nothing has been worked out yet: press Run.";
+constexpr char kReplacedNotice[] = "Another project is open now: press Run to work out its "
+                                   "sensitivity.";
 constexpr char kRefusedNotice[] = "The run refused the project, as its message said: there is "
                                   "nothing to draw.";
 
@@ -147,6 +149,13 @@ std::unique_ptr<SensitivityJob> SensitivityForm::StartRun(const SensitivityEntri
 
 void SensitivityForm::CancelRun() {
     cancelAsked_ = running_;
+}
+
+void SensitivityForm::ProjectReplaced() {
+    cancelAsked_ = running_;
+    result_.reset();
+    notice_ = kReplacedNotice;
+    EnableControls();
 }
 
 void SensitivityForm::FinishRun(SensitivityJob& job) {

@@ -80,6 +80,9 @@ public:
     // Cancel and Esc: the run's end is dropped however it ends, since the
     // user asked to stop; the last result stays.
     void CancelRun();
+    // Another project was opened: the last result, and a run's end, belong
+    // to the one before and are dropped.
+    void ProjectReplaced();
     // The job's Run has returned. A finished run's result replaces the last;
     // a refused run shows its messages as the main window would and leaves
     // nothing to draw.

@@ -149,6 +149,10 @@ std::optional<std::array<int, 2>> CheapestPair(const CaseOutcome& base, int alte
 }
 
 void Measure(const Tornado& tornado, int alternatives, TornadoBar& bar) {
+    // A refused side holds no outcome to look at.
+    if (bar.Status == TornadoStatus::Refused) {
+        return;
+    }
     for (int a = 0; a < alternatives; ++a) {
         if (tornado.Base.Valid(a) && (!bar.AtLow.Valid(a) || !bar.AtHigh.Valid(a))) {
             bar.Status = TornadoStatus::Gridlock;

@@ -274,6 +274,14 @@ void CSensitivityWindow::Cancel() {
     }
 }
 
+void CSensitivityWindow::ProjectReplaced() {
+    form_.ProjectReplaced();
+    if (background_) {
+        background_->Cancel();
+    }
+    Redraw();
+}
+
 void CSensitivityWindow::keyPressEvent(QKeyEvent* event) {
     // Esc stops a run at once, not through the button's animated click,
     // which would let a short run finish before the cancel arrives; the
@@ -288,7 +296,7 @@ void CSensitivityWindow::keyPressEvent(QKeyEvent* event) {
 void CSensitivityWindow::EndRun() {
     background_.reset();
     const std::unique_ptr<forms::SensitivityJob> job = std::move(job_);
-    progress_->setValue(0);
+    progress_->reset(); // no "0%" beside a finished result
     form_.FinishRun(*job);
     if (const Sensitivity* result = form_.Result()) {
         OfferAlternatives(result->Rates.Alternatives);

@@ -54,6 +54,9 @@ public:
     void Run();
     // Cancel and Esc while a run works.
     void Cancel();
+    // Another project was opened in the main window: what the window shows
+    // is of the one before, and goes.
+    void ProjectReplaced();
 
     [[nodiscard]] bool Running() const { return background_ != nullptr; }
     [[nodiscard]] const forms::SensitivityForm& Form() const { return form_; }

@@ -308,6 +308,13 @@ void CWexaView::ShowSensitivity() {
     sensitivity_->Open();
 }
 
+void CWexaView::SetProjectFile(const QString& path) {
+    if (path != projectFile_ && sensitivity_ != nullptr) {
+        sensitivity_->ProjectReplaced();
+    }
+    projectFile_ = path;
+}
+
 void CWexaView::Collect(forms::FormState& state) {
     controls_.Collect(state);
 }

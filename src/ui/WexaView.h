@@ -85,7 +85,9 @@ public:
 
     // The file the project was opened from or saved to (empty when
     // untitled): the report may not be exported over it.
-    void SetProjectFile(const QString& path) { projectFile_ = path; }
+    // A path other than the last one means another project: the
+    // sensitivity window lets go of the last one's results.
+    void SetProjectFile(const QString& path);
 
 signals:
     // The user typed into a box: the project on screen differs from the one

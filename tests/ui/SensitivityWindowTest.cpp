@@ -54,7 +54,7 @@ private slots:
     void viewMenuOpensTheWindowAndItsRunDrawsBothCharts();
     void graphingWindowOpensTheSameWindow();
     void refusedStepIsReportedAndNothingRuns();
-    void cancelLeavesTheLastResult();
+    void cancelLeavesTheLastResultAndAnotherProjectNone();
 };
 
 void SensitivityWindowTest::viewMenuOpensTheWindowAndItsRunDrawsBothCharts() {
@@ -146,7 +146,7 @@ void SensitivityWindowTest::refusedStepIsReportedAndNothingRuns() {
     QCOMPARE(step->text(), QStringLiteral("1e")); // kept for the correction
 }
 
-void SensitivityWindowTest::cancelLeavesTheLastResult() {
+void SensitivityWindowTest::cancelLeavesTheLastResultAndAnotherProjectNone() {
     Window w;
     CSensitivityWindow* window = OpenOnExample(w);
     QVERIFY(window != nullptr && window->Running());
@@ -166,6 +166,16 @@ void SensitivityWindowTest::cancelLeavesTheLastResult() {
     QVERIFY(WaitForEnd(*window));
     QCOMPARE(window->Form().Result(), result);
     QCOMPARE(window->RateChart().Content().Series.size(), 3u);
+
+    // Another project opened: the figures of this one go, and so does the
+    // end of a run still working on it.
+    window->Run();
+    w.Prompts().OpenAnswer = QStringLiteral(WEXA_EXAMPLES_DIR "/rural-two-lane.wxa");
+    QVERIFY(w.Doc().Open());
+    QVERIFY(WaitForEnd(*window));
+    QCOMPARE(window->Form().Result(), nullptr);
+    QVERIFY(window->RateChart().Content().Series.empty());
+    QVERIFY(!window->RateChart().Content().Notice.empty());
 }
 
 QTEST_MAIN(SensitivityWindowTest)
