@@ -2,13 +2,18 @@
 // project, on a thread of its own, while the window's event loop shows its
 // progress on a shown bar) with the same run as wexa-cli does it, on the
 // calling thread without any. The window's run may be at most a tenth slower.
+// Also times the sensitivity window's whole run on the heaviest example, from
+// Run to both charts drawn.
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/wexa_window_run_benchmark
 //       --benchmark_repetitions=9 --benchmark_enable_random_interleaving=true
 #include "LargestProject.h"
 #include "forms/AnalysisJob.h"
+#include "model/ProjectFile.h"
 #include "simulation/AnalysisRun.h"
 #include "ui/BackgroundRun.h"
+#include "ui/MessageBoxPrompts.h"
+#include "ui/SensitivityWindow.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -18,6 +23,7 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -50,8 +56,37 @@ void BM_RunInTheWindow(benchmark::State& state) {
     }
 }
 
+void BM_SensitivityInTheWindow(benchmark::State& state) {
+    auto project = std::make_unique<wexa::Project>();
+    const std::string path = std::string(WEXA_EXAMPLES_DIR) + "/urban-freeway.wxa";
+    if (!wexa::ReadProjectFile(path, *project).Ok) {
+        state.SkipWithError(("cannot read " + path).c_str());
+        return;
+    }
+    wexa::ui::MessageBoxPrompts prompts;
+    wexa::ui::CSensitivityWindow window(
+        prompts, [&]() -> const wexa::Project& { return *project; },
+        [](std::string_view) -> QWidget* { return nullptr; });
+    window.resize(1200, 900);
+    window.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        QEventLoop loop;
+        QObject::connect(&window, &wexa::ui::CSensitivityWindow::RunEnded, &loop,
+                         &QEventLoop::quit);
+        window.Run();
+        loop.exec();
+        if (window.Form().Result() == nullptr) {
+            state.SkipWithError("the sensitivity was refused");
+            break;
+        }
+        QApplication::processEvents(); // the charts painted
+    }
+}
+
 BENCHMARK(BM_RunWithoutProgress)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RunInTheWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SensitivityInTheWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
