@@ -18,6 +18,12 @@ void* operator new(std::size_t size) {
     }
     throw std::bad_alloc();
 }
+// The nothrow form (std::stable_sort's buffer takes it) must come from the
+// same malloc that the replaced delete frees into.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    return std::malloc(size == 0 ? 1 : size);
+}
 void operator delete(void* memory) noexcept {
     std::free(memory);
 }
