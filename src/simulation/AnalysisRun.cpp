@@ -43,12 +43,12 @@ struct RunInputs {
 class AnalysisRunner {
 public:
     AnalysisRunner(const Project& project, AnalysisWorkspace& workspace)
-        : p_(project),
-          day_(workspace.Day), inputs_{{project.DiscountRateKind, project.DiscountRateMin,
-                                        project.DiscountRateMean, project.DiscountRateMax},
-                                       {project.TrafficGrowthKind, project.TrafficGrowthMin,
-                                        project.TrafficGrowthMean, project.TrafficGrowthMax},
-                                       UserCostRatesOf(project)} {}
+        : p_(project), day_(workspace.Day),
+          memo_(workspace.UserCosts), inputs_{{project.DiscountRateKind, project.DiscountRateMin,
+                                               project.DiscountRateMean, project.DiscountRateMax},
+                                              {project.TrafficGrowthKind, project.TrafficGrowthMin,
+                                               project.TrafficGrowthMean, project.TrafficGrowthMax},
+                                              UserCostRatesOf(project)} {}
 
     void SetSeed(std::optional<std::uint32_t> seed) { random_.SeedRandom(seed); }
     [[nodiscard]] std::uint32_t State() const { return random_.State(); }
@@ -173,7 +173,16 @@ private:
     }
 
     // Prices the work zone on the traffic of aadt_.
+    // Prices the work zone on the traffic of aadt_, or finds its day priced
+    // before at that traffic.
     RunUserCost PriceWorkZone(int slot) {
+        const int hours = VaryIntByPercent(p_.ActivityRequiredTime[slot],
+                                           p_.ActivityTimeVariability[slot], random_.DrawUniform());
+        const int days = ComputeDaysToComplete(hours, p_.ActivityHoursInEffect[slot],
+                                               p_.ActivityMobilizationHours[slot]);
+        if (const RunDayCosts* known = memo_.Find(slot, aadt_)) {
+            return RunUserCostOverDays(*known, days);
+        }
         // The queue chain leaves the volumes as it found them, so an AADT
         // seen last time (a capped one, typically) keeps its volumes.
         if (aadt_ != volumesAadt_) {
@@ -184,10 +193,6 @@ private:
         const WorkZoneCapacities capacities = ComputeWorkZoneCapacities(
             p_.ActivityWorkZoneLanes[slot], p_.ActivityWorkZoneCapacity[slot],
             p_.ActivityDissipationCapacity[slot], p_.NumberOfLanes);
-        const int hours = VaryIntByPercent(p_.ActivityRequiredTime[slot],
-                                           p_.ActivityTimeVariability[slot], random_.DrawUniform());
-        const int days = ComputeDaysToComplete(hours, p_.ActivityHoursInEffect[slot],
-                                               p_.ActivityMobilizationHours[slot]);
         const QueueScenario scenario{p_.ServiceFlowRate, capacities.WorkZone,
                                      capacities.Dissipation, p_.PostedSpeedLimit};
         const UserCostInputs costInputs{p_.PercentSUTrucks,
@@ -200,8 +205,11 @@ private:
                                         days,
                                         p_.ActivityInboundPercent[slot],
                                         p_.ActivityOutboundPercent[slot]};
-        return EvaluateRunUserCost(day_, scenario, p_.ActivityStartHour[slot],
-                                   p_.ActivityStopHour[slot], inputs_.Rates, costInputs);
+        const RunDayCosts priced =
+            PriceRunDays(day_, scenario, p_.ActivityStartHour[slot], p_.ActivityStopHour[slot],
+                         inputs_.Rates, costInputs);
+        memo_.Store(slot, aadt_, priced);
+        return RunUserCostOverDays(priced, days);
     }
 
     // The three time-related items, each varied on its own uniform, priced on
@@ -271,6 +279,7 @@ private:
 
     const Project& p_;
     QueueDay& day_;
+    UserCostMemo& memo_;
     const RunInputs inputs_;
     RandomSource random_;
     double discountRate_ = 0.0;
@@ -340,6 +349,7 @@ std::optional<RunRefusal> RunAnalysis(Project& p, AnalysisWorkspace& w,
     }
     const bool probabilistic = p.AnalysisType == kProbabilisticAnalysis;
     const int iterations = probabilistic ? kProbabilisticIterations : 1;
+    w.UserCosts.Clear();
     AnalysisRunner runner(p, w);
     runner.SetSeed(options.Seed);
     w.Seed = runner.State();

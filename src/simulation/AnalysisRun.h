@@ -4,6 +4,7 @@
 #include "simulation/AnalysisChecks.h"
 #include "simulation/ResultStatistics.h"
 #include "simulation/RunFeedback.h"
+#include "simulation/UserCostMemo.h"
 #include "userdelay/QueueDay.h"
 
 #include <array>
@@ -28,6 +29,7 @@ using PerIteration = std::array<double, kProbabilisticIterations>;
 // place). About two megabytes: allocate it once, on the heap, and reuse it.
 struct AnalysisWorkspace {
     QueueDay Day;
+    UserCostMemo UserCosts;
     std::uint32_t Seed = 0;
     PerIteration DiscountRates{};
     PerIteration GrowthRates{};

@@ -123,8 +123,8 @@ double WorkZoneAddedTimePerVehicle(double length, int workZoneSpeed, int upstrea
     return length / workZoneSpeed - length / upstreamSpeed;
 }
 
-CostComponents ComputeCostComponents(const QueueDay& day, const UserCostRates& rates,
-                                     const UserCostInputs& inputs) {
+WeightedDailyCosts ComputeWeightedDailyCosts(const QueueDay& day, const UserCostRates& rates,
+                                             const UserCostInputs& inputs) {
     const std::array<double, kVehicleClasses> shares{
         inputs.PercentCUTrucks * 0.01,
         inputs.PercentSUTrucks * 0.01,
@@ -132,21 +132,32 @@ CostComponents ComputeCostComponents(const QueueDay& day, const UserCostRates& r
     };
     const DailySums outbound = SumDirection(day.Outbound, rates, inputs, shares);
     const DailySums inbound = SumDirection(day.Inbound, rates, inputs, shares);
-    const double days = inputs.Days;
+    WeightedDailyCosts weighted{};
+    for (int c = 0; c < kVehicleClasses; ++c) {
+        for (int k = 0; k < kCostComponentCount; ++k) {
+            weighted[c][k] =
+                inputs.OutboundPercent * outbound[c][k] + inputs.InboundPercent * inbound[c][k];
+        }
+    }
+    return weighted;
+}
+
+// days * (weighted) * 0.01, evaluated left to right as the product reads.
+CostComponents CostComponentsOverDays(const WeightedDailyCosts& weighted, int days) {
+    const double d = days;
     CostComponents components{};
     for (int k = 0; k < kCostComponentCount; ++k) {
-        const auto classCost = [&](int c) {
-            return days *
-                   (inputs.OutboundPercent * outbound[c][k] +
-                    inputs.InboundPercent * inbound[c][k]) *
-                   0.01;
-        };
-        double component = classCost(CombinationTruck);
-        component += classCost(SingleUnitTruck);
-        component += classCost(PassengerCar);
+        double component = d * weighted[CombinationTruck][k] * 0.01;
+        component += d * weighted[SingleUnitTruck][k] * 0.01;
+        component += d * weighted[PassengerCar][k] * 0.01;
         components[k] = component;
     }
     return components;
+}
+
+CostComponents ComputeCostComponents(const QueueDay& day, const UserCostRates& rates,
+                                     const UserCostInputs& inputs) {
+    return CostComponentsOverDays(ComputeWeightedDailyCosts(day, rates, inputs), inputs.Days);
 }
 
 double SumCostComponents(const CostComponents& components) {

@@ -55,6 +55,18 @@ using CostComponents = std::array<double, kCostComponentCount>;
 [[nodiscard]] CostComponents ComputeCostComponents(const QueueDay& day, const UserCostRates& rates,
                                                    const UserCostInputs& inputs);
 
+// The two steps of ComputeCostComponents, for a caller that prices one day
+// for several numbers of days: per class, each component's daily sum with the
+// directions weighted by the percent of days each is affected
+// (outbound first), and then those over `days` (times the days, over 100,
+// classes added in order). The same operations in the same order, so the
+// same bits as the whole.
+using WeightedDailyCosts = std::array<CostComponents, kVehicleClasses>;
+[[nodiscard]] WeightedDailyCosts ComputeWeightedDailyCosts(const QueueDay& day,
+                                                           const UserCostRates& rates,
+                                                           const UserCostInputs& inputs);
+[[nodiscard]] CostComponents CostComponentsOverDays(const WeightedDailyCosts& weighted, int days);
+
 // Components added in order, first to last.
 [[nodiscard]] double SumCostComponents(const CostComponents& components);
 

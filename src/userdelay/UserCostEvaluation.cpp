@@ -91,19 +91,43 @@ std::optional<double> FirstUnrepresentableFigure(const UserCostBreakdown& breakd
     return std::nullopt;
 }
 
+RunDayCosts PriceRunDays(QueueDay& scratch, const QueueScenario& scenario, int startHour,
+                         int stopHour, const UserCostRates& rates, const UserCostInputs& inputs) {
+    RunDayCosts costs;
+    costs.BaselineFree = BaselineCannotQueue(scratch, scenario.ServiceFlowRate);
+    if (RunQueueChain(scratch, scenario, startHour, stopHour)) {
+        costs.Gridlock = true;
+        return costs;
+    }
+    costs.WorkZone = ComputeWeightedDailyCosts(scratch, rates, inputs);
+    if (costs.BaselineFree) {
+        return costs;
+    }
+    if (RunQueueChain(scratch, scenario, kNoWorkZone, stopHour)) {
+        costs.Gridlock = true;
+        return costs;
+    }
+    costs.Baseline = ComputeWeightedDailyCosts(scratch, rates, inputs);
+    return costs;
+}
+
+RunUserCost RunUserCostOverDays(const RunDayCosts& costs, int days) {
+    if (costs.Gridlock) {
+        return RunUserCost{true, kGridlockMark};
+    }
+    // A free baseline costs +0.0 in every component, as if priced.
+    const CostComponents baseline =
+        costs.BaselineFree ? CostComponents{} : CostComponentsOverDays(costs.Baseline, days);
+    const CostComponents workZone = CostComponentsOverDays(costs.WorkZone, days);
+    return RunUserCost{false,
+                       Rounded(SumCostComponents(workZone) - SumCostComponents(baseline), 0)};
+}
+
 RunUserCost EvaluateRunUserCost(QueueDay& scratch, const QueueScenario& scenario, int startHour,
                                 int stopHour, const UserCostRates& rates,
                                 const UserCostInputs& inputs) {
-    CostComponents workZone{};
-    CostComponents baseline{};
-    const bool baselineIsFree = BaselineCannotQueue(scratch, scenario.ServiceFlowRate);
-    if (!PriceDay(scratch, scenario, startHour, stopHour, rates, inputs, workZone) ||
-        (!baselineIsFree &&
-         !PriceDay(scratch, scenario, kNoWorkZone, stopHour, rates, inputs, baseline))) {
-        return RunUserCost{true, kGridlockMark};
-    }
-    return RunUserCost{false,
-                       Rounded(SumCostComponents(workZone) - SumCostComponents(baseline), 0)};
+    return RunUserCostOverDays(PriceRunDays(scratch, scenario, startHour, stopHour, rates, inputs),
+                               inputs.Days);
 }
 
 DialogEvaluation EvaluateDialogUserCost(QueueDay& scratch, const QueueScenario& scenario,

@@ -51,6 +51,22 @@ struct RunUserCost {
     double UserCost = 0;
 };
 
+// EvaluateRunUserCost in two steps. A run's work zone at one traffic level
+// is the same day however many days it lasts, and the days enter only at the
+// end: the first step runs the queue chain and sums the day, the second
+// turns those sums into the figure for a number of days. The same operations
+// in the same order as the one-step evaluation, so the same bits.
+struct RunDayCosts {
+    bool Gridlock = false;
+    bool BaselineFree = false; // no hour's demand exceeds the normal capacity
+    WeightedDailyCosts WorkZone{};
+    WeightedDailyCosts Baseline{}; // unset when BaselineFree
+};
+[[nodiscard]] RunDayCosts PriceRunDays(QueueDay& scratch, const QueueScenario& scenario,
+                                       int startHour, int stopHour, const UserCostRates& rates,
+                                       const UserCostInputs& inputs);
+[[nodiscard]] RunUserCost RunUserCostOverDays(const RunDayCosts& costs, int days);
+
 [[nodiscard]] RunUserCost EvaluateRunUserCost(QueueDay& scratch, const QueueScenario& scenario,
                                               int startHour, int stopHour,
                                               const UserCostRates& rates,

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <random>
+
 namespace wexa {
 namespace {
 
@@ -159,6 +162,60 @@ TEST(UserCostBreakdown, ThirdsShowTwoDecimalsAndTheirTotalShowsAHundred) {
     EXPECT_EQ(b.Percentages[2], b.Percentages[0]);
     EXPECT_EQ(b.TotalPercentage, 100);
     EXPECT_EQ(b.Total, 15);
+}
+
+// A run prices a work zone's day once for its traffic and takes it over the
+// days each iteration draws. On random days, with and without a work zone
+// and a queueing baseline, that must be the figure the two days priced one
+// by one for those days give.
+TEST(RunUserCost, ADayPricedOnceServesEveryNumberOfDays) {
+    std::mt19937 random(2027);
+    std::uniform_int_distribution<int> volume(0, 1800);
+    std::uniform_int_distribution<int> hour(0, 23);
+    int queuingBaselines = 0;
+    int gridlocks = 0;
+    for (int trial = 0; trial < 200; ++trial) {
+        QueueDay original;
+        for (int h = 0; h < kHoursPerDay; ++h) {
+            original.Inbound.Volume[h] = volume(random);
+            original.Outbound.Volume[h] = volume(random) / 2;
+        }
+        const QueueScenario scenario{1500.0 + trial, 900 + trial, 1400, 55};
+        const int start = hour(random);
+        const int stop = hour(random);
+        UserCostInputs inputs = SampleInputs();
+        inputs.Days = 1 + trial % 5; // the days the day was first priced for
+        QueueDay scratch = original;
+        const RunDayCosts once =
+            PriceRunDays(scratch, scenario, start, stop, SampleRates(), inputs);
+
+        for (const int days : {0, 1, 3, 40, 365, 20000}) {
+            inputs.Days = days;
+            QueueDay day = original;
+            bool gridlock = RunQueueChain(day, scenario, start, stop);
+            const CostComponents workZone = ComputeCostComponents(day, SampleRates(), inputs);
+            CostComponents baseline{};
+            if (!gridlock && !once.BaselineFree) {
+                day = original;
+                gridlock = RunQueueChain(day, scenario, kNoWorkZone, stop);
+                baseline = ComputeCostComponents(day, SampleRates(), inputs);
+            }
+            const RunUserCost reused = RunUserCostOverDays(once, days);
+            ASSERT_EQ(reused.Gridlock, gridlock) << trial;
+            if (!gridlock) {
+                const double plain =
+                    Rounded(SumCostComponents(workZone) - SumCostComponents(baseline), 0);
+                ASSERT_EQ(std::bit_cast<std::uint64_t>(reused.UserCost),
+                          std::bit_cast<std::uint64_t>(plain))
+                    << trial << " over " << days << " days";
+            }
+        }
+        queuingBaselines += once.BaselineFree ? 0 : 1;
+        gridlocks += once.Gridlock ? 1 : 0;
+    }
+    EXPECT_GT(queuingBaselines, 20) << "the trials must include baselines that queue";
+    EXPECT_GT(gridlocks, 0) << "and days that gridlock";
+    EXPECT_LT(gridlocks, 150);
 }
 
 } // namespace
