@@ -43,12 +43,13 @@ struct RunInputs {
 class AnalysisRunner {
 public:
     AnalysisRunner(const Project& project, AnalysisWorkspace& workspace)
-        : p_(project), day_(workspace.Day),
-          memo_(workspace.UserCosts), inputs_{{project.DiscountRateKind, project.DiscountRateMin,
-                                               project.DiscountRateMean, project.DiscountRateMax},
-                                              {project.TrafficGrowthKind, project.TrafficGrowthMin,
-                                               project.TrafficGrowthMean, project.TrafficGrowthMax},
-                                              UserCostRatesOf(project)} {}
+        : p_(project), day_(workspace.Day), memo_(workspace.UserCosts),
+          volumes_(workspace.Volumes), inputs_{{project.DiscountRateKind, project.DiscountRateMin,
+                                                project.DiscountRateMean, project.DiscountRateMax},
+                                               {project.TrafficGrowthKind, project.TrafficGrowthMin,
+                                                project.TrafficGrowthMean,
+                                                project.TrafficGrowthMax},
+                                               UserCostRatesOf(project)} {}
 
     void SetSeed(std::optional<std::uint32_t> seed) { random_.SeedRandom(seed); }
     [[nodiscard]] std::uint32_t State() const { return random_.State(); }
@@ -186,8 +187,7 @@ private:
         // The queue chain leaves the volumes as it found them, so an AADT
         // seen last time (a capped one, typically) keeps its volumes.
         if (aadt_ != volumesAadt_) {
-            SplitHourlyVolumes(aadt_, p_.HourlyAADTPercent, p_.HourlyInboundPercent,
-                               p_.HourlyOutboundPercent, day_.Inbound.Volume, day_.Outbound.Volume);
+            volumes_.Load(aadt_, day_.Inbound.Volume, day_.Outbound.Volume);
             volumesAadt_ = aadt_;
         }
         const WorkZoneCapacities capacities = ComputeWorkZoneCapacities(
@@ -280,6 +280,7 @@ private:
     const Project& p_;
     QueueDay& day_;
     UserCostMemo& memo_;
+    HourlyVolumeMemo& volumes_;
     const RunInputs inputs_;
     RandomSource random_;
     double discountRate_ = 0.0;
@@ -350,6 +351,7 @@ std::optional<RunRefusal> RunAnalysis(Project& p, AnalysisWorkspace& w,
     const bool probabilistic = p.AnalysisType == kProbabilisticAnalysis;
     const int iterations = probabilistic ? kProbabilisticIterations : 1;
     w.UserCosts.Clear();
+    w.Volumes.Reset(p.HourlyAADTPercent, p.HourlyInboundPercent, p.HourlyOutboundPercent);
     AnalysisRunner runner(p, w);
     runner.SetSeed(options.Seed);
     w.Seed = runner.State();

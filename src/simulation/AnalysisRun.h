@@ -5,6 +5,7 @@
 #include "simulation/ResultStatistics.h"
 #include "simulation/RunFeedback.h"
 #include "simulation/UserCostMemo.h"
+#include "userdelay/HourlyVolumeMemo.h"
 #include "userdelay/QueueDay.h"
 
 #include <array>
@@ -30,6 +31,7 @@ using PerIteration = std::array<double, kProbabilisticIterations>;
 struct AnalysisWorkspace {
     QueueDay Day;
     UserCostMemo UserCosts;
+    HourlyVolumeMemo Volumes;
     std::uint32_t Seed = 0;
     PerIteration DiscountRates{};
     PerIteration GrowthRates{};
