@@ -16,8 +16,12 @@ static_assert(kActivitySlots <= (1 << kSlotBits));
 UserCostMemo::UserCostMemo() : entries_(std::size_t{1} << kPlaceBits) {}
 
 void UserCostMemo::Clear() {
-    for (Entry& entry : entries_) {
-        entry.Key = -1;
+    if (++generation_ == 0) {
+        // Once in four billion runs the count starts again; so must the table.
+        for (Entry& entry : entries_) {
+            entry = Entry{};
+        }
+        generation_ = 1;
     }
 }
 
@@ -37,13 +41,14 @@ std::size_t UserCostMemo::PlaceOf(std::int64_t key) {
 const RunDayCosts* UserCostMemo::Find(int slot, std::int32_t aadt) const {
     const std::int64_t key = KeyOf(slot, aadt);
     const Entry& entry = entries_[PlaceOf(key)];
-    return entry.Key == key ? &entry.Costs : nullptr;
+    return entry.Key == key && entry.Generation == generation_ ? &entry.Costs : nullptr;
 }
 
 void UserCostMemo::Store(int slot, std::int32_t aadt, const RunDayCosts& costs) {
     const std::int64_t key = KeyOf(slot, aadt);
     Entry& entry = entries_[PlaceOf(key)];
     entry.Key = key;
+    entry.Generation = generation_;
     entry.Costs = costs;
 }
 

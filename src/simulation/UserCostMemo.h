@@ -22,7 +22,8 @@ class UserCostMemo {
 public:
     UserCostMemo();
 
-    // Forgets every day: a new run may have other inputs.
+    // Forgets every day: a new run may have other inputs. At once, whatever
+    // the size of the table, since a base case runs one iteration at a time.
     void Clear();
     // The day stored for the activity at that AADT, or null.
     [[nodiscard]] const RunDayCosts* Find(int slot, std::int32_t aadt) const;
@@ -31,7 +32,8 @@ public:
 
 private:
     struct Entry {
-        std::int64_t Key = -1; // none
+        std::int64_t Key = -1;        // none
+        std::uint32_t Generation = 0; // the run that stored it
         RunDayCosts Costs;
     };
 
@@ -39,6 +41,7 @@ private:
     [[nodiscard]] static std::size_t PlaceOf(std::int64_t key);
 
     std::vector<Entry> entries_;
+    std::uint32_t generation_ = 1; // an entry of an earlier one is empty
 };
 
 } // namespace wexa

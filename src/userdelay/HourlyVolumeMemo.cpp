@@ -8,8 +8,10 @@ void HourlyVolumeMemo::Reset(const HourlyPercents& aadtPercent,
     aadtPercent_ = aadtPercent;
     inboundPercent_ = inboundPercent;
     outboundPercent_ = outboundPercent;
-    for (Entry& entry : entries_) {
-        entry.Used = false;
+    if (++generation_ == 0) {
+        // Once in four billion resets the count starts again; so must the table.
+        entries_.fill(Entry{});
+        generation_ = 1;
     }
 }
 
@@ -18,10 +20,10 @@ void HourlyVolumeMemo::Load(int aadt, HourlyVolumes& inboundVolume, HourlyVolume
     const auto place = static_cast<std::size_t>((static_cast<std::uint32_t>(aadt) * 2654435769U) >>
                                                 (32 - kPlaceBits));
     Entry& entry = entries_[place];
-    if (!entry.Used || entry.Aadt != aadt) {
+    if (entry.Generation != generation_ || entry.Aadt != aadt) {
         SplitHourlyVolumes(aadt, aadtPercent_, inboundPercent_, outboundPercent_, entry.Inbound,
                            entry.Outbound);
-        entry.Used = true;
+        entry.Generation = generation_;
         entry.Aadt = aadt;
     }
     inboundVolume = entry.Inbound;

@@ -28,7 +28,7 @@ private:
     static constexpr int kPlaceBits = 8;
 
     struct Entry {
-        bool Used = false;
+        std::uint32_t Generation = 0; // the reset it was made after; none
         int Aadt = 0;
         HourlyVolumes Inbound{};
         HourlyVolumes Outbound{};
@@ -38,6 +38,9 @@ private:
     HourlyPercents inboundPercent_{};
     HourlyPercents outboundPercent_{};
     std::array<Entry, std::size_t{1} << kPlaceBits> entries_{};
+    // Counting resets forgets the table at once; an entry of an earlier
+    // count is empty.
+    std::uint32_t generation_ = 1;
 };
 
 } // namespace wexa
