@@ -3,6 +3,7 @@
 #include "model/Conversions.h"
 #include "model/RoundValue.h"
 #include "simulation/Distributions.h"
+#include "simulation/PerYearMemo.h"
 #include "simulation/ProjectChecks.h"
 #include "simulation/ProjectUserCosts.h"
 #include "simulation/RandomSource.h"
@@ -63,6 +64,8 @@ public:
         const auto [zs, zc] = DrawNormalPair(u1, u2);
         discountRate_ = DrawFromDistribution(inputs_.DiscountRate, u1, zs, random_);
         growthRate_ = DrawFromDistribution(inputs_.TrafficGrowth, u1, zc, random_);
+        factors_.Forget();
+        aadts_.Forget();
     }
     [[nodiscard]] double DiscountRate() const { return discountRate_; }
     [[nodiscard]] double GrowthRate() const { return growthRate_; }
@@ -118,8 +121,8 @@ private:
                 static_cast<double>(p_.ActivityYearsMax[slot])};
     }
 
-    [[nodiscard]] double DiscountFactor(double year) const {
-        return std::pow(1.0 + discountRate_ * 0.01, year);
+    [[nodiscard]] double DiscountFactor(double year) {
+        return factors_.Get(year, [&] { return std::pow(1.0 + discountRate_ * 0.01, year); });
     }
 
     ActivityCosts RunActivity(int slot, double year) {
@@ -135,9 +138,11 @@ private:
             return costs;
         }
         if (p_.ActivityUserCostModes[slot] == kIncludeUserCosts) {
-            aadt_ =
-                GrowAadt(p_.BaseYearAADT, p_.PercentTrucks, p_.PercentCUTrucks, p_.PercentSUTrucks,
-                         TruncateToInt32(year), growthRate_, p_.MaximumAADT);
+            aadt_ = aadts_.Get(year, [&] {
+                return GrowAadt(p_.BaseYearAADT, p_.PercentTrucks, p_.PercentCUTrucks,
+                                p_.PercentSUTrucks, TruncateToInt32(year), growthRate_,
+                                p_.MaximumAADT);
+            });
             if (aadt_ < 0) {
                 Stop(ResultFigure::GrownAadt, aadt_, slot, year);
                 return costs;
@@ -285,6 +290,8 @@ private:
     RandomSource random_;
     double discountRate_ = 0.0;
     double growthRate_ = 0.0;
+    PerYearMemo<double> factors_;
+    PerYearMemo<int> aadts_;
     double bidItemNpv_ = 0.0;
     double timeRelatedNpv_ = 0.0;
     double userNpv_ = 0.0;
