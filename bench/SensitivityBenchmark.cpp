@@ -4,8 +4,8 @@
 // case also counts the runs it made.
 //
 //   build/bench/wexa_sensitivity_benchmark [--benchmark_repetitions=5]
+#include "HeaviestExample.h"
 #include "LargestProject.h"
-#include "model/ProjectFile.h"
 #include "simulation/Sensitivity.h"
 
 #include <benchmark/benchmark.h>
@@ -29,10 +29,8 @@ void TimeSensitivity(benchmark::State& state, const wexa::Project& project) {
 }
 
 void BM_SensitivityOfTheHeaviestExample(benchmark::State& state) {
-    auto project = std::make_unique<wexa::Project>();
-    const std::string path = std::string(WEXA_EXAMPLES_DIR) + "/urban-freeway.wxa";
-    if (!wexa::ReadProjectFile(path, *project).Ok) {
-        state.SkipWithError(("cannot read " + path).c_str());
+    const auto project = wexa::bench::HeaviestExample(state);
+    if (!project) {
         return;
     }
     TimeSensitivity(state, *project);

@@ -7,9 +7,9 @@
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/wexa_window_run_benchmark
 //       --benchmark_repetitions=9 --benchmark_enable_random_interleaving=true
+#include "HeaviestExample.h"
 #include "LargestProject.h"
 #include "forms/AnalysisJob.h"
-#include "model/ProjectFile.h"
 #include "simulation/AnalysisRun.h"
 #include "ui/BackgroundRun.h"
 #include "ui/MessageBoxPrompts.h"
@@ -57,10 +57,8 @@ void BM_RunInTheWindow(benchmark::State& state) {
 }
 
 void BM_SensitivityInTheWindow(benchmark::State& state) {
-    auto project = std::make_unique<wexa::Project>();
-    const std::string path = std::string(WEXA_EXAMPLES_DIR) + "/urban-freeway.wxa";
-    if (!wexa::ReadProjectFile(path, *project).Ok) {
-        state.SkipWithError(("cannot read " + path).c_str());
+    const auto project = wexa::bench::HeaviestExample(state);
+    if (!project) {
         return;
     }
     wexa::ui::MessageBoxPrompts prompts;

@@ -1,3 +1,4 @@
+#include "forms/SensitivityText.h"
 #include "cli/CliOutput.h"
 #include "cli/ResultNames.h"
 #include "cli/SensitivityOutput.h"
@@ -8,17 +9,10 @@
 namespace wexa::cli {
 namespace {
 
-std::string AltName(int alternative) {
-    return "Alt " + std::to_string(alternative + 1);
-}
+using forms::AltName;
 
 std::string Percent(double percent) {
     return FormatNumber(percent) + " %";
-}
-
-// Bisection narrows a change of order to a ten-thousandth of a point.
-std::string BreakEvenPercent(double percent) {
-    return FormatFixed(percent, 4) + " %";
 }
 
 std::string Dollars(const std::optional<Int64>& npv) {
@@ -63,10 +57,10 @@ void WriteRateTable(std::ostream& out, const RateSensitivity& rates) {
 
 std::string ChangeText(const BreakEven& change) {
     if (change.Tie && change.Low != change.High) {
-        return "across a tie from " + BreakEvenPercent(change.Low) + " to " +
-               BreakEvenPercent(change.High);
+        return "across a tie from " + forms::RateText(change.Low) + " to " +
+               forms::RateText(change.High);
     }
-    return "at " + BreakEvenPercent(change.Rate);
+    return "at " + forms::RateText(change.Rate);
 }
 
 // The status never depends on the rate, so the first point speaks for all.
