@@ -8,6 +8,7 @@
 #include "simulation/ProjectUserCosts.h"
 #include "simulation/RandomSource.h"
 #include "simulation/UnusableResult.h"
+#include "simulation/WorkZoneDays.h"
 #include "userdelay/TrafficDemand.h"
 #include "userdelay/UserCostEvaluation.h"
 
@@ -36,6 +37,7 @@ struct RunInputs {
     InputDistribution DiscountRate;
     InputDistribution TrafficGrowth;
     UserCostRates Rates;
+    ActivityWorkZoneDays WorkZoneDays;
 };
 
 // Walks the activities of one iteration. A figure that cannot be represented
@@ -50,7 +52,8 @@ public:
                                                {project.TrafficGrowthKind, project.TrafficGrowthMin,
                                                 project.TrafficGrowthMean,
                                                 project.TrafficGrowthMax},
-                                               UserCostRatesOf(project)} {}
+                                               UserCostRatesOf(project),
+                                               WorkZoneDaysOf(project)} {}
 
     void SetSeed(std::optional<std::uint32_t> seed) { random_.SeedRandom(seed); }
     [[nodiscard]] std::uint32_t State() const { return random_.State(); }
@@ -178,16 +181,16 @@ private:
         return costs;
     }
 
-    // Prices the work zone on the traffic of aadt_.
     // Prices the work zone on the traffic of aadt_, or finds its day priced
-    // before at that traffic.
+    // before at that traffic, by this activity or one with the same day.
     RunUserCost PriceWorkZone(int slot) {
         const int hours = VaryIntByPercent(p_.ActivityRequiredTime[slot],
                                            p_.ActivityTimeVariability[slot], random_.DrawUniform());
         const int days = ComputeDaysToComplete(hours, p_.ActivityHoursInEffect[slot],
                                                p_.ActivityMobilizationHours[slot]);
-        if (const RunDayCosts* known = memo_.Find(slot, aadt_)) {
-            return RunUserCostOverDays(*known, days);
+        const int sharedSlot = inputs_.WorkZoneDays.SharedSlot[slot];
+        if (memo_.Find(sharedSlot, aadt_, known_)) {
+            return RunUserCostOverDays(known_, days);
         }
         // The queue chain leaves the volumes as it found them, so an AADT
         // seen last time (a capped one, typically) keeps its volumes.
@@ -195,25 +198,10 @@ private:
             volumes_.Load(aadt_, day_.Inbound.Volume, day_.Outbound.Volume);
             volumesAadt_ = aadt_;
         }
-        const WorkZoneCapacities capacities = ComputeWorkZoneCapacities(
-            p_.ActivityWorkZoneLanes[slot], p_.ActivityWorkZoneCapacity[slot],
-            p_.ActivityDissipationCapacity[slot], p_.NumberOfLanes);
-        const QueueScenario scenario{p_.ServiceFlowRate, capacities.WorkZone,
-                                     capacities.Dissipation, p_.PostedSpeedLimit};
-        const UserCostInputs costInputs{p_.PercentSUTrucks,
-                                        p_.PercentCUTrucks,
-                                        p_.PostedSpeedLimit,
-                                        p_.ActivityWorkZoneSpeed[slot],
-                                        WorkZoneAddedTimePerVehicle(p_.ActivityWorkZoneLength[slot],
-                                                                    p_.ActivityWorkZoneSpeed[slot],
-                                                                    p_.PostedSpeedLimit),
-                                        days,
-                                        p_.ActivityInboundPercent[slot],
-                                        p_.ActivityOutboundPercent[slot]};
-        const RunDayCosts priced =
-            PriceRunDays(day_, scenario, p_.ActivityStartHour[slot], p_.ActivityStopHour[slot],
-                         inputs_.Rates, costInputs);
-        memo_.Store(slot, aadt_, priced);
+        const WorkZoneDay& zone = inputs_.WorkZoneDays.Days[slot];
+        const RunDayCosts priced = PriceRunDays(day_, zone.Scenario, zone.StartHour, zone.StopHour,
+                                                inputs_.Rates, zone.Inputs);
+        memo_.Store(sharedSlot, aadt_, priced);
         return RunUserCostOverDays(priced, days);
     }
 
@@ -295,6 +283,7 @@ private:
     double bidItemNpv_ = 0.0;
     double timeRelatedNpv_ = 0.0;
     double userNpv_ = 0.0;
+    RunDayCosts known_;              // a day found in the memo
     int aadt_ = 0;                   // the AADT of the activity last priced
     std::optional<int> volumesAadt_; // the AADT whose volumes the queue day holds
     std::optional<UnusableResult> unusable_;
@@ -357,7 +346,7 @@ std::optional<RunRefusal> RunAnalysis(Project& p, AnalysisWorkspace& w,
     }
     const bool probabilistic = p.AnalysisType == kProbabilisticAnalysis;
     const int iterations = probabilistic ? kProbabilisticIterations : 1;
-    w.UserCosts.Clear();
+    w.UserCosts.Prepare(std::int64_t{iterations} * kActivitySlots);
     w.Volumes.Reset(p.HourlyAADTPercent, p.HourlyInboundPercent, p.HourlyOutboundPercent);
     AnalysisRunner runner(p, w);
     runner.SetSeed(options.Seed);

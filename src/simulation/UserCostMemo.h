@@ -15,32 +15,47 @@ namespace wexa {
 // iteration (the base year's, the cap, and whole vehicles of growth), so a
 // remembered day spares the queue chain and its pricing.
 //
-// A fixed table, allocated once, each pair of activity and AADT in one place
-// given by a hash: a newer pair that lands there replaces the older. What
-// is found is what was stored, the same bits as a new evaluation would give.
+// `slot` names the day being priced: activities whose days are the same in
+// every input share one (see WorkZoneDays).
+//
+// A table allocated before the run, each pair of slot and AADT in one place
+// given by a hash: a newer pair that lands there replaces the older. The
+// work-zone day and, when the road queues without the zone, the baseline
+// day are kept in places of their own, so a day without a baseline queue
+// takes half the room. What is found is what was stored, the same bits as a
+// new evaluation would give.
 class UserCostMemo {
 public:
-    UserCostMemo();
-
-    // Forgets every day: a new run may have other inputs. At once, whatever
-    // the size of the table, since a base case runs one iteration at a time.
-    void Clear();
-    // The day stored for the activity at that AADT, or null.
-    [[nodiscard]] const RunDayCosts* Find(int slot, std::int32_t aadt) const;
-    // Stores (a copy of) the day, replacing whatever held its place.
+    // Forgets every day, since a new run may have other inputs, and makes
+    // room for about `days` of them (a deterministic run meets a few, a
+    // probabilistic one thousands). Allocates only when the table must grow;
+    // otherwise at once, whatever the size of the table, since a base case
+    // runs one iteration at a time.
+    void Prepare(std::int64_t days);
+    // Copies the day stored for the slot at that AADT into `costs`; false,
+    // leaving `costs` as it was, when the table does not hold all of it.
+    [[nodiscard]] bool Find(int slot, std::int32_t aadt, RunDayCosts& costs) const;
+    // Stores (a copy of) the day, replacing whatever held its places.
     void Store(int slot, std::int32_t aadt, const RunDayCosts& costs);
+
+    // The places the table has now.
+    [[nodiscard]] std::size_t Places() const { return entries_.size(); }
 
 private:
     struct Entry {
         std::int64_t Key = -1;        // none
         std::uint32_t Generation = 0; // the run that stored it
-        RunDayCosts Costs;
+        bool Gridlock = false;        // of the work-zone day's entry
+        bool BaselineFree = false;
+        WeightedDailyCosts Costs{};
     };
 
-    [[nodiscard]] static std::int64_t KeyOf(int slot, std::int32_t aadt);
-    [[nodiscard]] static std::size_t PlaceOf(std::int64_t key);
+    [[nodiscard]] std::size_t PlaceOf(std::int64_t key) const;
+    [[nodiscard]] const Entry* FindEntry(std::int64_t key) const;
+    void StoreEntry(std::int64_t key, const RunDayCosts& flags, const WeightedDailyCosts& costs);
 
     std::vector<Entry> entries_;
+    int placeBits_ = 0;
     std::uint32_t generation_ = 1; // an entry of an earlier one is empty
 };
 

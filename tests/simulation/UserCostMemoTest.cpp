@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 namespace wexa {
 namespace {
@@ -16,32 +17,79 @@ RunDayCosts DayWorth(double cost) {
     return day;
 }
 
+RunDayCosts WithBaseline(double cost) {
+    RunDayCosts day = DayWorth(cost);
+    day.Baseline[2][6] = -cost;
+    return day;
+}
+
+std::optional<RunDayCosts> Found(const UserCostMemo& memo, int slot, int aadt) {
+    RunDayCosts day;
+    if (!memo.Find(slot, aadt, day)) {
+        return std::nullopt;
+    }
+    return day;
+}
+
 TEST(UserCostMemo, FindsWhatWasStoredForTheActivityAndTrafficOnly) {
     auto memo = std::make_unique<UserCostMemo>();
-    EXPECT_EQ(memo->Find(3, 30000), nullptr);
-    memo->Store(3, 30000, DayWorth(7.5));
-    ASSERT_NE(memo->Find(3, 30000), nullptr);
-    EXPECT_EQ(memo->Find(3, 30000)->WorkZone[0][0], 7.5);
-    // Another activity, the next AADT, an AADT apart by the slot bits.
-    EXPECT_EQ(memo->Find(4, 30000), nullptr);
-    EXPECT_EQ(memo->Find(3, 30001), nullptr);
-    EXPECT_EQ(memo->Find(3 + 64, 30000), nullptr);
-    EXPECT_EQ(memo->Find(3, 30000 + 64), nullptr);
+    memo->Prepare(100);
+    EXPECT_FALSE(Found(*memo, 3, 30000));
+    memo->Store(3, 30000, WithBaseline(7.5));
+    const auto found = Found(*memo, 3, 30000);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->WorkZone[0][0], 7.5);
+    EXPECT_EQ(found->Baseline[2][6], -7.5);
+    EXPECT_FALSE(found->BaselineFree);
+    // Another activity, the next AADT, AADTs as far apart as the key's
+    // lower bits.
+    EXPECT_FALSE(Found(*memo, 4, 30000));
+    EXPECT_FALSE(Found(*memo, 3, 30001));
+    EXPECT_FALSE(Found(*memo, 3, 30000 + 64));
+    EXPECT_FALSE(Found(*memo, 3, 30000 + 128));
 
-    // Storing many more days than there are places replaces, never mixes up.
+    // A gridlocked day is found as one, with no baseline to look for.
+    RunDayCosts gridlock;
+    gridlock.Gridlock = true;
+    memo->Store(5, 12345, gridlock);
+    ASSERT_TRUE(Found(*memo, 5, 12345));
+    EXPECT_TRUE(Found(*memo, 5, 12345)->Gridlock);
+
+    // Storing many more days than there are places replaces, never mixes up
+    // a work-zone day with another's baseline.
     for (int aadt = 0; aadt < 50000; ++aadt) {
-        memo->Store(aadt % kActivitySlots, aadt, DayWorth(aadt));
+        RunDayCosts day = aadt % 3 == 0 ? WithBaseline(aadt) : DayWorth(aadt);
+        day.BaselineFree = aadt % 3 != 0;
+        memo->Store(aadt % kActivitySlots, aadt, day);
     }
     int kept = 0;
     for (int aadt = 0; aadt < 50000; ++aadt) {
-        if (const RunDayCosts* day = memo->Find(aadt % kActivitySlots, aadt)) {
+        if (const auto day = Found(*memo, aadt % kActivitySlots, aadt)) {
             ASSERT_EQ(day->WorkZone[0][0], aadt);
+            ASSERT_EQ(day->BaselineFree, aadt % 3 != 0);
+            if (!day->BaselineFree) {
+                ASSERT_EQ(day->Baseline[2][6], -aadt);
+            }
             ++kept;
         }
     }
-    EXPECT_GT(kept, 1000);
-    memo->Clear();
-    EXPECT_EQ(memo->Find(49999 % kActivitySlots, 49999), nullptr);
+    EXPECT_GT(kept, 30);
+    memo->Prepare(100);
+    EXPECT_FALSE(Found(*memo, 49999 % kActivitySlots, 49999));
+}
+
+TEST(UserCostMemo, GrowsForALargerRunAndForgetsWhatItHeld) {
+    auto memo = std::make_unique<UserCostMemo>();
+    EXPECT_FALSE(Found(*memo, 0, 1000)); // before any run: an empty table
+    memo->Prepare(1);
+    const std::size_t small = memo->Places();
+    memo->Store(0, 1000, DayWorth(1.0));
+    memo->Prepare(200000);
+    EXPECT_GT(memo->Places(), small);
+    EXPECT_FALSE(Found(*memo, 0, 1000));
+    const std::size_t large = memo->Places();
+    memo->Prepare(1); // a smaller run keeps the room
+    EXPECT_EQ(memo->Places(), large);
 }
 
 // One workspace serves one project after another (the sensitivity does just
