@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 namespace wexa {
 
@@ -59,14 +60,19 @@ void FillPerHour(bool worthLooking, PerHour<T>& values, PerHourValue perHour) {
     }
 }
 
-using WorkZoneMask = PerHour<bool>;
+// Hours as bits of a word, bit h for the hour that starts at h:00.
+using HourSet = std::uint32_t;
 
-[[nodiscard]] WorkZoneMask WorkZoneHours(int startHour, int stopHour) {
-    WorkZoneMask mask{};
+[[nodiscard]] constexpr bool Has(HourSet hours, int hour) {
+    return (hours >> hour & 1U) != 0;
+}
+
+[[nodiscard]] HourSet WorkZoneHours(int startHour, int stopHour) {
+    HourSet hours = 0;
     for (int h = 0; h < kHoursPerDay; ++h) {
-        mask[h] = IsWorkZoneHour(h, startHour, stopHour);
+        hours |= static_cast<HourSet>(IsWorkZoneHour(h, startHour, stopHour)) << h;
     }
-    return mask;
+    return hours;
 }
 
 // The products of a queue and a rate can pass 64 bits before the division
@@ -104,17 +110,43 @@ __extension__ using Int128 = __int128;
     return SaturateToInt64(-(Int128{rate} * carriedIn) / excess);
 }
 
-void AssignCapacities(DirectionQueue& d, int normalCapacity, int workZoneCapacity,
-                      int dissipationCapacity, const WorkZoneMask& workZone) {
+// A direction's excess (demand minus capacity) in each hour at either
+// capacity a round can give it, worked out once for the day: outside the
+// work zone's hours an hour after one that ended with a queue has the
+// dissipation capacity, any other the normal one; the zone's hours always
+// have the work-zone capacity.
+struct Excesses {
+    PerHour<std::int64_t> Undisturbed{};
+    PerHour<std::int64_t> AfterQueue{};
+};
+
+[[nodiscard]] Excesses ExcessesOf(const DirectionQueue& d, int normalCapacity, int workZoneCapacity,
+                                  int dissipationCapacity, HourSet workZone) {
+    Excesses e;
+    for (int h = 0; h < kHoursPerDay; ++h) {
+        const std::int64_t volume = d.Volume[h];
+        const bool inZone = Has(workZone, h);
+        e.Undisturbed[h] = volume - (inZone ? workZoneCapacity : normalCapacity);
+        e.AfterQueue[h] = volume - (inZone ? workZoneCapacity : dissipationCapacity);
+    }
+    return e;
+}
+
+// Each hour's excess for the round to come, from the queues of the round
+// before.
+void AssignExcesses(DirectionQueue& d, const Excesses& e) {
     std::int64_t carriedIn = d.QueueAtHourEnd[kHoursPerDay - 1];
     for (int h = 0; h < kHoursPerDay; ++h) {
-        int capacity = carriedIn != 0 ? dissipationCapacity : normalCapacity;
-        if (workZone[h]) {
-            capacity = workZoneCapacity;
-        }
-        d.HourlyCapacity[h] = capacity;
-        d.HourlyExcess[h] = std::int64_t{d.Volume[h]} - capacity;
+        d.HourlyExcess[h] = carriedIn != 0 ? e.AfterQueue[h] : e.Undisturbed[h];
         carriedIn = d.QueueAtHourEnd[h];
+    }
+}
+
+// The capacities the excesses were worked out from: an excess is demand
+// minus capacity in 64 bits, so this gives each capacity back exactly.
+void CapacitiesFromExcesses(DirectionQueue& d) {
+    for (int h = 0; h < kHoursPerDay; ++h) {
+        d.HourlyCapacity[h] = static_cast<int>(d.Volume[h] - d.HourlyExcess[h]);
     }
 }
 
@@ -130,6 +162,71 @@ void AssignCapacities(DirectionQueue& d, int normalCapacity, int workZoneCapacit
     d.QueueAtHourEnd[0] =
         std::max<std::int64_t>(0, d.QueueAtHourEnd[kHoursPerDay - 1] + d.HourlyExcess[0]);
     return total + d.QueueAtHourEnd[0];
+}
+
+// Passes over the day from the queue left at hour 0 until a pass would
+// repeat the one before: the day's queue total then, or nullopt when the
+// queues keep changing (a gridlock).
+[[nodiscard]] std::optional<std::int64_t> SettlePasses(QueueDay& day) {
+    std::int64_t previousTotal = 0;
+    std::int64_t total = 0;
+    // A pass depends only on the queues it starts from at hour 0: when
+    // they are those the previous pass started from, this pass would
+    // repeat it, total and all, and the day has settled.
+    std::int64_t startedInbound = -1;
+    std::int64_t startedOutbound = -1;
+    for (int pass = 1;; ++pass) {
+        if (day.Inbound.QueueAtHourEnd[0] == startedInbound &&
+            day.Outbound.QueueAtHourEnd[0] == startedOutbound) {
+            return total;
+        }
+        startedInbound = day.Inbound.QueueAtHourEnd[0];
+        startedOutbound = day.Outbound.QueueAtHourEnd[0];
+        total = QueuePass(day.Inbound) + QueuePass(day.Outbound);
+        if (total == previousTotal) {
+            return total;
+        }
+        if (pass >= kMaxInnerPasses) {
+            return std::nullopt;
+        }
+        previousTotal = total;
+    }
+}
+
+// Rounds of passes, each on the capacities the queues of the round before
+// call for (none before the first), until a round's queue total repeats the
+// one before. Gives true, with GridlockFlag set, when the day does not
+// settle; the arrays are then those of the last pass.
+[[nodiscard]] bool SettleQueues(QueueDay& day, int normalCapacity, int workZoneCapacity,
+                                int dissipationCapacity, HourSet workZone) {
+    day.GridlockFlag = true;
+    const Excesses inbound =
+        ExcessesOf(day.Inbound, normalCapacity, workZoneCapacity, dissipationCapacity, workZone);
+    const Excesses outbound =
+        ExcessesOf(day.Outbound, normalCapacity, workZoneCapacity, dissipationCapacity, workZone);
+    day.Inbound.HourlyExcess = inbound.Undisturbed;
+    day.Outbound.HourlyExcess = outbound.Undisturbed;
+    std::int64_t previousOuterTotal = 0;
+    for (int outer = 0; outer < kMaxOuterPasses; ++outer) {
+        if (outer > 0) {
+            AssignExcesses(day.Inbound, inbound);
+            AssignExcesses(day.Outbound, outbound);
+        }
+        day.Inbound.QueueAtHourEnd[0] = 0;
+        day.Outbound.QueueAtHourEnd[0] = 0;
+        const std::optional<std::int64_t> total = SettlePasses(day);
+        if (!total) {
+            break;
+        }
+        if (*total == previousOuterTotal) {
+            day.GridlockFlag = false;
+            break;
+        }
+        previousOuterTotal = *total;
+    }
+    CapacitiesFromExcesses(day.Inbound);
+    CapacitiesFromExcesses(day.Outbound);
+    return day.GridlockFlag;
 }
 
 [[nodiscard]] double LengthInHour(const DirectionQueue& d, int hour, int upstreamSpeed) {
@@ -167,11 +264,12 @@ void AssignCapacities(DirectionQueue& d, int normalCapacity, int workZoneCapacit
 // The steps after the simulation, one direction at a time. `worthLooking` is
 // false only when every hour's value is known to be 0 (see FillPerHour).
 
-void ThroughputOf(DirectionQueue& d, const WorkZoneMask& workZone, bool anyWorkZoneHour) {
-    FillPerHour(anyWorkZoneHour, d.Throughput, [&](int h) {
-        return workZone[h] ? std::min<std::int64_t>(d.Volume[h] + d.QueueAtHourEnd[PreviousHour(h)],
-                                                    d.HourlyCapacity[h])
-                           : 0;
+void ThroughputOf(DirectionQueue& d, HourSet workZone) {
+    FillPerHour(workZone != 0, d.Throughput, [&](int h) {
+        return Has(workZone, h)
+                   ? std::min<std::int64_t>(d.Volume[h] + d.QueueAtHourEnd[PreviousHour(h)],
+                                            d.HourlyCapacity[h])
+                   : 0;
     });
 }
 
@@ -256,54 +354,13 @@ void QueueDelayOf(DirectionQueue& d, int upstreamSpeed, bool worthLooking) {
 
 bool SimulateQueue(QueueDay& day, double serviceFlowRate, int workZoneCapacity,
                    int dissipationCapacity, int startHour, int stopHour) {
-    const int normalCapacity = TruncateToInt32(serviceFlowRate);
-    const WorkZoneMask workZone = WorkZoneHours(startHour, stopHour);
-    day.Inbound.QueueAtHourEnd.fill(0);
-    day.Outbound.QueueAtHourEnd.fill(0);
-    day.GridlockFlag = false;
-
-    std::int64_t previousOuterTotal = 0;
-    for (int outer = 0; outer < kMaxOuterPasses; ++outer) {
-        ForBothDirections(day, [&](DirectionQueue& d) {
-            AssignCapacities(d, normalCapacity, workZoneCapacity, dissipationCapacity, workZone);
-            d.QueueAtHourEnd[0] = 0;
-        });
-        std::int64_t previousTotal = 0;
-        std::int64_t total = 0;
-        // A pass depends only on the queues it starts from at hour 0: when
-        // they are those the previous pass started from, this pass would
-        // repeat it, total and all, and the day has settled.
-        std::int64_t startedInbound = -1;
-        std::int64_t startedOutbound = -1;
-        for (int pass = 1;; ++pass) {
-            if (day.Inbound.QueueAtHourEnd[0] == startedInbound &&
-                day.Outbound.QueueAtHourEnd[0] == startedOutbound) {
-                break;
-            }
-            startedInbound = day.Inbound.QueueAtHourEnd[0];
-            startedOutbound = day.Outbound.QueueAtHourEnd[0];
-            total = QueuePass(day.Inbound) + QueuePass(day.Outbound);
-            if (total == previousTotal) {
-                break;
-            }
-            if (pass >= kMaxInnerPasses) {
-                day.GridlockFlag = true;
-                return true;
-            }
-            previousTotal = total;
-        }
-        if (total == previousOuterTotal) {
-            return false;
-        }
-        previousOuterTotal = total;
-    }
-    day.GridlockFlag = true;
-    return true;
+    return SettleQueues(day, TruncateToInt32(serviceFlowRate), workZoneCapacity,
+                        dissipationCapacity, WorkZoneHours(startHour, stopHour));
 }
 
 void ComputeThroughput(QueueDay& day, int startHour, int stopHour) {
-    const WorkZoneMask workZone = WorkZoneHours(startHour, stopHour);
-    ForBothDirections(day, [&](DirectionQueue& d) { ThroughputOf(d, workZone, startHour >= 0); });
+    const HourSet workZone = WorkZoneHours(startHour, stopHour);
+    ForBothDirections(day, [&](DirectionQueue& d) { ThroughputOf(d, workZone); });
 }
 
 void CountVehiclesServedInQueue(QueueDay& day) {
@@ -334,16 +391,16 @@ void ComputeQueueDelayPerVehicle(QueueDay& day, int upstreamSpeed) {
 }
 
 bool RunQueueChain(QueueDay& day, const QueueScenario& scenario, int startHour, int stopHour) {
-    if (SimulateQueue(day, scenario.ServiceFlowRate, scenario.WorkZoneCapacity,
-                      scenario.DissipationCapacity, startHour, stopHour)) {
+    const HourSet workZone = WorkZoneHours(startHour, stopHour);
+    if (SettleQueues(day, TruncateToInt32(scenario.ServiceFlowRate), scenario.WorkZoneCapacity,
+                     scenario.DissipationCapacity, workZone)) {
         return true;
     }
     // The same results as calling the operations above in order: the
     // directions do not interact, and within a direction each hour's values
     // take only that hour's values of the steps before (and the queues).
-    const WorkZoneMask workZone = WorkZoneHours(startHour, stopHour);
     ForBothDirections(day, [&](DirectionQueue& d) {
-        ThroughputOf(d, workZone, startHour >= 0);
+        ThroughputOf(d, workZone);
         if (HasQueue(d)) {
             QueueQuantitiesOf(d, scenario.ServiceFlowRate, scenario.UpstreamSpeed);
         } else {

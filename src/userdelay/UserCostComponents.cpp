@@ -41,79 +41,123 @@ namespace {
 using ClassSums = std::array<double, kCostComponentCount>;
 using DailySums = std::array<ClassSums, kVehicleClasses>;
 
-// The hours of one direction in which any vehicle is counted, with the counts
-// as reals.
-struct CountedHours {
-    int Size = 0;
-    PerHour<double> FreeFlow{};
-    PerHour<double> Through{};
-    PerHour<double> Joining{};
-    PerHour<double> Served{};
-    PerHour<double> Delay{};
+// The counts of one direction that are not 0, as reals, each kind in hour
+// order: a sum over one of these lists adds the same terms in the same
+// order as a sum over the hours that skips the zeros.
+struct CountLists {
+    // Only the first Size entries are ever read, so the lists are not
+    // cleared: a day's pricing would spend much of its time doing so.
+    struct List {
+        int Size = 0;
+        PerHour<double> Counts;
+
+        void AddIfAny(std::int64_t count) {
+            if (count != 0) {
+                Counts[Size++] = static_cast<double>(count);
+            }
+        }
+    };
+    List FreeFlow;
+    List Through;
+    List Joining;
+    List Served;
+    PerHour<double> ServedDelay; // the queue delay of each hour in Served
 };
 
-CountedHours CountedHoursOf(const DirectionQueue& d) {
-    CountedHours hours;
+CountLists CountListsOf(const DirectionQueue& d) {
+    CountLists lists;
     for (int h = 0; h < kHoursPerDay; ++h) {
-        if ((d.FreeFlowThroughWorkZone[h] | d.Throughput[h] | d.JoiningQueue[h] |
-             d.ServedInQueue[h]) == 0) {
-            continue;
+        lists.FreeFlow.AddIfAny(d.FreeFlowThroughWorkZone[h]);
+        lists.Through.AddIfAny(d.Throughput[h]);
+        lists.Joining.AddIfAny(d.JoiningQueue[h]);
+        if (d.ServedInQueue[h] != 0) {
+            lists.ServedDelay[lists.Served.Size] = d.QueueDelayPerVehicle[h];
         }
-        const int i = hours.Size++;
-        hours.FreeFlow[i] = static_cast<double>(d.FreeFlowThroughWorkZone[h]);
-        hours.Through[i] = static_cast<double>(d.Throughput[h]);
-        hours.Joining[i] = static_cast<double>(d.JoiningQueue[h]);
-        hours.Served[i] = static_cast<double>(d.ServedInQueue[h]);
-        hours.Delay[i] = d.QueueDelayPerVehicle[h];
+        lists.Served.AddIfAny(d.ServedInQueue[h]);
     }
-    return hours;
+    return lists;
 }
 
-// One class's daily sums over the counted hours. Factors that lead a product
-// are multiplied once (the left-to-right order makes them the same bits); a
-// count of 0 adds nothing.
-ClassSums SumClass(const CountedHours& hours, const UserCostRates& rates,
-                   const UserCostInputs& inputs, int c, double s) {
+// What multiplies the counts in each class's terms. Factors that lead a
+// product are multiplied once (the left-to-right order makes them the same
+// bits).
+struct ClassFactors {
+    double Share = 0;
+    double Vot = 0;
+    double SpeedChangeCost = 0;
+    double SpeedChangeDelay = 0;
+    double ReducedSpeedDelay = 0;
+    double StoppingCost = 0;
+    double StoppingDelay = 0;
+    double StoppingTime = 0;
+    double Idling = 0;
+};
+
+ClassFactors FactorsOf(const UserCostRates& rates, const UserCostInputs& inputs, int c, double s) {
     const int up = SpeedRow(inputs.UpstreamSpeed);
     const int zone = SpeedRow(inputs.WorkZoneSpeed);
     const double vot = rates.DelayRate[c];
-    const double speedChangeCost = rates.AddedCost[c][up] - rates.AddedCost[c][zone];
-    const double speedChangeDelay = vot * (rates.AddedTime[c][up] - rates.AddedTime[c][zone]);
-    const double reducedSpeedDelay = vot * inputs.AddedTimePerVehicle;
-    const double stoppingCost = rates.AddedCost[c][up];
-    const double stoppingDelay = vot * s;
-    const double stoppingTime = rates.AddedTime[c][up];
-    const double idling = rates.IdlingCost[c];
-    double voc = -0.0, delay = -0.0, reduced = -0.0, stopVoc = -0.0, stopDelay = -0.0, idle = -0.0,
-           travel = -0.0;
-    for (int i = 0; i < hours.Size; ++i) {
-        if (const double n = hours.FreeFlow[i]; n != 0) {
-            voc += speedChangeCost * n * s * 0.001;
-            delay += speedChangeDelay * n * s * 0.001;
-        }
-        if (const double n = hours.Through[i]; n != 0) {
-            reduced += reducedSpeedDelay * n * s;
-        }
-        if (const double n = hours.Joining[i]; n != 0) {
-            stopVoc += s * n * stoppingCost * 0.001;
-            stopDelay += stoppingDelay * n * stoppingTime * 0.001;
-        }
-        if (const double n = hours.Served[i]; n != 0) {
-            idle += idling * n * hours.Delay[i] * s;
-            travel += vot * n * hours.Delay[i] * s;
-        }
-    }
-    return {voc, delay, reduced, stopVoc, stopDelay, idle, travel};
+    ClassFactors f;
+    f.Share = s;
+    f.Vot = vot;
+    f.SpeedChangeCost = rates.AddedCost[c][up] - rates.AddedCost[c][zone];
+    f.SpeedChangeDelay = vot * (rates.AddedTime[c][up] - rates.AddedTime[c][zone]);
+    f.ReducedSpeedDelay = vot * inputs.AddedTimePerVehicle;
+    f.StoppingCost = rates.AddedCost[c][up];
+    f.StoppingDelay = vot * s;
+    f.StoppingTime = rates.AddedTime[c][up];
+    f.Idling = rates.IdlingCost[c];
+    return f;
 }
 
-DailySums SumDirection(const DirectionQueue& d, const UserCostRates& rates,
-                       const UserCostInputs& inputs,
-                       const std::array<double, kVehicleClasses>& shares) {
-    const CountedHours hours = CountedHoursOf(d);
-    DailySums sums;
-    for (int c = 0; c < kVehicleClasses; ++c) {
-        sums[c] = SumClass(hours, rates, inputs, c, shares[c]);
+using ClassFactorSet = std::array<ClassFactors, kVehicleClasses>;
+
+// Sums term(c, i) over a list's entries for the three classes at once,
+// each class in a sum of its own, so taking them together changes no sum.
+template <typename Term> std::array<double, kVehicleClasses> SumOver(int size, Term term) {
+    double combination = -0.0;
+    double singleUnit = -0.0;
+    double passenger = -0.0;
+    for (int i = 0; i < size; ++i) {
+        combination += term(CombinationTruck, i);
+        singleUnit += term(SingleUnitTruck, i);
+        passenger += term(PassengerCar, i);
     }
+    return {combination, singleUnit, passenger};
+}
+
+// The daily sums of every class, a list at a time.
+DailySums SumDirection(const DirectionQueue& d, const ClassFactorSet& f) {
+    const CountLists lists = CountListsOf(d);
+    const auto& freeFlow = lists.FreeFlow.Counts;
+    const auto& through = lists.Through.Counts;
+    const auto& joining = lists.Joining.Counts;
+    const auto& served = lists.Served.Counts;
+    const auto& delay = lists.ServedDelay;
+    DailySums sums;
+    const auto put = [&sums](int k, const std::array<double, kVehicleClasses>& perClass) {
+        sums[CombinationTruck][k] = perClass[CombinationTruck];
+        sums[SingleUnitTruck][k] = perClass[SingleUnitTruck];
+        sums[PassengerCar][k] = perClass[PassengerCar];
+    };
+    put(0, SumOver(lists.FreeFlow.Size, [&](int c, int i) {
+            return f[c].SpeedChangeCost * freeFlow[i] * f[c].Share * 0.001;
+        }));
+    put(1, SumOver(lists.FreeFlow.Size, [&](int c, int i) {
+            return f[c].SpeedChangeDelay * freeFlow[i] * f[c].Share * 0.001;
+        }));
+    put(2, SumOver(lists.Through.Size,
+                   [&](int c, int i) { return f[c].ReducedSpeedDelay * through[i] * f[c].Share; }));
+    put(3, SumOver(lists.Joining.Size, [&](int c, int i) {
+            return f[c].Share * joining[i] * f[c].StoppingCost * 0.001;
+        }));
+    put(4, SumOver(lists.Joining.Size, [&](int c, int i) {
+            return f[c].StoppingDelay * joining[i] * f[c].StoppingTime * 0.001;
+        }));
+    put(5, SumOver(lists.Served.Size,
+                   [&](int c, int i) { return f[c].Idling * served[i] * delay[i] * f[c].Share; }));
+    put(6, SumOver(lists.Served.Size,
+                   [&](int c, int i) { return f[c].Vot * served[i] * delay[i] * f[c].Share; }));
     return sums;
 }
 
@@ -130,8 +174,12 @@ WeightedDailyCosts ComputeWeightedDailyCosts(const QueueDay& day, const UserCost
         inputs.PercentSUTrucks * 0.01,
         (100.0 - inputs.PercentSUTrucks - inputs.PercentCUTrucks) * 0.01,
     };
-    const DailySums outbound = SumDirection(day.Outbound, rates, inputs, shares);
-    const DailySums inbound = SumDirection(day.Inbound, rates, inputs, shares);
+    ClassFactorSet factors;
+    for (int c = 0; c < kVehicleClasses; ++c) {
+        factors[c] = FactorsOf(rates, inputs, c, shares[c]);
+    }
+    const DailySums outbound = SumDirection(day.Outbound, factors);
+    const DailySums inbound = SumDirection(day.Inbound, factors);
     WeightedDailyCosts weighted{};
     for (int c = 0; c < kVehicleClasses; ++c) {
         for (int k = 0; k < kCostComponentCount; ++k) {
