@@ -107,6 +107,14 @@ __extension__ using Int128 = __int128;
     if (carriedIn == 0 || excess == 0) {
         return 0;
     }
+    // Most products fit in 64 bits, where the division is the same and far
+    // cheaper; the negation of the lowest value would not, so it takes the
+    // long way.
+    std::int64_t product = 0;
+    if (!__builtin_mul_overflow(rate, carriedIn, &product) &&
+        product != std::numeric_limits<std::int64_t>::min()) {
+        return -product / excess;
+    }
     return SaturateToInt64(-(Int128{rate} * carriedIn) / excess);
 }
 
@@ -308,36 +316,43 @@ void QueueSpeedOf(DirectionQueue& d, double serviceFlowRate, bool worthLooking) 
                 [&](int h) { return SpeedInHour(d, h, serviceFlowRate); });
 }
 
-// Served, joining, speed, length and delay of a direction with a queue, in one
-// pass: each takes only its own hour's values of those before it. An hour
-// that no queue touches (none at its end nor at the end of the hour before)
-// has none of them, which is what each operation gives there too.
-void QueueQuantitiesOf(DirectionQueue& d, double serviceFlowRate, int upstreamSpeed) {
+// Every figure after the simulation of one direction, in one pass over the
+// hours: each operation above takes only its own hour's values of those
+// before it (and the queues and capacities), so an hour's figures can be
+// worked out together, in the operations' order. An hour that no queue
+// touches (none at its end nor at the end of the hour before) has no
+// served, joining, speed, length or delay, which is what each operation
+// gives there too.
+void DirectionFiguresOf(DirectionQueue& d, HourSet workZone, double serviceFlowRate,
+                        int upstreamSpeed) {
+    std::int64_t carriedIn = d.QueueAtHourEnd[kHoursPerDay - 1];
     for (int h = 0; h < kHoursPerDay; ++h) {
-        const int previous = PreviousHour(h);
-        if (d.QueueAtHourEnd[h] == 0 && d.QueueAtHourEnd[previous] == 0) {
+        const std::int64_t queue = d.QueueAtHourEnd[h];
+        const std::int64_t capacity = d.HourlyCapacity[h];
+        const std::int64_t through =
+            Has(workZone, h) ? std::min<std::int64_t>(d.Volume[h] + carriedIn, capacity) : 0;
+        d.Throughput[h] = through;
+        if (queue == 0 && carriedIn == 0) {
             d.ServedInQueue[h] = 0;
             d.JoiningQueue[h] = 0;
             d.QueueSpeed[h] = 0.0;
             d.QueueLength[h] = 0.0;
             d.QueueDelayPerVehicle[h] = 0.0;
-            continue;
+        } else {
+            d.ServedInQueue[h] =
+                CountWhileQueued(d, h, capacity, d.HourlyCapacity[PreviousHour(h)]);
+            d.JoiningQueue[h] = CountWhileQueued(d, h, d.Volume[h], d.Volume[h]);
+            d.QueueSpeed[h] = SpeedInHour(d, h, serviceFlowRate);
+            d.QueueLength[h] = LengthInHour(d, h, upstreamSpeed);
+            d.QueueDelayPerVehicle[h] = DelayInHour(d, h, upstreamSpeed);
         }
-        d.ServedInQueue[h] =
-            CountWhileQueued(d, h, d.HourlyCapacity[h], d.HourlyCapacity[previous]);
-        d.JoiningQueue[h] = CountWhileQueued(d, h, d.Volume[h], d.Volume[h]);
-        d.QueueSpeed[h] = SpeedInHour(d, h, serviceFlowRate);
-        d.QueueLength[h] = LengthInHour(d, h, upstreamSpeed);
-        d.QueueDelayPerVehicle[h] = DelayInHour(d, h, upstreamSpeed);
+        std::int64_t freeFlow = 0;
+        if (through > 0 && through < capacity) {
+            freeFlow = d.ServedInQueue[h] != 0 ? d.Volume[h] - d.JoiningQueue[h] : through;
+        }
+        d.FreeFlowThroughWorkZone[h] = freeFlow;
+        carriedIn = queue;
     }
-}
-
-void NoQueueQuantities(DirectionQueue& d) {
-    d.ServedInQueue.fill(0);
-    d.JoiningQueue.fill(0);
-    d.QueueSpeed.fill(0.0);
-    d.QueueLength.fill(0.0);
-    d.QueueDelayPerVehicle.fill(0.0);
 }
 
 void QueueLengthOf(DirectionQueue& d, int upstreamSpeed, bool worthLooking) {
@@ -400,13 +415,7 @@ bool RunQueueChain(QueueDay& day, const QueueScenario& scenario, int startHour, 
     // directions do not interact, and within a direction each hour's values
     // take only that hour's values of the steps before (and the queues).
     ForBothDirections(day, [&](DirectionQueue& d) {
-        ThroughputOf(d, workZone);
-        if (HasQueue(d)) {
-            QueueQuantitiesOf(d, scenario.ServiceFlowRate, scenario.UpstreamSpeed);
-        } else {
-            NoQueueQuantities(d);
-        }
-        FreeFlowOf(d);
+        DirectionFiguresOf(d, workZone, scenario.ServiceFlowRate, scenario.UpstreamSpeed);
     });
     return false;
 }

@@ -79,6 +79,10 @@ INSTANTIATE_TEST_SUITE_P(
                       // A quotient past 64 bits saturates.
                       ClearingCase{5, std::int64_t{1} << 62, kInt32Max, -1, kInt32Max, kInt64Max,
                                    kInt64Max},
+                      // A product of exactly the lowest 64-bit value, whose negation
+                      // does not fit in 64 bits.
+                      ClearingCase{5, std::int64_t{1} << 32, std::numeric_limits<int>::min(), 2, 1,
+                                   std::int64_t{1} << 62, -(std::int64_t{1} << 31)},
                       // No spare capacity cannot clear a queue; nothing is divided by it.
                       ClearingCase{5, 300, 2520, 0, 1800, 0, 0}));
 

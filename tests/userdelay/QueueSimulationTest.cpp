@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <initializer_list>
+#include <random>
+#include <utility>
 #include <vector>
 
 namespace wexa {
@@ -142,6 +146,113 @@ TEST(SimulateQueue, HugeDemandAgainstNoCapacityStaysExact) {
     EXPECT_TRUE(SimulateQueue(day, 0, 0, 0, kNoWorkZone, 0));
     EXPECT_EQ(day.Inbound.QueueAtHourEnd[0],
               std::int64_t{51} * 24 * std::numeric_limits<int>::max());
+}
+
+} // namespace
+} // namespace wexa
+
+namespace wexa {
+namespace {
+
+// The simulation as plainly as it can be written: every round assigns each
+// hour's capacity from the queue the round before left in the hour before,
+// and the rounds go on until one repeats the day's queue total.
+bool PlainSimulation(QueueDay& day, double serviceFlowRate, int workZoneCapacity,
+                     int dissipationCapacity, int startHour, int stopHour) {
+    const int normalCapacity = static_cast<int>(serviceFlowRate);
+    for (DirectionQueue* d : {&day.Inbound, &day.Outbound}) {
+        d->QueueAtHourEnd.fill(0);
+    }
+    const auto pass = [](DirectionQueue& d) {
+        std::int64_t total = 0;
+        for (int h = 1; h <= kHoursPerDay; ++h) {
+            const int hour = h % kHoursPerDay;
+            d.QueueAtHourEnd[hour] =
+                std::max<std::int64_t>(0, d.QueueAtHourEnd[h - 1] + d.HourlyExcess[hour]);
+            total += d.QueueAtHourEnd[hour];
+        }
+        return total;
+    };
+    std::int64_t previousRoundTotal = 0;
+    for (int round = 0; round < 100; ++round) {
+        for (DirectionQueue* d : {&day.Inbound, &day.Outbound}) {
+            const PerHour<std::int64_t> before = d->QueueAtHourEnd;
+            for (int h = 0; h < kHoursPerDay; ++h) {
+                int capacity = before[(h + 23) % 24] != 0 ? dissipationCapacity : normalCapacity;
+                if (IsWorkZoneHour(h, startHour, stopHour)) {
+                    capacity = workZoneCapacity;
+                }
+                d->HourlyCapacity[h] = capacity;
+                d->HourlyExcess[h] = std::int64_t{d->Volume[h]} - capacity;
+            }
+            d->QueueAtHourEnd[0] = 0;
+        }
+        std::int64_t total = 0;
+        std::int64_t previousTotal = 0;
+        std::int64_t startedIn = -1;
+        std::int64_t startedOut = -1;
+        for (int p = 1;; ++p) {
+            if (day.Inbound.QueueAtHourEnd[0] == startedIn &&
+                day.Outbound.QueueAtHourEnd[0] == startedOut) {
+                break;
+            }
+            startedIn = day.Inbound.QueueAtHourEnd[0];
+            startedOut = day.Outbound.QueueAtHourEnd[0];
+            total = pass(day.Inbound) + pass(day.Outbound);
+            if (total == previousTotal) {
+                break;
+            }
+            if (p >= 51) {
+                return true;
+            }
+            previousTotal = total;
+        }
+        if (total == previousRoundTotal) {
+            return false;
+        }
+        previousRoundTotal = total;
+    }
+    return true;
+}
+
+// The simulation keeps each hour's excess at either capacity and picks
+// between them round by round; on any day, gridlocks included, it must
+// leave what the plain simulation leaves.
+TEST(SimulateQueue, LeavesWhatAPlainRoundByRoundSimulationLeaves) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> volume(0, 3000);
+    std::uniform_int_distribution<int> hour(-1, 23);
+    int queued = 0;
+    int gridlocks = 0;
+    for (int trial = 0; trial < 3000; ++trial) {
+        QueueDay fast;
+        for (int h = 0; h < kHoursPerDay; ++h) {
+            fast.Inbound.Volume[h] = volume(random);
+            fast.Outbound.Volume[h] = volume(random) * (trial % 3) / 2;
+        }
+        QueueDay plain = fast;
+        const double serviceFlowRate = 1500.5 + trial % 700;
+        const int workZone = 600 + trial % 900;
+        const int dissipation = 900 + (trial * 7) % 1300;
+        const int start = hour(random);
+        const int stop = hour(random);
+        const bool gridlock =
+            SimulateQueue(fast, serviceFlowRate, workZone, dissipation, start, stop);
+        ASSERT_EQ(gridlock,
+                  PlainSimulation(plain, serviceFlowRate, workZone, dissipation, start, stop))
+            << "trial " << trial;
+        EXPECT_EQ(fast.GridlockFlag, gridlock);
+        for (const auto& [a, b] : {std::pair{&fast.Inbound, &plain.Inbound},
+                                   std::pair{&fast.Outbound, &plain.Outbound}}) {
+            ASSERT_EQ(a->QueueAtHourEnd, b->QueueAtHourEnd) << "trial " << trial;
+            ASSERT_EQ(a->HourlyCapacity, b->HourlyCapacity) << "trial " << trial;
+            ASSERT_EQ(a->HourlyExcess, b->HourlyExcess) << "trial " << trial;
+        }
+        gridlocks += gridlock ? 1 : 0;
+        queued += fast.Inbound.QueueAtHourEnd != PerHour<std::int64_t>{} ? 1 : 0;
+    }
+    EXPECT_GT(gridlocks, 50) << "the trials must include gridlocks";
+    EXPECT_GT(queued - gridlocks, 500) << "and settled days with queues";
 }
 
 } // namespace

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <limits>
+#include <random>
 
 namespace wexa {
 namespace {
@@ -191,6 +194,106 @@ TEST(SumCostComponents, AddsInComponentOrder) {
     // Another order would keep the two ones that are lost beside 1e16.
     const CostComponents components{1e16, 1, 1, -1e16, 0, 0, 0.5};
     EXPECT_EQ(SumCostComponents(components), ((((((1e16 + 1) + 1) - 1e16) + 0) + 0) + 0.5));
+}
+
+} // namespace
+} // namespace wexa
+
+namespace wexa {
+namespace {
+
+// The components as plainly as they can be written: hour by hour, class by
+// class, each product left to right as the component table reads, every
+// hour with a count of the component's kind added.
+CostComponents PlainComponents(const QueueDay& day, const UserCostRates& r,
+                               const UserCostInputs& in) {
+    const double shares[3] = {in.PercentCUTrucks * 0.01, in.PercentSUTrucks * 0.01,
+                              (100.0 - in.PercentSUTrucks - in.PercentCUTrucks) * 0.01};
+    const int up = std::clamp(in.UpstreamSpeed, 0, 80) / 5;
+    const int zone = std::clamp(in.WorkZoneSpeed, 0, 80) / 5;
+    double weighted[3][7];
+    for (int c = 0; c < 3; ++c) {
+        const double s = shares[c];
+        const double vot = r.DelayRate[c];
+        double direction[2][7];
+        int k = 0;
+        for (const DirectionQueue* d : {&day.Outbound, &day.Inbound}) {
+            double* sum = direction[k++];
+            std::fill(sum, sum + 7, -0.0);
+            for (int h = 0; h < kHoursPerDay; ++h) {
+                const double free = static_cast<double>(d->FreeFlowThroughWorkZone[h]);
+                const double through = static_cast<double>(d->Throughput[h]);
+                const double joining = static_cast<double>(d->JoiningQueue[h]);
+                const double served = static_cast<double>(d->ServedInQueue[h]);
+                const double delay = d->QueueDelayPerVehicle[h];
+                if (free != 0) {
+                    sum[0] += (r.AddedCost[c][up] - r.AddedCost[c][zone]) * free * s * 0.001;
+                    sum[1] += vot * (r.AddedTime[c][up] - r.AddedTime[c][zone]) * free * s * 0.001;
+                }
+                if (through != 0) {
+                    sum[2] += vot * in.AddedTimePerVehicle * through * s;
+                }
+                if (joining != 0) {
+                    sum[3] += s * joining * r.AddedCost[c][up] * 0.001;
+                    sum[4] += vot * s * joining * r.AddedTime[c][up] * 0.001;
+                }
+                if (served != 0) {
+                    sum[5] += r.IdlingCost[c] * served * delay * s;
+                    sum[6] += vot * served * delay * s;
+                }
+            }
+        }
+        for (int i = 0; i < 7; ++i) {
+            weighted[c][i] =
+                in.OutboundPercent * direction[0][i] + in.InboundPercent * direction[1][i];
+        }
+    }
+    CostComponents components{};
+    for (int i = 0; i < 7; ++i) {
+        components[i] = in.Days * weighted[0][i] * 0.01;
+        components[i] += in.Days * weighted[1][i] * 0.01;
+        components[i] += in.Days * weighted[2][i] * 0.01;
+    }
+    return components;
+}
+
+std::uint64_t Bits(double value) {
+    return std::bit_cast<std::uint64_t>(value);
+}
+
+// The pricing gathers each kind of count into a list and takes the three
+// classes together; on any day it must give the plain sums' bits.
+TEST(UserCostComponents, GiveWhatPlainHourByHourSumsGive) {
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> count(-3, 2500);
+    std::uniform_real_distribution<double> delay(0.0, 0.8);
+    std::uniform_int_distribution<int> speed(0, 85);
+    const UserCostRates rates = SampleRates();
+    for (int trial = 0; trial < 2000; ++trial) {
+        QueueDay day;
+        for (DirectionQueue* d : {&day.Inbound, &day.Outbound}) {
+            for (int h = 0; h < kHoursPerDay; ++h) {
+                // About half the counts are 0, as on a day with a short queue.
+                const auto sparse = [&] { return std::max(0, count(random) - 1250); };
+                d->FreeFlowThroughWorkZone[h] = sparse();
+                d->Throughput[h] = sparse();
+                d->JoiningQueue[h] = sparse();
+                d->ServedInQueue[h] = sparse();
+                d->QueueDelayPerVehicle[h] = trial % 4 == 0 ? -delay(random) : delay(random);
+            }
+        }
+        UserCostInputs inputs = SampleInputs();
+        inputs.UpstreamSpeed = speed(random);
+        inputs.WorkZoneSpeed = speed(random);
+        inputs.PercentCUTrucks = trial % 7;
+        inputs.InboundPercent = trial % 101;
+        inputs.Days = trial % 40;
+        const CostComponents fast = ComputeCostComponents(day, rates, inputs);
+        const CostComponents plain = PlainComponents(day, rates, inputs);
+        for (int i = 0; i < kCostComponentCount; ++i) {
+            ASSERT_EQ(Bits(fast[i]), Bits(plain[i])) << "trial " << trial << ", component " << i;
+        }
+    }
 }
 
 } // namespace
