@@ -97,6 +97,9 @@ public:
             year = j == 0 ? 0.0 : year + previousInterval;
             RoundValue(year, 0);
             previousInterval = interval;
+            if (j + 1 < activities && year + interval < p_.AnalysisPeriod) {
+                PrefetchDay(slot + 1, Rounded(year + interval, 0));
+            }
 
             const ActivityCosts costs = RunActivity(slot, year);
             if (unusable_) {
@@ -128,6 +131,26 @@ private:
         return factors_.Get(year, [&] { return std::pow(1.0 + discountRate_ * 0.01, year); });
     }
 
+    // The next activity's year is known before this one is priced: its
+    // remembered day, if any, can be on its way from memory meanwhile. A
+    // hint only; the AADT is what that activity will find for its year.
+    void PrefetchDay(int slot, double year) {
+        if (p_.ActivityUserCostModes[slot] != kIncludeUserCosts) {
+            return;
+        }
+        const int aadt = GrownAadt(year);
+        if (aadt >= 0) {
+            memo_.Prefetch(inputs_.WorkZoneDays.SharedSlot[slot], aadt);
+        }
+    }
+
+    [[nodiscard]] int GrownAadt(double year) {
+        return aadts_.Get(year, [&] {
+            return GrowAadt(p_.BaseYearAADT, p_.PercentTrucks, p_.PercentCUTrucks,
+                            p_.PercentSUTrucks, TruncateToInt32(year), growthRate_, p_.MaximumAADT);
+        });
+    }
+
     ActivityCosts RunActivity(int slot, double year) {
         const double factor = DiscountFactor(year);
         const double variability = p_.ActivityAgencyCostVariability[slot];
@@ -141,11 +164,7 @@ private:
             return costs;
         }
         if (p_.ActivityUserCostModes[slot] == kIncludeUserCosts) {
-            aadt_ = aadts_.Get(year, [&] {
-                return GrowAadt(p_.BaseYearAADT, p_.PercentTrucks, p_.PercentCUTrucks,
-                                p_.PercentSUTrucks, TruncateToInt32(year), growthRate_,
-                                p_.MaximumAADT);
-            });
+            aadt_ = GrownAadt(year);
             if (aadt_ < 0) {
                 Stop(ResultFigure::GrownAadt, aadt_, slot, year);
                 return costs;

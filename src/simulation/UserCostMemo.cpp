@@ -32,14 +32,15 @@ void UserCostMemo::Prepare(std::int64_t days) {
         ++bits;
     }
     if (bits > placeBits_) {
-        entries_.assign(std::size_t{1} << bits, Entry{});
+        tags_.assign(std::size_t{1} << bits, Tag{});
+        costs_.assign(std::size_t{1} << bits, WeightedDailyCosts{});
         placeBits_ = bits;
         generation_ = 1;
         return;
     }
     if (++generation_ == 0) {
         // Once in four billion runs the count starts again; so must the table.
-        std::fill(entries_.begin(), entries_.end(), Entry{});
+        std::fill(tags_.begin(), tags_.end(), Tag{});
         generation_ = 1;
     }
 }
@@ -50,50 +51,61 @@ std::size_t UserCostMemo::PlaceOf(std::int64_t key) const {
                                     (64 - placeBits_));
 }
 
-const UserCostMemo::Entry* UserCostMemo::FindEntry(std::int64_t key) const {
-    if (entries_.empty()) {
-        return nullptr;
+std::ptrdiff_t UserCostMemo::FindPlace(std::int64_t key) const {
+    if (tags_.empty()) {
+        return -1;
     }
-    const Entry& entry = entries_[PlaceOf(key)];
-    return entry.Key == key && entry.Generation == generation_ ? &entry : nullptr;
+    const std::size_t place = PlaceOf(key);
+    const Tag& tag = tags_[place];
+    return tag.Key == key && tag.Generation == generation_ ? static_cast<std::ptrdiff_t>(place)
+                                                           : -1;
 }
 
 bool UserCostMemo::Find(int slot, std::int32_t aadt, RunDayCosts& costs) const {
-    const Entry* workZone = FindEntry(KeyOf(slot, aadt, false));
-    if (workZone == nullptr) {
+    const std::ptrdiff_t workZone = FindPlace(KeyOf(slot, aadt, false));
+    if (workZone < 0) {
         return false;
     }
-    const Entry* baseline = nullptr;
-    if (!workZone->Gridlock && !workZone->BaselineFree) {
-        baseline = FindEntry(KeyOf(slot, aadt, true));
-        if (baseline == nullptr) {
+    const Tag& tag = tags_[static_cast<std::size_t>(workZone)];
+    if (!tag.Gridlock && !tag.BaselineFree) {
+        const std::ptrdiff_t baseline = FindPlace(KeyOf(slot, aadt, true));
+        if (baseline < 0) {
             return false;
         }
-        costs.Baseline = baseline->Costs;
+        costs.Baseline = costs_[static_cast<std::size_t>(baseline)];
     }
-    costs.Gridlock = workZone->Gridlock;
-    costs.BaselineFree = workZone->BaselineFree;
-    costs.WorkZone = workZone->Costs;
+    costs.Gridlock = tag.Gridlock;
+    costs.BaselineFree = tag.BaselineFree;
+    costs.WorkZone = costs_[static_cast<std::size_t>(workZone)];
     return true;
 }
 
-void UserCostMemo::StoreEntry(std::int64_t key, const RunDayCosts& flags,
-                              const WeightedDailyCosts& costs) {
-    if (entries_.empty()) {
+void UserCostMemo::Prefetch(int slot, std::int32_t aadt) const {
+    if (tags_.empty()) {
         return;
     }
-    Entry& entry = entries_[PlaceOf(key)];
-    entry.Key = key;
-    entry.Generation = generation_;
-    entry.Gridlock = flags.Gridlock;
-    entry.BaselineFree = flags.BaselineFree;
-    entry.Costs = costs;
+    const std::size_t place = PlaceOf(KeyOf(slot, aadt, false));
+    __builtin_prefetch(&tags_[place]);
+    const auto* costs = reinterpret_cast<const char*>(&costs_[place]);
+    for (std::size_t line = 0; line < sizeof(WeightedDailyCosts); line += 64) {
+        __builtin_prefetch(costs + line);
+    }
+}
+
+void UserCostMemo::StoreAt(std::int64_t key, const RunDayCosts& flags,
+                           const WeightedDailyCosts& costs) {
+    if (tags_.empty()) {
+        return;
+    }
+    const std::size_t place = PlaceOf(key);
+    tags_[place] = Tag{key, generation_, flags.Gridlock, flags.BaselineFree};
+    costs_[place] = costs;
 }
 
 void UserCostMemo::Store(int slot, std::int32_t aadt, const RunDayCosts& costs) {
-    StoreEntry(KeyOf(slot, aadt, false), costs, costs.WorkZone);
+    StoreAt(KeyOf(slot, aadt, false), costs, costs.WorkZone);
     if (!costs.Gridlock && !costs.BaselineFree) {
-        StoreEntry(KeyOf(slot, aadt, true), costs, costs.Baseline);
+        StoreAt(KeyOf(slot, aadt, true), costs, costs.Baseline);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "userdelay/UserCostEvaluation.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -35,26 +36,34 @@ public:
     // Copies the day stored for the slot at that AADT into `costs`; false,
     // leaving `costs` as it was, when the table does not hold all of it.
     [[nodiscard]] bool Find(int slot, std::int32_t aadt, RunDayCosts& costs) const;
+    // A hint that the day will be looked for soon: starts bringing its place
+    // into the processor's cache, so that the look-up does not wait for
+    // memory. Changes nothing the table holds or finds.
+    void Prefetch(int slot, std::int32_t aadt) const;
     // Stores (a copy of) the day, replacing whatever held its places.
     void Store(int slot, std::int32_t aadt, const RunDayCosts& costs);
 
     // The places the table has now.
-    [[nodiscard]] std::size_t Places() const { return entries_.size(); }
+    [[nodiscard]] std::size_t Places() const { return tags_.size(); }
 
 private:
-    struct Entry {
+    // What tells a place's day, kept apart from the costs: the tags of a
+    // large table fit the processor's cache where the whole of it would not,
+    // so a look-up that misses costs one near read.
+    struct Tag {
         std::int64_t Key = -1;        // none
         std::uint32_t Generation = 0; // the run that stored it
         bool Gridlock = false;        // of the work-zone day's entry
         bool BaselineFree = false;
-        WeightedDailyCosts Costs{};
     };
 
     [[nodiscard]] std::size_t PlaceOf(std::int64_t key) const;
-    [[nodiscard]] const Entry* FindEntry(std::int64_t key) const;
-    void StoreEntry(std::int64_t key, const RunDayCosts& flags, const WeightedDailyCosts& costs);
+    // The place holding the key in this run, or -1.
+    [[nodiscard]] std::ptrdiff_t FindPlace(std::int64_t key) const;
+    void StoreAt(std::int64_t key, const RunDayCosts& flags, const WeightedDailyCosts& costs);
 
-    std::vector<Entry> entries_;
+    std::vector<Tag> tags_;
+    std::vector<WeightedDailyCosts> costs_;
     int placeBits_ = 0;
     std::uint32_t generation_ = 1; // an entry of an earlier one is empty
 };
