@@ -57,6 +57,7 @@ public:
 
     void SetSeed(std::optional<std::uint32_t> seed) { random_.SeedRandom(seed); }
     [[nodiscard]] std::uint32_t State() const { return random_.State(); }
+    [[nodiscard]] int PricedActivities() const { return inputs_.WorkZoneDays.PricedSlots; }
 
     // Draws the iteration's rates, shared by all alternatives: the discount
     // and growth rates take the same uniform and the two branches of one
@@ -365,9 +366,10 @@ std::optional<RunRefusal> RunAnalysis(Project& p, AnalysisWorkspace& w,
     }
     const bool probabilistic = p.AnalysisType == kProbabilisticAnalysis;
     const int iterations = probabilistic ? kProbabilisticIterations : 1;
-    w.UserCosts.Prepare(std::int64_t{iterations} * kActivitySlots);
     w.Volumes.Reset(p.HourlyAADTPercent, p.HourlyInboundPercent, p.HourlyOutboundPercent);
     AnalysisRunner runner(p, w);
+    // Each priced activity meets at most one traffic level an iteration.
+    w.UserCosts.Prepare(std::int64_t{iterations} * runner.PricedActivities());
     runner.SetSeed(options.Seed);
     w.Seed = runner.State();
     OutcomeCounts counts;

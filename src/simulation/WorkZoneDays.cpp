@@ -65,6 +65,7 @@ ActivityWorkZoneDays WorkZoneDaysOf(const Project& project) {
         if (!priced[slot]) {
             continue;
         }
+        ++days.PricedSlots;
         days.Days[slot] = WorkZoneDayOf(project, slot);
         for (int earlier = 0; earlier < slot; ++earlier) {
             if (priced[earlier] && SameWorkZoneDay(days.Days[earlier], days.Days[slot])) {

@@ -26,6 +26,7 @@ struct WorkZoneDay {
 struct ActivityWorkZoneDays {
     std::array<WorkZoneDay, kActivitySlots> Days{};
     std::array<int, kActivitySlots> SharedSlot{};
+    int PricedSlots = 0; // activities whose work zone is priced
 };
 
 [[nodiscard]] WorkZoneDay WorkZoneDayOf(const Project& project, int slot);

@@ -124,18 +124,32 @@ __extension__ using Int128 = __int128;
 // dissipation capacity, any other the normal one; the zone's hours always
 // have the work-zone capacity.
 struct Excesses {
-    PerHour<std::int64_t> Undisturbed{};
-    PerHour<std::int64_t> AfterQueue{};
+    PerHour<std::int64_t> Undisturbed;
+    PerHour<std::int64_t> AfterQueue;
 };
 
-[[nodiscard]] Excesses ExcessesOf(const DirectionQueue& d, int normalCapacity, int workZoneCapacity,
-                                  int dissipationCapacity, HourSet workZone) {
+// The two capacities each hour can have, the same for both directions.
+struct HourCapacities {
+    PerHour<int> Undisturbed;
+    PerHour<int> AfterQueue;
+};
+
+[[nodiscard]] HourCapacities CapacitiesOfDay(int normalCapacity, int workZoneCapacity,
+                                             int dissipationCapacity, HourSet workZone) {
+    HourCapacities c;
+    for (int h = 0; h < kHoursPerDay; ++h) {
+        const bool inZone = Has(workZone, h);
+        c.Undisturbed[h] = inZone ? workZoneCapacity : normalCapacity;
+        c.AfterQueue[h] = inZone ? workZoneCapacity : dissipationCapacity;
+    }
+    return c;
+}
+
+[[nodiscard]] Excesses ExcessesOf(const DirectionQueue& d, const HourCapacities& c) {
     Excesses e;
     for (int h = 0; h < kHoursPerDay; ++h) {
-        const std::int64_t volume = d.Volume[h];
-        const bool inZone = Has(workZone, h);
-        e.Undisturbed[h] = volume - (inZone ? workZoneCapacity : normalCapacity);
-        e.AfterQueue[h] = volume - (inZone ? workZoneCapacity : dissipationCapacity);
+        e.Undisturbed[h] = std::int64_t{d.Volume[h]} - c.Undisturbed[h];
+        e.AfterQueue[h] = std::int64_t{d.Volume[h]} - c.AfterQueue[h];
     }
     return e;
 }
@@ -159,17 +173,28 @@ void CapacitiesFromExcesses(DirectionQueue& d) {
 }
 
 // One pass over the day, hour 1 round to hour 0, from the queue left at hour 0
-// by the pass before. Returns the day's queue total.
-[[nodiscard]] std::int64_t QueuePass(DirectionQueue& d) {
-    std::int64_t total = 0;
-    for (int h = 1; h < kHoursPerDay; ++h) {
-        d.QueueAtHourEnd[h] =
-            std::max<std::int64_t>(0, d.QueueAtHourEnd[h - 1] + d.HourlyExcess[h]);
-        total += d.QueueAtHourEnd[h];
+// by the pass before, both directions side by side: each hour's queue waits
+// on the one before, and two such chains keep the processor busier than
+// one. Returns the day's queue total, inbound's and outbound's added.
+[[nodiscard]] std::int64_t QueuePass(QueueDay& day) {
+    PerHour<std::int64_t>& in = day.Inbound.QueueAtHourEnd;
+    PerHour<std::int64_t>& out = day.Outbound.QueueAtHourEnd;
+    const PerHour<std::int64_t>& inExcess = day.Inbound.HourlyExcess;
+    const PerHour<std::int64_t>& outExcess = day.Outbound.HourlyExcess;
+    std::int64_t inQueue = in[0];
+    std::int64_t outQueue = out[0];
+    std::int64_t inTotal = 0;
+    std::int64_t outTotal = 0;
+    for (int h = 1; h <= kHoursPerDay; ++h) {
+        const int hour = h == kHoursPerDay ? 0 : h;
+        inQueue = std::max<std::int64_t>(0, inQueue + inExcess[hour]);
+        outQueue = std::max<std::int64_t>(0, outQueue + outExcess[hour]);
+        in[hour] = inQueue;
+        out[hour] = outQueue;
+        inTotal += inQueue;
+        outTotal += outQueue;
     }
-    d.QueueAtHourEnd[0] =
-        std::max<std::int64_t>(0, d.QueueAtHourEnd[kHoursPerDay - 1] + d.HourlyExcess[0]);
-    return total + d.QueueAtHourEnd[0];
+    return inTotal + outTotal;
 }
 
 // Passes over the day from the queue left at hour 0 until a pass would
@@ -190,7 +215,7 @@ void CapacitiesFromExcesses(DirectionQueue& d) {
         }
         startedInbound = day.Inbound.QueueAtHourEnd[0];
         startedOutbound = day.Outbound.QueueAtHourEnd[0];
-        total = QueuePass(day.Inbound) + QueuePass(day.Outbound);
+        total = QueuePass(day);
         if (total == previousTotal) {
             return total;
         }
@@ -208,10 +233,10 @@ void CapacitiesFromExcesses(DirectionQueue& d) {
 [[nodiscard]] bool SettleQueues(QueueDay& day, int normalCapacity, int workZoneCapacity,
                                 int dissipationCapacity, HourSet workZone) {
     day.GridlockFlag = true;
-    const Excesses inbound =
-        ExcessesOf(day.Inbound, normalCapacity, workZoneCapacity, dissipationCapacity, workZone);
-    const Excesses outbound =
-        ExcessesOf(day.Outbound, normalCapacity, workZoneCapacity, dissipationCapacity, workZone);
+    const HourCapacities capacities =
+        CapacitiesOfDay(normalCapacity, workZoneCapacity, dissipationCapacity, workZone);
+    const Excesses inbound = ExcessesOf(day.Inbound, capacities);
+    const Excesses outbound = ExcessesOf(day.Outbound, capacities);
     day.Inbound.HourlyExcess = inbound.Undisturbed;
     day.Outbound.HourlyExcess = outbound.Undisturbed;
     std::int64_t previousOuterTotal = 0;

@@ -112,12 +112,28 @@ ClassFactors FactorsOf(const UserCostRates& rates, const UserCostInputs& inputs,
 
 using ClassFactorSet = std::array<ClassFactors, kVehicleClasses>;
 
+// Two doubles side by side in one register: each lane takes exactly the
+// operation a lone double would, rounded the same way, so two sums carried
+// as a pair are the same bits as carried apart.
+using DoublePair = double __attribute__((vector_size(2 * sizeof(double))));
+
+[[nodiscard]] DoublePair Pair(double first, double second) {
+    return DoublePair{first, second};
+}
+
+[[nodiscard]] DoublePair Both(double value) {
+    return DoublePair{value, value};
+}
+
 // Sums term(c, i) over a list's entries for the three classes at once,
-// each class in a sum of its own, so taking them together changes no sum.
-template <typename Term> std::array<double, kVehicleClasses> SumOver(int size, Term term) {
-    double combination = -0.0;
-    double singleUnit = -0.0;
-    double passenger = -0.0;
+// each class in a sum of its own (a double, or a pair of components), so
+// taking them together changes no sum.
+template <typename Sum, typename Term>
+std::array<Sum, kVehicleClasses> SumOver(int size, Term term) {
+    const Sum none = -Sum{}; // -0.0 in every lane
+    Sum combination = none;
+    Sum singleUnit = none;
+    Sum passenger = none;
     for (int i = 0; i < size; ++i) {
         combination += term(CombinationTruck, i);
         singleUnit += term(SingleUnitTruck, i);
@@ -126,7 +142,8 @@ template <typename Term> std::array<double, kVehicleClasses> SumOver(int size, T
     return {combination, singleUnit, passenger};
 }
 
-// The daily sums of every class, a list at a time.
+// The daily sums of every class, a list at a time; the two components of a
+// count kind go together as a pair.
 DailySums SumDirection(const DirectionQueue& d, const ClassFactorSet& f) {
     const CountLists lists = CountListsOf(d);
     const auto& freeFlow = lists.FreeFlow.Counts;
@@ -136,28 +153,31 @@ DailySums SumDirection(const DirectionQueue& d, const ClassFactorSet& f) {
     const auto& delay = lists.ServedDelay;
     DailySums sums;
     const auto put = [&sums](int k, const std::array<double, kVehicleClasses>& perClass) {
-        sums[CombinationTruck][k] = perClass[CombinationTruck];
-        sums[SingleUnitTruck][k] = perClass[SingleUnitTruck];
-        sums[PassengerCar][k] = perClass[PassengerCar];
+        for (int c = 0; c < kVehicleClasses; ++c) {
+            sums[c][k] = perClass[c];
+        }
     };
-    put(0, SumOver(lists.FreeFlow.Size, [&](int c, int i) {
-            return f[c].SpeedChangeCost * freeFlow[i] * f[c].Share * 0.001;
+    const auto putPair = [&sums](int k, const std::array<DoublePair, kVehicleClasses>& perClass) {
+        for (int c = 0; c < kVehicleClasses; ++c) {
+            sums[c][k] = perClass[c][0];
+            sums[c][k + 1] = perClass[c][1];
+        }
+    };
+    putPair(0, SumOver<DoublePair>(lists.FreeFlow.Size, [&](int c, int i) {
+                return Pair(f[c].SpeedChangeCost, f[c].SpeedChangeDelay) * Both(freeFlow[i]) *
+                       Both(f[c].Share) * Both(0.001);
+            }));
+    put(2, SumOver<double>(lists.Through.Size, [&](int c, int i) {
+            return f[c].ReducedSpeedDelay * through[i] * f[c].Share;
         }));
-    put(1, SumOver(lists.FreeFlow.Size, [&](int c, int i) {
-            return f[c].SpeedChangeDelay * freeFlow[i] * f[c].Share * 0.001;
-        }));
-    put(2, SumOver(lists.Through.Size,
-                   [&](int c, int i) { return f[c].ReducedSpeedDelay * through[i] * f[c].Share; }));
-    put(3, SumOver(lists.Joining.Size, [&](int c, int i) {
-            return f[c].Share * joining[i] * f[c].StoppingCost * 0.001;
-        }));
-    put(4, SumOver(lists.Joining.Size, [&](int c, int i) {
-            return f[c].StoppingDelay * joining[i] * f[c].StoppingTime * 0.001;
-        }));
-    put(5, SumOver(lists.Served.Size,
-                   [&](int c, int i) { return f[c].Idling * served[i] * delay[i] * f[c].Share; }));
-    put(6, SumOver(lists.Served.Size,
-                   [&](int c, int i) { return f[c].Vot * served[i] * delay[i] * f[c].Share; }));
+    putPair(3, SumOver<DoublePair>(lists.Joining.Size, [&](int c, int i) {
+                return Pair(f[c].Share, f[c].StoppingDelay) * Both(joining[i]) *
+                       Pair(f[c].StoppingCost, f[c].StoppingTime) * Both(0.001);
+            }));
+    putPair(5, SumOver<DoublePair>(lists.Served.Size, [&](int c, int i) {
+                return Pair(f[c].Idling, f[c].Vot) * Both(served[i]) * Both(delay[i]) *
+                       Both(f[c].Share);
+            }));
     return sums;
 }
 
