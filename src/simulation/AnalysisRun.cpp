@@ -65,7 +65,9 @@ public:
     void DrawRates() {
         const double u1 = random_.DrawUniform();
         const double u2 = random_.DrawUniform();
-        const auto [zs, zc] = DrawNormalPair(u1, u2);
+        const bool normal = TakesNormalDeviate(inputs_.DiscountRate.Kind) ||
+                            TakesNormalDeviate(inputs_.TrafficGrowth.Kind);
+        const auto [zs, zc] = normal ? DrawNormalPair(u1, u2) : std::pair{0.0, 0.0};
         discountRate_ = DrawFromDistribution(inputs_.DiscountRate, u1, zs, random_);
         growthRate_ = DrawFromDistribution(inputs_.TrafficGrowth, u1, zc, random_);
         factors_.Forget();
@@ -90,8 +92,9 @@ public:
             const int slot = alternative * kActivitiesPerAlternative + j;
             const double u1 = random_.DrawUniform();
             const double u2 = random_.DrawUniform();
-            const double zs = DrawNormalPair(u1, u2).first;
-            double interval = DrawFromDistribution(YearsToNext(slot), u1, zs, random_);
+            const InputDistribution years = YearsToNext(slot);
+            const double zs = TakesNormalDeviate(years.Kind) ? DrawNormalPair(u1, u2).first : 0.0;
+            double interval = DrawFromDistribution(years, u1, zs, random_);
             if (interval < 0.0) {
                 interval = 0.0;
             }

@@ -38,6 +38,13 @@ inline constexpr int kTruncatedNormalRedrawLimit = 200;
 // (zs, zc) of one angle, each a standard normal deviate. u1 = 1 gives (0, 0).
 [[nodiscard]] std::pair<double, double> DrawNormalPair(double u1, double u2);
 
+// True when DrawFromDistribution reads its normal deviate for this kind;
+// otherwise the deviate (and the sine, cosine and logarithm behind it) need
+// not be worked out, since any value gives the same draw.
+[[nodiscard]] constexpr bool TakesNormalDeviate(Int32 kind) {
+    return kind == kNormal || kind == kTruncatedNormal;
+}
+
 // One value of the distribution for a uniform u and a standard normal deviate
 // z chosen by the caller (the caller decides which inputs share them). Only a
 // Truncated Normal whose first value falls outside its band takes more

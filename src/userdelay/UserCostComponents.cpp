@@ -67,6 +67,11 @@ struct CountLists {
 CountLists CountListsOf(const DirectionQueue& d) {
     CountLists lists;
     for (int h = 0; h < kHoursPerDay; ++h) {
+        // Most hours of most days count nothing at all.
+        if ((d.FreeFlowThroughWorkZone[h] | d.Throughput[h] | d.JoiningQueue[h] |
+             d.ServedInQueue[h]) == 0) {
+            continue;
+        }
         lists.FreeFlow.AddIfAny(d.FreeFlowThroughWorkZone[h]);
         lists.Through.AddIfAny(d.Throughput[h]);
         lists.Joining.AddIfAny(d.JoiningQueue[h]);
@@ -200,26 +205,44 @@ WeightedDailyCosts ComputeWeightedDailyCosts(const QueueDay& day, const UserCost
     }
     const DailySums outbound = SumDirection(day.Outbound, factors);
     const DailySums inbound = SumDirection(day.Inbound, factors);
+    // Outbound first, each weighted by its percent; two components at a time.
     WeightedDailyCosts weighted{};
     for (int c = 0; c < kVehicleClasses; ++c) {
-        for (int k = 0; k < kCostComponentCount; ++k) {
-            weighted[c][k] =
-                inputs.OutboundPercent * outbound[c][k] + inputs.InboundPercent * inbound[c][k];
+        for (int k = 0; k + 1 < kCostComponentCount; k += 2) {
+            const DoublePair pair =
+                Both(inputs.OutboundPercent) * Pair(outbound[c][k], outbound[c][k + 1]) +
+                Both(inputs.InboundPercent) * Pair(inbound[c][k], inbound[c][k + 1]);
+            weighted[c][k] = pair[0];
+            weighted[c][k + 1] = pair[1];
         }
+        constexpr int kLast = kCostComponentCount - 1;
+        weighted[c][kLast] =
+            inputs.OutboundPercent * outbound[c][kLast] + inputs.InboundPercent * inbound[c][kLast];
     }
     return weighted;
 }
 
-// days * (weighted) * 0.01, evaluated left to right as the product reads.
+// days * (weighted) * 0.01, evaluated left to right as the product reads,
+// two components at a time.
 CostComponents CostComponentsOverDays(const WeightedDailyCosts& weighted, int days) {
     const double d = days;
+    const auto overDays = [&](int c, int k) {
+        return Both(d) * Pair(weighted[c][k], weighted[c][k + 1]) * Both(0.01);
+    };
     CostComponents components{};
-    for (int k = 0; k < kCostComponentCount; ++k) {
-        double component = d * weighted[CombinationTruck][k] * 0.01;
-        component += d * weighted[SingleUnitTruck][k] * 0.01;
-        component += d * weighted[PassengerCar][k] * 0.01;
-        components[k] = component;
+    for (int k = 0; k + 1 < kCostComponentCount; k += 2) {
+        DoublePair pair = overDays(CombinationTruck, k);
+        pair += overDays(SingleUnitTruck, k);
+        pair += overDays(PassengerCar, k);
+        components[k] = pair[0];
+        components[k + 1] = pair[1];
     }
+    constexpr int kLast = kCostComponentCount - 1;
+    static_assert(kLast % 2 == 0, "the last component is the one left without a pair");
+    double last = d * weighted[CombinationTruck][kLast] * 0.01;
+    last += d * weighted[SingleUnitTruck][kLast] * 0.01;
+    last += d * weighted[PassengerCar][kLast] * 0.01;
+    components[kLast] = last;
     return components;
 }
 

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
 
 namespace wexa {
@@ -243,6 +244,35 @@ TEST(CheckNonNegativeTest, RefusesAnyValueBelowZero) {
     EXPECT_FALSE(CheckNonNegative(-1.0, 0.0, 0.0));
     EXPECT_FALSE(CheckNonNegative(0.0, -0.5, 0.0));
     EXPECT_FALSE(CheckNonNegative(0.0, 0.0, -1e-300));
+}
+
+} // namespace
+} // namespace wexa
+
+namespace wexa {
+namespace {
+
+// A run leaves the normal deviate unworked for kinds that do not take it;
+// for those, any deviate must give the same draw and take nothing more from
+// the source. For the two that take it, a different deviate must show.
+TEST(TakesNormalDeviateTest, KindsThatDoNotTakeItIgnoreAnyDeviate) {
+    for (const Int32 kind : std::initializer_list<Int32>{kNormal, kTruncatedNormal, kUniform,
+                                                         kTriangular, kDeterministic, 7}) {
+        SCOPED_TRACE(kind);
+        const InputDistribution d{kind, 2.0, 4.0, 6.0};
+        for (const double u : {0.01, 0.5, 0.99}) {
+            RandomSource first(99);
+            RandomSource second(99);
+            const double atZero = DrawFromDistribution(d, u, 0.0, first);
+            const double atOther = DrawFromDistribution(d, u, 1.25, second);
+            if (TakesNormalDeviate(kind)) {
+                EXPECT_NE(atZero, atOther);
+            } else {
+                EXPECT_EQ(atZero, atOther);
+                EXPECT_EQ(first.State(), second.State());
+            }
+        }
+    }
 }
 
 } // namespace
