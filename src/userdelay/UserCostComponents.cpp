@@ -67,11 +67,6 @@ struct CountLists {
 CountLists CountListsOf(const DirectionQueue& d) {
     CountLists lists;
     for (int h = 0; h < kHoursPerDay; ++h) {
-        // Most hours of most days count nothing at all.
-        if ((d.FreeFlowThroughWorkZone[h] | d.Throughput[h] | d.JoiningQueue[h] |
-             d.ServedInQueue[h]) == 0) {
-            continue;
-        }
         lists.FreeFlow.AddIfAny(d.FreeFlowThroughWorkZone[h]);
         lists.Through.AddIfAny(d.Throughput[h]);
         lists.Joining.AddIfAny(d.JoiningQueue[h]);

@@ -28,11 +28,14 @@ constexpr double kGridlockMark = -1;
 // is zero and it need not be simulated.
 [[nodiscard]] bool BaselineCannotQueue(const QueueDay& day, double serviceFlowRate) {
     const int normalCapacity = TruncateToInt32(serviceFlowRate);
-    int busiest = 0;
+    // Hour by hour, whether either direction's demand exceeds the capacity:
+    // a form the compiler does for several hours at once.
+    int exceeds = 0;
     for (int h = 0; h < kHoursPerDay; ++h) {
-        busiest = std::max({busiest, day.Inbound.Volume[h], day.Outbound.Volume[h]});
+        exceeds |= static_cast<int>(day.Inbound.Volume[h] > normalCapacity) |
+                   static_cast<int>(day.Outbound.Volume[h] > normalCapacity);
     }
-    return busiest <= normalCapacity;
+    return exceeds == 0;
 }
 
 } // namespace
@@ -115,12 +118,12 @@ RunUserCost RunUserCostOverDays(const RunDayCosts& costs, int days) {
     if (costs.Gridlock) {
         return RunUserCost{true, kGridlockMark};
     }
-    // A free baseline costs +0.0 in every component, as if priced.
-    const CostComponents baseline =
-        costs.BaselineFree ? CostComponents{} : CostComponentsOverDays(costs.Baseline, days);
-    const CostComponents workZone = CostComponentsOverDays(costs.WorkZone, days);
-    return RunUserCost{false,
-                       Rounded(SumCostComponents(workZone) - SumCostComponents(baseline), 0)};
+    // A free baseline costs +0.0 in every component, as if priced, and so
+    // +0.0 in all; taking +0.0 from any figure leaves its bits as they are.
+    const double workZone = SumCostComponents(CostComponentsOverDays(costs.WorkZone, days));
+    const double baseline =
+        costs.BaselineFree ? 0.0 : SumCostComponents(CostComponentsOverDays(costs.Baseline, days));
+    return RunUserCost{false, Rounded(workZone - baseline, 0)};
 }
 
 RunUserCost EvaluateRunUserCost(QueueDay& scratch, const QueueScenario& scenario, int startHour,
