@@ -91,17 +91,11 @@ __extension__ using Int128 = __int128;
     return static_cast<std::int64_t>(value);
 }
 
-// Vehicles counted in an hour when a queue touches it: `standing` when the
-// queue stands all hour; in the hour it clears, `rate` times the fraction of
-// the hour the queue took to clear (queue carried in over the spare capacity),
-// truncated toward zero.
-[[nodiscard]] std::int64_t CountWhileQueued(const DirectionQueue& d, int hour,
-                                            std::int64_t standing, std::int64_t rate) {
-    if (d.QueueAtHourEnd[hour] != 0) {
-        return standing;
-    }
-    const std::int64_t carriedIn = d.QueueAtHourEnd[PreviousHour(hour)];
-    const std::int64_t excess = d.HourlyExcess[hour];
+// Vehicles counted in the hour a queue clears: `rate` times the fraction of
+// the hour the queue took to clear (queue carried in over the spare
+// capacity), truncated toward zero.
+[[nodiscard]] std::int64_t ClearingCount(std::int64_t rate, std::int64_t carriedIn,
+                                         std::int64_t excess) {
     // A cleared queue implies spare capacity; a zero excess only comes from
     // arrays that were not filled by SimulateQueue, and is not divided by.
     if (carriedIn == 0 || excess == 0) {
@@ -116,6 +110,16 @@ __extension__ using Int128 = __int128;
         return -product / excess;
     }
     return SaturateToInt64(-(Int128{rate} * carriedIn) / excess);
+}
+
+// Vehicles counted in an hour when a queue touches it: `standing` when the
+// queue stands all hour, ClearingCount in the hour it clears.
+[[nodiscard]] std::int64_t CountWhileQueued(const DirectionQueue& d, int hour,
+                                            std::int64_t standing, std::int64_t rate) {
+    if (d.QueueAtHourEnd[hour] != 0) {
+        return standing;
+    }
+    return ClearingCount(rate, d.QueueAtHourEnd[PreviousHour(hour)], d.HourlyExcess[hour]);
 }
 
 // A direction's excess (demand minus capacity) in each hour at either
@@ -262,18 +266,18 @@ void CapacitiesFromExcesses(DirectionQueue& d) {
     return day.GridlockFlag;
 }
 
-[[nodiscard]] double LengthInHour(const DirectionQueue& d, int hour, int upstreamSpeed) {
-    const double speed = d.QueueSpeed[hour];
+// The queue's length in an hour it touches, from the hour's values.
+[[nodiscard]] double QueueLengthFor(double speed, std::int64_t carriedIn, std::int64_t queue,
+                                    int capacity, int volume, int upstreamSpeed) {
     if (!(speed > 0)) {
         return 0;
     }
-    const double averageQueue =
-        static_cast<double>(d.QueueAtHourEnd[PreviousHour(hour)] + d.QueueAtHourEnd[hour]) * 0.5;
-    const double queueDensity = d.HourlyCapacity[hour] / speed;
+    const double averageQueue = static_cast<double>(carriedIn + queue) * 0.5;
+    const double queueDensity = capacity / speed;
     // Upstream density in whole vehicles per mile. A speed of 0 or less is
     // refused before any evaluation; it counts as no upstream traffic here
     // rather than dividing by zero.
-    const int upstreamDensity = upstreamSpeed > 0 ? d.Volume[hour] / upstreamSpeed : 0;
+    const int upstreamDensity = upstreamSpeed > 0 ? volume / upstreamSpeed : 0;
     const double densityDifference = queueDensity - upstreamDensity;
     const double length = averageQueue / (densityDifference > 0 ? densityDifference : queueDensity);
     // A capacity of 0 or less, or a service flow rate so small that the speed
@@ -281,17 +285,25 @@ void CapacitiesFromExcesses(DirectionQueue& d) {
     return std::isfinite(length) && length > 0 ? length : 0;
 }
 
-[[nodiscard]] double DelayInHour(const DirectionQueue& d, int hour, int upstreamSpeed) {
-    const double speed = d.QueueSpeed[hour];
+[[nodiscard]] double LengthInHour(const DirectionQueue& d, int hour, int upstreamSpeed) {
+    return QueueLengthFor(d.QueueSpeed[hour], d.QueueAtHourEnd[PreviousHour(hour)],
+                          d.QueueAtHourEnd[hour], d.HourlyCapacity[hour], d.Volume[hour],
+                          upstreamSpeed);
+}
+
+[[nodiscard]] double QueueDelayFor(double speed, double length, int upstreamSpeed) {
     if (!(speed > 0)) {
         return 0;
     }
-    const double length = d.QueueLength[hour];
     const double upstreamTime = upstreamSpeed > 0 ? length / upstreamSpeed : 0.0;
     const double delay = length / speed - upstreamTime;
     // A queue that moves faster than the upstream traffic (a high dissipation
     // rate on a slow road) costs no time rather than saving some.
     return std::isfinite(delay) && delay > 0 ? delay : 0;
+}
+
+[[nodiscard]] double DelayInHour(const DirectionQueue& d, int hour, int upstreamSpeed) {
+    return QueueDelayFor(d.QueueSpeed[hour], d.QueueLength[hour], upstreamSpeed);
 }
 
 // The steps after the simulation, one direction at a time. `worthLooking` is
@@ -328,12 +340,16 @@ void FreeFlowOf(DirectionQueue& d) {
     }
 }
 
+[[nodiscard]] double QueueSpeedFor(int capacity, double serviceFlowRate) {
+    const double r = capacity / serviceFlowRate;
+    return 13.334 * (r * r) + 12.707 * r;
+}
+
 [[nodiscard]] double SpeedInHour(const DirectionQueue& d, int hour, double serviceFlowRate) {
     if (d.QueueAtHourEnd[hour] == 0 && d.QueueAtHourEnd[PreviousHour(hour)] == 0) {
         return 0.0;
     }
-    const double r = d.HourlyCapacity[hour] / serviceFlowRate;
-    return 13.334 * (r * r) + 12.707 * r;
+    return QueueSpeedFor(d.HourlyCapacity[hour], serviceFlowRate);
 }
 
 void QueueSpeedOf(DirectionQueue& d, double serviceFlowRate, bool worthLooking) {
@@ -351,11 +367,13 @@ void QueueSpeedOf(DirectionQueue& d, double serviceFlowRate, bool worthLooking) 
 void DirectionFiguresOf(DirectionQueue& d, HourSet workZone, double serviceFlowRate,
                         int upstreamSpeed) {
     std::int64_t carriedIn = d.QueueAtHourEnd[kHoursPerDay - 1];
+    int previousCapacity = d.HourlyCapacity[kHoursPerDay - 1];
     for (int h = 0; h < kHoursPerDay; ++h) {
         const std::int64_t queue = d.QueueAtHourEnd[h];
-        const std::int64_t capacity = d.HourlyCapacity[h];
+        const int capacity = d.HourlyCapacity[h];
+        const int volume = d.Volume[h];
         const std::int64_t through =
-            Has(workZone, h) ? std::min<std::int64_t>(d.Volume[h] + carriedIn, capacity) : 0;
+            Has(workZone, h) ? std::min<std::int64_t>(volume + carriedIn, capacity) : 0;
         d.Throughput[h] = through;
         if (queue == 0 && carriedIn == 0) {
             d.ServedInQueue[h] = 0;
@@ -364,19 +382,25 @@ void DirectionFiguresOf(DirectionQueue& d, HourSet workZone, double serviceFlowR
             d.QueueLength[h] = 0.0;
             d.QueueDelayPerVehicle[h] = 0.0;
         } else {
+            const bool standing = queue != 0;
+            const std::int64_t excess = d.HourlyExcess[h];
             d.ServedInQueue[h] =
-                CountWhileQueued(d, h, capacity, d.HourlyCapacity[PreviousHour(h)]);
-            d.JoiningQueue[h] = CountWhileQueued(d, h, d.Volume[h], d.Volume[h]);
-            d.QueueSpeed[h] = SpeedInHour(d, h, serviceFlowRate);
-            d.QueueLength[h] = LengthInHour(d, h, upstreamSpeed);
-            d.QueueDelayPerVehicle[h] = DelayInHour(d, h, upstreamSpeed);
+                standing ? capacity : ClearingCount(previousCapacity, carriedIn, excess);
+            d.JoiningQueue[h] = standing ? volume : ClearingCount(volume, carriedIn, excess);
+            const double speed = QueueSpeedFor(capacity, serviceFlowRate);
+            const double length =
+                QueueLengthFor(speed, carriedIn, queue, capacity, volume, upstreamSpeed);
+            d.QueueSpeed[h] = speed;
+            d.QueueLength[h] = length;
+            d.QueueDelayPerVehicle[h] = QueueDelayFor(speed, length, upstreamSpeed);
         }
         std::int64_t freeFlow = 0;
         if (through > 0 && through < capacity) {
-            freeFlow = d.ServedInQueue[h] != 0 ? d.Volume[h] - d.JoiningQueue[h] : through;
+            freeFlow = d.ServedInQueue[h] != 0 ? volume - d.JoiningQueue[h] : through;
         }
         d.FreeFlowThroughWorkZone[h] = freeFlow;
         carriedIn = queue;
+        previousCapacity = capacity;
     }
 }
 
