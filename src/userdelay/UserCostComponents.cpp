@@ -1,5 +1,7 @@
 #include "userdelay/UserCostComponents.h"
 
+#include "userdelay/DoublePair.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -111,19 +113,6 @@ ClassFactors FactorsOf(const UserCostRates& rates, const UserCostInputs& inputs,
 }
 
 using ClassFactorSet = std::array<ClassFactors, kVehicleClasses>;
-
-// Two doubles side by side in one register: each lane takes exactly the
-// operation a lone double would, rounded the same way, so two sums carried
-// as a pair are the same bits as carried apart.
-using DoublePair = double __attribute__((vector_size(2 * sizeof(double))));
-
-[[nodiscard]] DoublePair Pair(double first, double second) {
-    return DoublePair{first, second};
-}
-
-[[nodiscard]] DoublePair Both(double value) {
-    return DoublePair{value, value};
-}
 
 // Sums term(c, i) over a list's entries for the three classes at once,
 // each class in a sum of its own (a double, or a pair of components), so
