@@ -40,6 +40,8 @@ TEST(RunAllocationTest, IterationsOfAQueueingRunAllocateNothing) {
     auto project = std::make_unique<Project>();
     ASSERT_TRUE(ReadProjectFile(std::string(WEXA_EXAMPLES_DIR) + "/urban-freeway.wxa", *project));
     auto workspace = std::make_unique<AnalysisWorkspace>();
+    // The workspace's tables are sized by its first run and kept.
+    ASSERT_FALSE(RunAnalysis(*project, *workspace, {98u, nullptr}).has_value());
     // A run cancelled before it starts still works its first iteration, so
     // the difference to a whole run is every later iteration and what
     // follows them.
