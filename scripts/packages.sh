@@ -5,3 +5,7 @@ FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The Qt window: widgets, charts, SVG image export, printing; xvfb and xauth
 # to show it on a virtual screen when there is no display.
 GUI_PACKAGES=(qt6-base-dev qt6-charts-dev qt6-svg-dev xvfb xauth)
+# The Windows cross build and its tests: the MinGW-w64 compiler (the POSIX
+# threads flavour, which std::thread needs), Wine to run what it builds, and
+# GoogleTest's sources to build it for Windows.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest)

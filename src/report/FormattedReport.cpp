@@ -3,6 +3,7 @@
 #include "model/AtomicFile.h"
 #include "model/Capacities.h"
 #include "model/TextEncoding.h"
+#include "report/LocalTime.h"
 #include "simulation/AgencyCost.h"
 
 #include <algorithm>
@@ -88,7 +89,7 @@ void WriteDateLine(ReportText& out, std::time_t analysisTime) {
     static constexpr std::array<const char*, 12> kMonths = {
         "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     std::tm local{};
-    if (localtime_r(&analysisTime, &local) == nullptr) {
+    if (!ToLocalTime(analysisTime, local)) {
         // Only a time beyond the calendar's range gets here.
         out.Printf("Date of Analysis: unknown\n");
         return;

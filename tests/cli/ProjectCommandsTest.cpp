@@ -186,11 +186,13 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedImport{R"("BaseYearAADT")", "the file must hold one JSON object"},
         RefusedImport{R"({"BaseYearAADT": 1} {})", "bad.json: not valid JSON"}));
 
-// One line of the error output, checked to be short and to hold the text.
-void ExpectOneShortLine(const std::string& err, const std::string& holds) {
+// One line of the error output, checked to hold the text and to be short
+// beyond the file's name (whose length depends on the system's temporary
+// folder).
+void ExpectOneShortLine(const std::string& err, const std::string& holds, const std::string& file) {
     EXPECT_THAT(err, HasSubstr(holds));
     EXPECT_EQ(err.find('\n'), err.size() - 1) << err.substr(0, 300);
-    EXPECT_LT(err.size(), 250u) << err.substr(0, 300);
+    EXPECT_LT(err.size(), 170u + file.size()) << err.substr(0, 300);
 }
 
 TEST(ImportCommand, HugeKeysNumbersAndArraysAreRefusedInOneShortLine) {
@@ -205,17 +207,18 @@ TEST(ImportCommand, HugeKeysNumbersAndArraysAreRefusedInOneShortLine) {
     };
 
     ExpectOneShortLine(refusal("{\"" + std::string(100'000, '9') + "\": 1}"),
-                       "unknown field \"" + sixty + "...\"");
-    ExpectOneShortLine(refusal("{\"\\u001b[2J\": 1}"), "unknown field \"\\x1B[2J\"");
+                       "unknown field \"" + sixty + "...\"", json);
+    ExpectOneShortLine(refusal("{\"\\u001b[2J\": 1}"), "unknown field \"\\x1B[2J\"", json);
     ExpectOneShortLine(refusal("{\"BaseYearAADT\": " + std::string(100'000, '9') + "}"),
-                       "field \"BaseYearAADT\" holds a number out of range: " + sixty + "...;");
+                       "field \"BaseYearAADT\" holds a number out of range: " + sixty + "...;",
+                       json);
 
     std::string codes = "{\"BidItemCodes\": [1";
     for (int i = 0; i < 1'000'000; ++i) {
         codes += ",1";
     }
     ExpectOneShortLine(refusal(codes + "]}"),
-                       "field \"BidItemCodes\" must be an array of 400 entries");
+                       "field \"BidItemCodes\" must be an array of 400 entries", json);
     EXPECT_FALSE(std::filesystem::exists(folder.File("out.wxa")));
 }
 

@@ -17,8 +17,11 @@
 #include <memory>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
 
 namespace wexa::cli {
 namespace {
@@ -171,11 +174,12 @@ TEST_F(WorkZoneCommandTest, PlainOutputIsATableUnderTheDialogsLabels) {
                                     "Queue Idle Time:", "Total Cost ($)", "Percent of Total"}) {
         EXPECT_THAT(result.out, HasSubstr(label));
     }
-    EXPECT_THAT(result.out, ::testing::MatchesRegex("(.|\n)*Traffic Volume, AADT: +" +
-                                                    std::to_string(dialog->Aadt()) + "\n(.|\n)*"));
+    // Simple expressions, as GoogleTest has on every system.
+    EXPECT_THAT(result.out, ::testing::ContainsRegex("\nTraffic Volume, AADT: +" +
+                                                     std::to_string(dialog->Aadt()) + "\n"));
     char total[64];
-    std::snprintf(total, sizeof total, "Total: +%.0f +100\n", dialog->Breakdown().Total);
-    EXPECT_THAT(result.out, ::testing::MatchesRegex(std::string("(.|\n)*") + total));
+    std::snprintf(total, sizeof total, "\nTotal: +%.0f +100\n$", dialog->Breakdown().Total);
+    EXPECT_THAT(result.out, ::testing::ContainsRegex(total));
 }
 
 TEST_F(WorkZoneCommandTest, UnusableValuesAreRefusedWithStatusOne) {
@@ -353,8 +357,10 @@ TEST_F(WorkZoneCommandTest, OptimizePrintsNoResultsWhenTheFileCannotBeWritten) {
     EXPECT_THAT(result.err, HasSubstr("a-folder"));
 }
 
-// The real program: exit statuses through the argument parser, and the same
+// The real program through a POSIX shell (on Windows, scripts/windows-build.sh
+// runs it instead): exit statuses through the argument parser, and the same
 // bytes from two runs.
+#ifndef _WIN32
 int RunProgram(const std::string& arguments) {
     const std::string command = std::string(WEXA_CLI_PATH) + " " + arguments + " >/dev/null 2>&1";
     const int status = std::system(command.c_str());
@@ -380,6 +386,7 @@ TEST_F(WorkZoneCommandTest, ProgramExitStatusesAndRepeatableOutput) {
     EXPECT_EQ(RunProgram("optimize " + file + " -o '" + first + "'"), 1);
     EXPECT_EQ(RunProgram("workzone " + file + " --alternative 1 --activity 1"), 1);
 }
+#endif
 
 } // namespace
 } // namespace wexa::cli

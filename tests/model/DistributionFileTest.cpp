@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <clocale>
 #include <filesystem>
@@ -210,12 +208,6 @@ TEST(DistributionFile, UnreadableFileIsNamedAndTheTableKept) {
     const FileResult directory = ReadDistributionFile(folder.Path(), table);
     EXPECT_FALSE(directory.Ok);
     EXPECT_NE(directory.Message.find(folder.Path().string()), std::string::npos);
-
-    // A FIFO would block a reader until someone wrote to it.
-    ASSERT_EQ(::mkfifo((folder / "pipe.dst").c_str(), 0600), 0);
-    const FileResult fifo = ReadDistributionFile(folder / "pipe.dst", table);
-    EXPECT_FALSE(fifo.Ok);
-    EXPECT_NE(fifo.Message.find("not a file"), std::string::npos) << fifo.Message;
     EXPECT_EQ(table, MarkedTable());
 }
 

@@ -27,19 +27,28 @@ public:
         if (const char* zone = std::getenv("TZ")) {
             previous_ = zone;
         }
-        setenv("TZ", "UTC0", 1);
-        tzset();
+        SetZone("UTC0");
     }
-    ~UtcZone() {
-        if (previous_) {
-            setenv("TZ", previous_->c_str(), 1);
+    ~UtcZone() { SetZone(previous_ ? previous_->c_str() : nullptr); }
+    UtcZone(const UtcZone&) = delete;
+    UtcZone& operator=(const UtcZone&) = delete;
+
+private:
+    // A null zone removes the variable. Windows' C library spells both calls
+    // its own way.
+    static void SetZone(const char* zone) {
+#ifdef _WIN32
+        _putenv_s("TZ", zone != nullptr ? zone : "");
+        _tzset();
+#else
+        if (zone != nullptr) {
+            setenv("TZ", zone, 1);
         } else {
             unsetenv("TZ");
         }
         tzset();
+#endif
     }
-    UtcZone(const UtcZone&) = delete;
-    UtcZone& operator=(const UtcZone&) = delete;
 
 private:
     std::optional<std::string> previous_;
