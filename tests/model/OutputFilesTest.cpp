@@ -159,7 +159,7 @@ TEST(OutputFiles, NothingIsReplacedUnlessEveryOutputIsWritten) {
 // they were, and know one file under other names.
 TEST(OutputFiles, ReplacesAFileNamedInAnyScriptAndRefusesWhatIsNotWritable) {
     TempFolder folder;
-    const fs::path named = folder / fs::path(u8"Straße Überführung 東京.xls");
+    const fs::path named = folder.Path() / fs::path(u8"Straße Überführung 東京.xls");
     WriteText(named, "an older and much longer report");
     ASSERT_TRUE(WriteFileAtomically(named, std::string_view("new")).Ok);
     EXPECT_EQ(ReadText(named), "new");
