@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Runs the Linux and the Windows wexa-cli on the examples and the agreement
+# projects (tests/data/agreement) and checks that they agree byte for byte:
+# the imported project files, `run --seed N --json` and the report (apart
+# from its date and file-name lines), `workzone --json`, the text each
+# prints and the exit statuses. Windows writes its console text with CR LF,
+# which is the one difference allowed there.
+# Usage: scripts/compare-windows.sh LINUX-WEXA-CLI WINDOWS-WEXA-CLI.EXE
+set -uo pipefail
+cd "$(dirname "$0")/.."
+linux=$1
+windows=$2
+wine=${WINE64:-$(command -v wine64 || echo /usr/lib/wine/wine64)}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/linux" "$work/windows"
+failures=0
+compared=0
+
+# Runs one command with each program, each in its own folder (the same
+# relative names, so that messages naming files agree), and compares all
+# the files it leaves, its output and its status.
+both() {
+    local name=$1
+    shift
+    (cd "$work/linux" && "$linux" "$@" >"$name.out" 2>"$name.err"; echo $? >"$name.status")
+    (cd "$work/windows" && "$wine" "$windows" "$@" >"$name.out" 2>"$name.err"; echo $? >"$name.status")
+    for file in "$work/linux/$name".*; do
+        local other=$work/windows/${file##*/}
+        compared=$((compared + 1))
+        case $file in
+        *.out | *.err) cmp -s "$file" <(tr -d '\r' <"$other") ;;
+        *.xls) cmp -s <(sed 2,3d "$file") <(sed 2,3d "$other") ;;
+        *) cmp -s "$file" "$other" ;;
+        esac || {
+            echo "differs: $name: ${file##*/}"
+            failures=$((failures + 1))
+        }
+    done
+}
+
+for example in examples/*.wxa; do
+    base=$(basename "$example" .wxa)
+    cp "$example" "$work/linux/$base.wxa"
+    cp "$example" "$work/windows/$base.wxa"
+    for seed in 1 7; do
+        both "$base-run-$seed" run "$base.wxa" --seed "$seed" --json "$base-run-$seed.json" \
+            -o "$base-run-$seed.xls"
+    done
+    both "$base-workzone" workzone "$base.wxa" --alternative 1 --activity 1 --json
+done
+
+for project in tests/data/agreement/*.json; do
+    base=$(basename "$project" .json)
+    cp "$project" "$work/linux/$base.json"
+    cp "$project" "$work/windows/$base.json"
+    both "$base-import" import "$base.json" -o "$base.wxa"
+    both "$base-run" run "$base.wxa" --seed 11 --json "$base-run.json" -o "$base-run.xls"
+    both "$base-workzone" workzone "$base.wxa" --alternative 1 --activity 1 --json
+done
+
+echo "compared $compared outputs of the Linux and the Windows wexa-cli: $failures differ"
+[ "$failures" -eq 0 ]
