@@ -125,6 +125,24 @@ TEST(ImportCommand, FieldsLeftOutKeepTheirDefaults) {
     EXPECT_EQ(ReadBytes(folder.File("p.wxa")), WriteProjectBytes(expected));
 }
 
+// A JSON file written on Windows ends its lines with CR LF; the project is
+// the same.
+TEST(ImportCommand, LinesEndedWithCarriageReturnsGiveTheSameProject) {
+    TempFolder folder;
+    WriteText(folder.File("lf.json"),
+              "{\n \"BaseYearAADT\": 5000,\n \"ProjectDescription\": \"A\"\n}\n");
+    WriteText(folder.File("crlf.json"),
+              "{\r\n \"BaseYearAADT\": 5000,\r\n \"ProjectDescription\": \"A\"\r\n}\r\n");
+    for (const char* name : {"lf", "crlf"}) {
+        Captured io;
+        ASSERT_EQ(ImportCommand(folder.File(std::string(name) + ".json"),
+                                folder.File(std::string(name) + ".wxa"), io.Streams()),
+                  kExitSuccess)
+            << io.err.str();
+    }
+    EXPECT_EQ(ReadBytes(folder.File("crlf.wxa")), ReadBytes(folder.File("lf.wxa")));
+}
+
 struct RefusedImport {
     const char* json;
     const char* named; // what the message must name
