@@ -1,4 +1,5 @@
 #include "model/FileOps.h"
+#include "model/SystemCalls.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,10 +9,6 @@
 
 namespace wexa {
 namespace {
-
-std::error_code LastError() {
-    return {errno != 0 ? errno : EIO, std::generic_category()};
-}
 
 // Reports why a file of this type may not be read; an empty code for a
 // regular file.
@@ -31,11 +28,11 @@ std::error_code OpenNonBlocking(const std::filesystem::path& path, int flags, in
     errno = 0;
     const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        return LastError();
+        return LastSystemError();
     }
     const int status = ::fcntl(fd, F_GETFL);
     if (status < 0 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) < 0) {
-        const std::error_code error = LastError();
+        const std::error_code error = LastSystemError();
         ::close(fd);
         return error;
     }
@@ -51,7 +48,7 @@ public:
         struct stat before {};
         errno = 0;
         if (::stat(path.c_str(), &before) != 0) {
-            return LastError();
+            return LastSystemError();
         }
         if (const std::error_code refused = RefuseUnlessRegular(before.st_mode)) {
             return refused;
@@ -63,7 +60,7 @@ public:
         struct stat opened {};
         errno = 0;
         std::error_code refused =
-            ::fstat(fd, &opened) != 0 ? LastError() : RefuseUnlessRegular(opened.st_mode);
+            ::fstat(fd, &opened) != 0 ? LastSystemError() : RefuseUnlessRegular(opened.st_mode);
         if (refused) {
             ::close(fd);
             return refused;
@@ -82,7 +79,7 @@ public:
                 return {};
             }
             if (errno != EINTR) {
-                return LastError();
+                return LastSystemError();
             }
         }
     }
@@ -91,7 +88,7 @@ public:
         errno = 0;
         const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0) {
-            return LastError();
+            return LastSystemError();
         }
         handle = fd;
         return {};
@@ -101,7 +98,7 @@ public:
         struct stat status {};
         errno = 0;
         if (::stat(path.c_str(), &status) != 0) {
-            return LastError();
+            return LastSystemError();
         }
         errno = 0;
         if ((status.st_mode & S_IWUSR) == 0 || ::access(path.c_str(), W_OK) != 0) {
@@ -115,27 +112,14 @@ public:
     }
 
     std::error_code Write(int handle, const unsigned char* data, std::size_t size) override {
-        while (size > 0) {
-            errno = 0;
-            const ssize_t n = ::write(handle, data, size);
-            if (n < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                return LastError();
-            }
-            if (n == 0) {
-                return std::make_error_code(std::errc::io_error);
-            }
-            data += n;
-            size -= static_cast<std::size_t>(n);
-        }
-        return {};
+        return WriteAll(data, size, [handle](const unsigned char* bytes, std::size_t count) {
+            return ::write(handle, bytes, count);
+        });
     }
 
     std::error_code Sync(int handle) override {
         errno = 0;
-        return ::fsync(handle) == 0 ? std::error_code() : LastError();
+        return ::fsync(handle) == 0 ? std::error_code() : LastSystemError();
     }
 
     std::error_code Close(int handle) override {
@@ -143,13 +127,13 @@ public:
         // After a failed close the descriptor is gone all the same, so it is
         // never closed twice; the error still counts (a delayed write error
         // of a network file system arrives here).
-        return ::close(handle) == 0 ? std::error_code() : LastError();
+        return ::close(handle) == 0 ? std::error_code() : LastSystemError();
     }
 
     std::error_code Rename(const std::filesystem::path& from,
                            const std::filesystem::path& to) override {
         errno = 0;
-        return ::rename(from.c_str(), to.c_str()) == 0 ? std::error_code() : LastError();
+        return ::rename(from.c_str(), to.c_str()) == 0 ? std::error_code() : LastSystemError();
     }
 
     std::error_code SyncFolder(const std::filesystem::path& folder) override {
@@ -157,10 +141,10 @@ public:
         errno = 0;
         const int fd = ::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0) {
-            return LastError();
+            return LastSystemError();
         }
         errno = 0;
-        std::error_code error = ::fsync(fd) == 0 ? std::error_code() : LastError();
+        std::error_code error = ::fsync(fd) == 0 ? std::error_code() : LastSystemError();
         ::close(fd);
         // Some file systems cannot sync a folder; the rename is then as safe
         // as they make it.

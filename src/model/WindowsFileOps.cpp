@@ -1,4 +1,5 @@
 #include "model/FileOps.h"
+#include "model/SystemCalls.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -19,10 +20,6 @@
 // whether two names lead to one file.
 namespace wexa {
 namespace {
-
-std::error_code LastError() {
-    return {errno != 0 ? errno : EIO, std::generic_category()};
-}
 
 // A Windows error as the nearest portable one, for the messages the program
 // words from them.
@@ -67,7 +64,7 @@ public:
         struct _stat64 before {};
         errno = 0;
         if (::_wstat64(path.c_str(), &before) != 0) {
-            return LastError();
+            return LastSystemError();
         }
         if (const std::error_code refused = RefuseUnlessRegular(before.st_mode)) {
             return refused;
@@ -75,12 +72,12 @@ public:
         errno = 0;
         const int fd = ::_wopen(path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
         if (fd < 0) {
-            return LastError();
+            return LastSystemError();
         }
         struct _stat64 opened {};
         errno = 0;
         const std::error_code refused =
-            ::_fstat64(fd, &opened) != 0 ? LastError() : RefuseUnlessRegular(opened.st_mode);
+            ::_fstat64(fd, &opened) != 0 ? LastSystemError() : RefuseUnlessRegular(opened.st_mode);
         if (refused) {
             ::_close(fd);
             return refused;
@@ -95,7 +92,7 @@ public:
         const int n =
             ::_read(handle, data, static_cast<unsigned int>(std::min(size, kLargestCall)));
         if (n < 0) {
-            return LastError();
+            return LastSystemError();
         }
         got = static_cast<std::size_t>(n);
         return {};
@@ -107,7 +104,7 @@ public:
             ::_wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
                      _S_IREAD | _S_IWRITE);
         if (fd < 0) {
-            return LastError();
+            return LastSystemError();
         }
         handle = fd;
         return {};
@@ -117,7 +114,7 @@ public:
         struct _stat64 status {};
         errno = 0;
         if (::_wstat64(path.c_str(), &status) != 0) {
-            return LastError();
+            return LastSystemError();
         }
         // The read-only attribute shows as a missing write bit.
         if ((status.st_mode & _S_IWRITE) == 0 || ::_waccess(path.c_str(), 2) != 0) {
@@ -131,37 +128,27 @@ public:
         errno = 0;
         const int fd = ::_wopen(path.c_str(), _O_WRONLY | _O_BINARY | _O_NOINHERIT);
         if (fd < 0) {
-            return LastError();
+            return LastSystemError();
         }
         handle = fd;
         return {};
     }
 
     std::error_code Write(int handle, const unsigned char* data, std::size_t size) override {
-        while (size > 0) {
-            errno = 0;
-            const int n =
-                ::_write(handle, data, static_cast<unsigned int>(std::min(size, kLargestCall)));
-            if (n < 0) {
-                return LastError();
-            }
-            if (n == 0) {
-                return std::make_error_code(std::errc::io_error);
-            }
-            data += n;
-            size -= static_cast<std::size_t>(n);
-        }
-        return {};
+        return WriteAll(data, size, [handle](const unsigned char* bytes, std::size_t count) {
+            return ::_write(handle, bytes,
+                            static_cast<unsigned int>(std::min(count, kLargestCall)));
+        });
     }
 
     std::error_code Sync(int handle) override {
         errno = 0;
-        return ::_commit(handle) == 0 ? std::error_code() : LastError();
+        return ::_commit(handle) == 0 ? std::error_code() : LastSystemError();
     }
 
     std::error_code Close(int handle) override {
         errno = 0;
-        return ::_close(handle) == 0 ? std::error_code() : LastError();
+        return ::_close(handle) == 0 ? std::error_code() : LastSystemError();
     }
 
     std::error_code Rename(const std::filesystem::path& from,
