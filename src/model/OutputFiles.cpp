@@ -35,8 +35,12 @@ std::error_code CreateTemporary(FileOps& ops, const fs::path& target, fs::path& 
     constexpr int kAttempts = 32;
     std::error_code error;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        const fs::path candidate = target.parent_path() / ("." + target.filename().string() + "." +
-                                                           HexSuffix(stamp + counter++) + ".tmp");
+        // Joined as paths, not as narrow strings: on Windows a name in any
+        // script survives only in the path's own characters.
+        fs::path name = ".";
+        name += target.filename();
+        name += "." + HexSuffix(stamp + counter++) + ".tmp";
+        const fs::path candidate = target.parent_path() / name;
         error = ops.CreateNew(candidate, handle);
         if (!error) {
             temporary = candidate;

@@ -161,7 +161,20 @@ TEST(OutputFiles, ReplacesAFileNamedInAnyScriptAndRefusesWhatIsNotWritable) {
     TempFolder folder;
     const fs::path named = folder.Path() / fs::path(u8"Straße Überführung 東京.xls");
     WriteText(named, "an older and much longer report");
-    ASSERT_TRUE(WriteFileAtomically(named, std::string_view("new")).Ok);
+    {
+        // The staged copy beside it keeps the name's characters.
+        OutputFiles output;
+        ASSERT_TRUE(output.Add(named, std::string_view("new")).Ok);
+        std::u8string staged;
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder.Path())) {
+            if (entry.path() != named) {
+                staged = entry.path().filename().u8string();
+            }
+        }
+        EXPECT_EQ(staged.rfind(u8"." + named.filename().u8string() + u8".", 0), 0U)
+            << "staged as another name";
+        ASSERT_TRUE(output.Commit().Ok);
+    }
     EXPECT_EQ(ReadText(named), "new");
 
     const fs::path readOnly = folder / "read-only.wxa";
