@@ -87,7 +87,6 @@ public:
         timeRelatedNpv_ = 0.0;
         userNpv_ = 0.0;
         double year = 0.0;
-        double previousInterval = 0.0;
         for (int j = 0; j < activities; ++j) {
             const int slot = alternative * kActivitiesPerAlternative + j;
             const double u1 = random_.DrawUniform();
@@ -98,11 +97,11 @@ public:
             if (interval < 0.0) {
                 interval = 0.0;
             }
-            year = j == 0 ? 0.0 : year + previousInterval;
-            RoundValue(year, 0);
-            previousInterval = interval;
+            // The next activity's year is this one's plus the interval,
+            // rounded to whole years.
+            const double nextYear = Rounded(year + interval, 0);
             if (j + 1 < activities && year + interval < p_.AnalysisPeriod) {
-                PrefetchDay(slot + 1, Rounded(year + interval, 0));
+                PrefetchDay(slot + 1, nextYear);
             }
 
             const ActivityCosts costs = RunActivity(slot, year);
@@ -112,6 +111,7 @@ public:
             if (year + interval >= p_.AnalysisPeriod) {
                 return Close(costs, slot, year, interval);
             }
+            year = nextYear;
         }
         return {IterationStatus::Failure, kFailureMark, kFailureMark, kFailureMark};
     }

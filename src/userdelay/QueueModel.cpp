@@ -309,12 +309,26 @@ void CapacitiesFromExcesses(DirectionQueue& d) {
 // The steps after the simulation, one direction at a time. `worthLooking` is
 // false only when every hour's value is known to be 0 (see FillPerHour).
 
+// Vehicles through the zone in one of its hours: the arrivals and the queue
+// carried in, at most the hour's capacity.
+[[nodiscard]] std::int64_t ThroughputFor(int volume, std::int64_t carriedIn, int capacity) {
+    return std::min<std::int64_t>(volume + carriedIn, capacity);
+}
+
+// Vehicles through a zone running below capacity that meet no queue.
+[[nodiscard]] std::int64_t FreeFlowFor(std::int64_t through, int capacity, std::int64_t served,
+                                       int volume, std::int64_t joining) {
+    if (through > 0 && through < capacity) {
+        return served != 0 ? volume - joining : through;
+    }
+    return 0;
+}
+
 void ThroughputOf(DirectionQueue& d, HourSet workZone) {
     FillPerHour(workZone != 0, d.Throughput, [&](int h) {
-        return Has(workZone, h)
-                   ? std::min<std::int64_t>(d.Volume[h] + d.QueueAtHourEnd[PreviousHour(h)],
-                                            d.HourlyCapacity[h])
-                   : 0;
+        return Has(workZone, h) ? ThroughputFor(d.Volume[h], d.QueueAtHourEnd[PreviousHour(h)],
+                                                d.HourlyCapacity[h])
+                                : 0;
     });
 }
 
@@ -331,12 +345,9 @@ void JoiningQueueOf(DirectionQueue& d, bool worthLooking) {
 
 void FreeFlowOf(DirectionQueue& d) {
     for (int h = 0; h < kHoursPerDay; ++h) {
-        const std::int64_t through = d.Throughput[h];
-        std::int64_t freeFlow = 0;
-        if (through > 0 && through < d.HourlyCapacity[h]) {
-            freeFlow = d.ServedInQueue[h] != 0 ? d.Volume[h] - d.JoiningQueue[h] : through;
-        }
-        d.FreeFlowThroughWorkZone[h] = freeFlow;
+        d.FreeFlowThroughWorkZone[h] =
+            FreeFlowFor(d.Throughput[h], d.HourlyCapacity[h], d.ServedInQueue[h], d.Volume[h],
+                        d.JoiningQueue[h]);
     }
 }
 
@@ -373,7 +384,7 @@ void DirectionFiguresOf(DirectionQueue& d, HourSet workZone, double serviceFlowR
         const int capacity = d.HourlyCapacity[h];
         const int volume = d.Volume[h];
         const std::int64_t through =
-            Has(workZone, h) ? std::min<std::int64_t>(volume + carriedIn, capacity) : 0;
+            Has(workZone, h) ? ThroughputFor(volume, carriedIn, capacity) : 0;
         d.Throughput[h] = through;
         if (queue == 0 && carriedIn == 0) {
             d.ServedInQueue[h] = 0;
@@ -394,11 +405,8 @@ void DirectionFiguresOf(DirectionQueue& d, HourSet workZone, double serviceFlowR
             d.QueueLength[h] = length;
             d.QueueDelayPerVehicle[h] = QueueDelayFor(speed, length, upstreamSpeed);
         }
-        std::int64_t freeFlow = 0;
-        if (through > 0 && through < capacity) {
-            freeFlow = d.ServedInQueue[h] != 0 ? volume - d.JoiningQueue[h] : through;
-        }
-        d.FreeFlowThroughWorkZone[h] = freeFlow;
+        d.FreeFlowThroughWorkZone[h] =
+            FreeFlowFor(through, capacity, d.ServedInQueue[h], volume, d.JoiningQueue[h]);
         carriedIn = queue;
         previousCapacity = capacity;
     }

@@ -1,4 +1,5 @@
 #include "model/OutputFiles.h"
+#include "FileResultText.h"
 #include "model/AtomicFile.h"
 #include "model/FileIo.h"
 #include "model/OutputTarget.h"
@@ -15,13 +16,10 @@ namespace wexa {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Mentions;
 using testing::ReadText;
 using testing::TempFolder;
 using testing::WriteText;
-
-bool Mentions(const FileResult& result, const fs::path& path) {
-    return result.Message.find(path.string()) != std::string::npos;
-}
 
 // The real file system, with one chosen step failing as a full disk, an I/O
 // error or a vanished folder would make it fail.

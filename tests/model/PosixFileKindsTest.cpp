@@ -1,6 +1,7 @@
 // What a POSIX file system has and Windows' has not: FIFOs, devices under
 // /dev, sockets, links made by any user, and permission bits for owner,
 // group and others. Built on POSIX systems only.
+#include "FileResultText.h"
 #include "model/AtomicFile.h"
 #include "model/DistributionFile.h"
 #include "model/FileIo.h"
@@ -24,13 +25,10 @@ namespace wexa {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Mentions;
 using testing::ReadText;
 using testing::TempFolder;
 using testing::WriteText;
-
-bool Mentions(const FileResult& result, const fs::path& path) {
-    return result.Message.find(path.string()) != std::string::npos;
-}
 
 TEST(OutputFiles, AFifoIsWrittenInPlaceWhenSomeoneReadsIt) {
     TempFolder folder;
