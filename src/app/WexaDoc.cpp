@@ -1,6 +1,7 @@
 #include "app/WexaDoc.h"
 
 #include "forms/FileNameRequest.h"
+#include "model/PathText.h"
 #include "model/ProjectFile.h"
 #include "ui/Prompts.h"
 #include "ui/WexaView.h"
@@ -38,7 +39,7 @@ forms::FileNameRequest SaveProjectRequest(std::string initialName) {
 }
 
 std::filesystem::path ToPath(const QString& path) {
-    return std::filesystem::path(path.toStdString());
+    return PathFromText(path.toStdString());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "cli/CliOutput.h"
 #include "model/OutputTarget.h"
+#include "model/PathText.h"
 
 namespace wexa::cli {
 
@@ -13,7 +14,7 @@ std::optional<int> CheckOutputPaths(Output output, const std::vector<std::string
             return ReportFileError(output, "an output file name is empty; nothing was written.");
         }
         for (const std::string& input : inputs) {
-            if (SameFile(path, input)) {
+            if (SameFile(PathFromText(path), PathFromText(input))) {
                 // The message is built once, on the way out of the loop.
                 // NOLINTNEXTLINE(performance-inefficient-string-concatenation)
                 return ReportFileError(output, path + " is the file being read (" + input +
@@ -22,13 +23,13 @@ std::optional<int> CheckOutputPaths(Output output, const std::vector<std::string
             }
         }
         for (std::size_t j = 0; j < i; ++j) {
-            if (SameFile(path, outputs[j])) {
+            if (SameFile(PathFromText(path), PathFromText(outputs[j]))) {
                 return ReportFileError(output, path + " is named for two outputs (" + outputs[j] +
                                                    "). Nothing was written.");
             }
         }
         OutputTarget target;
-        if (const FileResult usable = ResolveOutput(path, target); !usable) {
+        if (const FileResult usable = ResolveOutput(PathFromText(path), target); !usable) {
             return ReportNotWritten(output, usable);
         }
     }

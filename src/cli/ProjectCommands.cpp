@@ -6,6 +6,7 @@
 #include "cli/ProjectJson.h"
 #include "cli/ProjectText.h"
 #include "model/FileIo.h"
+#include "model/PathText.h"
 #include "model/ProjectFile.h"
 
 #include <memory>
@@ -19,7 +20,7 @@ int NewCommand(const std::string& projectPath, Output output) {
         return *refused;
     }
     const auto project = std::make_unique<Project>();
-    const FileResult written = WriteProjectFile(projectPath, *project);
+    const FileResult written = WriteProjectFile(PathFromText(projectPath), *project);
     if (!written) {
         return ReportNotWritten(output, written);
     }
@@ -44,7 +45,7 @@ int ImportCommand(const std::string& jsonPath, const std::string& projectPath, O
         return *refused;
     }
     std::vector<unsigned char> bytes;
-    const FileResult read = ReadWholeFile(jsonPath, kMaxProjectJsonBytes, bytes);
+    const FileResult read = ReadWholeFile(PathFromText(jsonPath), kMaxProjectJsonBytes, bytes);
     if (!read) {
         return ReportFileError(output, JsonReadErrorMessage(jsonPath, read));
     }
@@ -53,7 +54,7 @@ int ImportCommand(const std::string& jsonPath, const std::string& projectPath, O
     if (!project) {
         return ReportFileError(output, error);
     }
-    const FileResult written = WriteProjectFile(projectPath, *project);
+    const FileResult written = WriteProjectFile(PathFromText(projectPath), *project);
     if (!written) {
         return ReportNotWritten(output, written);
     }

@@ -4,6 +4,7 @@
 #include "cli/ProjectRun.h"
 #include "cli/RunOutput.h"
 #include "model/OutputFiles.h"
+#include "model/PathText.h"
 #include "report/FormattedReport.h"
 
 #include <ctime>
@@ -34,13 +35,14 @@ int RunCommand(const RunOptions& options, Output output, RunFeedback* feedback) 
     if (options.reportPath) {
         const std::string report =
             FormatReport(*project, workspace->Statuses, *options.reportPath, std::time(nullptr));
-        if (const FileResult staged = files.Add(*options.reportPath, report); !staged) {
+        if (const FileResult staged = files.Add(PathFromText(*options.reportPath), report);
+            !staged) {
             return ReportNotWritten(output, staged);
         }
     }
     if (options.jsonPath) {
         const std::string json = RunToJson(*project, *workspace).dump() + "\n";
-        if (const FileResult staged = files.Add(*options.jsonPath, json); !staged) {
+        if (const FileResult staged = files.Add(PathFromText(*options.jsonPath), json); !staged) {
             return ReportNotWritten(output, staged);
         }
     }

@@ -7,6 +7,7 @@
 #include "forms/NoticeCollector.h"
 #include "forms/WorkZoneTiming.h"
 #include "model/Capacities.h"
+#include "model/PathText.h"
 #include "model/ProjectFile.h"
 #include "simulation/ProjectChecks.h"
 
@@ -154,7 +155,7 @@ int OptimizeCommand(const std::string& projectPath, const std::string& outputPat
         }
     }
 
-    const FileResult written = WriteProjectFile(outputPath, *project);
+    const FileResult written = WriteProjectFile(PathFromText(outputPath), *project);
     if (!written) {
         return ReportNotWritten(output, written);
     }

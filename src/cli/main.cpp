@@ -1,3 +1,4 @@
+#include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/Interrupt.h"
 #include "cli/TextFormat.h"
@@ -169,8 +170,13 @@ int RunProgram(int argc, char** argv) {
         status = SensitivityCommand(sensitivity, output, &interrupt);
     });
 
+    const std::vector<std::string> arguments = ArgumentsAsText(argc, argv);
+    std::vector<const char*> words;
+    for (const std::string& argument : arguments) {
+        words.push_back(argument.c_str());
+    }
     try {
-        app.parse(argc, argv);
+        app.parse(static_cast<int>(words.size()), words.data());
     } catch (const CLI::ParseError& error) {
         if (const auto command = UnknownCommand(app)) {
             return ReportUnknownCommand(app, *command);
@@ -191,6 +197,7 @@ int ReportUnexpected(std::string_view what) {
 } // namespace
 
 int main(int argc, char** argv) {
+    const wexa::cli::Utf8Console console;
     try {
         return RunProgram(argc, argv);
     } catch (const std::bad_alloc&) {

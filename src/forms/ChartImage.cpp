@@ -1,4 +1,5 @@
 #include "forms/ChartImage.h"
+#include "model/PathText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -26,11 +27,11 @@ FileNameRequest ChartImageRequest() {
 }
 
 std::optional<ImageTarget> ChartImageTarget(const std::string& chosen) {
-    const std::filesystem::path path(chosen);
+    const std::filesystem::path path = PathFromText(chosen);
     if (!path.has_filename()) {
         return std::nullopt;
     }
-    const std::string suffix = Lower(path.extension().string());
+    const std::string suffix = Lower(TextFromPath(path.extension()));
     if (suffix.empty()) {
         return ImageTarget{chosen + ".png", ImageFormat::Png};
     }

@@ -1,6 +1,7 @@
 #include "forms/DocumentState.h"
 
 #include "forms/ProjectEdits.h"
+#include "model/PathText.h"
 
 #include <filesystem>
 #include <utility>
@@ -16,7 +17,7 @@ constexpr char kUntitled[] = "Untitled";
 DocumentState::DocumentState(const Project& project) : saved_(EditedContent(project)) {}
 
 std::string DocumentState::Title() const {
-    return path_.empty() ? kUntitled : std::filesystem::path(path_).filename().string();
+    return path_.empty() ? kUntitled : TextFromPath(PathFromText(path_).filename());
 }
 
 std::string DocumentState::FrameTitle() const {

@@ -1,6 +1,7 @@
 #include "forms/HourlyDistributionDialog.h"
 
 #include "forms/HourlyDistributionDialogText.h"
+#include "model/PathText.h"
 #include "model/RoundValue.h"
 
 namespace wexa::forms {
@@ -84,7 +85,7 @@ void HourlyDistributionDialog::SaveDistribution(FormEffects& effects) {
         if (!path) {
             return;
         }
-        const FileResult written = WriteDistributionFile(*path, Values());
+        const FileResult written = WriteDistributionFile(PathFromText(*path), Values());
         if (!written) {
             effects.ShowMessage(written.Message, HourlyDistributionMessage::SaveFailedCaption,
                                 MessageIcon::Exclamation);
@@ -101,7 +102,7 @@ void HourlyDistributionDialog::ImportDistribution(FormEffects& effects) {
         if (!path) {
             return;
         }
-        const FileResult read = ReadDistributionFile(*path, EditValues());
+        const FileResult read = ReadDistributionFile(PathFromText(*path), EditValues());
         if (!read) {
             effects.ShowMessage(read.Message, kDistributionImportCaption, MessageIcon::Exclamation);
             return;

@@ -2,6 +2,7 @@
 
 #include "forms/ExportDialogText.h"
 #include "model/OutputTarget.h"
+#include "model/PathText.h"
 #include "report/FormattedReport.h"
 
 #include <filesystem>
@@ -12,15 +13,14 @@ bool ExportReportFile(Project& project, const std::string& fileName, const std::
                       const IterationStatusTable& statuses, std::time_t analysisTime,
                       FormEffects& effects) {
     project.ExportFileName = fileName;
-    if (!projectFile.empty() && SameFile(fileName, projectFile)) {
+    if (!projectFile.empty() && SameFile(PathFromText(fileName), PathFromText(projectFile))) {
         effects.ShowMessage("Unable to write to " + fileName +
                                 ", it is the project file that is open: the report would "
                                 "replace the project. Please choose another file name.",
                             ExportMessage::FailedCaption, MessageIcon::Exclamation);
         return false;
     }
-    const FileResult written =
-        WriteReport(std::filesystem::path(fileName), project, statuses, analysisTime);
+    const FileResult written = WriteReport(PathFromText(fileName), project, statuses, analysisTime);
     if (written) {
         effects.ShowMessage(ExportMessage::Exported.Message, ExportMessage::Exported.Caption,
                             MessageIcon::Information);

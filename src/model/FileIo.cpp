@@ -1,4 +1,5 @@
 #include "model/FileIo.h"
+#include "model/PathText.h"
 
 namespace wexa {
 namespace {
@@ -10,7 +11,7 @@ bool IsAccessDenied(std::error_code error) {
 } // namespace
 
 std::string ReadErrorMessage(const std::filesystem::path& path, std::error_code error) {
-    const std::string name = path.string();
+    const std::string name = TextFromPath(path);
     if (error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory) {
         return name + "\nCannot find this file.\nPlease verify that the correct path and file "
                       "name are given.";
@@ -31,7 +32,7 @@ std::string ReadErrorMessage(const std::filesystem::path& path, std::error_code 
 }
 
 std::string WriteErrorMessage(const std::filesystem::path& path, std::error_code error) {
-    const std::string name = path.string();
+    const std::string name = TextFromPath(path);
     if (IsAccessDenied(error) || error == std::errc::read_only_file_system) {
         return "Unable to write to " + name + ", it is read-only or opened by someone else.";
     }

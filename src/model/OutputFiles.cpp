@@ -1,4 +1,5 @@
 #include "model/OutputFiles.h"
+#include "model/PathText.h"
 
 #include <atomic>
 #include <chrono>
@@ -114,7 +115,7 @@ FileResult OutputFiles::StageInPlace(const OutputTarget& target,
     int handle = -1;
     if (const std::error_code error = ops_.OpenInPlace(target.Destination, handle)) {
         if (error == std::errc::no_such_device_or_address) {
-            return FileResult::Failure("Unable to write to " + target.Requested.string() +
+            return FileResult::Failure("Unable to write to " + TextFromPath(target.Requested) +
                                        ", no program is reading from it.");
         }
         return FileResult::Failure(WriteErrorMessage(target.Requested, error));

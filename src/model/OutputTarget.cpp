@@ -1,4 +1,5 @@
 #include "model/OutputTarget.h"
+#include "model/PathText.h"
 
 #include <string>
 
@@ -8,7 +9,7 @@ namespace {
 namespace fs = std::filesystem;
 
 FileResult Refuse(const fs::path& path, const std::string& reason) {
-    return FileResult::Failure("Unable to write to " + path.string() + ", " + reason);
+    return FileResult::Failure("Unable to write to " + TextFromPath(path) + ", " + reason);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "model/AtomicFile.h"
 #include "model/ByteStream.h"
+#include "model/PathText.h"
 #include "model/ProjectSchema.h"
 
 #include <memory>
@@ -37,7 +38,7 @@ FileResult ReadProjectFile(const std::filesystem::path& path, Project& project) 
         return read;
     }
     if (FileResult read = ReadProjectBytes(bytes, project); !read) {
-        return FileResult::Failure(path.string() + ": " + read.Message);
+        return FileResult::Failure(TextFromPath(path) + ": " + read.Message);
     }
     return FileResult::Success();
 }
@@ -45,7 +46,7 @@ FileResult ReadProjectFile(const std::filesystem::path& path, Project& project) 
 FileResult WriteProjectFile(const std::filesystem::path& path, const Project& project) {
     const std::vector<unsigned char> bytes = WriteProjectBytes(project);
     if (bytes.size() > kMaxProjectFileBytes) {
-        return FileResult::Failure("Unable to write to " + path.string() +
+        return FileResult::Failure("Unable to write to " + TextFromPath(path) +
                                    ", the project is too large to be opened again.");
     }
     return WriteFileAtomically(path, bytes);

@@ -105,6 +105,21 @@ DecodedCharacter DecodeUtf8(std::string_view text) {
     return {codePoint, length};
 }
 
+// Calls `take` with each character of the text in turn, and with nullopt for
+// each byte that is not part of a well-formed sequence.
+template <typename Take> void ForEachCharacter(std::string_view utf8, Take take) {
+    while (!utf8.empty()) {
+        const DecodedCharacter decoded = DecodeUtf8(utf8);
+        if (decoded.length == 0) {
+            take(std::nullopt);
+            utf8.remove_prefix(1);
+        } else {
+            take(decoded.codePoint);
+            utf8.remove_prefix(decoded.length);
+        }
+    }
+}
+
 bool IsHighSurrogate(char16_t unit) {
     return unit >= 0xD800 && unit <= 0xDBFF;
 }
@@ -126,17 +141,11 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
 std::string Utf8ToWindows1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    while (!utf8.empty()) {
-        const DecodedCharacter decoded = DecodeUtf8(utf8);
-        if (decoded.length == 0) {
-            out.push_back(kReplacement);
-            utf8.remove_prefix(1);
-            continue;
-        }
-        const std::optional<unsigned char> byte = EncodeCodePoint(decoded.codePoint);
+    ForEachCharacter(utf8, [&out](std::optional<char32_t> codePoint) {
+        const std::optional<unsigned char> byte =
+            codePoint ? EncodeCodePoint(*codePoint) : std::nullopt;
         out.push_back(byte ? static_cast<char>(*byte) : kReplacement);
-        utf8.remove_prefix(decoded.length);
-    }
+    });
     return out;
 }
 
@@ -156,6 +165,23 @@ std::string Utf16ToUtf8(std::span<const char16_t> units) {
             AppendUtf8(out, unit);
         }
     }
+    return out;
+}
+
+std::u16string Utf8ToUtf16(std::string_view utf8) {
+    std::u16string out;
+    out.reserve(utf8.size());
+    ForEachCharacter(utf8, [&out](std::optional<char32_t> codePoint) {
+        if (!codePoint) {
+            out.push_back(kReplacement);
+        } else if (*codePoint < 0x10000) {
+            out.push_back(static_cast<char16_t>(*codePoint));
+        } else {
+            const char32_t offset = *codePoint - 0x10000;
+            out.push_back(static_cast<char16_t>(0xD800 + (offset >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + (offset & 0x3FF)));
+        }
+    });
     return out;
 }
 

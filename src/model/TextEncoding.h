@@ -22,4 +22,8 @@ namespace wexa {
 // its partner becomes '?'.
 [[nodiscard]] std::string Utf16ToUtf8(std::span<const char16_t> units);
 
+// UTF-8 to UTF-16 code units. Every byte of text that is not well-formed
+// UTF-8 becomes one '?'.
+[[nodiscard]] std::u16string Utf8ToUtf16(std::string_view utf8);
+
 } // namespace wexa

@@ -2,6 +2,7 @@
 
 #include "model/AtomicFile.h"
 #include "model/Capacities.h"
+#include "model/PathText.h"
 #include "model/TextEncoding.h"
 #include "report/LocalTime.h"
 #include "simulation/AgencyCost.h"
@@ -440,7 +441,8 @@ std::string FormatReport(const Project& project, const IterationStatusTable& sta
 
 FileResult WriteReport(const std::filesystem::path& path, const Project& project,
                        const IterationStatusTable& statuses, std::time_t analysisTime) {
-    return WriteFileAtomically(path, FormatReport(project, statuses, path.string(), analysisTime));
+    return WriteFileAtomically(path,
+                               FormatReport(project, statuses, TextFromPath(path), analysisTime));
 }
 
 } // namespace wexa

@@ -3,6 +3,7 @@
 #include "forms/ChartImage.h"
 #include "forms/CsvText.h"
 #include "model/AtomicFile.h"
+#include "model/PathText.h"
 #include "ui/ChartAdapter.h"
 #include "ui/Prompts.h"
 
@@ -133,7 +134,7 @@ void SaveChartImage(ChartPanel& chart, Prompts& prompts) {
     } else {
         const QByteArray& bytes = image.data();
         const FileResult written = WriteFileAtomically(
-            std::filesystem::path(target->FileName),
+            PathFromText(target->FileName),
             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
         reason = written.Message;
     }
@@ -150,7 +151,7 @@ void SaveCsvFile(Prompts& prompts, const std::string& initialName, const std::st
         return;
     }
     const std::string name = chosen->toStdString();
-    const FileResult written = WriteFileAtomically(std::filesystem::path(name), text);
+    const FileResult written = WriteFileAtomically(PathFromText(name), text);
     if (!written.Ok) {
         prompts.ShowMessage(Text(forms::NotWrittenMessage(what, name, written.Message)), caption,
                             forms::MessageIcon::Exclamation);

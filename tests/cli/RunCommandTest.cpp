@@ -1,6 +1,8 @@
 #include "cli/Commands.h"
 #include "cli/Interrupt.h"
+#include "model/PathText.h"
 #include "model/ProjectFile.h"
+#include "model/TextEncoding.h"
 #include "support/TempFolder.h"
 
 #include <gmock/gmock.h>
@@ -312,6 +314,35 @@ TEST(RunCommand, FileErrorsExitTwoNamingTheFile) {
     const RunResult unwritable = RunCli({kUrbanExample, folder.File("a-folder"), 3u, std::nullopt});
     EXPECT_EQ(unwritable.status, kExitFileError);
     EXPECT_THAT(unwritable.err, HasSubstr("a-folder"));
+}
+
+// Names are the program's text (UTF-8) on every system: a project, a report
+// and a JSON file in a folder named in other scripts are read and written
+// under those names. The report names its file as given, in the report's
+// 1252 text.
+TEST(RunCommand, ReadsAndWritesFilesNamedInAnyScript) {
+    testing::TempFolder folder;
+    const auto text = [](const char8_t* name) {
+        return std::string(reinterpret_cast<const char*>(name));
+    };
+    const std::string where = folder.File(text(u8"Überführung 東京"));
+    std::filesystem::create_directory(PathFromText(where));
+    const std::string project = where + text(u8"/Straße.wxa");
+    std::filesystem::copy_file(kUrbanExample, PathFromText(project));
+
+    const std::string report = where + text(u8"/報告.xls");
+    const std::string json = where + text(u8"/結果.json");
+    const RunResult run = RunCli({project, report, 5u, json});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    const std::filesystem::path folderPath =
+        folder.Path() / std::filesystem::path(u8"Überführung 東京");
+    EXPECT_THAT(testing::ReadText(folderPath / std::filesystem::path(u8"報告.xls")),
+                HasSubstr(Utf8ToWindows1252("Filename: " + report + "\r\n")));
+    EXPECT_FALSE(testing::ReadText(folderPath / std::filesystem::path(u8"結果.json")).empty());
+
+    const RunResult missing = RunCli({where + text(u8"/無い.wxa"), std::nullopt, 1u, std::nullopt});
+    EXPECT_EQ(missing.status, kExitFileError);
+    EXPECT_THAT(missing.err, HasSubstr(where + text(u8"/無い.wxa")));
 }
 
 } // namespace

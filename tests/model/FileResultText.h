@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/FileIo.h"
+#include "model/PathText.h"
 
 #include <filesystem>
 #include <string>
@@ -9,7 +10,7 @@ namespace wexa::testing {
 
 // Whether a file operation's message names the path.
 inline bool Mentions(const FileResult& result, const std::filesystem::path& path) {
-    return result.Message.find(path.string()) != std::string::npos;
+    return result.Message.find(TextFromPath(path)) != std::string::npos;
 }
 
 } // namespace wexa::testing

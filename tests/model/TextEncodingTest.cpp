@@ -100,5 +100,38 @@ INSTANTIATE_TEST_SUITE_P(
                       Utf16Case{{0xDE00, 0xD83D}, "??"}, // pair in the wrong order
                       Utf16Case{{0xD83D, 0xD83D, 0xDE00}, "?\U0001F600"}));
 
+class EncodeUtf16 : public ::testing::TestWithParam<Utf16Case> {};
+
+// The same pairs read the other way: well-formed text gives its units, and
+// going back gives the text again.
+TEST_P(EncodeUtf16, GivesTheUnitsOfWellFormedText) {
+    EXPECT_EQ(Utf8ToUtf16(GetParam().utf8), GetParam().units);
+    EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(GetParam().utf8)), GetParam().utf8);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Samples, EncodeUtf16,
+    ::testing::Values(Utf16Case{u"", ""}, Utf16Case{u"Hi \u00E9\u20AC", "Hi \u00E9\u20AC"},
+                      Utf16Case{u"Stra\u00DFe \u6771\u4EAC", "Stra\u00DFe \u6771\u4EAC"},
+                      Utf16Case{{0xD83D, 0xDE00}, "\U0001F600"},
+                      Utf16Case{{0xDBFF, 0xDFFF}, "\U0010FFFF"}, Utf16Case{{0xFFFF}, "\uFFFF"},
+                      Utf16Case{std::u16string(1, u'\0'), std::string(1, '\0')}));
+
+// One '?' per byte that is not part of a well-formed sequence, as the
+// encoding to 1252 does; what follows is read on.
+TEST(EncodeUtf16, ReplacesEveryMalformedByte) {
+    EXPECT_EQ(Utf8ToUtf16("a\xFF"
+                          "b"),
+              u"a?b");
+    EXPECT_EQ(Utf8ToUtf16("\xC3"), u"?"); // cut short at the end
+    EXPECT_EQ(Utf8ToUtf16("\xE6\x9D"
+                          "A"),
+              u"??A");                                   // cut short before a letter
+    EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"??");           // overlong '/'
+    EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"???");      // an encoded surrogate
+    EXPECT_EQ(Utf8ToUtf16("\xF4\x90\x80\x80"), u"????"); // above U+10FFFF
+    EXPECT_EQ(Utf8ToUtf16("\x80\xC3\xA9"), u"?\u00E9");  // stray continuation byte
+}
+
 } // namespace
 } // namespace wexa

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/PathText.h"
+
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -40,15 +42,16 @@ public:
     [[nodiscard]] std::filesystem::path operator/(const std::string& name) const {
         return path_ / name;
     }
+    // As the program's text (UTF-8), the form a command takes a name in.
     [[nodiscard]] std::string File(const std::string& name) const {
-        return (path_ / name).string();
+        return TextFromPath(path_ / PathFromText(name));
     }
 
     // Names of everything in the folder, to see that no stray file is left.
     [[nodiscard]] std::vector<std::string> Entries() const {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-            names.push_back(entry.path().filename().string());
+            names.push_back(TextFromPath(entry.path().filename()));
         }
         return names;
     }
