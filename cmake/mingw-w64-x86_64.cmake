@@ -22,6 +22,7 @@ if(NOT WEXA_WINE64)
 endif()
 set(CMAKE_CROSSCOMPILING_EMULATOR ${WEXA_WINE64})
 
-# The C++ runtime linked in, so that wexa-cli.exe runs alone, without the
-# MinGW DLLs beside it.
+# The C and C++ runtimes linked in, so that wexa-cli.exe needs no MinGW DLL
+# beside it, only the program's own libwexa_libm.dll.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")

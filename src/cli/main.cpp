@@ -50,6 +50,10 @@ int RunProgram(int argc, char** argv) {
     CLI::App app{"Wexa command line: life-cycle cost analysis of pavement design alternatives",
                  "wexa-cli"};
     app.require_subcommand(1);
+    // CLI11 reads "/name" as an option on Windows; a file name such as
+    // /data/project.wxa is a file there too, and the options are the same
+    // on every system.
+    app.allow_windows_style_options(false);
     app.set_version_flag("--version", std::string("wexa-cli ") + WEXA_VERSION,
                          "Print the version and exit");
     const Output output{std::cout, std::cerr};

@@ -1,6 +1,7 @@
 #include "simulation/AnalysisRun.h"
 
 #include "model/Conversions.h"
+#include "model/PortableMath.h"
 #include "model/RoundValue.h"
 #include "simulation/Distributions.h"
 #include "simulation/PerYearMemo.h"
@@ -132,7 +133,7 @@ private:
     }
 
     [[nodiscard]] double DiscountFactor(double year) {
-        return factors_.Get(year, [&] { return std::pow(1.0 + discountRate_ * 0.01, year); });
+        return factors_.Get(year, [&] { return Pow(1.0 + discountRate_ * 0.01, year); });
     }
 
     // The next activity's year is known before this one is priced: its

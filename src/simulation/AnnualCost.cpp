@@ -1,5 +1,6 @@
 #include "simulation/AnnualCost.h"
 
+#include "model/PortableMath.h"
 #include "simulation/ProjectChecks.h"
 
 #include <cmath>
@@ -12,7 +13,7 @@ std::optional<AnnualCostFactor> AnnualCostFactor::At(double ratePercent, int yea
     }
     const double n = years;
     const double i = ratePercent * 0.01;
-    const double growth = std::pow(1.0 + i, n);
+    const double growth = Pow(1.0 + i, n);
     if (growth == 1.0) {
         return AnnualCostFactor(true, 0.0, n);
     }

@@ -1,6 +1,7 @@
 #include "simulation/Distributions.h"
 
 #include "model/Conversions.h"
+#include "model/PortableMath.h"
 
 #include <cmath>
 
@@ -13,7 +14,7 @@ constexpr double kAngleFactor = 6.283185307178;
 constexpr double kOneThird = 0.3333333333333333;
 
 double NormalRadius(double u) {
-    return std::sqrt(-2.0 * std::log(u));
+    return std::sqrt(-2.0 * Log(u));
 }
 
 double NormalAngle(double u) {
@@ -34,7 +35,7 @@ double DrawTruncatedNormal(const InputDistribution& d, double z, RandomSource& s
         }
         const double ua = source.DrawUniform();
         const double ub = source.DrawUniform();
-        x = d.Middle + d.First * (NormalRadius(ua) * std::sin(NormalAngle(ub)));
+        x = d.Middle + d.First * (NormalRadius(ua) * Sin(NormalAngle(ub)));
     }
     return x;
 }
@@ -44,7 +45,7 @@ double DrawTruncatedNormal(const InputDistribution& d, double z, RandomSource& s
 std::pair<double, double> DrawNormalPair(double u1, double u2) {
     const double r = NormalRadius(u1);
     const double theta = NormalAngle(u2);
-    return {r * std::sin(theta), r * std::cos(theta)};
+    return {r * Sin(theta), r * Cos(theta)};
 }
 
 double DrawFromDistribution(const InputDistribution& d, double u, double z, RandomSource& source) {

@@ -1,6 +1,7 @@
 #include "userdelay/TrafficDemand.h"
 
 #include "model/Conversions.h"
+#include "model/PortableMath.h"
 #include "model/RoundValue.h"
 
 #include <cmath>
@@ -33,7 +34,7 @@ namespace {
 
 int GrowAadt(int baseAadt, double percentTrucks, double percentCU, double percentSU, int years,
              double growthRate, int maximumAadt) {
-    const double factor = std::pow(1.0 + growthRate * 0.01, years);
+    const double factor = Pow(1.0 + growthRate * 0.01, static_cast<double>(years));
     const double aadt = baseAadt;
     double grown = factor * aadt * ((100.0 - percentTrucks) * 0.01) +
                    factor * aadt * (percentCU * 0.01) + factor * aadt * (percentSU * 0.01);

@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/Interrupt.h"
 #include "forms/ActivityFields.h"
+#include "model/PortableMath.h"
 #include "model/ProjectFile.h"
 #include "support/CliResult.h"
 #include "support/TempFolder.h"
@@ -217,7 +218,7 @@ void ExpectKindFollowsFromTheRun(const Json& kind, const RunTables& t, std::size
                 continue;
             }
             const double rate = t.rates[i] * 0.01;
-            const double growth = std::pow(1.0 + rate, n);
+            const double growth = Pow(1.0 + rate, n);
             const double value = static_cast<double>(npv[a][i]);
             euac.push_back(growth == 1.0 ? value / n : value * (rate * growth / (growth - 1.0)));
         }

@@ -2,6 +2,7 @@
 #include "WorkZoneProjects.h"
 #include "forms/RecordingEffects.h"
 #include "forms/WorkZoneDialogText.h"
+#include "model/PortableMath.h"
 #include "model/ProjectFile.h"
 #include "simulation/ProjectUserCosts.h"
 #include "userdelay/QueueModel.h"
@@ -96,7 +97,7 @@ TEST(WorkZoneOpeningTest, PricesTheStoredTimingWithoutAButton) {
     EXPECT_EQ(dialog.Fields().StopHour, 15);
     EXPECT_EQ(dialog.Days(), 10); // 70 hours at 7 a day
     // Five years at the mean growth of 4 percent.
-    EXPECT_EQ(dialog.Aadt(), static_cast<int>(std::floor(30000 * std::pow(1.04, 5) + 0.5)));
+    EXPECT_EQ(dialog.Aadt(), static_cast<int>(std::floor(30000 * Pow(1.04, 5.0) + 0.5)));
     EXPECT_EQ(dialog.Capacities().WorkZone, 1260);
     EXPECT_EQ(dialog.Capacities().Dissipation, 1700);
 

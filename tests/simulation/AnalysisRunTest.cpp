@@ -1,6 +1,7 @@
 #include "simulation/AnalysisRun.h"
 
 #include "NamedCases.h"
+#include "model/PortableMath.h"
 #include "model/RoundValue.h"
 #include "simulation/Distributions.h"
 #include "simulation/RandomSource.h"
@@ -73,8 +74,8 @@ TEST_F(AnalysisRunTest, ClosingActivityEarnsSalvageCreditDiscountedOverThePeriod
     Schedule(*p, 1, {{20, 1000.0}, {20, 500.0}}); // closes in year 20 with 5 years left
     Run();
 
-    const double f20 = std::pow(1.0 + 4.0 * 0.01, 20.0);
-    const double f35 = std::pow(1.0 + 4.0 * 0.01, 35.0);
+    const double f20 = Pow(1.0 + 4.0 * 0.01, 20.0);
+    const double f35 = Pow(1.0 + 4.0 * 0.01, 35.0);
     const double agency = Rounded(0.0 + (0.0 + 1000.0 / 1.0 + 500.0 / f20), 0);
     const double salvage = (20.0 + 20.0 - 35.0) * 500.0 / 20.0 / f35;
     EXPECT_EQ(p->IterationCount, 1);
@@ -88,7 +89,7 @@ TEST_F(AnalysisRunTest, ClosingActivityEarnsSalvageCreditDiscountedOverThePeriod
 TEST_F(AnalysisRunTest, ScheduleEndingExactlyAtThePeriodEarnsNoCredit) {
     Schedule(*p, 1, {{15, 1000.0}, {20, 500.0}});
     Run();
-    const double f15 = std::pow(1.04, 15.0);
+    const double f15 = Pow(1.04, 15.0);
     EXPECT_EQ(p->AgencyNpvResults[0][0], static_cast<Int64>(Rounded(1000.0 + 500.0 / f15, 0)));
 }
 
@@ -135,8 +136,8 @@ TEST_F(AnalysisRunTest, GridlockInAnEarlierActivityLeavesOnlyItsBidCost) {
     MakeGridlock(*p, 0);
     p->TimeItemUnitPrices[0] = 99.0; // would count if the gridlocked activity were priced
     Run();
-    const double f10 = std::pow(1.04, 10.0);
-    const double f35 = std::pow(1.04, 35.0);
+    const double f10 = Pow(1.04, 10.0);
+    const double f35 = Pow(1.04, 35.0);
     const double agency = Rounded(1000.0 + 500.0 / f10, 0);
     const double salvage = (10.0 + 30.0 - 35.0) * 500.0 / 30.0 / f35;
     EXPECT_EQ(p->AgencyNpvResults[0][0], static_cast<Int64>(agency - salvage));
@@ -163,7 +164,7 @@ TEST_F(AnalysisRunTest, IncludedActivityAddsUserAndTimeRelatedCosts) {
     Run();
 
     const double timeRelated = 16.0 * 10.0 + 3.0 * 100.0 + 0.0;
-    const double salvage = (40.0 - 35.0) * (1000.0 + timeRelated) / 40.0 / std::pow(1.04, 35.0);
+    const double salvage = (40.0 - 35.0) * (1000.0 + timeRelated) / 40.0 / Pow(1.04, 35.0);
     const Int64 user = p->UserNpvResults[0][0];
     EXPECT_GT(user, 0);
     EXPECT_EQ(p->AgencyNpvResults[0][0],
@@ -205,7 +206,7 @@ TEST_F(AnalysisRunTest, ZeroClosingIntervalGivesNoCredit) {
     p->ActivityYearsMin[0] = 34;
     p->ActivityYearsMax[0] = 35;
     Run();
-    const double expected = Rounded(1000.0 + 500.0 / std::pow(1.04, 35.0), 0);
+    const double expected = Rounded(1000.0 + 500.0 / Pow(1.04, 35.0), 0);
     int closedAtThePeriod = 0;
     for (int i = 0; i < kProbabilisticIterations; ++i) {
         if (w->AgencyInIterationOrder[0][i] == static_cast<Int64>(expected)) {

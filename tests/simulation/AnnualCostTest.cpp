@@ -1,4 +1,5 @@
 #include "simulation/AnnualCost.h"
+#include "model/PortableMath.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +44,7 @@ TEST(EquivalentUniformAnnualCost, PresentValueOfThePaymentsIsTheNpv) {
             ASSERT_TRUE(euac.has_value()) << rate << " % over " << years;
             double present = 0.0;
             for (int k = 1; k <= years; ++k) {
-                present += *euac / std::pow(1.0 + rate * 0.01, k);
+                present += *euac / Pow(1.0 + rate * 0.01, k);
             }
             EXPECT_NEAR(present / npv, 1.0, 1e-12) << rate << " % over " << years;
         }

@@ -1,5 +1,6 @@
 #include "simulation/Distributions.h"
 
+#include "model/PortableMath.h"
 #include "simulation/GeneratorStates.h"
 #include "simulation/NamedCases.h"
 
@@ -149,7 +150,7 @@ TEST(DrawNormalPairTest, UniformOfOneGivesZeros) {
 
 TEST(DrawNormalPairTest, SineAndCosineOfOneAngleJustShortOfTwoPi) {
     const double u1 = 0.2;
-    const double r = std::sqrt(-2.0 * std::log(u1));
+    const double r = std::sqrt(-2.0 * Log(u1));
     // A quarter turn: all of the radius goes to the sine branch.
     const auto [quarterSine, quarterCosine] = DrawNormalPair(u1, 0.25);
     EXPECT_NEAR(quarterSine, r, 1e-15);

@@ -1,6 +1,7 @@
 #include "simulation/Sensitivity.h"
 
 #include "NamedCases.h"
+#include "model/PortableMath.h"
 #include "model/RoundValue.h"
 #include "simulation/AnalysisRun.h"
 
@@ -47,7 +48,7 @@ std::unique_ptr<Project> CrossingProject(double crossing, double amount) {
     auto p = DrawnProject();
     AddActivity(*p, 1, 20, amount);
     AddActivity(*p, 2, 10, 0.0);
-    AddActivity(*p, 2, 10, amount * std::pow(1.0 + crossing * 0.01, 10.0));
+    AddActivity(*p, 2, 10, amount * Pow(1.0 + crossing * 0.01, 10.0));
     return p;
 }
 
@@ -101,8 +102,8 @@ TEST(RateSweep, BaseCaseTakesTheMiddleValuesAndNoVariability) {
     p->NumberOfAlternatives = 1;
     const RateSensitivity s = Sweep(*p, {4.0, 4.0, 1.0});
     ASSERT_EQ(s.Points.size(), 1U);
-    const double agency = Rounded(1000.0 + 500.0 / std::pow(1.04, 10.0), 0);
-    const double salvage = 5.0 * 500.0 / 15.0 / std::pow(1.04, 20.0);
+    const double agency = Rounded(1000.0 + 500.0 / Pow(1.04, 10.0), 0);
+    const double salvage = 5.0 * 500.0 / 15.0 / Pow(1.04, 20.0);
     EXPECT_EQ(s.Points[0].Of(CostKind::Total, 0), static_cast<Int64>(agency - salvage));
     EXPECT_TRUE(s.Pairs.empty());
 }
