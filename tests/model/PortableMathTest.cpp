@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -41,7 +42,9 @@ struct Expectation {
 };
 
 std::vector<Expectation> ReadExpectations(const std::string& build) {
-    std::ifstream in(std::string(WEXA_LIBM_DATA_DIR) + "/" + build + ".txt");
+    std::filesystem::path file = std::filesystem::path(WEXA_LIBM_DATA_DIR) / build;
+    file += ".txt";
+    std::ifstream in(file);
     std::vector<Expectation> calls;
     std::string line;
     while (std::getline(in, line)) {
