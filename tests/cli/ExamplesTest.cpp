@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -16,7 +17,9 @@ namespace {
 class ExampleProject : public ::testing::TestWithParam<const char*> {
 protected:
     std::string Path(const std::string& extension) const {
-        return std::string(WEXA_EXAMPLES_DIR) + "/" + GetParam() + extension;
+        std::filesystem::path path = std::filesystem::path(WEXA_EXAMPLES_DIR) / GetParam();
+        path += extension;
+        return path.string();
     }
 };
 

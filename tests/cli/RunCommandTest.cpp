@@ -322,16 +322,13 @@ TEST(RunCommand, FileErrorsExitTwoNamingTheFile) {
 // 1252 text.
 TEST(RunCommand, ReadsAndWritesFilesNamedInAnyScript) {
     testing::TempFolder folder;
-    const auto text = [](const char8_t* name) {
-        return std::string(reinterpret_cast<const char*>(name));
-    };
-    const std::string where = folder.File(text(u8"Überführung 東京"));
+    const std::string where = folder.File(testing::Utf8Text(u8"Überführung 東京"));
     std::filesystem::create_directory(PathFromText(where));
-    const std::string project = where + text(u8"/Straße.wxa");
+    const std::string project = where + testing::Utf8Text(u8"/Straße.wxa");
     std::filesystem::copy_file(kUrbanExample, PathFromText(project));
 
-    const std::string report = where + text(u8"/報告.xls");
-    const std::string json = where + text(u8"/結果.json");
+    const std::string report = where + testing::Utf8Text(u8"/報告.xls");
+    const std::string json = where + testing::Utf8Text(u8"/結果.json");
     const RunResult run = RunCli({project, report, 5u, json});
     ASSERT_EQ(run.status, kExitSuccess) << run.err;
     const std::filesystem::path folderPath =
@@ -340,9 +337,10 @@ TEST(RunCommand, ReadsAndWritesFilesNamedInAnyScript) {
                 HasSubstr(Utf8ToWindows1252("Filename: " + report + "\r\n")));
     EXPECT_FALSE(testing::ReadText(folderPath / std::filesystem::path(u8"結果.json")).empty());
 
-    const RunResult missing = RunCli({where + text(u8"/無い.wxa"), std::nullopt, 1u, std::nullopt});
+    const RunResult missing =
+        RunCli({where + testing::Utf8Text(u8"/無い.wxa"), std::nullopt, 1u, std::nullopt});
     EXPECT_EQ(missing.status, kExitFileError);
-    EXPECT_THAT(missing.err, HasSubstr(where + text(u8"/無い.wxa")));
+    EXPECT_THAT(missing.err, HasSubstr(where + testing::Utf8Text(u8"/無い.wxa")));
 }
 
 } // namespace

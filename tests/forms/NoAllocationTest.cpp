@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -38,7 +39,8 @@ TEST(AllocationCounterTest, SeesAnAllocation) {
 
 TEST(RunAllocationTest, IterationsOfAQueueingRunAllocateNothing) {
     auto project = std::make_unique<Project>();
-    ASSERT_TRUE(ReadProjectFile(std::string(WEXA_EXAMPLES_DIR) + "/urban-freeway.wxa", *project));
+    ASSERT_TRUE(
+        ReadProjectFile(std::filesystem::path(WEXA_EXAMPLES_DIR) / "urban-freeway.wxa", *project));
     auto workspace = std::make_unique<AnalysisWorkspace>();
     // The workspace's tables are sized by its first run and kept.
     ASSERT_FALSE(RunAnalysis(*project, *workspace, {98u, nullptr}).has_value());

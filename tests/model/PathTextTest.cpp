@@ -14,10 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The program's text for a name the compiler spells in UTF-8.
-std::string Text(const char8_t* name) {
-    return reinterpret_cast<const char*>(name);
-}
+using testing::Utf8Text;
 
 // Each name is the path the compiler's own UTF-8 reading of it gives, and
 // comes back as the same text: the C library's code page plays no part.
@@ -25,9 +22,9 @@ TEST(PathText, ANameInAnyScriptIsThePathItSpells) {
     for (const char8_t* name :
          {u8"plain.wxa", u8"Straße Überführung.wxa", u8"東京 プロジェクト.xls", u8"\U0001F600.json",
           u8"folder/sub folder/é.wxa", u8""}) {
-        const fs::path path = PathFromText(Text(name));
-        EXPECT_EQ(path, fs::path(name)) << Text(name);
-        EXPECT_EQ(TextFromPath(path), Text(name));
+        const fs::path path = PathFromText(Utf8Text(name));
+        EXPECT_EQ(path, fs::path(name)) << Utf8Text(name);
+        EXPECT_EQ(TextFromPath(path), Utf8Text(name));
     }
 }
 
@@ -35,9 +32,9 @@ TEST(PathText, ANameInAnyScriptIsThePathItSpells) {
 // own characters, inside a folder whose name is not ASCII either.
 TEST(PathText, FilesNamedAsTextAreWrittenReadAndNamedUnderTheirCharacters) {
     testing::TempFolder folder;
-    const std::string where = TextFromPath(folder.Path()) + Text(u8"/Überführung 東京");
+    const std::string where = TextFromPath(folder.Path()) + Utf8Text(u8"/Überführung 東京");
     fs::create_directory(PathFromText(where));
-    const std::string name = where + Text(u8"/Straße 東京.wxa");
+    const std::string name = where + Utf8Text(u8"/Straße 東京.wxa");
 
     ASSERT_TRUE(WriteFileAtomically(PathFromText(name), std::string_view("bytes")).Ok);
     std::vector<fs::path> listed;
@@ -50,9 +47,10 @@ TEST(PathText, FilesNamedAsTextAreWrittenReadAndNamedUnderTheirCharacters) {
     ASSERT_TRUE(ReadWholeFile(PathFromText(name), 100, bytes).Ok);
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "bytes");
 
-    const FileResult missing = ReadWholeFile(PathFromText(where + Text(u8"/無い.wxa")), 100, bytes);
+    const FileResult missing =
+        ReadWholeFile(PathFromText(where + Utf8Text(u8"/無い.wxa")), 100, bytes);
     EXPECT_FALSE(missing.Ok);
-    EXPECT_NE(missing.Message.find(where + Text(u8"/無い.wxa")), std::string::npos)
+    EXPECT_NE(missing.Message.find(where + Utf8Text(u8"/無い.wxa")), std::string::npos)
         << missing.Message;
 }
 

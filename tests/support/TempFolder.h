@@ -60,6 +60,11 @@ private:
     std::filesystem::path path_;
 };
 
+// The program's text (UTF-8) for a name the compiler spells in UTF-8.
+inline std::string Utf8Text(const char8_t* text) {
+    return reinterpret_cast<const char*>(text);
+}
+
 inline std::string ReadText(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
