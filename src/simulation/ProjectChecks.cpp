@@ -18,6 +18,20 @@ std::string DescribeReal(double value) {
     return text.str();
 }
 
+std::string LabelsInDialog(std::initializer_list<std::string_view> labels, std::string_view title) {
+    std::string names;
+    std::size_t k = 0;
+    for (const std::string_view label : labels) {
+        names += (k == 0 ? "" : (k + 1 == labels.size() ? " and " : ", ")) + QuotedLabel(label);
+        ++k;
+    }
+    return names + " in the \"" + std::string(title) + "\" dialog";
+}
+
+std::string LabelInDialog(std::string_view label, std::string_view title) {
+    return LabelsInDialog({label}, title);
+}
+
 std::string ActivityPlace(int alternative, int activity) {
     return "Alternative " + std::to_string(alternative) + ", work activity " +
            std::to_string(activity) + ": ";
@@ -128,11 +142,6 @@ private:
     std::optional<CheckFailure> failure_;
 };
 
-// A value of a dialog, named by its label and the dialog's title.
-std::string InDialog(std::string_view label, std::string_view title) {
-    return QuotedLabel(label) + " in the \"" + std::string(title) + "\" dialog";
-}
-
 // The first, middle or third value of a distribution on the main form, named
 // by the distribution's label and the caption its kind gives the value.
 std::string DistributionValue(std::string_view label, Int32 kind, int index) {
@@ -145,12 +154,12 @@ std::string DistributionValue(std::string_view label, Int32 kind, int index) {
 }
 
 std::string HourlyValue(std::string_view column, int hour) {
-    return InDialog(column, DialogTitle::HourlyDistribution) + ", hour " + std::to_string(hour) +
-           "-" + std::to_string(hour + 1);
+    return LabelInDialog(column, DialogTitle::HourlyDistribution) + ", hour " +
+           std::to_string(hour) + "-" + std::to_string(hour + 1);
 }
 
 std::string ClassValue(std::string_view label, std::string_view title, std::string_view row) {
-    return InDialog(label, title) + ", " + std::string(row);
+    return LabelInDialog(label, title) + ", " + std::string(row);
 }
 
 std::string SpeedValue(std::string_view group, int vehicleClass, int speedRow) {
@@ -256,14 +265,15 @@ std::optional<CheckFailure> CheckActivityStructure(const Project& p, int slot,
         return NoSuch("Activity slot " + std::to_string(slot));
     }
     namespace L = FieldLabel;
-    const std::string directions = InDialog(L::Directions, DialogTitle::WorkZone);
+    const std::string directions = LabelInDialog(L::Directions, DialogTitle::WorkZone);
     FirstFailure check(SlotPlace(slot));
     check
         .Between(p.ActivityUserCostModes[slot], kIncludeUserCosts, kExcludeUserCosts,
                  "The list \"" + std::string(L::UserCostModes[0]) + "\" / \"" +
                      std::string(L::UserCostModes[1]) + "\"",
                  "ActivityUserCostMode")
-        .Finite(p.ActivityBidItemTotal[slot], InDialog(L::BidItemsTotal, DialogTitle::BidItems), "")
+        .Finite(p.ActivityBidItemTotal[slot],
+                LabelInDialog(L::BidItemsTotal, DialogTitle::BidItems), "")
         .Finite(p.ActivityAgencyCostVariability[slot], QuotedLabel(L::AgencyCostVariability),
                 "AgencyCostVariability")
         .Finite(p.ActivityTimeVariability[slot], QuotedLabel(L::RequiredTimeVariability),
@@ -277,7 +287,7 @@ std::optional<CheckFailure> CheckActivityStructure(const Project& p, int slot,
         .Finite(p.ActivityOutboundPercent[slot], directions + ", " + std::string(L::Outbound), "");
     for (int row = 0; row < kTimeItemsPerActivity; ++row) {
         check.Finite(p.TimeItemUnitPrices[TimeItemSlot(slot, row)],
-                     InDialog(L::TimeItemUnitPrice, DialogTitle::TimeRelatedCosts) + ", row " +
+                     LabelInDialog(L::TimeItemUnitPrice, DialogTitle::TimeRelatedCosts) + ", row " +
                          std::to_string(row + 1),
                      "");
     }
@@ -293,18 +303,19 @@ std::optional<CheckFailure> CheckActivityStructure(const Project& p, int slot,
         .AtLeast(p.ActivityWorkZoneLanes[slot], 1, QuotedLabel(L::WorkZoneLanes), "WorkZoneLanes")
         // The time-related costs are priced on these stored quantities.
         .AtLeast(p.ActivityRequiredTime[slot], 0, QuotedLabel(L::RequiredTime), "RequiredTime")
-        .AtLeast(p.ActivityDaysToComplete[slot], 0, InDialog(L::Days, DialogTitle::WorkZone), "");
+        .AtLeast(p.ActivityDaysToComplete[slot], 0, LabelInDialog(L::Days, DialogTitle::WorkZone),
+                 "");
     return std::move(check).Result();
 }
 
 std::optional<CheckFailure> CheckWorkZoneTiming(int startHour, int stopHour, int hours,
                                                 int mobilization, const std::string& where) {
     namespace L = FieldLabel;
-    const std::string mobilizationName = InDialog(L::Mobilization, DialogTitle::WorkZone);
+    const std::string mobilizationName = LabelInDialog(L::Mobilization, DialogTitle::WorkZone);
     FirstFailure check(where);
-    check.Between(startHour, 0, kHours - 1, InDialog(L::StartHour, DialogTitle::WorkZone), "")
-        .Between(stopHour, 0, kHours - 1, InDialog(L::StopHour, DialogTitle::WorkZone), "")
-        .Between(hours, 1, kHours, InDialog(L::HoursInEffect, DialogTitle::WorkZone), "")
+    check.Between(startHour, 0, kHours - 1, LabelInDialog(L::StartHour, DialogTitle::WorkZone), "")
+        .Between(stopHour, 0, kHours - 1, LabelInDialog(L::StopHour, DialogTitle::WorkZone), "")
+        .Between(hours, 1, kHours, LabelInDialog(L::HoursInEffect, DialogTitle::WorkZone), "")
         .AtLeast(mobilization, 0, mobilizationName, "");
     // Below 24 hours the mobilization comes out of every day, so it must leave
     // some working time.

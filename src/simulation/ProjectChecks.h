@@ -3,8 +3,10 @@
 #include "model/Project.h"
 #include "simulation/CheckFailure.h"
 
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace wexa {
 
@@ -29,6 +31,14 @@ inline constexpr double kLowestDiscountRate = -100.0;
 // write a real (up to 15 significant digits).
 [[nodiscard]] std::string ActivityPlace(int alternative, int activity);
 [[nodiscard]] std::string DescribeReal(double value);
+
+// A value of a dialog as the messages name it, by its label in the label
+// table and the dialog's title: "\"Unit Price\" in the \"Costs Dependent on
+// Time of Construction\" dialog".
+[[nodiscard]] std::string LabelInDialog(std::string_view label, std::string_view title);
+// Several of one dialog: "\"A\", \"B\" and \"C\" in the \"T\" dialog".
+[[nodiscard]] std::string LabelsInDialog(std::initializer_list<std::string_view> labels,
+                                         std::string_view title);
 
 // Project-level values: the declared counts, lanes, service flow rate, posted
 // speed, base AADT, analysis period, every project real and table the run

@@ -1,5 +1,6 @@
 #include "simulation/UnusableResult.h"
 
+#include "model/FieldLabels.h"
 #include "simulation/ProjectChecks.h"
 
 #include <cmath>
@@ -28,17 +29,24 @@ std::string ComesOutAs(double value) {
            ", beyond the whole dollar amounts that can be stored (about 9.2e18 either way)";
 }
 
+namespace L = FieldLabel;
+
+// The inputs are named by the labels the form and its dialogs show them under.
 std::string AgencyCostDrivers() {
-    return "the bid item total (ActivityBidItemTotal), the time-related unit prices and "
-           "quantities (TimeItemUnitPrices, ActivityRequiredTime, ActivityDaysToComplete) and "
-           "the agency cost variability (ActivityAgencyCostVariability)";
+    return LabelInDialog(L::BidItemsTotal, DialogTitle::BidItems) + ", " +
+           LabelInDialog(L::TimeItemUnitPrice, DialogTitle::TimeRelatedCosts) +
+           " with the hours and days it is priced on (" + QuotedLabel(L::RequiredTime) + " and " +
+           LabelInDialog(L::Days, DialogTitle::WorkZone) + "), and " +
+           QuotedLabel(L::AgencyCostVariability);
 }
 
 std::string UserCostDrivers(const UnusableResult& r) {
-    return "the user cost rates (delay rates, idling costs, added cost and time per 1000 stops) "
-           "and the traffic: an AADT of " +
-           std::to_string(r.Aadt) + " in " + YearText(r.Year) + " at a traffic growth rate of " +
-           Percent(r.GrowthRate) + " a year";
+    return "the user cost rates (" + LabelInDialog(L::ValueOfTime, DialogTitle::DelayCostRates) +
+           "; " +
+           LabelsInDialog({L::IdlingCost, L::AddedCost, L::AddedTime},
+                          DialogTitle::AddedTimeCosts) +
+           ") and the traffic: an AADT of " + std::to_string(r.Aadt) + " in " + YearText(r.Year) +
+           " at a traffic growth rate of " + Percent(r.GrowthRate) + " a year";
 }
 
 std::string DiscountRateDriver(const UnusableResult& r) {
@@ -58,17 +66,17 @@ std::string GrownAadtMessage(const UnusableResult& r) {
     return "the traffic grown to " + YearText(r.Year) + IterationNote(r) +
            " at a traffic growth rate of " + Percent(r.GrowthRate) +
            " a year comes out as an AADT below 0, which is not a result. A growth rate below "
-           "-100 % makes the traffic negative in every other year; the truck percentages "
-           "(PercentTrucks, PercentSUTrucks, PercentCUTrucks) drive it too. Please adjust the "
-           "traffic growth rate.";
+           "-100 % makes the traffic negative in every other year; the truck percentages (" +
+           QuotedLabel(L::PercentTrucks) + ", " + QuotedLabel(L::PercentSUTrucks) + ", " +
+           QuotedLabel(L::PercentCUTrucks) + ") drive it too. Please adjust " +
+           QuotedLabel(L::TrafficGrowthRate) + ".";
 }
 
 std::string DiscountRateMessage(const UnusableResult& r) {
-    return "The discount rate the deterministic run uses (drawn from the discount rate "
-           "distribution, DiscountRateKind) is " +
-           Percent(r.DiscountRate) +
-           ": it must be greater than -100 %, or no cost can be discounted. Please adjust the "
-           "discount rate.";
+    return "The discount rate the deterministic run uses (drawn from the distribution of " +
+           QuotedLabel(L::DiscountRate) + ") is " + Percent(r.DiscountRate) +
+           ": it must be greater than -100 %, or no cost can be discounted. Please adjust " +
+           QuotedLabel(L::DiscountRate) + ".";
 }
 
 // A figure worked out from the inputs: which one, where, its value, why it

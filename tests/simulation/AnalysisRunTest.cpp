@@ -379,6 +379,10 @@ TEST_P(UnstorableFigure, StopsTheRunNamingWhereAndWhyAndKeepsTheEarlierResults) 
     for (const std::string& part : GetParam().said) {
         EXPECT_THAT(refusal->Messages[0].Message, ::testing::HasSubstr(part));
     }
+    // Inputs are named as the form shows them, never by a field's code name
+    // ("ActivityBidItemTotal").
+    EXPECT_THAT(refusal->Messages[0].Message,
+                ::testing::Not(::testing::ContainsRegex("[A-Z][a-z]+[A-Z][a-z]+")));
     ExpectSameResults(*p, *earlier);
 }
 
@@ -386,13 +390,16 @@ TEST_P(UnstorableFigure, StopsTheRunNamingWhereAndWhyAndKeepsTheEarlierResults) 
 INSTANTIATE_TEST_SUITE_P(Figures, UnstorableFigure, ::testing::Values(
     Unstorable{"UserCostNotANumber", [](Project& p) { p.DelayRatePassengerCar = 1e305; },
                {"Alternative 1, work activity 2: the work zone user cost of the activity in year 21 (iteration 1) comes out",
-                "user cost rates", "traffic growth rate of 4 %"}},
+                R"m(user cost rates ("Value of Time ($/Veh-hr)" in the "Delay Cost Rates" dialog; "Idling Cost ($/Veh-Hr)", "Added Cost ($/1000 Stops)" and "Added Time (Hr/1000 Stops)" in the "Added Time, Vehicle Running and Idling Costs" dialog))m",
+                "traffic growth rate of 4 %"}},
     Unstorable{"UserCostPast64Bits", [](Project& p) { p.DelayRatePassengerCar = 1e100; },
                {"Alternative 1, work activity 2: the work zone user cost", "beyond the whole dollar amounts"}},
     Unstorable{"BidPast64Bits", [](Project& p) { p.ActivityBidItemTotal[ActivitySlot(2, 1)] = 1e19; },
-               {"Alternative 2, work activity 1: the agency cost of the activity in year 0", "comes out as 1e+19", "ActivityBidItemTotal"}},
+               {"Alternative 2, work activity 1: the agency cost of the activity in year 0", "comes out as 1e+19",
+                R"m("Bid Items Total Cost" in the "Bid Items" dialog)m"}},
     Unstorable{"TimeRelatedCostNotANumber", [](Project& p) { p.TimeItemUnitPrices[TimeItemSlot(ActivitySlot(1, 2), 1)] = 1e307; },
-               {"Alternative 1, work activity 2: the agency cost", "comes out as no number at all (NaN)", "TimeItemUnitPrices"}},
+               {"Alternative 1, work activity 2: the agency cost", "comes out as no number at all (NaN)",
+                R"m("Unit Price" in the "Costs Dependent on Time of Construction" dialog with the hours and days it is priced on ("Required Time to Complete Work Activity" and "Days to Complete Work Activity Based on Work Zone Timing" in the "Work Zone User Costs" dialog), and "Agency Cost Variability")m"}},
     Unstorable{"DrawnDiscountRateOfMinus100", [](Project& p) { FixRate(p.DiscountRateKind, p.DiscountRateMean, -100.0); },
                {"Alternative 1, work activity 2: the agency NPV up to the activity in year 21", "discount rate (-100 %)"}},
     Unstorable{"SalvageCreditPast64Bits", [](Project& p) {
@@ -401,14 +408,16 @@ INSTANTIATE_TEST_SUITE_P(Figures, UnstorableFigure, ::testing::Values(
                {"Alternative 2, work activity 1: the agency NPV", "discount rate (-50 %)"}},
     Unstorable{"GrowthBelowMinus100", [](Project& p) { FixRate(p.TrafficGrowthKind, p.TrafficGrowthMean, -350.0); },
                {"Alternative 1, work activity 2: the traffic grown to year 21 (iteration 1) at a traffic growth rate of -350 %",
-                "AADT below 0"}},
+                "AADT below 0", R"m(truck percentages ("% Trucks", "% SU Trucks", "% CU Trucks"))m",
+                R"m(Please adjust "Traffic Growth Rate (%)".)m"}},
     Unstorable{"DeterministicRunDrawsMinus100", [](Project& p) {
                    p.AnalysisType = kDeterministicAnalysis;
                    p.DiscountRateKind = kUniform;
                    p.DiscountRateMin = -150.0;
                    p.DiscountRateMean = -125.0;
                    p.DiscountRateMax = -100.0; },
-               {"The discount rate the deterministic run uses", "must be greater than -100 %"}}),
+               {R"m(The discount rate the deterministic run uses (drawn from the distribution of "Discount Rate (%)") is -)m",
+                "must be greater than -100 %"}}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
