@@ -1,5 +1,9 @@
 #include "cli/CliOutput.h"
 
+#include "cli/TextFormat.h"
+
+#include <string>
+
 namespace wexa::cli {
 
 std::string RefusalText(std::string_view caption, std::string_view message) {
@@ -14,6 +18,12 @@ int ReportRefusal(Output output, std::string_view caption, std::string_view mess
 int ReportFileError(Output output, std::string_view message) {
     output.err << "wexa-cli: " << message << '\n';
     return kExitFileError;
+}
+
+int ReportOutOfRange(Output output, std::string_view option, std::string_view allowed,
+                     std::string_view value) {
+    return ReportFileError(output, std::string(option) + " must be " + std::string(allowed) +
+                                       ", not " + EchoedText(value) + ".");
 }
 
 int ReportFileError(Output output, std::string_view path, std::string_view message) {

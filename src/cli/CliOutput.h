@@ -15,6 +15,11 @@ int ReportRefusal(Output output, std::string_view caption, std::string_view mess
 // A usage or file error; the message names the file.
 int ReportFileError(Output output, std::string_view message);
 
+// An option's value outside what it allows, a usage error: "--step must be
+// greater than 0, not 0." `value` is echoed as typed.
+int ReportOutOfRange(Output output, std::string_view option, std::string_view allowed,
+                     std::string_view value);
+
 // A file error whose message may not name the file yet ("Unexpected file
 // format."): the file name is put in front unless the message holds it.
 int ReportFileError(Output output, std::string_view path, std::string_view message);

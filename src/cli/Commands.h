@@ -72,8 +72,11 @@ struct SensitivityCommandOptions {
 };
 // The base case of the project swept over a range of discount rates, with the
 // rates at which a pair's order changes, and its tornado of inputs; printed as
-// text or JSON, no file written. Warnings, refusals and Ctrl+C as RunCommand;
-// a range, swing or pair the core rejects is refused as the project would be.
+// text or JSON, no file written. Warnings, refusals and Ctrl+C as RunCommand.
+// A value outside its option's range is a usage error, reported before the
+// project is read: --from above -100, --to no lower than --from, --step above
+// 0 and leaving at most kMaxSweepPoints rates, --swing from 0 to 100, --pair
+// two different alternatives from 1 to 4, and of the project once it is read.
 int SensitivityCommand(const SensitivityCommandOptions& options, Output output,
                        RunFeedback* feedback = nullptr);
 

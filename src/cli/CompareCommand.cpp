@@ -12,9 +12,8 @@ namespace wexa::cli {
 int CompareCommand(const CompareOptions& options, Output output, RunFeedback* feedback) {
     // Refused before the run, which takes a while.
     if (options.riskPercentile < 1 || options.riskPercentile > 100) {
-        return ReportFileError(output, "--risk-percentile must be a whole number from 1 to 100, "
-                                       "not " +
-                                           std::to_string(options.riskPercentile) + ".");
+        return ReportOutOfRange(output, "--risk-percentile", "a whole number from 1 to 100",
+                                std::to_string(options.riskPercentile));
     }
     auto outcome = ReadAndRunProject(options.projectPath, options.seed, output, feedback);
     if (const int* status = std::get_if<int>(&outcome)) {

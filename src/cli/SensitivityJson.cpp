@@ -34,7 +34,9 @@ ordered_json BreakEvensToJson(const RateSensitivity& rates) {
                              {"rate", change.Rate},
                              {"low", change.Low},
                              {"high", change.High},
-                             {"tie", change.Tie}});
+                             {"tie", change.Tie},
+                             {"cheaperBelow", change.CheaperBelow + 1},
+                             {"cheaperAbove", change.CheaperAbove + 1}});
         }
     }
     return array;

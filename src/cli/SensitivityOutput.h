@@ -13,8 +13,10 @@ namespace wexa::cli {
 
 // The sweep and the tornado as one JSON object:
 //   "rates": the range, every point's NPVs per alternative and the rates at
-//            which a pair's order changes ("breakEven"; a pair that never
-//            changes order, or cannot be compared, has no entry);
+//            which a pair's order changes ("breakEven", each with the
+//            alternative that is cheaper below it and the one cheaper above
+//            it; a pair that never changes order, or cannot be compared, has
+//            no entry);
 //   "tornado": the pair, the swing, the base case and the inputs in the
 //            order the bars are drawn.
 // Alternatives are numbered from 1. NPVs are whole dollars; where an

@@ -55,14 +55,6 @@ void WriteRateTable(std::ostream& out, const RateSensitivity& rates) {
     WriteTable(out, rows, 0);
 }
 
-std::string ChangeText(const BreakEven& change) {
-    if (change.Tie && change.Low != change.High) {
-        return "across a tie from " + forms::RateText(change.Low) + " to " +
-               forms::RateText(change.High);
-    }
-    return "at " + forms::RateText(change.Rate);
-}
-
 // The status never depends on the rate, so the first point speaks for all.
 std::string PairText(const RateSensitivity& rates, const PairBreakEvens& pair) {
     const RatePoint& first = rates.Points.front();
@@ -76,15 +68,7 @@ std::string PairText(const RateSensitivity& rates, const PairBreakEvens& pair) {
         }
         return text + ")";
     }
-    if (pair.Changes.empty()) {
-        return "never changes order between " + Percent(first.Rate) + " and " +
-               Percent(rates.Points.back().Rate);
-    }
-    std::string text = "order changes ";
-    for (std::size_t k = 0; k < pair.Changes.size(); ++k) {
-        text += (k == 0 ? "" : ", then ") + ChangeText(pair.Changes[k]);
-    }
-    return text;
+    return forms::OrderText(rates, pair);
 }
 
 void WriteBreakEvens(std::ostream& out, const RateSensitivity& rates) {

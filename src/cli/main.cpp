@@ -159,14 +159,19 @@ int RunProgram(int argc, char** argv) {
                 name, [&value](const std::string& text) { value = text; }, help)
             ->type_name(type);
     };
-    typed("--from", sensitivity.from, "R", "First discount rate in percent (default 0)");
-    typed("--to", sensitivity.to, "R", "Last discount rate in percent (default 10)");
+    typed("--from", sensitivity.from, "R",
+          "First discount rate in percent, above -100 (default 0)");
+    typed("--to", sensitivity.to, "R",
+          "Last discount rate in percent, not below --from (default 10)");
     typed("--step", sensitivity.step, "R",
-          "Step between the rates in percentage points (default 0.1)");
+          "Step between the rates in percentage points, above 0 and leaving at most 1001 rates "
+          "(default 0.1)");
     typed("--swing", sensitivity.swing, "PCT",
-          "How far the tornado moves inputs without a range of their own, percent (default 20)");
+          "How far the tornado moves inputs without a range of their own, percent from 0 to 100 "
+          "(default 20)");
     typed("--pair", sensitivity.pair, "A,B",
-          "Alternatives whose difference the tornado ranks (default: the two cheapest)");
+          "Two different alternatives (1-4, of the project) whose difference the tornado ranks "
+          "(default: the two cheapest)");
     sensitivityCmd->add_flag("--json", sensitivity.json, "Print the figures as JSON");
     sensitivityCmd->callback([&] {
         wexa::RunFeedback interrupt;

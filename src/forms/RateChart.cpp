@@ -15,11 +15,6 @@ std::string PairName(const PairBreakEvens& pair) {
     return AltName(pair.A) + " and " + AltName(pair.B);
 }
 
-// "0 % to 10 %"
-std::string RangeText(const RateRange& range) {
-    return CompactNumber(range.From) + " % to " + CompactNumber(range.To) + " %";
-}
-
 std::string ChangeText(const BreakEven& change) {
     if (change.Tie) {
         return "equal from " + RateText(change.Low) + " to " + RateText(change.High);
@@ -39,20 +34,6 @@ std::string NotComparableText(const RatePoint& point, const PairBreakEvens& pair
     return "cannot be compared, " + why + " in the base case";
 }
 
-// The cheaper of a pair that keeps its order, from the first rate at which
-// the two differ.
-std::string SteadyText(const RateSensitivity& rates, const PairBreakEvens& pair) {
-    for (const RatePoint& point : rates.Points) {
-        const Int64 a = point.Of(pair.Kind, pair.A);
-        const Int64 b = point.Of(pair.Kind, pair.B);
-        if (a != b) {
-            return "no change of order from " + RangeText(rates.Range) + ", " +
-                   AltName(a < b ? pair.A : pair.B) + " is cheaper";
-        }
-    }
-    return "equal at every rate from " + RangeText(rates.Range);
-}
-
 } // namespace
 
 std::string BreakEvenText(const RateSensitivity& rates, const PairBreakEvens& pair) {
@@ -62,14 +43,7 @@ std::string BreakEvenText(const RateSensitivity& rates, const PairBreakEvens& pa
     if (!pair.Comparable) {
         return NotComparableText(rates.Points.front(), pair);
     }
-    if (pair.Changes.empty()) {
-        return SteadyText(rates, pair);
-    }
-    std::string text;
-    for (const BreakEven& change : pair.Changes) {
-        text += (text.empty() ? "" : ", ") + ChangeText(change);
-    }
-    return text;
+    return OrderText(rates, pair);
 }
 
 namespace {

@@ -18,9 +18,9 @@ namespace wexa::forms {
 [[nodiscard]] ChartContent MakeRateChart(const RateSensitivity& rates, CostKind kind,
                                          const std::string& title);
 
-// The same pairs in words, one line each: "Alt 1 and Alt 2: 5.0300 %", or
-// that the pair keeps its order over the range, or why it cannot be
-// compared.
+// The same pairs in words, one line each: "Alt 1 and Alt 2: below 5.0300 %
+// Alt 2 is cheaper, above it Alt 1", as OrderText words it, or why the pair
+// cannot be compared.
 [[nodiscard]] std::vector<std::string> BreakEvenLines(const RateSensitivity& rates, CostKind kind);
 
 // What one of those lines says after the pair's names.

@@ -8,7 +8,6 @@
 #include "forms/TornadoChart.h"
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 #include <utility>
 
@@ -30,15 +29,18 @@ double NumberIn(const std::string& text) {
 }
 
 // The box in which a range the run refuses is put right.
-const char* RangeFocus(const RateRange& range) {
-    if (!std::isfinite(range.From)) {
+const char* RangeFocus(RateRangeFault fault) {
+    switch (fault) {
+    case RateRangeFault::FromNotFinite:
+    case RateRangeFault::FromTooLow:
         return control::From;
-    }
-    if (!std::isfinite(range.To)) {
+    case RateRangeFault::ToNotFinite:
+    case RateRangeFault::ToBelowFrom:
         return control::To;
-    }
-    if (std::isfinite(range.Step) && range.To < range.From) {
-        return control::To;
+    case RateRangeFault::StepNotFinite:
+    case RateRangeFault::StepNotAboveZero:
+    case RateRangeFault::TooManyRates:
+        break;
     }
     return control::Step;
 }
@@ -98,7 +100,8 @@ std::optional<SensitivityOptions> ReadSensitivityOptions(const SensitivityEntrie
     options.Range = {NumberIn(entries.From), NumberIn(entries.To), NumberIn(entries.Step)};
     int points = 0;
     if (auto failure = CheckRateRange(options.Range, points)) {
-        Refuse(effects, std::move(*failure), RangeFocus(options.Range));
+        Refuse(effects, std::move(*failure),
+               RangeFocus(*FindRateRangeFault(options.Range, points)));
         return std::nullopt;
     }
     // The swing is checked before a pair is set, so its message names the

@@ -1,10 +1,12 @@
 #include "simulation/Sensitivity.h"
 
 #include "simulation/AnalysisRun.h"
+#include "simulation/ProjectChecks.h"
 
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <string>
 #include <utility>
 
 namespace wexa {
@@ -93,6 +95,9 @@ std::optional<RunRefusal> FindChanges(BaseCaseRunner& runner, const std::vector<
                                              last->second, change)) {
                 return refusal;
             }
+            // A negative order has A cheaper.
+            change.CheaperBelow = last->second < 0 ? pair.A : pair.B;
+            change.CheaperAbove = last->second < 0 ? pair.B : pair.A;
             pair.Changes.push_back(change);
         }
         last = {k, *sign};
@@ -136,24 +141,64 @@ std::optional<RunRefusal> Sweep(BaseCaseRunner& runner, const RateRange& range,
 
 } // namespace
 
-std::optional<CheckFailure> CheckRateRange(const RateRange& range, int& points) {
-    const auto fail = [](const char* message) { return CheckFailure{message, kRangeCaption, ""}; };
-    if (!std::isfinite(range.From) || !std::isfinite(range.To) || !std::isfinite(range.Step)) {
-        return fail("The first rate, the last rate and the step must be numbers.");
+std::optional<RateRangeFault> FindRateRangeFault(const RateRange& range, int& points) {
+    using F = RateRangeFault;
+    if (!std::isfinite(range.From)) {
+        return F::FromNotFinite;
+    }
+    if (!std::isfinite(range.To)) {
+        return F::ToNotFinite;
+    }
+    if (!std::isfinite(range.Step)) {
+        return F::StepNotFinite;
+    }
+    if (!(range.From > kLowestDiscountRate)) {
+        return F::FromTooLow;
     }
     if (!(range.Step > 0.0)) {
-        return fail("The step must be greater than 0.");
+        return F::StepNotAboveZero;
     }
     if (range.To < range.From) {
-        return fail("The last rate must not be less than the first.");
+        return F::ToBelowFrom;
     }
     // Infinite when the span overflows, and then too many as well.
     const double steps = std::floor((range.To - range.From) / range.Step + kStepSlack);
     if (!(steps < kMaxSweepPoints)) {
-        return fail("The range holds more than 1001 rates: widen the step or narrow the range.");
+        return F::TooManyRates;
     }
     points = static_cast<int>(steps) + 1;
     return std::nullopt;
+}
+
+std::optional<CheckFailure> CheckRateRange(const RateRange& range, int& points) {
+    const auto fault = FindRateRangeFault(range, points);
+    if (!fault) {
+        return std::nullopt;
+    }
+    const auto fail = [](std::string message) {
+        return CheckFailure{std::move(message), kRangeCaption, ""};
+    };
+    switch (*fault) {
+    case RateRangeFault::FromNotFinite:
+    case RateRangeFault::ToNotFinite:
+    case RateRangeFault::StepNotFinite:
+        return fail("The first rate, the last rate and the step must be numbers.");
+    case RateRangeFault::FromTooLow:
+        return fail("The first rate must be greater than " + DescribeReal(kLowestDiscountRate) +
+                    " %: at that rate or below it no cost can be discounted.");
+    case RateRangeFault::StepNotAboveZero:
+        return fail("The step must be greater than 0.");
+    case RateRangeFault::ToBelowFrom:
+        return fail("The last rate must not be less than the first.");
+    case RateRangeFault::TooManyRates:
+        break;
+    }
+    return fail("The range holds more than " + std::to_string(kMaxSweepPoints) +
+                " rates: widen the step or narrow the range.");
+}
+
+double SmallestStep(const RateRange& range) {
+    return (range.To - range.From) / (kMaxSweepPoints - 1);
 }
 
 std::optional<RunRefusal> SweepDiscountRate(const Project& project, const RateRange& range,

@@ -24,6 +24,7 @@
 #include "simulation/Tornado.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -41,11 +42,29 @@ inline constexpr int kMaxSweepPoints = 1001;
 // percentage points.
 inline constexpr double kBreakEvenTolerance = 0.0001;
 
-// The number of rates in the range, or what is wrong with it: a bound or
-// step that is not finite, a step not above 0, To below From, or more than
-// kMaxSweepPoints rates. A To that lies a rounding error short of a whole
-// number of steps still counts that last step.
+// What can be wrong with a range, in the order the check looks for it.
+enum class RateRangeFault : std::uint8_t {
+    FromNotFinite,
+    ToNotFinite,
+    StepNotFinite,
+    // From at or below kLowestDiscountRate: the run discounts no cost there.
+    FromTooLow,
+    StepNotAboveZero,
+    ToBelowFrom,
+    TooManyRates, // more than kMaxSweepPoints
+};
+
+// The number of rates in the range, or what is wrong with it. A To that lies
+// a rounding error short of a whole number of steps still counts that last
+// step.
+[[nodiscard]] std::optional<RateRangeFault> FindRateRangeFault(const RateRange& range, int& points);
+
+// The same fault as a message the window shows, captioned "Discount Rate
+// Range Error".
 [[nodiscard]] std::optional<CheckFailure> CheckRateRange(const RateRange& range, int& points);
+
+// The smallest step that keeps From to To within kMaxSweepPoints rates.
+[[nodiscard]] double SmallestStep(const RateRange& range);
 
 // The k-th rate of the range, computed directly so that no rounding error
 // piles up along the range.
@@ -61,12 +80,16 @@ struct RatePoint : CaseOutcome {
 // their midpoint. When a stretch of grid rates ties the two exactly between
 // an order and the other, that stretch is the bracket (Tie set) and is not
 // narrowed further; a tie met while bisecting is the rate itself
-// (Low == High).
+// (Low == High). CheaperBelow is the alternative of the pair (from 0) that
+// costs less below the bracket, CheaperAbove the other one, which costs less
+// above it.
 struct BreakEven {
     double Low = 0.0;
     double High = 0.0;
     double Rate = 0.0;
     bool Tie = false;
+    int CheaperBelow = 0;
+    int CheaperAbove = 0;
 };
 
 // Alternatives A < B (from 0) compared on one kind of cost, sign by sign of

@@ -248,17 +248,22 @@ void SetTornadoInput(Project& p, const Project& base, const TornadoInput& input,
     }
 }
 
+bool SwingInRange(double percent) {
+    return percent >= 0.0 && percent <= kMaxSwingPercent;
+}
+
+bool PairInRange(const std::array<int, 2>& pair, int alternatives) {
+    const auto inRange = [&](int x) { return x >= 0 && x < alternatives; };
+    return inRange(pair[0]) && inRange(pair[1]) && pair[0] != pair[1];
+}
+
 std::optional<CheckFailure> CheckTornadoOptions(const TornadoOptions& options, int alternatives) {
-    if (!(options.SwingPercent >= 0.0 && options.SwingPercent <= 100.0)) {
+    if (!SwingInRange(options.SwingPercent)) {
         return CheckFailure{"The swing must be a percentage from 0 to 100.", "Swing Error", ""};
     }
-    if (options.Pair) {
-        const auto [a, b] = *options.Pair;
-        const auto inRange = [&](int x) { return x >= 0 && x < alternatives; };
-        if (!inRange(a) || !inRange(b) || a == b) {
-            return CheckFailure{"The pair must be two different alternatives of the project.",
-                                "Alternative Pair Error", ""};
-        }
+    if (options.Pair && !PairInRange(*options.Pair, alternatives)) {
+        return CheckFailure{"The pair must be two different alternatives of the project.",
+                            "Alternative Pair Error", ""};
     }
     return std::nullopt;
 }

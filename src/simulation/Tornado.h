@@ -99,8 +99,16 @@ struct Tornado {
     std::vector<TornadoBar> Bars;
 };
 
-// The swing must be a percentage from 0 to 100; the pair two different
-// alternatives of the project (from 0).
+// The swing a tornado takes, in percent: from 0 to this.
+inline constexpr double kMaxSwingPercent = 100.0;
+
+[[nodiscard]] bool SwingInRange(double percent);
+
+// Two different alternatives (from 0) of the first `alternatives`.
+[[nodiscard]] bool PairInRange(const std::array<int, 2>& pair, int alternatives);
+
+// The swing must be in range; the pair two different alternatives of the
+// project (from 0).
 [[nodiscard]] std::optional<CheckFailure> CheckTornadoOptions(const TornadoOptions& options,
                                                               int alternatives);
 

@@ -86,8 +86,9 @@ int OrderOf(std::int64_t first, std::int64_t second) {
 
 // Every point is the run of the base case at its rate, bit for bit. Each
 // change of order has the order one way at its bracket's low end and the
-// other way at its high end; a kind whose order differs between the ends of
-// the range has one, and the text says what the JSON says.
+// other way at its high end, with the alternative cheaper at each end; a
+// kind whose order differs between the ends of the range has one, and the
+// text says what the JSON says.
 TEST(SensitivityCommand, PointsAndBreakEvensAgreeWithRunsOfTheBaseCase) {
     testing::TempFolder folder;
     const auto project = Read(kRural);
@@ -122,18 +123,23 @@ TEST(SensitivityCommand, PointsAndBreakEvensAgreeWithRunsOfTheBaseCase) {
             ++changes;
             const Json low = RunAtRate(folder, *project, change.at("low"));
             const Json high = RunAtRate(folder, *project, change.at("high"));
-            EXPECT_EQ(OrderOf(Npv(low, 0, kind), Npv(low, 1, kind)),
-                      -OrderOf(Npv(high, 0, kind), Npv(high, 1, kind)));
-            std::ostringstream rate;
-            rate << "at " << std::fixed << std::setprecision(4) << change.at("rate").get<double>();
-            EXPECT_THAT(text.out, HasSubstr(rate.str() + " %\n"));
+            const int lowOrder = OrderOf(Npv(low, 0, kind), Npv(low, 1, kind));
+            EXPECT_EQ(lowOrder, -OrderOf(Npv(high, 0, kind), Npv(high, 1, kind)));
+            const int cheaperBelow = lowOrder < 0 ? 1 : 2;
+            EXPECT_EQ(change.at("cheaperBelow"), cheaperBelow) << kind;
+            EXPECT_EQ(change.at("cheaperAbove"), 3 - cheaperBelow) << kind;
+            std::ostringstream said;
+            said << ": below " << std::fixed << std::setprecision(4)
+                 << change.at("rate").get<double>() << " % Alt " << cheaperBelow
+                 << " is cheaper, above it Alt " << 3 - cheaperBelow << '\n';
+            EXPECT_THAT(text.out, HasSubstr(said.str()));
         }
         const bool turns =
             orderAt(points.front().at("alternatives")) != orderAt(points.back().at("alternatives"));
         EXPECT_EQ(changes > 0, turns) << kind;
     }
-    EXPECT_THAT(text.out, HasSubstr("Alt 1 and Alt 2, WZ User NPV: never changes order between "
-                                    "3 % and 5 %\n"));
+    EXPECT_THAT(text.out, HasSubstr("Alt 1 and Alt 2, WZ User NPV: Alt 1 is cheaper at every "
+                                    "rate from 3 % to 5 %\n"));
 }
 
 // Each end of a tornado input is the base case with that one input set.
@@ -203,28 +209,69 @@ TEST(SensitivityCommand, AGridlockedAlternativeHasAStatusNotFigures) {
     EXPECT_THAT(text.out, ::testing::ContainsRegex("\n  2 +gridlock\n"));
 }
 
-TEST(SensitivityCommand, BadOptionsPrintNothing) {
+// A value outside its option's range is a usage error found before the
+// project is read (the missing file is never reported), except a pair beyond
+// the alternatives of the project, found once it is read: exit 2, the option
+// and what it allows on standard error, nothing printed.
+TEST(SensitivityCommand, ValuesOutsideTheirRangesAreUsageErrors) {
+    testing::TempFolder folder;
+    const std::string missing = folder.File("none.wxa");
     struct Case {
         SensitivityCommandOptions options;
-        int status;
         const char* message;
     };
     const std::vector<Case> cases{
-        {{kRural, {}, {}, "0", {}, {}, true}, kExitRefused, "The step must be greater than 0."},
-        {{kRural, "3", "2", {}, {}, {}, false}, kExitRefused, "Discount Rate Range Error: "},
-        {{kRural, {}, {}, {}, {}, "1,1", true}, kExitRefused, "Alternative Pair Error: "},
-        {{kRural, {}, {}, {}, "-5", {}, true}, kExitRefused, "Swing Error: "},
-        {{kRural, {}, {}, {}, {}, "x", true}, kExitFileError, "--pair takes two alternative"},
-        {{kRural, {}, {}, {}, {}, "1,", true}, kExitFileError, "not \"1,\"."},
-        {{kRural, "abc", {}, {}, {}, {}, true}, kExitFileError, "--from takes a number"},
-        {{kRural, {}, "nan", {}, {}, {}, true}, kExitFileError, "--to takes a number"},
+        {{missing, {}, {}, "0", {}, {}, true},
+         "--step must be at least 0.01, for at most 1001 rates from 0 to 10, not 0."},
+        {{missing, {}, {}, "-0.5", {}, {}, false},
+         "--step must be at least 0.01, for at most 1001 rates from 0 to 10, not -0.5."},
+        {{missing, "0", "100", "0.05", {}, {}, true},
+         "--step must be at least 0.1, for at most 1001 rates from 0 to 100, not 0.05."},
+        {{missing, "5", "5", "0", {}, {}, true}, "--step must be greater than 0, not 0."},
+        {{missing, "3", "2", {}, {}, {}, false},
+         "--to must be a rate no lower than --from (3), not 2."},
+        {{missing, {}, "-1", {}, {}, {}, false},
+         "--to must be a rate no lower than --from (0), not -1."},
+        {{missing, "-100", {}, {}, {}, {}, true},
+         "--from must be a rate greater than -100 (percent), not -100."},
+        {{missing, {}, {}, {}, "200", {}, true},
+         "--swing must be a percentage from 0 to 100, not 200."},
+        {{missing, {}, {}, {}, "-5", {}, true},
+         "--swing must be a percentage from 0 to 100, not -5."},
+        {{missing, {}, {}, {}, {}, "1,1", true},
+         "--pair must be two different alternatives from 1 to 4, not 1,1."},
+        {{missing, {}, {}, {}, {}, "0,2", true},
+         "--pair must be two different alternatives from 1 to 4, not 0,2."},
+        {{missing, {}, {}, {}, {}, "1,5", false},
+         "--pair must be two different alternatives from 1 to 4, not 1,5."},
+        {{kRural, {}, {}, {}, {}, "1,3", true},
+         "--pair must be two different alternatives from 1 to 2, the alternatives of the "
+         "project, not 1,3."},
+        // Values that are no numbers at all.
+        {{missing, {}, {}, {}, {}, "x", true}, "--pair takes two alternative"},
+        {{missing, {}, {}, {}, {}, "1,", true}, "not \"1,\"."},
+        {{missing, "abc", {}, {}, {}, {}, true}, "--from takes a number"},
+        {{missing, {}, "nan", {}, {}, {}, true}, "--to takes a number"},
     };
     for (const Case& c : cases) {
         const CliResult result = Sensitivity(c.options);
-        EXPECT_EQ(result.status, c.status) << c.message;
+        EXPECT_EQ(result.status, kExitFileError) << c.message;
+        EXPECT_THAT(result.err, ::testing::StartsWith("wexa-cli: "));
         EXPECT_THAT(result.err, HasSubstr(c.message));
         EXPECT_EQ(result.out, "") << c.message;
     }
+    EXPECT_TRUE(folder.Entries().empty()) << "nothing is written";
+}
+
+// The ends of each range are taken: a step that gives exactly 1001 rates, a
+// swing of 0 and of 100, and a pair in either order.
+TEST(SensitivityCommand, ValuesAtTheEndsOfTheirRangesRun) {
+    const Json most = SensitivityJson({kRural, "0", "1", "0.001", "0", {}, true});
+    EXPECT_EQ(most.at("rates").at("points").size(), 1001U);
+    EXPECT_EQ(most.at("tornado").at("swing"), 0.0);
+    const Json json = SensitivityJson({kRural, "4", "4", "1", "100", "2,1", true});
+    EXPECT_EQ(json.at("rates").at("points").size(), 1U);
+    EXPECT_EQ(json.at("tornado").at("pair"), Json::array({2, 1}));
 }
 
 // A project the run refuses, and a missing file, end it as they end `run`.

@@ -3,10 +3,12 @@
 // same figures.
 #include "forms/RateChart.h"
 #include "forms/SensitivityCsv.h"
+#include "forms/SensitivityText.h"
 #include "forms/TornadoChart.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -35,7 +37,7 @@ RateSensitivity Sweep() {
     s.Points = {Point(0.0, {900, 1000, -1}, gridlock), Point(1.0, {950, 980, -1}, gridlock),
                 Point(2.0, {990, 960, -1}, gridlock)};
     s.Pairs = {{0, 1, CostKind::Agency, true, {}},
-               {0, 1, CostKind::Total, true, {{1.5, 1.5002, 1.5001, false}}},
+               {0, 1, CostKind::Total, true, {{1.5, 1.5002, 1.5001, false, 0, 1}}},
                {0, 2, CostKind::Total, false, {}}};
     return s;
 }
@@ -67,12 +69,74 @@ TEST(RateChartTest, DrawsEachValidAlternativeInItsColourAndMarksTheCoresBreakEve
 TEST(RateChartTest, BreakEvensOfTheShownKindInWords) {
     EXPECT_EQ(BreakEvenLines(Sweep(), CostKind::Total),
               (std::vector<std::string>{
-                  "Alt 1 and Alt 2: 1.5001 %",
+                  "Alt 1 and Alt 2: below 1.5001 % Alt 1 is cheaper, above it Alt 2",
                   "Alt 1 and Alt 3: cannot be compared, Alt 3 gridlocks in the base case"}));
     EXPECT_EQ(BreakEvenLines(Sweep(), CostKind::Agency),
               (std::vector<std::string>{
-                  "Alt 1 and Alt 2: no change of order from 0 % to 2 %, Alt 1 is cheaper"}));
+                  "Alt 1 and Alt 2: Alt 1 is cheaper at every rate from 0 % to 2 %"}));
 }
+
+// Two alternatives' totals at 0, 1, 2, ... %, and the changes of order the
+// core found between them.
+struct OrderCase {
+    const char* name;
+    std::vector<std::array<Int64, 2>> totals;
+    std::vector<BreakEven> changes;
+    const char* said;
+};
+
+class OrderWording : public ::testing::TestWithParam<OrderCase> {};
+
+TEST_P(OrderWording, SaysWhichIsCheaperOnEachSide) {
+    const OrderCase& c = GetParam();
+    RateSensitivity s;
+    s.Alternatives = 2;
+    s.Range = {0.0, static_cast<double>(c.totals.size() - 1), 1.0};
+    for (std::size_t k = 0; k < c.totals.size(); ++k) {
+        s.Points.push_back(Point(static_cast<double>(k), {c.totals[k][0], c.totals[k][1]},
+                                 IterationStatus::Valid));
+    }
+    s.Pairs = {{0, 1, CostKind::Total, true, c.changes}};
+    EXPECT_EQ(OrderText(s, s.Pairs[0]), c.said);
+    // The window's list says the same after the pair's names.
+    EXPECT_EQ(BreakEvenLines(s, CostKind::Total),
+              std::vector<std::string>{"Alt 1 and Alt 2: " + std::string(c.said)});
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Pairs, OrderWording, ::testing::Values(
+    OrderCase{"SecondCheaperBelow", {{1000, 900}, {1000, 950}, {1000, 1100}},
+              {{1.5, 1.5002, 1.5001, false, 1, 0}},
+              "below 1.5001 % Alt 2 is cheaper, above it Alt 1"},
+    OrderCase{"FirstCheaperBelow", {{900, 1000}, {950, 1000}, {1100, 1000}},
+              {{1.5, 1.5002, 1.5001, false, 0, 1}},
+              "below 1.5001 % Alt 1 is cheaper, above it Alt 2"},
+    OrderCase{"TwoCrossings", {{900, 1000}, {1100, 1000}, {1100, 1000}, {900, 1000}},
+              {{0.5, 0.5002, 0.5001, false, 0, 1}, {2.25, 2.25, 2.25, false, 1, 0}},
+              "below 0.5001 % Alt 1 is cheaper, from 0.5001 % to 2.2500 % Alt 2, "
+              "above 2.2500 % Alt 1"},
+    OrderCase{"TiedStretchBetween", {{900, 1000}, {1000, 1000}, {1000, 1000}, {1100, 1000}},
+              {{1.0, 2.0, 1.5, true, 0, 1}},
+              "below 1.0000 % Alt 1 is cheaper, equal from 1.0000 % to 2.0000 %, "
+              "above 2.0000 % Alt 2"},
+    OrderCase{"TiedAtOneRateBetween", {{900, 1000}, {1000, 1000}, {1100, 1000}},
+              {{1.0, 1.0, 1.0, true, 0, 1}},
+              "below 1.0000 % Alt 1 is cheaper, above it Alt 2"},
+    OrderCase{"EqualAtTheLastRate", {{900, 1000}, {950, 1000}, {1000, 1000}}, {},
+              "from 0.0000 % to 1.0000 % Alt 1 is cheaper, equal at 2.0000 %"},
+    OrderCase{"EqualAtTheFirstRatesThenACrossing",
+              {{1000, 1000}, {1000, 1000}, {900, 1000}, {1100, 1000}},
+              {{2.5, 2.5002, 2.5001, false, 0, 1}},
+              "equal from 0.0000 % to 1.0000 %, from 2.0000 % to 2.5001 % Alt 1 is cheaper, "
+              "above it Alt 2"},
+    OrderCase{"CrossingThenEqualAtTheLastRate", {{900, 1000}, {1100, 1000}, {1000, 1000}},
+              {{0.5, 0.5002, 0.5001, false, 0, 1}},
+              "below 0.5001 % Alt 1 is cheaper, from 0.5001 % to 1.0000 % Alt 2, "
+              "equal at 2.0000 %"},
+    OrderCase{"EqualEverywhere", {{1000, 1000}, {1000, 1000}}, {},
+              "equal at every rate from 0 % to 1 %"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TornadoBar Bar(const char* name, TornadoStatus status, Int64 low, Int64 high) {
     TornadoBar bar;

@@ -66,6 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
                                    "Discount Rate Range Error", control::Step},
                       RefusedEntry{"EmptyFrom", With(&SensitivityEntries::From, ""),
                                    "Discount Rate Range Error", control::From},
+                      RefusedEntry{"FromMinus100", With(&SensitivityEntries::From, "-100"),
+                                   "Discount Rate Range Error", control::From},
                       RefusedEntry{"ToBelowFrom", With(&SensitivityEntries::To, "-1"),
                                    "Discount Rate Range Error", control::To},
                       RefusedEntry{"TooManyRates", With(&SensitivityEntries::Step, "0.001"),

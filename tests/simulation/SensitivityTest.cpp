@@ -10,6 +10,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <optional>
 
 namespace wexa {
 namespace {
@@ -140,6 +141,8 @@ TEST_P(BreakEvenRate, LiesWhereTheOrderChanges) {
         const auto above = RunBaseCaseAt(*p, b.High + margin, 1);
         EXPECT_LT(below->TotalNpvResults[0][0], below->TotalNpvResults[1][0]);
         EXPECT_GT(above->TotalNpvResults[0][0], above->TotalNpvResults[1][0]);
+        EXPECT_EQ(b.CheaperBelow, 0);
+        EXPECT_EQ(b.CheaperAbove, 1);
     }
 }
 
@@ -190,7 +193,8 @@ TEST(RateSweep, FeedbackCountsTheRatesAndACancelStopsTheSweep) {
 struct RangeCase {
     const char* name;
     RateRange range;
-    int points; // 0: refused
+    int points; // 0: refused, for `fault`
+    std::optional<RateRangeFault> fault = std::nullopt;
 };
 
 class RateRangeCheck : public ::testing::TestWithParam<RangeCase> {};
@@ -199,6 +203,7 @@ TEST_P(RateRangeCheck, CountsTheRatesOrRefuses) {
     const RangeCase c = GetParam();
     int points = 0;
     const auto failure = CheckRateRange(c.range, points);
+    EXPECT_EQ(FindRateRangeFault(c.range, points), c.fault);
     if (c.points == 0) {
         ASSERT_TRUE(failure.has_value());
         EXPECT_FALSE(failure->Message.empty());
@@ -210,20 +215,29 @@ TEST_P(RateRangeCheck, CountsTheRatesOrRefuses) {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kHuge = std::numeric_limits<double>::max();
+using F = RateRangeFault;
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Ranges, RateRangeCheck,
                          ::testing::Values(RangeCase{"Default", {}, 101},
                                            RangeCase{"OneRate", {3.0, 3.0, 0.5}, 1},
                                            RangeCase{"ShortByARoundingError", {0.3, 0.9, 0.1}, 7},
                                            RangeCase{"PartStepLeftOver", {0.0, 1.0, 0.3}, 4},
                                            RangeCase{"MostRates", {0.0, 100.0, 0.1}, 1001},
-                                           RangeCase{"TooManyRates", {0.0, 100.2, 0.1}, 0},
-                                           RangeCase{"SpanOverflows", {-kHuge, kHuge, 1.0}, 0},
-                                           RangeCase{"ReversedBounds", {5.0, 4.0, 0.1}, 0},
-                                           RangeCase{"ZeroStep", {0.0, 1.0, 0.0}, 0},
-                                           RangeCase{"NegativeStep", {0.0, 1.0, -0.1}, 0},
-                                           RangeCase{"NotANumber", {kNaN, 1.0, 0.1}, 0}),
+                                           RangeCase{"SmallestStepGivesMostRates", {2.0, 7.0, SmallestStep({2.0, 7.0, 1.0})}, 1001},
+                                           RangeCase{"TooManyRates", {0.0, 100.2, 0.1}, 0, F::TooManyRates},
+                                           RangeCase{"SpanOverflows", {-99.0, kHuge, 1.0}, 0, F::TooManyRates},
+                                           RangeCase{"ReversedBounds", {5.0, 4.0, 0.1}, 0, F::ToBelowFrom},
+                                           RangeCase{"ZeroStep", {0.0, 1.0, 0.0}, 0, F::StepNotAboveZero},
+                                           RangeCase{"NegativeStep", {0.0, 1.0, -0.1}, 0, F::StepNotAboveZero},
+                                           RangeCase{"JustAboveMinus100", {-99.99, -99.0, 0.01}, 100},
+                                           RangeCase{"FromMinus100", {-100.0, 0.0, 0.1}, 0, F::FromTooLow},
+                                           RangeCase{"FromHugeBelowZero", {-kHuge, kHuge, 1.0}, 0, F::FromTooLow},
+                                           RangeCase{"NotANumber", {kNaN, 1.0, 0.1}, 0, F::FromNotFinite},
+                                           RangeCase{"LastNotANumber", {0.0, kNaN, 0.1}, 0, F::ToNotFinite},
+                                           RangeCase{"StepNotANumber", {0.0, 1.0, kNaN}, 0, F::StepNotFinite}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 } // namespace
 } // namespace wexa
