@@ -96,7 +96,7 @@ bool CWexaDoc::ReadFrom(const QString& path) {
     // The form's texts go into the project first, so a read that fails
     // leaves the project as the user last saw it.
     const bool read = Transfer(
-        path, [&] { return ReadProjectFile(ToPath(path), view_.GetProject()); },
+        path, [&] { return OpenProjectFile(ToPath(path), view_.GetProject()); },
         &forms::MainForm::AfterLoad);
     if (!read) {
         SetPath(QString());

@@ -33,6 +33,11 @@ private:
     std::array<int, kFormFieldCount> positions_{};
 };
 
+// Whether the control of `field` holds the same in both states.
+[[nodiscard]] inline bool SameValue(const FormState& a, const FormState& b, FormField field) {
+    return a.Text(field) == b.Text(field) && a.Position(field) == b.Position(field);
+}
+
 // The window's side of the exchange. It only moves values: Collect copies
 // what every control shows into the state (texts as typed, list positions,
 // the checked radio button), Display puts every value of the state into its

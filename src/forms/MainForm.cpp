@@ -7,6 +7,9 @@
 #include "forms/StoredTimingCheck.h"
 #include "forms/TrafficType.h"
 #include "forms/WorkZoneDialogChecks.h"
+#include "simulation/AnalysisChecks.h"
+
+#include <cstddef>
 
 #include <string>
 #include <type_traits>
@@ -44,14 +47,38 @@ template <typename Body> auto MainForm::Exchanged(Body&& body) {
     });
 }
 
-void MainForm::Read() {
+void MainForm::Collect() {
     view_.Collect(state_);
-    ReadForm(state_, project_, effects_);
+    for (const FormFieldInfo& info : FormFields()) {
+        if (!SameValue(state_, shown_, info.Field)) {
+            typed_.set(static_cast<std::size_t>(info.Field));
+        }
+    }
+}
+
+bool MainForm::Read() {
+    Collect();
+    const bool read = ReadForm(state_, project_, effects_);
+    CheckTypedBoxes();
+    return read;
+}
+
+void MainForm::CheckTypedBoxes() {
+    for (const FormFieldInfo& info : FormFields()) {
+        const auto bit = static_cast<std::size_t>(info.Field);
+        if (typed_.test(bit) && HasLeaveHandler(info.Field)) {
+            typed_.reset(bit);
+            CheckLeftBox(project_, effects_, info.Field);
+        }
+    }
 }
 
 void MainForm::Write() {
     WriteFormFields(project_, state_);
     view_.Display(state_);
+    // What the controls hold now, which for a position a list does not have
+    // is not what was written.
+    view_.Collect(shown_);
 }
 
 void MainForm::Start() {
@@ -64,10 +91,7 @@ void MainForm::Start() {
 }
 
 bool MainForm::CollectForm() {
-    return Guarded([this] {
-        view_.Collect(state_);
-        return ReadForm(state_, project_, effects_);
-    });
+    return Guarded([this] { return Read(); });
 }
 
 void MainForm::ShowForm() {
@@ -95,7 +119,10 @@ void MainForm::AfterLoad() {
     // under the one just opened.
     project_.IterationCount = 0;
     Guarded([this] {
+        // Whatever was typed on the form belonged to the project before.
+        typed_.reset();
         ApplyEnabling(project_, effects_);
+        ShowStoredPosition(project_, effects_);
         ShowAfterFile();
     });
 }
@@ -112,7 +139,15 @@ void MainForm::LeaveBox(FormField box) {
     if (!HasLeaveHandler(box)) {
         return;
     }
-    Exchanged([&] { CheckLeftBox(project_, effects_, box); });
+    Guarded([&] {
+        // A box left as the form showed it, with nothing typed into it since,
+        // is no edit: its value was checked and stored when it was shown.
+        Collect();
+        if (typed_.test(static_cast<std::size_t>(box))) {
+            Read();
+            Write();
+        }
+    });
 }
 
 void MainForm::SelectDistributionKind(Distribution distribution) {
@@ -173,16 +208,13 @@ bool MainForm::CheckWorkZoneDialog() {
 
 bool MainForm::ConfirmRun() {
     return Exchanged([&] {
-        const std::vector<StaleTiming> stale = FindStaleTimings(project_);
-        if (stale.empty()) {
+        // A project the run refuses gets the run's own message, not a
+        // question whose Yes leads to that refusal.
+        if (CheckAnalysisInputs(project_)) {
             return true;
         }
-        std::string question;
-        for (const std::string& line : DescribeStaleTimings(stale)) {
-            question += line + "\n";
-        }
-        question += std::string("\n") + kStaleTimingAdvice + "\n\nRun the analysis anyway?";
-        return effects_.AskYesNo(question, kStaleTimingCaption);
+        const std::vector<StaleTiming> stale = FindStaleTimings(project_);
+        return stale.empty() || effects_.AskYesNo(StaleTimingQuestion(stale), kStaleTimingCaption);
     });
 }
 

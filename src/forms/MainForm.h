@@ -8,6 +8,7 @@
 #include "model/Project.h"
 #include "simulation/AnalysisRun.h"
 
+#include <bitset>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -72,8 +73,9 @@ public:
     // distributions' boxes and captions by their kinds (values kept), then
     // the whole form.
     void Start();
-    // Reads the form into the project: before saving or opening a file and
-    // before a table dialog takes its copies. False when a text was refused.
+    // Reads the form into the project, with the check of a box typed into
+    // and not yet left: before saving or opening a file and before a table
+    // dialog takes its copies. False when a text was refused.
     bool CollectForm();
     // Shows the project on the form: after a dialog's OK and at the end of a
     // run's export.
@@ -144,7 +146,15 @@ private:
     template <typename Body> auto Guarded(Body&& body);
     // Guarded, bracketed by a read and a write of the form.
     template <typename Body> auto Exchanged(Body&& body);
-    void Read();
+    // Copies what the controls hold into state_, and notes every field whose
+    // control no longer holds what the form last showed there.
+    void Collect();
+    // Collect, then the form into the project; then the check of every box
+    // typed into and not yet left (a toolbar button or a menu command does
+    // not take the focus from it), as leaving it would. False when a text
+    // was refused.
+    bool Read();
+    void CheckTypedBoxes();
     void Write();
     // What follows writing or reading a file, without the guard.
     void ShowAfterFile();
@@ -155,6 +165,12 @@ private:
     FormFieldView& view_;
     FormEffects& effects_;
     FormState state_;
+    // What the form last put into the controls.
+    FormState shown_;
+    // The fields typed into (or picked) since they were last left or the
+    // project was opened: leaving one of them runs its check, leaving any
+    // other is no edit.
+    std::bitset<kFormFieldCount> typed_;
     bool busy_ = false;
 };
 

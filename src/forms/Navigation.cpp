@@ -23,19 +23,25 @@ void SetCurrentActivity(Project& p, Int32 activity) {
     p.CurrentActivityIndex = SaturateToInt32(slot);
 }
 
-// The number after `current` within 1..`limit`; past the last, or from a
-// number outside the range, the first.
-Int32 Following(Int32 current, Int32 declared, int capacity) {
-    const Int32 limit = std::clamp(declared, Int32{1}, Int32{capacity});
-    return current >= 1 && current < limit ? current + 1 : 1;
+// How many of something the form moves through: the declared count, within
+// 1..`capacity`.
+Int32 Limit(Int32 declared, int capacity) {
+    return std::clamp(declared, Int32{1}, Int32{capacity});
 }
 
-// Shows `alternative` (1..4) with its first activity.
-void EnterAlternative(Project& p, FormEffects& effects, Int32 alternative) {
+// The number after `current` within 1..limit; past the last, or from a
+// number outside the range, the first.
+Int32 Following(Int32 current, Int32 declared, int capacity) {
+    return current >= 1 && current < Limit(declared, capacity) ? current + 1 : 1;
+}
+
+// Shows `alternative` (1..4) with `activity`, kept within its activities.
+void EnterAlternative(Project& p, FormEffects& effects, Int32 alternative, Int32 activity = 1) {
     p.CurrentAlternative = p.ActivityAlternative = alternative;
     p.NumberOfActivities = p.AlternativeActivityCount[alternative - 1];
     p.AlternativeDescription = p.AlternativeDescriptions[alternative - 1];
-    SetCurrentActivity(p, 1);
+    SetCurrentActivity(
+        p, std::clamp(activity, Int32{1}, Limit(p.NumberOfActivities, kActivitiesPerAlternative)));
     ShowActivity(p, effects);
 }
 
@@ -74,6 +80,12 @@ void NextWorkActivity(Project& p, FormEffects& effects) {
                                                  p.ActivityYears[previous]);
     }
     ShowActivity(p, effects, /*singleBlankPlusMinus=*/true);
+}
+
+void ShowStoredPosition(Project& p, FormEffects& effects) {
+    const Int32 alternatives = Limit(p.NumberOfAlternatives, kMaxAlternatives);
+    EnterAlternative(p, effects, std::clamp(p.CurrentAlternative, Int32{1}, alternatives),
+                     p.CurrentActivity);
 }
 
 void ShowFirstAlternative(Project& p, FormEffects& effects) {

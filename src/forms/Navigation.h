@@ -29,6 +29,12 @@ void NextAlternative(Project& project, FormEffects& effects);
 // the previous activity's year plus its expected years to the next.
 void NextWorkActivity(Project& project, FormEffects& effects);
 
+// After a project was read: the alternative and activity it names, each
+// brought within what the project has, with every copy loaded from their
+// slots, so the form shows that project and an edit lands in the activity
+// on screen.
+void ShowStoredPosition(Project& project, FormEffects& effects);
+
 // After the number of alternatives was left: alternative 1, activity 1.
 void ShowFirstAlternative(Project& project, FormEffects& effects);
 

@@ -86,4 +86,18 @@ std::vector<std::string> DescribeStaleTimings(const std::vector<StaleTiming>& st
     return lines;
 }
 
+std::string StaleTimingQuestion(const std::vector<StaleTiming>& stale) {
+    const std::vector<std::string> lines = DescribeStaleTimings(stale);
+    std::string question;
+    for (std::size_t i = 0; i < lines.size() && i < kStaleTimingsNamed; ++i) {
+        question += lines[i] + "\n";
+    }
+    if (lines.size() > kStaleTimingsNamed) {
+        const std::size_t more = lines.size() - kStaleTimingsNamed;
+        question += "and " + std::to_string(more) +
+                    (more == 1 ? " more activity.\n" : " more activities.\n");
+    }
+    return question + "\n" + kStaleTimingAdvice + "\n\nRun the analysis anyway?";
+}
+
 } // namespace wexa::forms

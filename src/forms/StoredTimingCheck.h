@@ -2,6 +2,7 @@
 
 #include "model/Project.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,13 @@ struct StaleTiming {
 
 // One line per activity, naming it and what is wrong.
 [[nodiscard]] std::vector<std::string> DescribeStaleTimings(const std::vector<StaleTiming>& stale);
+
+// The question the window asks before such a run: the first
+// kStaleTimingsNamed activities, how many more there are, the advice, and
+// whether to run anyway. It stays a box that fits on a screen, however many
+// activities are stale.
+[[nodiscard]] std::string StaleTimingQuestion(const std::vector<StaleTiming>& stale);
+inline constexpr std::size_t kStaleTimingsNamed = 5;
 
 inline constexpr const char* kStaleTimingCaption = "Work Zone Timing Not Stored";
 // What the user can do about it, after the lines.

@@ -43,6 +43,15 @@ FileResult ReadProjectFile(const std::filesystem::path& path, Project& project) 
     return FileResult::Success();
 }
 
+FileResult OpenProjectFile(const std::filesystem::path& path, Project& project) {
+    auto opened = std::make_unique<Project>();
+    FileResult read = ReadProjectFile(path, *opened);
+    if (read) {
+        project = std::move(*opened);
+    }
+    return read;
+}
+
 FileResult WriteProjectFile(const std::filesystem::path& path, const Project& project) {
     const std::vector<unsigned char> bytes = WriteProjectBytes(project);
     if (bytes.size() > kMaxProjectFileBytes) {

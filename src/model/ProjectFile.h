@@ -34,6 +34,12 @@ inline constexpr std::uintmax_t kMaxProjectFileBytes = std::uintmax_t{64} * 1024
 // ("PATH: Unexpected file format." for a short or malformed one).
 [[nodiscard]] FileResult ReadProjectFile(const std::filesystem::path& path, Project& project);
 
+// Opens a project file as a project of its own: every field the file does
+// not hold (the results, what the form shows beside the saved fields) takes
+// a new project's value, so nothing of what `project` held before survives.
+// `project` is replaced only when the whole file was read.
+[[nodiscard]] FileResult OpenProjectFile(const std::filesystem::path& path, Project& project);
+
 // Writes all or nothing: an existing file is replaced only by a complete
 // new one.
 [[nodiscard]] FileResult WriteProjectFile(const std::filesystem::path& path,

@@ -191,7 +191,7 @@ TEST_F(MainFormTest, BadTextNeverCorruptsAnotherField) {
 }
 
 TEST_F(MainFormTest, CapacityFieldsFollowTheTruckMixAndTheFactors) {
-    Leave(F::PercentTrucks, "10"); // truck equivalency 1.5
+    Leave(F::PercentTrucks, "10.0"); // retyped; truck equivalency 1.5
     EXPECT_EQ(project_->HeavyVehicleFactor, 100.0 / 105.0);
     EXPECT_EQ(project_->ServiceFlowRate, 2095);
 

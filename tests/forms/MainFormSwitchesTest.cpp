@@ -295,17 +295,20 @@ TEST_F(AnalysisTypeTest, GrowthKindStaysDisabledWhileDeterministic) {
 
 // After a file is read every control follows the new project, whatever the
 // form showed before; Deterministic distributions lose their outer values.
+// The activity's boxes show its slot, not the copies the file holds.
 TEST_F(MainFormTest, OpeningAProjectAppliesItsModesAndCaptions) {
     Type(F::WorkZoneLength, "stale text the file replaces");
     Project& p = *project_;
     p.AnalysisType = kDeterministicAnalysis;
     p.ProjectUserCostMode = kExcludeUserCosts;
-    p.ActivityUserCostMode = kExcludeUserCosts;
+    p.ActivityUserCostModes[0] = kExcludeUserCosts;
+    p.ActivityUserCostMode = kIncludeUserCosts;
     p.TrafficGrowthKind = kDeterministic;
     p.TrafficGrowthMin = 1.5;
     p.TrafficGrowthCaptions = {"a", "b", "c"};
     p.DiscountRateKind = kTriangular;
-    p.WorkZoneLength = 0.5;
+    p.ActivityWorkZoneLength[0] = 0.5;
+    p.WorkZoneLength = 2.0;
     form_.AfterLoad();
     EXPECT_EQ(p.WorkZoneLength, 0.5);
     EXPECT_EQ(p.TrafficGrowthMin, 0.0);

@@ -35,7 +35,10 @@ TEST_F(MainFormTest, NotFiniteValueShowsEmptyAndIsRefusedUntilRetyped) {
     EXPECT_EQ(view_.Text(F::WorkZoneLength), "");
     EXPECT_EQ(view_.Text(F::ServiceFlowRate), "");
 
+    // Leaving it untouched is no edit; the next read of the form refuses it.
     form_.LeaveBox(F::WorkZoneLength);
+    EXPECT_TRUE(effects_.TakeMessages().empty());
+    Leave(F::ProjectLength, "2");
     EXPECT_EQ(effects_.TakeMessage("Wexa").Text, "Please enter a number.");
     EXPECT_EQ(effects_.Focus, std::vector<std::string>{"WorkZoneLength"});
     EXPECT_EQ(view_.Text(F::WorkZoneLength), "");

@@ -136,6 +136,23 @@ TEST(StoredTimingCheck, NothingIsNamedForAProjectTheRunRefuses) {
     EXPECT_TRUE(FindStaleTimings(*p).empty());
 }
 
+// However many activities are stale, the question names five and counts the
+// rest, so its buttons stay on the screen.
+TEST(StoredTimingCheck, QuestionNamesFiveActivitiesAndCountsTheRest) {
+    std::vector<StaleTiming> stale;
+    for (int activity = 1; activity <= 7; ++activity) {
+        stale.push_back({.Alternative = 1, .Activity = activity, .PerDayItemsUnpriced = true});
+    }
+    const std::string question = StaleTimingQuestion(stale);
+    EXPECT_NE(question.find("work activity 5: "), std::string::npos);
+    EXPECT_EQ(question.find("work activity 6: "), std::string::npos);
+    EXPECT_NE(question.find("\nand 2 more activities.\n"), std::string::npos);
+    stale.resize(6);
+    EXPECT_NE(StaleTimingQuestion(stale).find("\nand 1 more activity.\n"), std::string::npos);
+    stale.resize(5);
+    EXPECT_EQ(StaleTimingQuestion(stale).find(" more "), std::string::npos);
+}
+
 class ConfirmRunTest : public MainFormTest {};
 
 TEST_F(ConfirmRunTest, AsksBeforeRunningOnStaleFiguresAndNoStopsTheRun) {
@@ -158,6 +175,17 @@ TEST_F(ConfirmRunTest, AsksBeforeRunningOnStaleFiguresAndNoStopsTheRun) {
     StoreAsTheDialogDoes(*project_);
     effects_.Clear();
     EXPECT_TRUE(form.ConfirmRun());
+}
+
+// A project the run refuses is run without the question: the run's own
+// message says what is wrong, never after a Yes.
+TEST_F(ConfirmRunTest, NoQuestionBeforeARunThatIsRefused) {
+    *project_ = *UntimedActivity();
+    project_->DiscountRateMin = 9.0; // above its mean
+    form_.ShowForm();
+    effects_.Clear();
+    EXPECT_TRUE(form_.ConfirmRun());
+    EXPECT_TRUE(effects_.TakeMessages().empty());
 }
 
 } // namespace

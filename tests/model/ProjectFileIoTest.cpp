@@ -46,6 +46,25 @@ TEST_F(ProjectFileOnDisk, SavedProjectOpensWithTheSameValues) {
     EXPECT_EQ(target->BaseYearAADT, 100);
 }
 
+// Opened as a project of its own, a file leaves nothing of the project held
+// before: what the file does not hold takes a new project's value. A file
+// that cannot be opened changes nothing.
+TEST_F(ProjectFileOnDisk, OpenedProjectKeepsNothingOfThePreviousOne) {
+    const fs::path path = folder / "road.wxa";
+    auto saved = std::make_unique<Project>();
+    saved->BaseYearAADT = 7000;
+    ASSERT_TRUE(WriteProjectFile(path, *saved).Ok);
+    target->AgencyCostVariability = 0.0;
+    target->CurrentActivityIndex = 17;
+    target->CopyFromActivity = 3;
+    target->IterationCount = 5000;
+
+    ExpectRefused(OpenProjectFile(folder / "nowhere.wxa", *target), "nowhere.wxa");
+    EXPECT_EQ(target->CurrentActivityIndex, 17);
+    ASSERT_TRUE(OpenProjectFile(path, *target).Ok);
+    EXPECT_TRUE(*target == *saved);
+}
+
 TEST_F(ProjectFileOnDisk, MissingFileIsNamed) {
     const fs::path path = folder / "nowhere.wxa";
     ExpectRefused(ReadProjectFile(path, *target), path.string() + "\nCannot find this file.");

@@ -32,6 +32,7 @@ private slots:
     void recentListKeepsTheFourNewestFiles();
     void recentFileThatCannotBeFoundIsOfferedForRemoval();
     void browsingIsNoEdit();
+    void anEditAfterReopeningLandsInTheActivityOnScreen();
     void recentEntriesAreShortenedToThirtyCharacters_data();
     void recentEntriesAreShortenedToThirtyCharacters();
 };
@@ -277,6 +278,26 @@ void DocumentTest::browsingIsNoEdit() {
     QVERIFY(!w.Frame().isWindowModified());
     // An edit after browsing still counts.
     w.Enter(F::ProjectDescription, QStringLiteral("changed"));
+    QVERIFY(w.Doc().IsModified());
+}
+
+void DocumentTest::anEditAfterReopeningLandsInTheActivityOnScreen() {
+    Window w;
+    QVERIFY(w.Active);
+    const QString urban = QStringLiteral(WEXA_EXAMPLES_DIR "/urban-freeway.wxa");
+    QVERIFY(w.Doc().OpenFile(urban));
+    w.Click(wexa::ui::FormButton::NextAlternative);
+    QCOMPARE(w.GetProject().CurrentAlternative, 2);
+    QVERIFY(w.Doc().OpenFile(urban));
+    const wexa::Project& p = w.GetProject();
+    QCOMPARE(p.CurrentAlternative, 1);
+    const int shown = wexa::ActivitySlot(1, 1);
+    const int other = wexa::ActivitySlot(2, 1);
+    const wexa::Int32 otherHours = p.ActivityRequiredTime[other];
+    QCOMPARE(w.Text(F::RequiredTime), QString::number(p.ActivityRequiredTime[shown]));
+    w.Enter(F::RequiredTime, QStringLiteral("2700"));
+    QCOMPARE(p.ActivityRequiredTime[shown], 2700);
+    QCOMPARE(p.ActivityRequiredTime[other], otherHours);
     QVERIFY(w.Doc().IsModified());
 }
 

@@ -161,10 +161,10 @@ void MainFormWidgetsTest::focusChangesDuringTheMessageRunNoSecondCheck() {
     Window w;
     QVERIFY(w.Active);
     w.Type(F::PostedSpeedLimit, QStringLiteral("57"));
-    // A value the analysis period's check would refuse if it ran.
-    w.Box(F::AnalysisPeriod)->setText(QStringLiteral("0"));
     w.Prompts().WhileMessageShown = [&w] {
+        // A value the analysis period's check would refuse if it ran.
         w.Box(F::AnalysisPeriod)->setFocus(Qt::OtherFocusReason);
+        w.Box(F::AnalysisPeriod)->setText(QStringLiteral("0"));
         w.Box(F::WorkZoneLength)->setFocus(Qt::OtherFocusReason);
     };
     w.LeaveFocus();
@@ -176,11 +176,11 @@ void MainFormWidgetsTest::acceptedValueRecomputesDependentBoxes() {
     Window w;
     QVERIFY(w.Active);
     w.Enter(F::TruckEquivalencyFactor, QStringLiteral("1.5"));
-    w.Enter(F::PercentTrucks, QStringLiteral("10"));
     w.Enter(F::NumberOfLanes, QStringLiteral("1"));
     w.Enter(F::MaxServiceFlowRate, QStringLiteral("2200"));
-    QCOMPARE(w.Text(F::HeavyVehicleFactor), QStringLiteral("0.952380952380952"));
-    QCOMPARE(w.Text(F::ServiceFlowRate), QStringLiteral("2095"));
+    w.Enter(F::PercentTrucks, QStringLiteral("20"));
+    QCOMPARE(w.Text(F::HeavyVehicleFactor), QStringLiteral("0.909090909090909"));
+    QCOMPARE(w.Text(F::ServiceFlowRate), QStringLiteral("2000"));
     w.Enter(F::BaseYearAADT, QStringLiteral("250000"));
     QCOMPARE(w.Text(F::MaximumAADT), QStringLiteral("250000"));
 }
