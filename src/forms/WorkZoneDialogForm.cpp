@@ -64,9 +64,12 @@ void WorkZoneDialogForm::FindOptimum(FormEffects& effects) {
 bool WorkZoneDialogForm::PressOk(FormEffects& effects) {
     bool refused = false;
     const bool allRead = Press(effects, [&] {
-        // Nothing to hand back: say why again and stay open, so that the
-        // user changes the timing or cancels.
-        if (const auto& refusal = logic_.Refusal()) {
+        if (!logic_.FiguresCurrent()) {
+            logic_.CalculateCosts(effects);
+            refused = logic_.Refusal().has_value() || logic_.Gridlock();
+        } else if (const auto& refusal = logic_.Refusal()) {
+            // Nothing to hand back: say why again and stay open, so that the
+            // user changes the timing or cancels.
             effects.ShowMessage(refusal->Message, refusal->Caption, MessageIcon::Exclamation);
             refused = true;
         }
@@ -115,6 +118,7 @@ void WorkZoneDialogForm::WriteBoxes() {
     }
     b.Total = text(costs.Total);
     b.TotalPercent = text(costs.TotalPercentage);
+    b.FiguresOutOfDate = shown && !logic_.FiguresCurrent();
 }
 
 } // namespace wexa::forms

@@ -49,6 +49,8 @@ struct WorkZoneDialogBoxes {
     std::array<std::string, kCostComponentCount> Percents;
     std::string Total;
     std::string TotalPercent;
+    // The cost summary is that of a timing priced before the one shown.
+    bool FiguresOutOfDate = false;
 };
 
 // The work-zone timing dialog as its window drives it: the logic
@@ -79,7 +81,10 @@ public:
     void FindOptimum(FormEffects& effects);
     // "OK": true when every text was read and the figures shown are results;
     // the window then closes the dialog and the opener stores the result with
-    // StoreInto. A refused evaluation shows its message again instead.
+    // StoreInto. Figures of an earlier timing are never kept: OK prices the
+    // timing shown first, and stays open when that pricing is refused or
+    // gridlocks, so the user sees what would be stored. A refused evaluation
+    // shows its message again.
     [[nodiscard]] bool PressOk(FormEffects& effects);
     // "Graph Queue Length": what the graph shows, or nothing when a text was
     // refused (or another handler runs).

@@ -50,6 +50,10 @@ inline constexpr std::array<std::string_view, kCostComponentCount> Components{
     "Queue Added Travel Time:"};
 inline constexpr std::string_view Total = "Total:";
 inline constexpr std::string_view GraphQueueLength = "Graph Queue Length";
+// Under the cost summary while it is that of a timing priced before.
+inline constexpr std::string_view FiguresOutOfDate =
+    "Out of date: these costs are for the timing priced before. Press \"Calculate Costs\" to "
+    "price the timing shown; OK prices it too.";
 } // namespace WorkZoneLabel
 
 namespace WorkZoneMessage {

@@ -164,6 +164,7 @@ void WorkZoneTimingDialog::FindOptimumStart(FormEffects& effects) {
     if (bestStart < 0) {
         refusal_.reset();
         breakdown_ = GridlockBreakdown();
+        priced_ = fields_;
         ShowGridlock(effects);
         return;
     }
@@ -221,7 +222,7 @@ void WorkZoneTimingDialog::LeaveMobilization(FormEffects& effects) {
 
 bool WorkZoneTimingDialog::StoreInto(Project& p) const {
     const int s = inputs_.Slot;
-    if (s < 0 || s >= kActivitySlots || refusal_) {
+    if (s < 0 || s >= kActivitySlots || refusal_ || !FiguresCurrent()) {
         return false;
     }
     p.ActivityStartHour[s] = fields_.StartHour;
@@ -256,6 +257,7 @@ void WorkZoneTimingDialog::EvaluateTiming(FormEffects& effects) {
     }
     refusal_.reset();
     breakdown_ = evaluation.Breakdown;
+    priced_ = fields_;
     // The graph keeps showing the last work-zone day that was priced in full;
     // a gridlock may have come from the baseline alone, after it was priced.
     if (evaluation.WorkZoneDayPriced) {

@@ -42,6 +42,8 @@ struct WorkZoneTimingFields {
     int MobilizationHours = 0;
     double InboundPercent = 0; // percent of the days the zone affects each direction
     double OutboundPercent = 0;
+
+    friend bool operator==(const WorkZoneTimingFields&, const WorkZoneTimingFields&) = default;
 };
 
 // The copies the dialog is handed.
@@ -127,8 +129,13 @@ public:
 
     // OK: writes the timing, the total shown (-1 after a gridlock), the days
     // and the directional shares into the activity's slot. False, and nothing
-    // written, when the dialog has no slot or is refused.
+    // written, when the dialog has no slot, is refused, or its figures are
+    // not those of the timing in Fields().
     bool StoreInto(Project& project) const;
+
+    // Whether the cost summary was priced for the timing and shares now in
+    // Fields(): false once one of them changed until the next pricing.
+    [[nodiscard]] bool FiguresCurrent() const { return priced_ == fields_; }
 
     // "Graph Queue Length": the queue lengths of the last work-zone day priced
     // in full (from the opening, "Calculate Costs" or "Find Optimum").
@@ -179,6 +186,8 @@ private:
     int days_ = 0;
     double addedTimePerVehicle_ = 0;
     UserCostBreakdown breakdown_{};
+    // The fields breakdown_ was priced for.
+    std::optional<WorkZoneTimingFields> priced_;
     std::optional<CheckFailure> refusal_;
     PerHour<double> inboundMiles_{};
     PerHour<double> outboundMiles_{};

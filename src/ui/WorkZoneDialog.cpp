@@ -204,6 +204,15 @@ QWidget* CWorkZoneDialog::CostGroup() {
     grid->addWidget(total, kCostComponentCount + 1, 0);
     grid->addWidget(total_, kCostComponentCount + 1, 1, Qt::AlignHCenter);
     grid->addWidget(totalPercent_, kCostComponentCount + 1, 2, Qt::AlignHCenter);
+    outOfDate_ = new QLabel(Label(label::FiguresOutOfDate));
+    outOfDate_->setObjectName(QStringLiteral("FiguresOutOfDate"));
+    outOfDate_->setWordWrap(true);
+    // The dialog keeps its size whether the note shows or not.
+    QSizePolicy policy = outOfDate_->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    outOfDate_->setSizePolicy(policy);
+    outOfDate_->hide();
+    grid->addWidget(outOfDate_, kCostComponentCount + 2, 0, 1, 4);
     grid->setColumnStretch(3, 1);
     return group;
 }
@@ -252,6 +261,18 @@ void CWorkZoneDialog::WatchBox(QLineEdit* field, Leave leave) {
     };
     Leaving().Watch(field, check);
     connect(field, &QLineEdit::returnPressed, this, check);
+    // The figures stop being those of the timing shown as soon as it is typed.
+    connect(field, &QLineEdit::textEdited, this, [this] { ShowFiguresOutOfDate(true); });
+}
+
+void CWorkZoneDialog::ShowFiguresOutOfDate(bool outOfDate) {
+    outOfDate_->setVisible(outOfDate);
+    for (int row = 0; row < kCostComponentCount; ++row) {
+        costs_[row]->setEnabled(!outOfDate);
+        percents_[row]->setEnabled(!outOfDate);
+    }
+    total_->setEnabled(!outOfDate);
+    totalPercent_->setEnabled(!outOfDate);
 }
 
 void CWorkZoneDialog::keyPressEvent(QKeyEvent* event) {
@@ -317,6 +338,7 @@ void CWorkZoneDialog::DisplayBoxes() {
         ShowBoxText(*costs_[row], ToQt(b.Costs[row]));
         ShowBoxText(*percents_[row], ToQt(b.Percents[row]));
     }
+    ShowFiguresOutOfDate(b.FiguresOutOfDate);
 }
 
 } // namespace wexa::ui

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QGridLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -46,6 +47,8 @@ private:
     // The box's check runs when the user leaves it or presses Enter in it.
     void WatchBox(QLineEdit* box, Leave leave);
     void GraphQueueLength();
+    // Greys the cost summary and says why, or shows it as current.
+    void ShowFiguresOutOfDate(bool outOfDate);
     void CollectBoxes() override;
     void DisplayBoxes() override;
 
@@ -66,6 +69,7 @@ private:
     std::array<QLineEdit*, kCostComponentCount> percents_{};
     QLineEdit* total_;
     QLineEdit* totalPercent_;
+    QLabel* outOfDate_ = nullptr;
 };
 
 } // namespace wexa::ui

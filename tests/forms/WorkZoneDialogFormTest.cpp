@@ -147,6 +147,38 @@ void ExpectEveryCostBoxShows(const WorkZoneDialogBoxes& b, const std::string& te
     EXPECT_EQ(b.TotalPercent, text);
 }
 
+// A timing changed after it was priced leaves the summary marked out of date;
+// OK prices the timing shown before anything is stored.
+TEST(WorkZoneDialogBoxesTest, ChangedTimingIsMarkedAndOkStoresItsOwnCost) {
+    const auto p = QueueingProject();
+    RecordingEffects effects;
+    WorkZoneDialogForm form = Opened(*p, effects);
+    const std::string openedTotal = form.Boxes().Total;
+    EXPECT_FALSE(form.Boxes().FiguresOutOfDate);
+
+    form.Boxes().StartHour = "20";
+    form.LeaveStartHour(effects);
+    EXPECT_TRUE(form.Boxes().FiguresOutOfDate);
+    EXPECT_EQ(form.Boxes().Total, openedTotal);
+    auto early = std::make_unique<Project>(*p);
+    EXPECT_FALSE(form.StoreInto(*early));
+
+    WorkZoneDialogForm priced = Opened(*p, effects);
+    priced.Boxes().StartHour = "20";
+    priced.LeaveStartHour(effects);
+    priced.CalculateCosts(effects);
+    EXPECT_FALSE(priced.Boxes().FiguresOutOfDate);
+    ASSERT_NE(priced.Boxes().Total, openedTotal);
+
+    ASSERT_TRUE(form.PressOk(effects));
+    EXPECT_FALSE(form.Boxes().FiguresOutOfDate);
+    EXPECT_EQ(form.Boxes().Total, priced.Boxes().Total);
+    auto stored = std::make_unique<Project>(*p);
+    ASSERT_TRUE(form.StoreInto(*stored));
+    EXPECT_EQ(stored->ActivityStartHour[kSlot], 20);
+    EXPECT_EQ(stored->ActivityWorkZoneUserCost[kSlot], priced.Logic().Breakdown().Total);
+}
+
 TEST(WorkZoneDialogBoxesTest, GridlockShowsMinusOneInEveryCostBox) {
     const auto p = ProjectWithDemand(200000, EvenShares());
     StoreTiming(*p, 8, 7, 15, 0);

@@ -220,17 +220,21 @@ TEST(WorkZoneOkTest, WritesTheEightValuesAtTheActivityAndNothingElse) {
     ExpectSameTimings(*after, *p, kSlot);
 }
 
-TEST(WorkZoneOkTest, ChangedTimingWithoutRecalculationStoresThePreviousTotal) {
+// The total priced for one timing is never stored with another.
+TEST(WorkZoneOkTest, ChangedTimingWithoutRecalculationIsNotStored) {
     const auto p = QueueingProject();
     RecordingEffects effects;
     WorkZoneTimingDialog dialog = OpenedOnForm(*p, effects);
-    const double openedTotal = dialog.Breakdown().Total;
     dialog.Fields().StartHour = 2;
     dialog.LeaveStartHour(effects);
+    EXPECT_FALSE(dialog.FiguresCurrent());
     auto after = std::make_unique<Project>(*p);
+    EXPECT_FALSE(dialog.StoreInto(*after));
+    EXPECT_TRUE(*after == *p);
+    dialog.CalculateCosts(effects);
+    EXPECT_TRUE(dialog.FiguresCurrent());
     ASSERT_TRUE(dialog.StoreInto(*after));
     EXPECT_EQ(after->ActivityStartHour[kSlot], 2);
-    EXPECT_EQ(after->ActivityWorkZoneUserCost[kSlot], openedTotal);
 }
 
 TEST(WorkZoneOkTest, CancelLeavesTheProjectAsItWas) {
