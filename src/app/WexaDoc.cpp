@@ -52,6 +52,9 @@ CWexaDoc::CWexaDoc(ui::CWexaView& view, ui::Prompts& prompts, QObject* parent)
 }
 
 bool CWexaDoc::SaveModified() {
+    // A box typed into and not yet left is checked first, so its message
+    // comes before the question and a save keeps the checked value.
+    view_.Form().CollectForm();
     return state_.MayDrop(
         [this](const std::string& title) {
             return prompts_.AskSaveChanges(QString::fromStdString(title));

@@ -63,14 +63,17 @@ bool MainForm::Read() {
     return read;
 }
 
-void MainForm::CheckTypedBoxes() {
+bool MainForm::CheckTypedBoxes() {
+    bool checked = false;
     for (const FormFieldInfo& info : FormFields()) {
         const auto bit = static_cast<std::size_t>(info.Field);
         if (typed_.test(bit) && HasLeaveHandler(info.Field)) {
             typed_.reset(bit);
             CheckLeftBox(project_, effects_, info.Field);
+            checked = true;
         }
     }
+    return checked;
 }
 
 void MainForm::Write() {
@@ -91,7 +94,15 @@ void MainForm::Start() {
 }
 
 bool MainForm::CollectForm() {
-    return Guarded([this] { return Read(); });
+    return Guarded([this] {
+        Collect();
+        const bool read = ReadForm(state_, project_, effects_);
+        // What a check substituted shows at once, whatever the caller does next.
+        if (CheckTypedBoxes()) {
+            Write();
+        }
+        return read;
+    });
 }
 
 void MainForm::ShowForm() {

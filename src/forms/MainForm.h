@@ -154,7 +154,8 @@ private:
     // not take the focus from it), as leaving it would. False when a text
     // was refused.
     bool Read();
-    void CheckTypedBoxes();
+    // True when a box was checked.
+    bool CheckTypedBoxes();
     void Write();
     // What follows writing or reading a file, without the guard.
     void ShowAfterFile();

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <array>
+#include <functional>
 
 using wexa::forms::FormField;
 using wexa::forms::MessageIcon;
@@ -28,6 +29,8 @@ private slots:
     void textThatIsNotANumberIsRefusedAndTheValueKept();
     void focusChangesDuringTheMessageRunNoSecondCheck();
     void acceptedValueRecomputesDependentBoxes();
+    void everyWayOfLeavingABoxChecksIt_data();
+    void everyWayOfLeavingABoxChecksIt();
     void nextAlternativeCyclesThroughTheAlternatives();
     void deterministicHidesAndGreysTheDrawnInputs();
     void excludingUserCostsHidesTheWorkZoneInputs();
@@ -183,6 +186,40 @@ void MainFormWidgetsTest::acceptedValueRecomputesDependentBoxes() {
     QCOMPARE(w.Text(F::ServiceFlowRate), QStringLiteral("2000"));
     w.Enter(F::BaseYearAADT, QStringLiteral("250000"));
     QCOMPARE(w.Text(F::MaximumAADT), QStringLiteral("250000"));
+}
+
+// However the box is left, by Tab, a click elsewhere, a button or a command
+// that takes no focus (the menu, the toolbar), a refused value shows its
+// message before the substitute is taken.
+void MainFormWidgetsTest::everyWayOfLeavingABoxChecksIt_data() {
+    QTest::addColumn<std::function<void(Window&)>>("leave");
+    QTest::newRow("Tab") << std::function<void(Window&)>(
+        [](Window& w) { QTest::keyClick(w.Box(F::NumberOfAlternatives), Qt::Key_Tab); });
+    QTest::newRow("click on another box") << std::function<void(Window&)>(
+        [](Window& w) { QTest::mouseClick(w.Box(F::ProjectNumber), Qt::LeftButton); });
+    QTest::newRow("a button") << std::function<void(Window&)>(
+        [](Window& w) { w.Click(wexa::ui::FormButton::NextWorkActivity); });
+    // The message comes before the question whether to save what was typed.
+    QTest::newRow("File > New") << std::function<void(Window&)>([](Window& w) {
+        w.Frame().Actions().New->trigger();
+        w.Prompts().TakeSaveQuestion(QStringLiteral("Untitled"));
+    });
+    QTest::newRow("File > Save") << std::function<void(Window&)>([](Window& w) {
+        w.Prompts().SaveAsAnswer = w.Path(QStringLiteral("saved.wxa"));
+        w.Frame().Actions().Save->trigger();
+    });
+}
+
+void MainFormWidgetsTest::everyWayOfLeavingABoxChecksIt() {
+    QFETCH(std::function<void(Window&)>, leave);
+    Window w;
+    QVERIFY(w.Active);
+    w.Type(F::NumberOfAlternatives, QStringLiteral("5"));
+    leave(w);
+    QCOMPARE(w.Prompts().TakeMessage(QStringLiteral("Number of Alternatives Error")).Text,
+             QStringLiteral("You may only analyze 1 to 4 design alternatives."));
+    QCOMPARE(w.GetProject().NumberOfAlternatives, 1);
+    QCOMPARE(w.Text(F::NumberOfAlternatives), QStringLiteral("1"));
 }
 
 void MainFormWidgetsTest::nextAlternativeCyclesThroughTheAlternatives() {
