@@ -110,6 +110,9 @@ FrameActions CreateFrameActions(QWidget& frame) {
     a.Sensitivity = MakeAction(frame, "Sensitivity", QStringLiteral("Se&nsitivity"),
                                QStringLiteral("Show how the choice depends on the discount rate "
                                               "and on each input\nSensitivity"));
+    a.RunOptions = MakeAction(frame, "RunOptions", QStringLiteral("&Run Options..."),
+                              QStringLiteral("Choose the seed of the runs, to repeat a run\nRun "
+                                             "Options"));
     a.HelpTopics = MakeAction(frame, "HelpTopics", QStringLiteral("&Help Topics"),
                               QStringLiteral("List Help topics\nHelp Topics"));
     a.About = MakeAction(frame, "About", QStringLiteral("&About Wexa..."),

@@ -24,6 +24,7 @@ struct FrameActions {
     QAction* ToggleStatusBar = nullptr;
     QAction* ViewDisclaimer = nullptr;
     QAction* Sensitivity = nullptr;
+    QAction* RunOptions = nullptr;
     QAction* HelpTopics = nullptr;
     QAction* About = nullptr;
     QAction* Execute = nullptr;

@@ -1,10 +1,12 @@
 #include "app/MainFrame.h"
 
 #include "app/InfoDialogs.h"
+#include "app/RunSeedSettings.h"
 #include "app/WexaDoc.h"
 #include "ui/HelpSections.h"
 #include "ui/Prompts.h"
 #include "ui/ResultsPagePrinting.h"
+#include "ui/RunOptionsDialog.h"
 #include "ui/WexaView.h"
 
 #include <QAction>
@@ -56,7 +58,7 @@ void CMainFrame::CreateMenus() {
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->addActions({actions_.ToggleToolBar, actions_.ToggleStatusBar, actions_.ViewDisclaimer});
     view->addSeparator();
-    view->addAction(actions_.Sensitivity);
+    view->addActions({actions_.Sensitivity, actions_.RunOptions});
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(actions_.HelpTopics);
@@ -122,8 +124,16 @@ void CMainFrame::ConnectCommands() {
         SetProjectCommandsEnabled(true);
         if (cancelled) {
             statusBar()->showMessage(QStringLiteral("Run cancelled."));
+        } else {
+            statusBar()->showMessage(view_->ShownRunSeedText());
         }
     });
+    connect(actions_.RunOptions, &QAction::triggered, this, &CMainFrame::ChooseRunSeed);
+    // The seed chosen for a project goes with its file, in the settings.
+    connect(doc_, &CWexaDoc::Opened, this,
+            [this](const QString& path) { view_->SetRunSeed(StoredRunSeed(settings_, path)); });
+    connect(doc_, &CWexaDoc::Saved, this,
+            [this](const QString& path) { StoreRunSeed(settings_, path, view_->RunSeed()); });
     connect(actions_.Print, &QAction::triggered, this, &CMainFrame::PrintPage);
     connect(actions_.PrintPreview, &QAction::triggered, this, &CMainFrame::PreviewPage);
     connect(view_, &ui::CWexaView::PreviewRequested, this, &CMainFrame::PreviewPage);
@@ -137,7 +147,7 @@ void CMainFrame::ConnectCommands() {
 void CMainFrame::SetProjectCommandsEnabled(bool enabled) {
     for (QAction* command :
          {actions_.New, actions_.Open, actions_.Save, actions_.SaveAs, actions_.Print,
-          actions_.PrintPreview, actions_.Execute, actions_.Sensitivity}) {
+          actions_.PrintPreview, actions_.Execute, actions_.Sensitivity, actions_.RunOptions}) {
         command->setEnabled(enabled);
     }
     for (QAction* recent : actions_.RecentFiles) {
@@ -210,6 +220,17 @@ void CMainFrame::PreviewPage() {
     view_->Form().CollectForm();
     ui::PreviewResultsPage(view_->GetProject(), prompts_, settings_, this);
     view_->Form().ShowForm();
+}
+
+void CMainFrame::ChooseRunSeed() {
+    ui::CRunOptionsDialog dialog(view_->RunSeed(), view_->ShownRunSeed(), prompts_, this);
+    if (prompts_.RunDialog(dialog) != QDialog::Accepted) {
+        return;
+    }
+    view_->SetRunSeed(dialog.Seed());
+    if (!doc_->Path().isEmpty()) {
+        StoreRunSeed(settings_, doc_->Path(), dialog.Seed());
+    }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -40,6 +40,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // View > Run Options: the seed of the next runs, kept with the file.
+    void ChooseRunSeed();
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();

@@ -101,7 +101,9 @@ bool CWexaDoc::ReadFrom(const QString& path) {
     const bool read = Transfer(
         path, [&] { return OpenProjectFile(ToPath(path), view_.GetProject()); },
         &forms::MainForm::AfterLoad);
-    if (!read) {
+    if (read) {
+        emit Opened(Path());
+    } else {
         SetPath(QString());
     }
     return read;
@@ -109,9 +111,13 @@ bool CWexaDoc::ReadFrom(const QString& path) {
 
 bool CWexaDoc::WriteTo(const QString& path) {
     // The file holds what the form shows.
-    return Transfer(
+    const bool written = Transfer(
         path, [&] { return WriteProjectFile(ToPath(path), view_.GetProject()); },
         &forms::MainForm::AfterSave);
+    if (written) {
+        emit Saved(Path());
+    }
+    return written;
 }
 
 bool CWexaDoc::Transfer(const QString& path, const std::function<FileResult()>& transfer,

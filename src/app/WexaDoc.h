@@ -32,6 +32,8 @@ public:
     CWexaDoc(ui::CWexaView& view, ui::Prompts& prompts, QObject* parent = nullptr);
 
     [[nodiscard]] bool IsModified() const { return state_.IsModified(); }
+    // The project's file, absolute; empty while untitled.
+    [[nodiscard]] QString Path() const { return QString::fromStdString(state_.Path()); }
     // With Qt's "[*]" where the modified mark goes.
     [[nodiscard]] QString FrameTitle() const { return QString::fromStdString(state_.FrameTitle()); }
 
@@ -53,6 +55,10 @@ signals:
     void TitleChanged();
     // A file was opened or saved under this path.
     void FileUsed(const QString& path);
+    // After FileUsed: the project on screen is now the one read from `path`,
+    // or was written to it.
+    void Opened(const QString& path);
+    void Saved(const QString& path);
 
 private:
     bool ReadFrom(const QString& path);
@@ -62,7 +68,6 @@ private:
     // reported.
     bool Transfer(const QString& path, const std::function<FileResult()>& transfer,
                   void (forms::MainForm::*showAfter)());
-    [[nodiscard]] QString Path() const { return QString::fromStdString(state_.Path()); }
     void SetPath(const QString& path);
     // The project as it is now counts as saved.
     void MarkSaved();

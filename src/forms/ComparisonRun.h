@@ -5,6 +5,7 @@
 #include "simulation/Comparison.h"
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -43,6 +44,7 @@ public:
     [[nodiscard]] int Alternatives() const;
     [[nodiscard]] bool Probabilistic() const;
     [[nodiscard]] const std::string& Title() const { return project_.ProjectDescription; }
+    [[nodiscard]] std::uint32_t Seed() const { return workspace_->Seed; }
 
 private:
     Project project_;

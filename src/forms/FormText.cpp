@@ -73,6 +73,10 @@ std::optional<std::int32_t> ParseInteger(std::string_view text) {
     return ParseWhole<std::int32_t>(text);
 }
 
+std::optional<std::uint32_t> ParseUnsigned(std::string_view text) {
+    return ParseWhole<std::uint32_t>(text);
+}
+
 std::optional<double> ParseReal(std::string_view text) {
     // from_chars also reads "inf", "infinity" and "nan"; none is a number a
     // form can compute with, so they are refused like any other word.

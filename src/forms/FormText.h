@@ -33,6 +33,8 @@ namespace wexa::forms {
 
 [[nodiscard]] std::optional<std::int32_t> ParseInteger(std::string_view text);
 [[nodiscard]] std::optional<double> ParseReal(std::string_view text);
+// A whole number 0..4294967295, read as ParseInteger reads one.
+[[nodiscard]] std::optional<std::uint32_t> ParseUnsigned(std::string_view text);
 
 // 1st, 2nd, 3rd, 4th, .., 11th, 12th, 13th, .., 21st, ..: a percentile as it is read
 // out in a sentence.

@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -48,7 +49,16 @@ CGraph::CGraph(forms::ResultChartData data, Prompts& prompts, QWidget* parent,
     layout->addWidget(views_, 1);
 
     auto* side = new QVBoxLayout;
-    side->addWidget(ControlsGroup());
+    QWidget* controls = ControlsGroup();
+    side->addWidget(controls);
+    runNote_ = new QLabel;
+    runNote_->setObjectName(QStringLiteral("RunNote"));
+    runNote_->setWordWrap(true);
+    runNote_->setMaximumWidth(controls->sizeHint().width());
+    // The seed can be copied into Run Options or a command line.
+    runNote_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    runNote_->hide();
+    side->addWidget(runNote_);
     side->addStretch(1);
     auto* buttons = new QDialogButtonBox;
     QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
@@ -111,6 +121,11 @@ QWidget* CGraph::ControlsGroup() {
                        "discount rates, and a tornado of the inputs."),
         [this] { emit SensitivityRequested(); });
     return group;
+}
+
+void CGraph::ShowRunNote(const QString& note) {
+    runNote_->setText(note);
+    runNote_->setVisible(!note.isEmpty());
 }
 
 void CGraph::Select(int selection) {

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QPushButton;
 class QTabWidget;
 
@@ -32,6 +33,9 @@ public:
     [[nodiscard]] ComparisonPanel& Comparison() { return *comparison_; }
     [[nodiscard]] ChartPanel& Distributions() { return *distributions_; }
     [[nodiscard]] QTabWidget& Views() { return *views_; }
+    // A line under the controls about the run shown (its seed); none when
+    // empty.
+    void ShowRunNote(const QString& note);
 
 signals:
     // "Sensitivity": the sensitivity window on the project, which the main
@@ -55,6 +59,7 @@ private:
     ComparisonPanel* comparison_;
     ChartPanel* distributions_;
     QTabWidget* views_;
+    QLabel* runNote_ = nullptr;
     QPushButton* allComponents_ = nullptr;
     QPushButton* print_ = nullptr;
     QPushButton* saveImage_ = nullptr;

@@ -2,8 +2,10 @@
 
 #include "forms/MainFormControls.h"
 #include "forms/ReportExport.h"
+#include "forms/RunSeed.h"
 #include "ui/BackgroundRun.h"
 #include "ui/BidItemsDialog.h"
+#include "ui/BoxText.h"
 #include "ui/CostTableDialogs.h"
 #include "ui/ExportDialog.h"
 #include "ui/FormButtons.h"
@@ -228,6 +230,7 @@ void CWexaView::EndRun() {
     const forms::RunEnd end = form_.FinishRun(*job);
     if (end == forms::RunEnd::Finished) {
         keptRun_ = std::make_unique<forms::KeptRun>(*project_, *workspace_);
+        keptRunSeedFixed_ = runSeed_.has_value();
         ExportReport(std::time(nullptr));
         ShowResultChart();
     }
@@ -285,6 +288,7 @@ void CWexaView::ShowResultChart() {
     const forms::KeptRun* run =
         keptRun_ && keptRun_->BelongsTo(*project_) ? keptRun_.get() : nullptr;
     CGraph graph(forms::ReadResultChart(*project_), prompts_, this, run);
+    graph.ShowRunNote(ShownRunSeedText());
     connect(&graph, &CGraph::SensitivityRequested, this, &CWexaView::ShowSensitivity);
     if (prompts_.RunDialog(graph) == QDialog::Accepted) {
         forms::StoreResultChart(graph.Data(), *project_);
@@ -306,6 +310,18 @@ void CWexaView::ShowSensitivity() {
             [this](std::string_view name) { return controls_.Find(name); }, this);
     }
     sensitivity_->Open();
+}
+
+std::optional<std::uint32_t> CWexaView::ShownRunSeed() const {
+    if (keptRun_ && keptRun_->BelongsTo(*project_) && keptRun_->Probabilistic()) {
+        return keptRun_->Seed();
+    }
+    return std::nullopt;
+}
+
+QString CWexaView::ShownRunSeedText() const {
+    const auto seed = ShownRunSeed();
+    return seed ? ToQt(forms::RunSeedText(*seed, keptRunSeedFixed_)) : QString();
 }
 
 void CWexaView::SetProjectFile(const QString& path) {

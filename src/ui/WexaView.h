@@ -82,6 +82,13 @@ public:
     // Runs with a fixed seed from now on, so a run can be repeated; without
     // one the clock seeds each run.
     void SetRunSeed(std::optional<std::uint32_t> seed) { runSeed_ = seed; }
+    [[nodiscard]] std::optional<std::uint32_t> RunSeed() const { return runSeed_; }
+    // The seed of the probabilistic run whose results the project holds;
+    // none when they are not such a run's of this session.
+    [[nodiscard]] std::optional<std::uint32_t> ShownRunSeed() const;
+    // ShownRunSeed as the graphing window and the status bar say it; empty
+    // without one.
+    [[nodiscard]] QString ShownRunSeedText() const;
 
     // The file the project was opened from or saved to (empty when
     // untitled): the report may not be exported over it.
@@ -135,6 +142,8 @@ private:
     forms::MainForm form_;
     FocusOutWatcher leaving_;
     std::optional<std::uint32_t> runSeed_;
+    // Whether the kept run's seed was fixed rather than the clock's.
+    bool keptRunSeedFixed_ = false;
     QString projectFile_;
     QShortcut* cancelKey_ = nullptr;
     std::unique_ptr<AnalysisWorkspace> workspace_;

@@ -17,7 +17,7 @@ namespace {
 
 using testing::ByCaseName;
 
-enum class Parser { Integer, Real };
+enum class Parser { Integer, Real, Unsigned };
 
 // What a text reads as in a box of each kind; nullopt when it is refused.
 struct ParseCase {
@@ -31,6 +31,10 @@ std::optional<double> Parse(Parser parser, const std::string& text) {
     if (parser == Parser::Real) {
         return ParseReal(text);
     }
+    if (parser == Parser::Unsigned) {
+        const auto value = ParseUnsigned(text);
+        return value ? std::optional<double>(*value) : std::nullopt;
+    }
     const auto value = ParseInteger(text);
     return value ? std::optional<double>(*value) : std::nullopt;
 }
@@ -43,6 +47,7 @@ TEST_P(ParseTest, AcceptsWellFormedNumbersOnly) {
 
 constexpr Parser kInt = Parser::Integer;
 constexpr Parser kReal = Parser::Real;
+constexpr Parser kUnsigned = Parser::Unsigned;
 constexpr std::nullopt_t kRefused = std::nullopt;
 
 // clang-format off
@@ -73,7 +78,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, ParseTest, ::testing::Values(
     ParseCase{"real infinity", kReal, "inf", kRefused},
     ParseCase{"real negative infinity", kReal, "-infinity", kRefused},
     ParseCase{"real not a number", kReal, "nan", kRefused},
-    ParseCase{"real hexadecimal", kReal, "0x1p3", kRefused}, ParseCase{"real two signs", kReal, "+-1", kRefused}),
+    ParseCase{"real hexadecimal", kReal, "0x1p3", kRefused}, ParseCase{"real two signs", kReal, "+-1", kRefused},
+    ParseCase{"unsigned zero", kUnsigned, " 0 ", 0}, ParseCase{"unsigned largest", kUnsigned, "4294967295", 4294967295.0},
+    ParseCase{"unsigned one past largest", kUnsigned, "4294967296", kRefused},
+    ParseCase{"unsigned negative", kUnsigned, "-1", kRefused}, ParseCase{"unsigned fraction", kUnsigned, "7.5", kRefused}),
     ByCaseName());
 // clang-format on
 

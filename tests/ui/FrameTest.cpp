@@ -3,13 +3,18 @@
 #include "WindowFixture.h"
 
 #include <QAction>
+#include <QFile>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 
+using wexa::ui::testing::PressButton;
 using wexa::ui::testing::Window;
 
 namespace {
@@ -46,6 +51,7 @@ private slots:
     void viewMenuTogglesToolbarAndStatusBar();
     void disclaimerAndAboutOpenTheirDialogs();
     void executeRunsTheAnalysisAsTheFormsButtonDoes();
+    void aRunsSeedIsShownAndCanBeFixedForTheProject();
 };
 
 void FrameTest::menusAndToolbarHoldTheCommandsInOrder() {
@@ -57,7 +63,8 @@ void FrameTest::menusAndToolbarHoldTheCommandsInOrder() {
                           "Print Pre&view", "|", "Recent File", "Recent File", "Recent File",
                           "Recent File", "|", "E&xit"}));
     QCOMPARE(Texts(menus[1]->menu()->actions()),
-             (QStringList{"&Toolbar", "&Status Bar", "Disclaimer", "|", "Se&nsitivity"}));
+             (QStringList{"&Toolbar", "&Status Bar", "Disclaimer", "|", "Se&nsitivity",
+                          "&Run Options..."}));
     QCOMPARE(Texts(menus[2]->menu()->actions()),
              (QStringList{"&Help Topics", "|", "&About Wexa..."}));
     auto* toolBar = w.Frame().findChild<QToolBar*>();
@@ -124,6 +131,63 @@ void FrameTest::executeRunsTheAnalysisAsTheFormsButtonDoes() {
              (QStringList{"Simulation Complete - Export Formatted Data to Designated File",
                           "Wexa Graphing Window"}));
     QCOMPARE(w.GetProject().IterationCount, 5000);
+}
+
+// The seed of each run shows in the graphing window and the status bar; Run
+// Options fixes it, so the next run repeats the last one, and the choice goes
+// with the project file in the settings, not in the file.
+void FrameTest::aRunsSeedIsShownAndCanBeFixedForTheProject() {
+    QTemporaryDir folder;
+    const QString settings = folder.filePath(QStringLiteral("settings.ini"));
+    const QString project = folder.filePath(QStringLiteral("rural.wxa"));
+    QVERIFY(QFile::copy(QStringLiteral(WEXA_EXAMPLES_DIR "/rural-two-lane.wxa"), project));
+    wexa::Int64 firstMedian = 0;
+    {
+        Window w(settings);
+        QVERIFY(w.Active);
+        QVERIFY(w.Doc().OpenFile(project));
+        QString note;
+        w.Prompts().OnDialog = [&note](QDialog& dialog) {
+            if (auto* label = dialog.findChild<QLabel*>(QStringLiteral("RunNote"))) {
+                note = label->text();
+            }
+            dialog.reject();
+        };
+        QVERIFY(w.Run());
+        const auto seed = w.View().ShownRunSeed();
+        QVERIFY(seed.has_value());
+        QCOMPARE(note, QStringLiteral("Seed of this run: %1 (from the clock; View > Run Options "
+                                      "repeats it)")
+                           .arg(*seed));
+        QCOMPARE(w.Frame().statusBar()->currentMessage(), note);
+        firstMedian = w.GetProject().TotalNpvPercentiles[0][5];
+
+        w.Prompts().OnDialog = [](QDialog& dialog) {
+            PressButton(dialog, QStringLiteral("Last Run's Seed"));
+            dialog.accept();
+        };
+        w.Frame().Actions().RunOptions->trigger();
+        QCOMPARE(w.View().RunSeed(), seed);
+        // A text that is no seed is refused and the choice kept.
+        w.Prompts().OnDialog = [](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>(QStringLiteral("Seed"))->setText(QStringLiteral("-1"));
+            dialog.accept();
+        };
+        w.Frame().Actions().RunOptions->trigger();
+        QCOMPARE(w.Prompts().TakeMessage(QStringLiteral("Seed Error")).Text,
+                 QStringLiteral("The seed must be a whole number from 0 to 4294967295."));
+        QCOMPARE(w.View().RunSeed(), seed);
+    }
+    Window w(settings);
+    QVERIFY(w.Active);
+    QVERIFY(!w.View().RunSeed().has_value());
+    QVERIFY(w.Doc().OpenFile(project));
+    QVERIFY(w.View().RunSeed().has_value());
+    w.Prompts().OnDialog = [](QDialog& dialog) { dialog.reject(); };
+    QVERIFY(w.Run());
+    QCOMPARE(w.GetProject().TotalNpvPercentiles[0][5], firstMedian);
+    QVERIFY(w.Frame().statusBar()->currentMessage().endsWith(
+        QStringLiteral("(fixed in View > Run Options)")));
 }
 
 QTEST_MAIN(FrameTest)
