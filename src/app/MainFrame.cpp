@@ -235,12 +235,22 @@ void CMainFrame::ChooseRunSeed() {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     // The run works off the window's thread, so the window can be asked to
-    // close under it: the run stops first, or the window stays.
-    if (view_->Running() &&
-        !prompts_.AskYesNo(QStringLiteral("The analysis is still running.\n\nStop it and close?"),
-                           QStringLiteral("Wexa"))) {
-        event->ignore();
-        return;
+    // close under it: the run stops first, or the window stays. A run that
+    // ends while the question is open answers it: the question closes, and
+    // the window closes without the run's report and charts.
+    if (view_->Running()) {
+        view_->HoldRunEnd(true);
+        const QMetaObject::Connection ended =
+            connect(view_, &ui::CWexaView::RunEndHeld, this, [this] { prompts_.CloseQuestion(); });
+        const bool stop = prompts_.AskYesNo(
+            QStringLiteral("The analysis is still running.\n\nStop it and close?"),
+            QStringLiteral("Wexa"));
+        disconnect(ended);
+        view_->HoldRunEnd(false);
+        if (!stop && !view_->RunEndedWhileHeld()) {
+            event->ignore();
+            return;
+        }
     }
     view_->StopRun();
     if (doc_->SaveModified()) {

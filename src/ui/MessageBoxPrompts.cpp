@@ -19,7 +19,14 @@ bool MessageBoxPrompts::AskYesNo(const QString& message, const QString& caption)
     QMessageBox box(QMessageBox::Warning, caption, message, QMessageBox::Yes | QMessageBox::No,
                     parent_);
     box.setDefaultButton(QMessageBox::No);
+    question_ = &box;
     return box.exec() == QMessageBox::Yes;
+}
+
+void MessageBoxPrompts::CloseQuestion() {
+    if (question_) {
+        question_->done(QMessageBox::No);
+    }
 }
 
 SaveChoice MessageBoxPrompts::AskSaveChanges(const QString& documentName) {

@@ -6,6 +6,7 @@
 
 #include <QPointer>
 
+class QMessageBox;
 class QWidget;
 
 namespace wexa::ui {
@@ -19,6 +20,7 @@ public:
     void ShowMessage(const QString& message, const QString& caption,
                      forms::MessageIcon icon) override;
     bool AskYesNo(const QString& message, const QString& caption) override;
+    void CloseQuestion() override;
     SaveChoice AskSaveChanges(const QString& documentName) override;
     // No is the default button: Enter alone drops nothing.
     std::optional<QString> AskFileName(const forms::FileNameRequest& request) override;
@@ -29,6 +31,7 @@ public:
 private:
     QWidget* parent_ = nullptr;
     QPointer<CHelpWindow> help_;
+    QPointer<QMessageBox> question_;
 };
 
 } // namespace wexa::ui

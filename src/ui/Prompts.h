@@ -30,6 +30,9 @@ public:
 
     // A question with Yes and No and a warning icon: true for Yes.
     virtual bool AskYesNo(const QString& message, const QString& caption) = 0;
+    // Closes the question AskYesNo shows, when one is open, as if No was
+    // answered: for a question that what happened meanwhile made moot.
+    virtual void CloseQuestion() = 0;
 
     // Asked before the project on screen is replaced or the program ends
     // while it holds changes that are not saved.

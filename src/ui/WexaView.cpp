@@ -192,7 +192,14 @@ void CWexaView::RunSimulation() {
         return;
     }
     background_ = std::make_unique<BackgroundRun>(*job_, *ProgressBar());
-    connect(background_.get(), &BackgroundRun::Finished, this, &CWexaView::EndRun);
+    connect(background_.get(), &BackgroundRun::Finished, this, [this] {
+        if (!holdRunEnd_) {
+            EndRun();
+            return;
+        }
+        runEndedWhileHeld_ = true;
+        emit RunEndHeld();
+    });
     SetRunControls(true);
     QApplication::setOverrideCursor(Qt::BusyCursor);
     emit RunStarted();
@@ -220,6 +227,7 @@ void CWexaView::StopRun() {
 
 std::unique_ptr<forms::AnalysisJob> CWexaView::LeaveRun() {
     background_.reset();
+    runEndedWhileHeld_ = false;
     QApplication::restoreOverrideCursor();
     SetRunControls(false);
     return std::move(job_);

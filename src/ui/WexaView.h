@@ -63,6 +63,12 @@ public:
     // Cancels a working run and waits for it to stop, then ends it as
     // cancelled, at once: for closing the window.
     void StopRun();
+    // While held, a run that ends is not carried on to its report and
+    // charts: it waits, and RunEndHeld is emitted, so that a question about
+    // closing the window is not buried under them. Released, a run that
+    // ended meanwhile waits on for StopRun; RunEndedWhileHeld tells.
+    void HoldRunEnd(bool hold) { holdRunEnd_ = hold; }
+    [[nodiscard]] bool RunEndedWhileHeld() const { return runEndedWhileHeld_; }
     // The chart window on the results of the last run: after every run,
     // and from the form's hidden "Create Graph" button.
     void ShowResultChart();
@@ -105,6 +111,8 @@ signals:
     // A run started working; the window's commands that touch the project
     // wait until RunEnded.
     void RunStarted();
+    // The run ended while its end was held (HoldRunEnd).
+    void RunEndHeld();
     // The run ended (after its report and charts, when it finished); it was
     // cancelled, or ran its course (finished or refused).
     void RunEnded(bool cancelled);
@@ -144,6 +152,8 @@ private:
     std::optional<std::uint32_t> runSeed_;
     // Whether the kept run's seed was fixed rather than the clock's.
     bool keptRunSeedFixed_ = false;
+    bool holdRunEnd_ = false;
+    bool runEndedWhileHeld_ = false;
     QString projectFile_;
     QShortcut* cancelKey_ = nullptr;
     std::unique_ptr<AnalysisWorkspace> workspace_;

@@ -50,7 +50,17 @@ public:
     }
     bool AskYesNo(const QString& message, const QString& caption) override {
         questions_.push_back({message, caption, forms::MessageIcon::Exclamation});
-        return YesAnswer;
+        asking_ = true;
+        closed_ = false;
+        if (WhileQuestionShown) {
+            WhileQuestionShown();
+        }
+        asking_ = false;
+        return YesAnswer && !closed_;
+    }
+    void CloseQuestion() override {
+        closed_ = asking_;
+        QuestionsClosed += asking_ ? 1 : 0;
     }
     SaveChoice AskSaveChanges(const QString& documentName) override {
         saveQuestions_.push_back(documentName);
@@ -126,8 +136,12 @@ public:
         HelpSections.clear();
     }
 
-    // Runs inside ShowMessage, as the user's time with a real box would.
+    // Run inside ShowMessage and AskYesNo, as the user's time with a real
+    // box would.
     std::function<void()> WhileMessageShown;
+    std::function<void()> WhileQuestionShown;
+    // Questions the program closed while they were open.
+    int QuestionsClosed = 0;
     // The answers to every Yes/No and every save question.
     bool YesAnswer = true;
     SaveChoice SaveAnswer = SaveChoice::Cancel;
@@ -140,6 +154,9 @@ public:
     QStringList HelpSections;
 
 private:
+    bool asking_ = false;
+    bool closed_ = false;
+
     static QString Describe(const char* kind, const Message& m) {
         return QStringLiteral("%1 \"%2\": %3").arg(QLatin1String(kind), m.Caption, m.Text);
     }

@@ -65,6 +65,7 @@ private slots:
     void failedWriteIsReportedNeverAnnounced();
     void theOpenProjectIsNeverReplacedByItsReport();
     void closingDuringARunAsksToStopIt();
+    void aRunEndingWhileTheCloseQuestionIsOpenAnswersIt();
     void cancelStopsTheRunAndKeepsTheResults();
     void browsePutsTheChosenFileIntoTheNameBox();
     void progressBarIsEmptyWhenTheChartWindowOpens();
@@ -224,6 +225,28 @@ void RunExportTest::closingDuringARunAsksToStopIt() {
     QCOMPARE(w.GetProject().TotalNpvResults[0][0], lastTotal);
     QCOMPARE(w.Frame().statusBar()->currentMessage(), QStringLiteral("Run cancelled."));
     QVERIFY(w.Frame().isVisible());
+}
+
+// The run may end while the question is open: the question closes, the
+// report and charts do not cover it, and the window closes, asked once.
+void RunExportTest::aRunEndingWhileTheCloseQuestionIsOpenAnswersIt() {
+    Window w;
+    QVERIFY(w.Active);
+    OpenExample(w);
+    w.Prompts().OnDialog = [](QDialog& dialog) { dialog.reject(); };
+    w.Prompts().YesAnswer = false; // the user has not answered yet
+    w.Prompts().WhileQuestionShown = [&w] {
+        QSignalSpy held(&w.View(), &wexa::ui::CWexaView::RunEndHeld);
+        QVERIFY(held.wait(60000));
+    };
+    w.Click(wexa::ui::FormButton::RunSimulation);
+    QVERIFY(w.View().Running());
+    QVERIFY(w.Frame().close());
+    w.Prompts().TakeQuestion(QStringLiteral("Wexa"));
+    QCOMPARE(w.Prompts().QuestionsClosed, 1);
+    QVERIFY(w.Prompts().Dialogs.isEmpty());
+    QVERIFY(!w.View().Running());
+    QCOMPARE(w.GetProject().IterationCount, 0);
 }
 
 // Cancel (or Esc) stops a run: no report, no chart, the results as they
