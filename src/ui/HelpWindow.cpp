@@ -55,7 +55,14 @@ CHelpWindow::CHelpWindow(QWidget* parent)
             [this] { ShowSection(QStringLiteral("contents")); });
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QPushButton::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QPushButton::setEnabled);
-    connect(browser_, &QTextBrowser::sourceChanged, this, [this] { FitPictures(); });
+    // Fitting the pictures moves what follows them: the section asked for is
+    // scrolled to again once they have their sizes.
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this](const QUrl& source) {
+        FitPictures();
+        if (source.hasFragment()) {
+            browser_->scrollToAnchor(source.fragment());
+        }
+    });
 
     browser_->setSource(QUrl(UserGuideUrl()));
     // Wide enough for the guide's pictures at their own size on a small

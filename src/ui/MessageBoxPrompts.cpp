@@ -3,15 +3,39 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace wexa::ui {
+
+namespace {
+
+// Room in a title bar beside its text: the window's icon and buttons.
+constexpr int kTitleBarButtons = 160;
+
+// A short message under a long caption makes a box narrower than its title,
+// which the window system then cuts ("Discount Ra…Range Error"): the box is
+// made wide enough for the caption, in a title font somewhat larger than the
+// box's own.
+void FitCaption(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr) {
+        return;
+    }
+    const int title = box.fontMetrics().horizontalAdvance(box.windowTitle());
+    grid->addItem(new QSpacerItem(title * 5 / 4 + kTitleBarButtons, 0, QSizePolicy::Minimum,
+                                  QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+} // namespace
 
 void MessageBoxPrompts::ShowMessage(const QString& message, const QString& caption,
                                     forms::MessageIcon icon) {
     QMessageBox box(icon == forms::MessageIcon::Exclamation ? QMessageBox::Warning
                                                             : QMessageBox::Information,
                     caption, message, QMessageBox::Ok, parent_);
+    FitCaption(box);
     box.exec();
 }
 
@@ -19,6 +43,7 @@ bool MessageBoxPrompts::AskYesNo(const QString& message, const QString& caption)
     QMessageBox box(QMessageBox::Warning, caption, message, QMessageBox::Yes | QMessageBox::No,
                     parent_);
     box.setDefaultButton(QMessageBox::No);
+    FitCaption(box);
     question_ = &box;
     return box.exec() == QMessageBox::Yes;
 }

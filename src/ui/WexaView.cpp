@@ -87,6 +87,10 @@ void CWexaView::WatchControls() {
         // form; lists and radio buttons run theirs at once.
         if (auto* box = qobject_cast<QLineEdit*>(control)) {
             connect(box, &QLineEdit::textEdited, this, &CWexaView::Edited);
+            // A description longer than its box can be read whole.
+            if (info.Kind == forms::FieldKind::Text) {
+                connect(box, &QLineEdit::textChanged, box, &QWidget::setToolTip);
+            }
         }
     }
     auto* radios = controls_.Field(F::AnalysisType)->findChild<QButtonGroup*>();

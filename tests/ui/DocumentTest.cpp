@@ -295,6 +295,9 @@ void DocumentTest::anEditAfterReopeningLandsInTheActivityOnScreen() {
     const int other = wexa::ActivitySlot(2, 1);
     const wexa::Int32 otherHours = p.ActivityRequiredTime[other];
     QCOMPARE(w.Text(F::RequiredTime), QString::number(p.ActivityRequiredTime[shown]));
+    // A description longer than its box is readable whole in its tooltip.
+    QCOMPARE(w.Box(F::ActivityDescription)->toolTip(),
+             QString::fromStdString(p.ActivityDescriptions[shown]));
     w.Enter(F::RequiredTime, QStringLiteral("2700"));
     QCOMPARE(p.ActivityRequiredTime[shown], 2700);
     QCOMPARE(p.ActivityRequiredTime[other], otherHours);

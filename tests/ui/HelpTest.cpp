@@ -31,6 +31,8 @@ private slots:
     void helpWindowShowsTheGuide();
     void helpWindowGoesBackForwardAndToTheContents();
     void picturesShrinkToTheWindowsWidth();
+    void aSectionOpensAtItsHeading_data();
+    void aSectionOpensAtItsHeading();
     void f1OpensTheSectionOfTheFocusedGroup_data();
     void f1OpensTheSectionOfTheFocusedGroup();
     void f1InADialogOpensItsSection();
@@ -96,6 +98,30 @@ void HelpTest::helpWindowGoesBackForwardAndToTheContents() {
     QCOMPARE(browser->source().fragment(), QStringLiteral("contents"));
     back->click();
     QCOMPARE(browser->source().fragment(), QStringLiteral("printing"));
+}
+
+// The pictures above a section are fitted to the window after the page is
+// shown; the section still opens with its heading at the top.
+void HelpTest::aSectionOpensAtItsHeading_data() {
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("result chart") << "result-chart"
+                                  << "The result chart";
+    QTest::newRow("comparison") << "comparison"
+                                << "Comparing the alternatives";
+    QTest::newRow("sensitivity") << "sensitivity"
+                                 << "Sensitivity";
+}
+
+void HelpTest::aSectionOpensAtItsHeading() {
+    QFETCH(QString, section);
+    QFETCH(QString, heading);
+    wexa::ui::CHelpWindow help;
+    help.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    help.ShowSection(section);
+    const auto* browser = help.findChild<QTextBrowser*>();
+    QCOMPARE(browser->cursorForPosition(QPoint(10, 10)).block().text().trimmed(), heading);
 }
 
 // Every picture is at most as wide as the window shows, at any width.

@@ -95,6 +95,7 @@ class MessageBoxPromptsTest : public QObject {
 private slots:
     void showMessageHasOkAndTheIconOfItsKind_data();
     void showMessageHasOkAndTheIconOfItsKind();
+    void aLongCaptionFitsTheBoxOfAShortMessage();
     void askYesNoWarnsAndEnterAloneAnswersNo_data();
     void askYesNoWarnsAndEnterAloneAnswersNo();
     void askSaveChangesMapsEachButton_data();
@@ -129,6 +130,18 @@ void MessageBoxPromptsTest::showMessageHasOkAndTheIconOfItsKind() {
     });
     prompts_.ShowMessage(QStringLiteral("The work zone is longer than the project."),
                          QStringLiteral("Length Error"), kind);
+    QVERIFY(answer.Seen());
+}
+
+void MessageBoxPromptsTest::aLongCaptionFitsTheBoxOfAShortMessage() {
+    prompts_.SetParent(&window_);
+    OnNextModal<QMessageBox> answer([&](QMessageBox& box) {
+        // The caption and, beside it, the title bar's icon and buttons.
+        QVERIFY(box.width() > box.fontMetrics().horizontalAdvance(box.windowTitle()) + 100);
+        Press(box, QMessageBox::Ok);
+    });
+    prompts_.ShowMessage(QStringLiteral("Below -100."), QStringLiteral("Discount Rate Range Error"),
+                         MessageIcon::Exclamation);
     QVERIFY(answer.Seen());
 }
 
