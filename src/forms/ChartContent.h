@@ -95,6 +95,9 @@ struct ChartContent {
     int LegendColumns = 0;
     // Written across the plot when it has nothing to show, saying why.
     std::string Notice;
+    // One line under the plot and its key: what the chart leaves out. May be
+    // empty.
+    std::string Footnote;
 };
 
 // A number written in a spreadsheet-style format: the digits after the '.'

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
+#include <cctype>
 #include <optional>
 #include <sstream>
 
@@ -17,8 +17,6 @@ constexpr std::array<const char*, kCostKinds> kKindNames{"Agency Costs", "Work Z
                                                          "Total Costs"};
 
 constexpr char kMissing[] = "n/a";
-// The bar of a chance of 100 %, in block characters.
-constexpr int kBarWidth = 24;
 
 std::string Dollars(const std::optional<double>& value, NumberStyle style) {
     return value ? FormatNumber(*value, style == NumberStyle::Screen ? "#,##0" : "0") : kMissing;
@@ -26,16 +24,6 @@ std::string Dollars(const std::optional<double>& value, NumberStyle style) {
 
 std::string Percent(const std::optional<double>& share) {
     return share ? FormatNumber(100.0 * *share, "0.00") + "%" : kMissing;
-}
-
-std::string Bar(const std::optional<double>& share) {
-    const int blocks =
-        share ? static_cast<int>(std::lround(std::clamp(*share, 0.0, 1.0) * kBarWidth)) : 0;
-    std::string bar;
-    for (int i = 0; i < blocks; ++i) {
-        bar += "\u2588";
-    }
-    return bar;
 }
 
 std::string Number(int alternative) {
@@ -72,10 +60,13 @@ TextTable CheapestTable(const Comparison& c, const CostComparison& kind, NumberS
         table.BarColumn = 1;
     }
     for (int a = 0; a < c.Alternatives; ++a) {
+        const std::optional<double>& share = kind.CheapestProbability[a];
         table.RowNames.push_back(Number(a));
-        std::vector<std::string> row{Percent(kind.CheapestProbability[a])};
+        std::vector<std::string> row{Percent(share)};
         if (style == NumberStyle::Screen) {
-            row.push_back(Bar(kind.CheapestProbability[a]));
+            row.emplace_back();
+            table.Bars.push_back(
+                {share ? std::clamp(*share, 0.0, 1.0) : 0.0, AlternativeColour(a + 1)});
         }
         table.Cells.push_back(std::move(row));
     }
@@ -156,6 +147,88 @@ std::string ChoiceText(const Comparison& c, const CostComparison& kind, NumberSt
     return text + ": alternative " + Number(chosen) + ", NPV $" + Dollars(npv, style);
 }
 
+// "alternative 2", "alternatives 1 and 3", "alternatives 1, 2 and 4".
+std::string AlternativesText(const std::vector<int>& alternatives) {
+    std::string text = alternatives.size() == 1 ? "alternative " : "alternatives ";
+    for (std::size_t i = 0; i < alternatives.size(); ++i) {
+        if (i > 0) {
+            text += i + 1 == alternatives.size() ? " and " : ", ";
+        }
+        text += Number(alternatives[i]);
+    }
+    return text;
+}
+
+// The alternatives whose figure equals the lowest or the highest of those
+// there are, in order.
+std::vector<int> Leaders(const PerAlternative<std::optional<double>>& figures, int alternatives,
+                         bool highest) {
+    std::optional<double> best;
+    for (int a = 0; a < alternatives; ++a) {
+        if (figures[a] && (!best || (highest ? *figures[a] > *best : *figures[a] < *best))) {
+            best = figures[a];
+        }
+    }
+    std::vector<int> leaders;
+    for (int a = 0; a < alternatives; ++a) {
+        if (best && figures[a] == best) {
+            leaders.push_back(a);
+        }
+    }
+    return leaders;
+}
+
+// "alternative 1 is the cheapest in 57.43% of the compared iterations",
+// or why none is.
+std::string CheapestClause(const Comparison& c, const CostComparison& kind) {
+    const std::vector<int> leaders = Leaders(kind.CheapestProbability, c.Alternatives, true);
+    if (leaders.empty()) {
+        return "no iteration has every alternative valid, so none is the cheapest in any";
+    }
+    return AlternativesText(leaders) + (leaders.size() == 1 ? " is" : " are each") +
+           " the cheapest in " + Percent(kind.CheapestProbability[leaders.front()]) +
+           " of the compared iterations";
+}
+
+// "choose alternative 1"; alternatives that tie are named together, as the
+// choice between them is the user's.
+std::string ChoiceClause(const std::vector<int>& chosen) {
+    return chosen.size() == 1 ? "choose " + AlternativesText(chosen)
+                              : AlternativesText(chosen) + " cost the same";
+}
+
+// A deterministic run has one NPV per alternative: the cheapest is the
+// choice, and is named once.
+std::string DeterministicClause(const Comparison& c, const std::vector<int>& chosen) {
+    if (c.ComparedIterations == 0) {
+        return "not every alternative is valid; of those that are, " + ChoiceClause(chosen);
+    }
+    return chosen.size() == 1 ? AlternativesText(chosen) + " is the cheapest: choose it"
+                              : AlternativesText(chosen) + " are equally the cheapest";
+}
+
+std::string SummaryText(const Comparison& c, const CostComparison& kind, CostKind costKind) {
+    std::string costs = CostKindName(costKind);
+    std::transform(costs.begin(), costs.end(), costs.begin(),
+                   [](unsigned char letter) { return static_cast<char>(std::tolower(letter)); });
+    const std::string opening = "On " + costs + ", ";
+    PerAlternative<std::optional<double>> atRisk{};
+    for (int a = 0; a < c.Alternatives; ++a) {
+        if (kind.NpvAtRisk[a]) {
+            atRisk[a] = static_cast<double>(*kind.NpvAtRisk[a]);
+        }
+    }
+    const std::vector<int> chosen = Leaders(atRisk, c.Alternatives, false);
+    if (chosen.empty()) {
+        return opening + "no alternative has a valid iteration: there is nothing to choose.";
+    }
+    if (!c.Probabilistic) {
+        return opening + DeterministicClause(c, chosen) + ".";
+    }
+    return opening + CheapestClause(c, kind) + "; at the " + Ordinal(c.RiskPercentile) +
+           " percentile, " + ChoiceClause(chosen) + ".";
+}
+
 void WriteCsvTable(std::ostream& out, const std::string& section, const TextTable& table) {
     WriteCsvLine(out, section + " - " + table.Title);
     WriteCsvLine(out, table.Corner, table.Columns);
@@ -224,6 +297,7 @@ ComparisonPage MakeComparisonPage(const ComparisonFigures& figures, CostKind kin
     page.Pairwise = PairwiseTable(c, of);
     page.Differences = DifferencesTable(c, of, style);
     page.Choice = ChoiceText(c, of, style);
+    page.Summary = SummaryText(c, of, kind);
     return page;
 }
 
@@ -232,7 +306,8 @@ std::string ComparisonCsv(const ComparisonFigures& figures) {
     for (const CostKind kind : kAllCostKinds) {
         const ComparisonPage page = MakeComparisonPage(figures, kind, NumberStyle::File);
         WriteCsvLine(out, page.Heading);
-        for (const std::string* line : {&page.Notice, &page.Compared, &page.LeftOut}) {
+        for (const std::string* line :
+             {&page.Summary, &page.Notice, &page.Compared, &page.LeftOut}) {
             if (!line->empty()) {
                 WriteCsvLine(out, *line);
             }

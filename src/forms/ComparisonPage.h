@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/AlternativeColours.h"
 #include "forms/ChartContent.h"
 #include "forms/ComparisonRun.h"
 
@@ -12,13 +13,21 @@ namespace wexa::forms {
 // its tables says, for one kind of cost. The window only lays them out, and
 // "Save Tables..." writes the same tables, so what is saved is what is read.
 
+// A bar drawn in a cell: `Share` (0 to 1) of the cell's width, in the
+// colour of the row's alternative.
+struct CellBar {
+    double Share = 0.0;
+    PageColor Colour;
+};
+
 struct TextTable {
     std::string Title;
     std::string Corner; // heading of the column of row names
     std::vector<std::string> Columns;
     std::vector<std::string> RowNames;
     std::vector<std::vector<std::string>> Cells; // [row][column]
-    int BarColumn = -1;                          // the column of bars drawn in text, if any
+    int BarColumn = -1;                          // the column of bars, if any; its cells are empty
+    std::vector<CellBar> Bars{};                 // [row], when there is a column of bars
 };
 
 // On screen the dollars are grouped by thousands; in a file they are plain
@@ -27,6 +36,10 @@ enum class NumberStyle { Screen, File };
 
 struct ComparisonPage {
     std::string Heading;
+    // What the tables come to, in one sentence: the alternative most often
+    // the cheapest, and the choice at the risk percentile. Empty when there
+    // is nothing to compare.
+    std::string Summary;
     // Says why there is nothing to compare; then only the NPV and EUAC table
     // is shown.
     std::string Notice;

@@ -2,7 +2,9 @@
 
 #include "forms/SensitivityText.h"
 
+#include <array>
 #include <optional>
+#include <vector>
 
 namespace wexa::forms {
 namespace {
@@ -15,6 +17,16 @@ struct Measure {
     std::optional<std::array<int, 2>> Pair;
     int Alternative = 0;
     std::optional<double> Base;
+
+    // Whether the bars measure something of alternative `a`.
+    [[nodiscard]] bool Involves(int a) const {
+        return Pair ? ((*Pair)[0] == a || (*Pair)[1] == a) : Alternative == a;
+    }
+
+    // "Alt 1 minus Alt 2", "the total NPV of Alt 1".
+    [[nodiscard]] std::string Name() const {
+        return Pair ? DifferenceName(*Pair) : "the total NPV of " + AltName(Alternative);
+    }
 
     [[nodiscard]] std::optional<double> At(const CaseOutcome& outcome,
                                            const std::optional<Int64>& difference) const {
@@ -61,12 +73,71 @@ std::string PairNotice(const Tornado& tornado, const std::array<int, 2>& pair) {
     return "In the base case " + why + ": the pair cannot be compared. Choose another pair.";
 }
 
+// The alternative an activity's input belongs to (from 0); none for an
+// input of the whole project.
+std::optional<int> AlternativeOf(const TornadoInput& input) {
+    switch (input.Kind) {
+    case TornadoInputKind::YearsToNext:
+    case TornadoInputKind::AgencyCost:
+    case TornadoInputKind::RequiredTime:
+        return input.Slot / kActivitiesPerAlternative;
+    case TornadoInputKind::DiscountRate:
+    case TornadoInputKind::TrafficGrowth:
+    case TornadoInputKind::BaseYearAadt:
+    case TornadoInputKind::ValueOfTime:
+        break;
+    }
+    return std::nullopt;
+}
+
+// An activity of an alternative the bars do not measure cannot move them:
+// its row would be empty. One that did not run through keeps its row, which
+// says why, and so would one that moved the bars after all.
+std::optional<int> UnmovedAlternative(const TornadoBar& bar, const Measure& measure) {
+    const std::optional<int> alternative = AlternativeOf(bar.Input);
+    if (!alternative || measure.Involves(*alternative) || bar.Status != TornadoStatus::Ok) {
+        return std::nullopt;
+    }
+    const bool unmoved = measure.At(bar.AtLow, bar.DifferenceLow) == measure.Base &&
+                         measure.At(bar.AtHigh, bar.DifferenceHigh) == measure.Base;
+    return unmoved ? alternative : std::nullopt;
+}
+
+// "9 inputs of Alt 3 and 1 of Alt 4 do not change Alt 1 minus Alt 2 and are
+// left out."; empty when every input has its row.
+std::string LeftOutText(const std::array<int, kMaxAlternatives>& counts, const Measure& measure) {
+    std::vector<std::string> parts;
+    int total = 0;
+    for (int a = 0; a < kMaxAlternatives; ++a) {
+        const int count = counts[static_cast<std::size_t>(a)];
+        if (count > 0) {
+            const std::string inputs = parts.empty() ? (count == 1 ? " input" : " inputs") : "";
+            parts.push_back(std::to_string(count) + inputs + " of " + AltName(a));
+            total += count;
+        }
+    }
+    if (parts.empty()) {
+        return {};
+    }
+    std::string text = parts.front();
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+        text += (i + 1 == parts.size() ? " and " : ", ") + parts[i];
+    }
+    const bool one = total == 1;
+    return text + (one ? " does" : " do") + " not change " + measure.Name() +
+           (one ? " and is left out." : " and are left out.");
+}
+
 void AddRows(const Tornado& tornado, const Measure& measure, ChartContent& chart) {
     ChartSeries low{"Input at its low setting", {}};
     ChartSeries high{"Input at its high setting", {}};
-    for (std::size_t row = 0; row < tornado.Bars.size(); ++row) {
-        const TornadoBar& bar = tornado.Bars[row];
-        const auto slot = static_cast<double>(row);
+    std::array<int, kMaxAlternatives> leftOut{};
+    for (const TornadoBar& bar : tornado.Bars) {
+        if (const std::optional<int> alternative = UnmovedAlternative(bar, measure)) {
+            ++leftOut[static_cast<std::size_t>(*alternative)];
+            continue;
+        }
+        const auto slot = static_cast<double>(chart.Categories.size());
         chart.Categories.push_back(bar.Input.Name + " (" + SettingsText(bar.Input) + ")");
         if (bar.Status != TornadoStatus::Ok) {
             chart.Labels.push_back({slot, chart.BarBase, StatusName(bar.Status), true});
@@ -80,6 +151,7 @@ void AddRows(const Tornado& tornado, const Measure& measure, ChartContent& chart
         }
     }
     chart.Series = {std::move(low), std::move(high)};
+    chart.Footnote = LeftOutText(leftOut, measure);
 }
 
 } // namespace

@@ -8,9 +8,13 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
 #include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
 #include <QHorizontalBarSeries>
+#include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
 #include <QStackedBarSeries>
@@ -248,18 +252,38 @@ std::vector<ChartLegend::Entry> LegendEntries(const forms::ChartContent& content
     return entries;
 }
 
+// The toolkit's own key at the top of the chart, its entries the bar sets
+// only: the rules' lines are named by their texts.
+void KeyOnTop(QChart& chart, const std::vector<QAbstractSeries*>& data) {
+    QLegend* key = chart.legend();
+    key->setAlignment(Qt::AlignTop);
+    key->setVisible(true);
+    for (QLegendMarker* marker : key->markers()) {
+        marker->setVisible(std::find(data.begin(), data.end(), marker->series()) != data.end());
+    }
+}
+
 } // namespace
 
 ChartPanel::ChartPanel(QWidget* parent)
-    : QWidget(parent), view_(new QChartView), legend_(new ChartLegend) {
+    : QWidget(parent), view_(new QChartView), legend_(new ChartLegend), footnote_(new QLabel) {
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setFrameShape(QFrame::NoFrame);
+    footnote_->setTextFormat(Qt::PlainText);
+    footnote_->setAlignment(Qt::AlignCenter);
+    footnote_->setContentsMargins(6, 4, 6, 8);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(view_, 1);
     layout->addWidget(legend_);
+    layout->addWidget(footnote_);
     legend_->hide();
+    footnote_->hide();
+}
+
+const QLabel& ChartPanel::Footnote() const {
+    return *footnote_;
 }
 
 const ChartLegend& ChartPanel::Legend() const {
@@ -279,11 +303,13 @@ void ChartPanel::Show(const forms::ChartContent& content) {
     titleFont.setBold(true);
     chart->setTitleFont(titleFont);
 
+    // A range-bar chart may be taller than its window: its value axis heads
+    // the rows, so that it is in sight with the top rows before any scroll.
     const bool across = content.Kind == forms::ChartKind::RangeBar;
     QAbstractAxis* categories = CategoryAxis(content);
     QCategoryAxis* values = ValueAxis(content);
     chart->addAxis(categories, across ? Qt::AlignLeft : Qt::AlignBottom);
-    chart->addAxis(values, across ? Qt::AlignBottom : Qt::AlignLeft);
+    chart->addAxis(values, across ? Qt::AlignTop : Qt::AlignLeft);
     std::vector<QAbstractSeries*> series = content.Kind == forms::ChartKind::Line
                                                ? LineSeries(content)
                                                : std::vector<QAbstractSeries*>{BarSeries(content)};
@@ -306,8 +332,24 @@ void ChartPanel::Show(const forms::ChartContent& content) {
         drawn->attachAxis(categories);
         drawn->attachAxis(values);
     }
-    // The key is drawn below the chart (ChartLegend), never beside it.
-    chart->legend()->setVisible(false);
+    // The key is drawn below the chart (ChartLegend), never beside it; a
+    // range-bar chart's few entries stand between its title and its axis,
+    // in sight with it.
+    if (across) {
+        KeyOnTop(*chart, data);
+        // The toolkit centres the last label on the axis's end, and lets
+        // half of it run past the chart's edge.
+        if (!content.ValueTicks.empty()) {
+            const QFontMetrics metrics(values->labelsFont());
+            QMargins margins = chart->margins();
+            margins.setRight(
+                std::max(margins.right(),
+                         metrics.horizontalAdvance(Text(content.ValueTicks.back().Text)) / 2 + 4));
+            chart->setMargins(margins);
+        }
+    } else {
+        chart->legend()->setVisible(false);
+    }
 
     labels_.clear();
     for (const forms::ChartLabel& label : content.Labels) {
@@ -322,7 +364,10 @@ void ChartPanel::Show(const forms::ChartContent& content) {
     view_->setChart(chart); // the view owns the chart from now on
     delete old;
     // The theme colours the series when the chart joins the view.
-    legend_->SetEntries(LegendEntries(content, data), content.LegendColumns);
+    legend_->SetEntries(across ? std::vector<ChartLegend::Entry>{} : LegendEntries(content, data),
+                        content.LegendColumns);
+    footnote_->setText(Text(content.Footnote));
+    footnote_->setVisible(!content.Footnote.empty());
     PlaceLabels();
 }
 

@@ -10,6 +10,7 @@ class QChart;
 class QChartView;
 class QGraphicsRectItem;
 class QGraphicsSimpleTextItem;
+class QLabel;
 class QPainter;
 
 namespace wexa::ui {
@@ -18,7 +19,9 @@ class ChartLegend;
 
 // The one place of the program that knows the charting toolkit (Qt Charts,
 // which its makers have deprecated): a panel that draws a
-// forms::ChartContent, with its key (ChartLegend) drawn by plain widgets. No
+// forms::ChartContent, with its key (ChartLegend) and its footnote drawn by
+// plain widgets below it; a range-bar chart, which may be taller than its
+// window, has its key and its value axis at the top instead. No
 // other source file includes a Qt Charts header, and only the adapter's own
 // test looks at what it draws, so another renderer replaces this file and
 // that test.
@@ -39,8 +42,9 @@ public:
     [[nodiscard]] const forms::ChartContent& Content() const { return content_; }
     // What is drawn now, for the adapter's own test.
     [[nodiscard]] QChart* Chart() const;
-    // The key below the plot.
+    // The key below the plot, and the line under it.
     [[nodiscard]] const ChartLegend& Legend() const;
+    [[nodiscard]] const QLabel& Footnote() const;
 
 private:
     struct PlacedLabel {
@@ -57,6 +61,7 @@ private:
     forms::ChartContent content_;
     QChartView* view_;
     ChartLegend* legend_;
+    QLabel* footnote_;
     std::vector<PlacedLabel> labels_;
     std::vector<PlacedRule> rules_;
     QGraphicsSimpleTextItem* notice_ = nullptr; // owned by the chart

@@ -6,11 +6,16 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace wexa::ui {
 namespace {
@@ -18,6 +23,44 @@ namespace {
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
+
+QColor Colour(const forms::PageColor& colour) {
+    return {colour.Red, colour.Green, colour.Blue};
+}
+
+// A bar of a share as wide as this at 100 %, on screen and on paper.
+constexpr int kBarWidth = 160;
+// Where a cell of the bar column keeps its bar.
+constexpr int kShareRole = Qt::UserRole;
+constexpr int kColourRole = Qt::UserRole + 1;
+
+// Paints the bar of a cell of the bar column, from its left edge.
+class BarDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        const QVariant share = index.data(kShareRole);
+        if (!share.isValid()) {
+            return;
+        }
+        const QRect cell = option.rect.adjusted(4, 3, -4, -3);
+        const int length = static_cast<int>(std::lround(share.toDouble() * cell.width()));
+        painter->fillRect(QRect(cell.topLeft(), QSize(length, cell.height())),
+                          index.data(kColourRole).value<QColor>());
+    }
+
+    [[nodiscard]] QSize sizeHint(const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        if (index.data(kShareRole).isValid()) {
+            size.setWidth(std::max(size.width(), kBarWidth + 8));
+        }
+        return size;
+    }
+};
 
 QLabel* Title(QVBoxLayout* layout) {
     auto* title = new QLabel;
@@ -31,6 +74,7 @@ QLabel* Title(QVBoxLayout* layout) {
 
 QTableWidget* Table(QVBoxLayout* layout) {
     auto* table = new QTableWidget;
+    table->setItemDelegate(new BarDelegate(table));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setFocusPolicy(Qt::NoFocus);
@@ -60,8 +104,11 @@ void FillTable(QTableWidget& table, const forms::TextTable& content) {
         table.setItem(r, 0, new QTableWidgetItem(Text(content.RowNames[row])));
         for (std::size_t c = 0; c < content.Cells[row].size(); ++c) {
             auto* item = new QTableWidgetItem(Text(content.Cells[row][c]));
-            const bool bar = static_cast<int>(c) == content.BarColumn;
-            item->setTextAlignment((bar ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (static_cast<int>(c) == content.BarColumn && row < content.Bars.size()) {
+                item->setData(kShareRole, content.Bars[row].Share);
+                item->setData(kColourRole, Colour(content.Bars[row].Colour));
+            }
             table.setItem(r, static_cast<int>(c) + 1, item);
         }
     }
@@ -72,6 +119,19 @@ void FillTable(QTableWidget& table, const forms::TextTable& content) {
 
 QString Escaped(const std::string& text) {
     return Text(text).toHtmlEscaped();
+}
+
+// A cell's bar on paper: a filled cell of its length, none for a share of
+// nothing.
+QString BarHtml(const forms::CellBar& bar) {
+    const auto length = static_cast<int>(std::lround(bar.Share * kBarWidth));
+    if (length < 1) {
+        return {};
+    }
+    return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\"><tr><td width=\"%1\" "
+                          "bgcolor=\"%2\">&nbsp;</td></tr></table>")
+        .arg(length)
+        .arg(Colour(bar.Colour).name());
 }
 
 // A table as printed: bordered, row names first, numbers right-aligned.
@@ -89,10 +149,12 @@ QString TableHtml(const forms::TextTable& content) {
     for (std::size_t row = 0; row < content.RowNames.size(); ++row) {
         html += QStringLiteral("<tr><td>%1</td>").arg(Escaped(content.RowNames[row]));
         for (std::size_t c = 0; c < content.Cells[row].size(); ++c) {
-            const bool bar = static_cast<int>(c) == content.BarColumn;
-            html += QStringLiteral("<td align=\"%1\">%2</td>")
-                        .arg(bar ? QStringLiteral("left") : QStringLiteral("right"),
-                             Escaped(content.Cells[row][c]));
+            const bool bar = static_cast<int>(c) == content.BarColumn && row < content.Bars.size();
+            html += bar ? QStringLiteral("<td width=\"%1\">%2</td>")
+                              .arg(kBarWidth)
+                              .arg(BarHtml(content.Bars[row]))
+                        : QStringLiteral("<td align=\"right\">%1</td>")
+                              .arg(Escaped(content.Cells[row][c]));
         }
         html += QStringLiteral("</tr>");
     }
@@ -108,7 +170,7 @@ QString Paragraph(const std::string& text) {
 QString PageHtml(const forms::ComparisonPage& page, const std::string& title) {
     QString html =
         QStringLiteral("<h3>%1</h3><h4>%2</h4>").arg(Escaped(title), Escaped(page.Heading));
-    html += Paragraph(page.Notice);
+    html += Paragraph(page.Summary) + Paragraph(page.Notice);
     if (page.Notice.empty()) {
         html += Paragraph(page.Compared) + Paragraph(page.LeftOut);
         for (const forms::TextTable* table : {&page.Cheapest, &page.Pairwise, &page.Differences}) {
@@ -122,8 +184,8 @@ QString PageHtml(const forms::ComparisonPage& page, const std::string& title) {
 } // namespace
 
 ComparisonPanel::ComparisonPanel(const forms::KeptRun* run, QWidget* parent)
-    : QWidget(parent), run_(run), heading_(new QLabel), notice_(new QLabel), counts_(new QLabel),
-      percentile_(new QSpinBox), choice_(new QLabel), comparing_(new QWidget) {
+    : QWidget(parent), run_(run), heading_(new QLabel), summary_(new QLabel), notice_(new QLabel),
+      counts_(new QLabel), percentile_(new QSpinBox), choice_(new QLabel), comparing_(new QWidget) {
     auto* content = new QWidget;
     auto* column = new QVBoxLayout(content);
     QFont large = heading_->font();
@@ -131,6 +193,9 @@ ComparisonPanel::ComparisonPanel(const forms::KeptRun* run, QWidget* parent)
     large.setPointSizeF(large.pointSizeF() * 1.2);
     heading_->setFont(large);
     column->addWidget(heading_);
+    summary_->setWordWrap(true);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    column->addWidget(summary_);
     notice_->setWordWrap(true);
     column->addWidget(notice_);
 
@@ -193,6 +258,8 @@ void ComparisonPanel::Fill() {
     }
     heading_->setText(Text(page_.Heading));
     heading_->setVisible(!page_.Heading.empty());
+    summary_->setText(Text(page_.Summary));
+    summary_->setVisible(!page_.Summary.empty());
     notice_->setText(Text(page_.Notice));
     notice_->setVisible(!page_.Notice.empty());
     comparing_->setVisible(page_.Notice.empty());

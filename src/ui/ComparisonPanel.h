@@ -35,6 +35,7 @@ public:
     [[nodiscard]] bool HasComparison() const { return figures_.has_value(); }
     // What is shown, for the window's tests.
     [[nodiscard]] const forms::ComparisonPage& Page() const { return page_; }
+    [[nodiscard]] const QLabel& Summary() const { return *summary_; }
     [[nodiscard]] QSpinBox& RiskPercentile() { return *percentile_; }
 
 private:
@@ -46,6 +47,7 @@ private:
     CostKind kind_ = CostKind::Total;
     forms::ComparisonPage page_;
     QLabel* heading_;
+    QLabel* summary_;
     QLabel* notice_;
     QLabel* counts_;
     QSpinBox* percentile_;

@@ -116,7 +116,8 @@ CSensitivityWindow::CSensitivityWindow(Prompts& prompts, ProjectSource project,
     tornadoChart_->setWhatsThis(
         QStringLiteral("Each input moved alone to its low and its high setting: the bars run from "
                        "the base case to the pair's difference at each setting, the input that "
-                       "moves it most on top."));
+                       "moves it most on top. Inputs of an alternative outside the pair cannot "
+                       "move it: the line under the chart counts them."));
     layout->addWidget(views_, 1);
     layout->addWidget(OutputRow());
 
@@ -310,9 +311,13 @@ void CSensitivityWindow::Redraw() {
     rateChart_->Show(form_.RateChart());
     const forms::ChartContent tornado = form_.TornadoChart();
     tornadoChart_->Show(tornado);
-    // The title, the axis and the key take about as much as ten rows.
-    const int rows = static_cast<int>(tornado.Categories.size()) + 10;
-    tornadoChart_->setMinimumHeight(rows * (fontMetrics().height() + 6));
+    // Each row as tall as its name and a little more; the title, the key,
+    // the axis and the footnote take about as much as nine lines. Rows that
+    // need more room than the window has scroll, under the key and the axis
+    // at the top.
+    const int line = fontMetrics().height();
+    const auto rows = static_cast<int>(tornado.Categories.size());
+    tornadoChart_->setMinimumHeight(rows * (line + 4) + 9 * (line + 6));
     breakEvens_->setText(BreakEvenText());
 }
 

@@ -27,10 +27,13 @@ protected:
         workspace->Statuses[1][3] = IterationStatus::Gridlock;
     }
 
+    // An NPV of -1 is an iteration the alternative gridlocked in.
     void Set(int a, const std::vector<Int64>& npvs) {
         for (std::size_t i = 0; i < npvs.size(); ++i) {
             workspace->AgencyInIterationOrder[a][i] = npvs[i];
             project->AgencyNpvResults[a][i] = npvs[i];
+            workspace->Statuses[a][i] =
+                npvs[i] < 0 ? IterationStatus::Gridlock : IterationStatus::Valid;
         }
     }
 
@@ -69,8 +72,12 @@ TEST_F(ComparisonPageTest, EveryTableSaysItsFigureInItsCell) {
     ASSERT_EQ(page.Cheapest.Cells.size(), 2U);
     EXPECT_EQ(page.Cheapest.Cells[0][0], "66.67%");
     EXPECT_EQ(page.Cheapest.Cells[1][0], "33.33%");
-    // The bars are as long as the chances, one twice the other.
-    EXPECT_EQ(page.Cheapest.Cells[0][1].size(), 2 * page.Cheapest.Cells[1][1].size());
+    // The bars are as long as the chances, each in its alternative's colour;
+    // a file has the chances as numbers only.
+    ASSERT_EQ(page.Cheapest.Bars.size(), 2U);
+    EXPECT_DOUBLE_EQ(page.Cheapest.Bars[0].Share, 2.0 / 3.0);
+    EXPECT_EQ(page.Cheapest.Bars[1].Colour, AlternativeColour(2));
+    EXPECT_TRUE(Page(kDefaultRiskPercentile, NumberStyle::File).Cheapest.Bars.empty());
 
     EXPECT_EQ(page.Pairwise.Cells, (std::vector<Row>{{"", "66.67% (3)"}, {"33.33% (3)", ""}}));
 
@@ -92,6 +99,65 @@ TEST_F(ComparisonPageTest, TheChoiceFollowsTheRiskPercentile) {
     EXPECT_EQ(Page(1).Choice, "Choice at the 1st percentile: alternative 1, NPV $100,000");
 }
 
+// The sentence that opens the page, for the fixture's run changed as each
+// case says; a case of one iteration is a deterministic run.
+struct SummaryCase {
+    const char* name;
+    std::vector<Int64> first;
+    std::vector<Int64> second;
+    const char* summary;
+};
+
+class ComparisonSummaryTest : public ComparisonPageTest,
+                              public ::testing::WithParamInterface<SummaryCase> {};
+
+TEST_P(ComparisonSummaryTest, SaysTheCheapestAndTheChoice) {
+    const SummaryCase& c = GetParam();
+    if (c.first.size() == 1) {
+        project->AnalysisType = kDeterministicAnalysis;
+        project->IterationCount = 1;
+    }
+    Set(0, c.first);
+    Set(1, c.second);
+    EXPECT_EQ(Page().Summary, c.summary);
+    // The file says it too, on a line of its own.
+    const std::string csv = ComparisonCsv(KeptRun(*project, *workspace).FiguresAt(50));
+    EXPECT_NE(csv.find("\r\n\"" + std::string(c.summary) + "\"\r\n"), std::string::npos);
+}
+
+constexpr Int64 kG = -1;
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Runs, ComparisonSummaryTest,
+    ::testing::Values(
+        SummaryCase{"MostOftenCheapestIsNotTheChoice",
+                    {100'000, 200'000, 300'000, 400'000}, {150'000, 150'000, 350'000, kG},
+                    "On agency costs, alternative 1 is the cheapest in 66.67% of the compared "
+                    "iterations; at the 50th percentile, choose alternative 2."},
+        SummaryCase{"TiedForCheapest",
+                    {100'000, 200'000, 300'000, 400'000}, {100'000, 150'000, 350'000, kG},
+                    "On agency costs, alternatives 1 and 2 are each the cheapest in 50.00% of the "
+                    "compared iterations; at the 50th percentile, choose alternative 2."},
+        SummaryCase{"TiedAtThePercentile",
+                    {100'000, 200'000, 300'000, 400'000}, {200'000, 150'000, 350'000, kG},
+                    "On agency costs, alternative 1 is the cheapest in 66.67% of the compared "
+                    "iterations; at the 50th percentile, alternatives 1 and 2 cost the same."},
+        SummaryCase{"NoIterationCompared",
+                    {100'000, 200'000, 300'000, 400'000}, {kG, kG, kG, kG},
+                    "On agency costs, no iteration has every alternative valid, so none is the "
+                    "cheapest in any; at the 50th percentile, choose alternative 1."},
+        SummaryCase{"NoValidIteration", {kG, kG, kG, kG}, {kG, kG, kG, kG},
+                    "On agency costs, no alternative has a valid iteration: there is nothing to "
+                    "choose."},
+        SummaryCase{"Deterministic", {100'000}, {150'000},
+                    "On agency costs, alternative 1 is the cheapest: choose it."},
+        SummaryCase{"DeterministicGridlock", {150'000}, {kG},
+                    "On agency costs, not every alternative is valid; of those that are, choose "
+                    "alternative 1."}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
 TEST_F(ComparisonPageTest, FiguresWithoutIterationsReadNotAvailable) {
     for (int i = 0; i < 4; ++i) {
         workspace->Statuses[1][i] = IterationStatus::Failure;
@@ -108,6 +174,7 @@ TEST_F(ComparisonPageTest, OneAlternativeComparesNothingButKeepsItsCosts) {
     project->NumberOfAlternatives = 1;
     const ComparisonPage page = Page();
     EXPECT_EQ(page.Notice, "Only one alternative: nothing to compare.");
+    EXPECT_EQ(page.Summary, "");
     EXPECT_TRUE(page.Cheapest.RowNames.empty());
     EXPECT_TRUE(page.Pairwise.RowNames.empty());
     EXPECT_EQ(page.Choice, "");

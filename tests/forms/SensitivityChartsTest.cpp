@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -214,6 +216,93 @@ TEST(TornadoChartTest, WithoutAPairTheBarsShowTheOneAlternativesTotal) {
     t.Base.Status[1] = IterationStatus::Gridlock;
     EXPECT_NE(MakeTornadoChart(t, "").Notice.find("Alt 2 gridlocks"), std::string::npos);
 }
+
+// An input of an activity of `alternative` (from 0; -1: of the whole
+// project) that moves the total of `moved` by `swing` either way.
+struct InputCase {
+    int alternative;
+    TornadoStatus status;
+    int moved;
+    Int64 swing;
+};
+
+struct LeftOutCase {
+    const char* name;
+    std::optional<std::array<int, 2>> pair;
+    std::vector<InputCase> inputs;
+    std::size_t rows;
+    const char* footnote;
+};
+
+Tornado MadeOf(const LeftOutCase& c) {
+    Tornado t;
+    t.Alternatives = 4;
+    t.Pair = c.pair;
+    t.Base.Npv[static_cast<std::size_t>(CostKind::Total)] = {5000, 5100, 5200, 5300};
+    const auto difference = [&c](const CaseOutcome& side) -> std::optional<Int64> {
+        return c.pair ? std::optional(side.Of(CostKind::Total, (*c.pair)[0]) -
+                                      side.Of(CostKind::Total, (*c.pair)[1]))
+                      : std::nullopt;
+    };
+    t.BaseDifference = difference(t.Base);
+    for (const InputCase& input : c.inputs) {
+        TornadoBar bar;
+        bar.Input.Kind =
+            input.alternative < 0 ? TornadoInputKind::ValueOfTime : TornadoInputKind::RequiredTime;
+        bar.Input.Slot = ActivitySlot(std::max(input.alternative, 0) + 1, 1);
+        bar.Input.Name = "input " + std::to_string(t.Bars.size());
+        bar.Status = input.status;
+        bar.AtLow = bar.AtHigh = t.Base;
+        const auto moved = static_cast<std::size_t>(input.moved);
+        bar.AtLow.Npv[static_cast<std::size_t>(CostKind::Total)][moved] -= input.swing;
+        bar.AtHigh.Npv[static_cast<std::size_t>(CostKind::Total)][moved] += input.swing;
+        if (input.status == TornadoStatus::Ok) {
+            bar.DifferenceLow = difference(bar.AtLow);
+            bar.DifferenceHigh = difference(bar.AtHigh);
+        }
+        t.Bars.push_back(bar);
+    }
+    return t;
+}
+
+class TornadoLeftOutTest : public ::testing::TestWithParam<LeftOutCase> {};
+
+// The activities of alternatives the bars do not measure leave the chart
+// for one line under it; every other input keeps its row, numbered anew.
+TEST_P(TornadoLeftOutTest, InputsThatCannotMoveTheBarsAreCountedUnderTheChart) {
+    const Tornado t = MadeOf(GetParam());
+    const ChartContent chart = MakeTornadoChart(t, "Route 9");
+    EXPECT_EQ(chart.Categories.size(), GetParam().rows);
+    EXPECT_EQ(chart.Footnote, GetParam().footnote);
+    for (const ChartPoint& point : chart.Series[0].Points) {
+        EXPECT_LT(point.X, static_cast<double>(chart.Categories.size()));
+    }
+}
+
+constexpr auto kOk = TornadoStatus::Ok;
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Tornadoes, TornadoLeftOutTest,
+    ::testing::Values(
+        LeftOutCase{"AnotherAlternativesActivities", std::array{0, 1},
+                    {{0, kOk, 0, 10}, {2, kOk, 2, 30}, {2, kOk, 2, 40}}, 1,
+                    "2 inputs of Alt 3 do not change Alt 1 minus Alt 2 and are left out."},
+        // A refused or gridlocked input says why in its row; an input of the
+        // pair, or of the whole project, that happens not to move it could.
+        LeftOutCase{"RowsThatSayWhyOrCouldMove", std::array{0, 1},
+                    {{2, TornadoStatus::Refused, 2, 30}, {2, TornadoStatus::Gridlock, 2, 30},
+                     {0, kOk, 0, 0}, {-1, kOk, 0, 0}, {2, kOk, 2, 30}}, 4,
+                    "1 input of Alt 3 does not change Alt 1 minus Alt 2 and is left out."},
+        // Another alternative's input that moves the bars after all is drawn.
+        LeftOutCase{"MovedAfterAll", std::array{0, 1}, {{2, kOk, 1, 30}}, 1, ""},
+        LeftOutCase{"WithoutAPair", std::nullopt,
+                    {{0, kOk, 0, 10}, {1, kOk, 1, 10}, {2, TornadoStatus::Refused, 2, 0},
+                     {2, kOk, 2, 10}, {3, kOk, 3, 10}, {3, kOk, 3, 10}}, 2,
+                    "1 input of Alt 2, 1 of Alt 3 and 2 of Alt 4 do not change the total NPV of "
+                    "Alt 1 and are left out."}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // The CSV's lines split into fields (the test's figures need no quotes).
 std::vector<std::vector<std::string>> Rows(const std::string& csv) {

@@ -11,8 +11,11 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QFontMetrics>
 #include <QGraphicsSimpleTextItem>
+#include <QLabel>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QTest>
 #include <QValueAxis>
@@ -160,7 +163,8 @@ void ChartAdapterTest::barsStandInTheirOwnSlotsWithTheirMarks() {
 }
 
 // A tornado: rows named top down, each set's bars measured from the base,
-// and the rules drawn as lines with their texts.
+// the rules drawn as lines with their texts; its key and value axis head
+// the rows, and its footnote is under them.
 void ChartAdapterTest::rangeBarsRunAcrossFromTheirBaseTopRowFirst() {
     ChartPanel panel;
     panel.resize(900, 600);
@@ -171,7 +175,8 @@ void ChartAdapterTest::rangeBarsRunAcrossFromTheirBaseTopRowFirst() {
     content.BarBase = -100.0;
     content.Series = {{"Low", {{0.0, -300.0}, {1.0, -50.0}}}, {"High", {{0.0, 200.0}}}};
     content.Rules = {{-100.0, "Base case"}, {0.0, "Alt 1 = Alt 2"}};
-    content.ValueTicks = {{-400.0, "-400"}, {0.0, "0"}, {400.0, "400"}};
+    content.ValueTicks = {{-400.0, "-400,000"}, {0.0, "0"}, {400.0, "400,000"}};
+    content.Footnote = "2 inputs of Alt 3 do not change Alt 1 minus Alt 2 and are left out.";
     panel.Show(content);
     panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&panel));
@@ -186,7 +191,8 @@ void ChartAdapterTest::rangeBarsRunAcrossFromTheirBaseTopRowFirst() {
     auto* values = qobject_cast<QCategoryAxis*>(chart.axes(Qt::Horizontal).front());
     QVERIFY(values);
     QCOMPARE(values->titleText(), QStringLiteral("Total NPV, Alt 1 minus Alt 2 ($)"));
-    QCOMPARE(values->categoriesLabels(), (QStringList{"-400", "0", "400"}));
+    QCOMPARE(values->categoriesLabels(), (QStringList{"-400,000", "0", "400,000"}));
+    QCOMPARE(values->alignment(), Qt::AlignTop);
 
     auto* bars = qobject_cast<QAbstractBarSeries*>(chart.series().front());
     QVERIFY(bars);
@@ -199,9 +205,23 @@ void ChartAdapterTest::rangeBarsRunAcrossFromTheirBaseTopRowFirst() {
     auto* zero = qobject_cast<QLineSeries*>(chart.series()[2]);
     QVERIFY(zero);
     QCOMPARE(zero->at(0).x(), 100.0);
-    const auto& entries = panel.Legend().Entries();
-    QCOMPARE(entries.size(), 2u);
-    QCOMPARE(entries[1].Pen.color(), bars->barSets()[1]->color());
+    // The key names the two sets, not the rules, above the plot; the
+    // footnote is under it.
+    QVERIFY(panel.Legend().isHidden());
+    QStringList named;
+    for (QLegendMarker* marker : chart.legend()->markers()) {
+        named << (marker->isVisible() ? marker->label() : QString());
+    }
+    QCOMPARE(named, (QStringList{"Low", "High", "", ""}));
+    QVERIFY(chart.legend()->isVisible());
+    QVERIFY(chart.legend()->geometry().bottom() <= chart.plotArea().top());
+    QCOMPARE(panel.Footnote().text(), QString::fromStdString(content.Footnote));
+    QVERIFY(panel.Footnote().geometry().top() >= chart.plotArea().bottom());
+    // The last label of the value axis, centred on its end, stays within the
+    // chart.
+    const QFontMetrics metrics(values->labelsFont());
+    QVERIFY(chart.plotArea().right() + metrics.horizontalAdvance(QStringLiteral("400,000")) / 2 <=
+            chart.size().width());
     // Each rule's text stands on a ground of its own.
     QStringList texts;
     for (QGraphicsItem* item : chart.childItems()) {
@@ -228,6 +248,7 @@ void ChartAdapterTest::contentWithoutDataDrawsAnEmptyChart() {
         panel.Show(content);
         QCOMPARE(panel.Chart()->series().size(), kind == ChartKind::Bar ? 1 : 0);
         QVERIFY(Texts(*panel.Chart()).contains(QStringLiteral("Every iteration failed")));
+        QVERIFY(panel.Footnote().isHidden()); // no line for an empty footnote
         QVERIFY(!panel.grab().isNull());
     }
 }

@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -19,6 +20,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -95,6 +97,22 @@ void RunAndInspect(Window& w, bool deterministic, const std::function<void(CGrap
              (QStringList{"Simulation Complete - Export Formatted Data to Designated File",
                           kChartWindow}));
     QVERIFY(inspected);
+}
+
+// Each chance is drawn in its row as a bar of the alternative's colour, as
+// long as the chance of the bar column's width.
+void VerifyChanceBars(QTableWidget& table, const wexa::forms::TextTable& content) {
+    const QImage drawn = table.viewport()->grab().toImage();
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const wexa::forms::CellBar& bar = content.Bars[static_cast<std::size_t>(row)];
+        const QRect cell = table.visualRect(table.model()->index(row, content.BarColumn + 1));
+        int length = 0;
+        for (int x = cell.left(); x <= cell.right(); ++x) {
+            length += drawn.pixelColor(x, cell.center().y()) ==
+                      QColor(bar.Colour.Red, bar.Colour.Green, bar.Colour.Blue);
+        }
+        QVERIFY(std::abs(length - bar.Share * (cell.width() - 8)) <= 2.0);
+    }
 }
 
 // A chart window on results made up for the test: two alternatives,
@@ -237,13 +255,20 @@ void GraphWindowTest::comparisonFollowsTheCostKindAndTheRun() {
     Window w;
     QVERIFY(w.Active);
     RunAndInspect(w, false, [&w](CGraph& graph) {
+        graph.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
         graph.Views().setCurrentWidget(&graph.Comparison());
         const wexa::forms::ComparisonPage& page = graph.Comparison().Page();
         QVERIFY(QString::fromStdString(page.Heading).startsWith("Agency Costs: probabilistic"));
         QCOMPARE(page.Cheapest.RowNames.size(), 3u);
-        // The table shows what the page says.
+        // The sentence that opens the tab, and the table, show what the page
+        // says.
+        QVERIFY(graph.Comparison().Summary().isVisible());
+        QCOMPARE(graph.Comparison().Summary().text(), QString::fromStdString(page.Summary));
+        QVERIFY(graph.Comparison().Summary().text().startsWith("On agency costs, alternative"));
         auto* table = graph.Comparison().findChildren<QTableWidget*>().front();
         QCOMPARE(table->item(1, 1)->text(), QString::fromStdString(page.Cheapest.Cells[1][0]));
+        VerifyChanceBars(*table, page.Cheapest);
         QVERIFY(!Button(graph, QStringLiteral("Save Image..."))->isEnabled());
 
         const std::string atMedian = page.Choice;
