@@ -65,6 +65,9 @@ struct NumericAxis {
     double Max = 1.0;
     int TickCount = 2;
     int Decimals = 0;
+    // When not empty, the labels written instead (dollars grouped by
+    // thousands, say), first and last at Min and Max.
+    std::vector<AxisTick> Labels{};
 };
 
 // A straight line across the whole plot at a position of its horizontal

@@ -22,8 +22,12 @@ std::string Dollars(const std::optional<double>& value, NumberStyle style) {
     return value ? FormatNumber(*value, style == NumberStyle::Screen ? "#,##0" : "0") : kMissing;
 }
 
-std::string Percent(const std::optional<double>& share) {
-    return share ? FormatNumber(100.0 * *share, "0.00") + "%" : kMissing;
+// A file's percentages are plain numbers, their columns saying "(%)".
+std::string Percent(const std::optional<double>& share, NumberStyle style = NumberStyle::Screen) {
+    if (!share) {
+        return kMissing;
+    }
+    return FormatNumber(100.0 * *share, "0.00") + (style == NumberStyle::Screen ? "%" : "");
 }
 
 std::string Number(int alternative) {
@@ -54,16 +58,18 @@ void AppendSpread(std::vector<std::string>& cells, bool probabilistic,
 }
 
 TextTable CheapestTable(const Comparison& c, const CostComparison& kind, NumberStyle style) {
-    TextTable table{"Chance of being the cheapest", "Alternative", {"Chance"}, {}, {}};
-    if (style == NumberStyle::Screen) {
+    const bool screen = style == NumberStyle::Screen;
+    TextTable table{
+        "Chance of being the cheapest", "Alternative", {screen ? "Chance" : "Chance (%)"}, {}, {}};
+    if (screen) {
         table.Columns.emplace_back();
         table.BarColumn = 1;
     }
     for (int a = 0; a < c.Alternatives; ++a) {
         const std::optional<double>& share = kind.CheapestProbability[a];
         table.RowNames.push_back(Number(a));
-        std::vector<std::string> row{Percent(share)};
-        if (style == NumberStyle::Screen) {
+        std::vector<std::string> row{Percent(share, style)};
+        if (screen) {
             row.emplace_back();
             table.Bars.push_back(
                 {share ? std::clamp(*share, 0.0, 1.0) : 0.0, AlternativeColour(a + 1)});
@@ -73,22 +79,40 @@ TextTable CheapestTable(const Comparison& c, const CostComparison& kind, NumberS
     return table;
 }
 
-TextTable PairwiseTable(const Comparison& c, const CostComparison& kind) {
-    TextTable table{"P(row lower than column), over the iterations in which both are valid "
-                    "(their number in brackets)",
+// On screen a cell holds the chance and, in brackets, the iterations it
+// stands on; a file gives each its own column, so both read as numbers.
+TextTable PairwiseTable(const Comparison& c, const CostComparison& kind, NumberStyle style) {
+    const bool screen = style == NumberStyle::Screen;
+    TextTable table{screen ? "P(row lower than column), over the iterations in which both are "
+                             "valid (their number in brackets)"
+                           : "P(row lower than column) in percent, and the iterations in which "
+                             "both are valid",
                     "Alternative",
                     {},
                     {},
                     {}};
+    for (int b = 0; b < c.Alternatives; ++b) {
+        if (screen) {
+            table.Columns.push_back(Number(b));
+        } else {
+            table.Columns.push_back(Number(b) + " (%)");
+            table.Columns.push_back(Number(b) + " iterations");
+        }
+    }
     for (int a = 0; a < c.Alternatives; ++a) {
-        table.Columns.push_back(Number(a));
         table.RowNames.push_back(Number(a));
         std::vector<std::string> row;
         for (int b = 0; b < c.Alternatives; ++b) {
             const PairComparison& pair = kind.Pairs[a][b];
-            row.push_back(a == b ? std::string()
-                                 : Percent(pair.ProbabilityALower) + " (" +
-                                       std::to_string(pair.Iterations) + ")");
+            const std::string chance =
+                a == b ? std::string() : Percent(pair.ProbabilityALower, style);
+            const std::string iterations = a == b ? std::string() : std::to_string(pair.Iterations);
+            if (screen) {
+                row.push_back(a == b ? std::string() : chance + " (" + iterations + ")");
+            } else {
+                row.push_back(chance);
+                row.push_back(iterations);
+            }
         }
         table.Cells.push_back(std::move(row));
     }
@@ -294,7 +318,7 @@ ComparisonPage MakeComparisonPage(const ComparisonFigures& figures, CostKind kin
     page.Compared = ComparedIterationsText(c);
     page.LeftOut = LeftOutText(c);
     page.Cheapest = CheapestTable(c, of, style);
-    page.Pairwise = PairwiseTable(c, of);
+    page.Pairwise = PairwiseTable(c, of, style);
     page.Differences = DifferencesTable(c, of, style);
     page.Choice = ChoiceText(c, of, style);
     page.Summary = SummaryText(c, of, kind);

@@ -98,6 +98,11 @@ ChartContent MakeNpvDistributions(const std::vector<std::vector<double>>& npvs, 
         const Bins bins = ChooseBins(low, high);
         chart.LineAxis = {bins.First / 1000.0, (bins.First + bins.Count * bins.Width) / 1000.0,
                           bins.Count / bins.PerTick + 1};
+        // Thousands of dollars, grouped as every other money figure is.
+        for (int i = 0; i <= bins.Count; i += bins.PerTick) {
+            const double edge = (bins.First + i * bins.Width) / 1000.0;
+            chart.LineAxis.Labels.push_back({edge, FormatNumber(edge, "#,##0")});
+        }
         for (std::size_t a = 0; a < npvs.size(); ++a) {
             if (!npvs[a].empty()) {
                 chart.Series.push_back(StepLine(npvs[a], bins, static_cast<int>(a) + 1));

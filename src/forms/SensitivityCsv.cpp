@@ -48,16 +48,19 @@ void WriteRates(std::ostream& out, const RateSensitivity& rates) {
 
 void WriteBreakEvens(std::ostream& out, const RateSensitivity& rates) {
     WriteCsvLine(out, "Break-even rates");
-    WriteCsvLine(out, "Cost", {"Pair", "Rate (%)", "Low (%)", "High (%)", "Note"});
+    WriteCsvLine(
+        out, "Cost",
+        {"Pair", "Rate (%)", "Low (%)", "High (%)", "Cheaper below", "Cheaper above", "Note"});
     for (const PairBreakEvens& pair : rates.Pairs) {
         const std::string kind = CostKindName(pair.Kind);
         const std::string names = AltName(pair.A) + " and " + AltName(pair.B);
         if (pair.Changes.empty()) {
-            WriteCsvLine(out, kind, {names, "", "", "", BreakEvenText(rates, pair)});
+            WriteCsvLine(out, kind, {names, "", "", "", "", "", BreakEvenText(rates, pair)});
         }
         for (const BreakEven& change : pair.Changes) {
             WriteCsvLine(out, kind,
                          {names, Number(change.Rate), Number(change.Low), Number(change.High),
+                          AltName(change.CheaperBelow), AltName(change.CheaperAbove),
                           change.Tie ? "equal over the bracket" : ""});
         }
     }

@@ -57,24 +57,31 @@ QPointF Position(const forms::ChartContent& content, double x, double y) {
 
 // The value axis labelled with the content's own texts at its own ticks,
 // since the toolkit's number formats have no thousands separators.
-QCategoryAxis* ValueAxis(const forms::ChartContent& content) {
+// An axis labelled with the given texts at their values (shifted by
+// `offset`), the first and last the ends of its range.
+QCategoryAxis* LabelledAxis(const std::vector<forms::AxisTick>& ticks, const std::string& title,
+                            double offset) {
     auto* axis = new QCategoryAxis;
-    axis->setTitleText(Text(content.ValueAxisTitle));
+    axis->setTitleText(Text(title));
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    if (content.ValueTicks.empty()) {
+    if (ticks.empty()) {
         return axis;
     }
-    const double offset = Position(content, 0.0, 0.0).x();
-    const double first = content.ValueTicks.front().Value + offset;
-    const double last = content.ValueTicks.back().Value + offset;
+    const double first = ticks.front().Value + offset;
+    const double last = ticks.back().Value + offset;
     // The first label sits on the axis's lower end: its category is a
     // sliver just below it.
     axis->setStartValue(first - (last - first) * 1e-9);
-    for (const forms::AxisTick& tick : content.ValueTicks) {
+    for (const forms::AxisTick& tick : ticks) {
         axis->append(Text(tick.Text), tick.Value + offset);
     }
     axis->setRange(first, last);
     return axis;
+}
+
+QCategoryAxis* ValueAxis(const forms::ChartContent& content) {
+    return LabelledAxis(content.ValueTicks, content.ValueAxisTitle,
+                        Position(content, 0.0, 0.0).x());
 }
 
 QAbstractAxis* CategoryAxis(const forms::ChartContent& content) {
@@ -95,6 +102,9 @@ QAbstractAxis* CategoryAxis(const forms::ChartContent& content) {
         axis->append(categories);
         axis->setTitleText(Text(content.CategoryAxisTitle));
         return axis;
+    }
+    if (!content.LineAxis.Labels.empty()) {
+        return LabelledAxis(content.LineAxis.Labels, content.CategoryAxisTitle, 0.0);
     }
     auto* axis = new QValueAxis;
     axis->setRange(content.LineAxis.Min, content.LineAxis.Max);
@@ -332,6 +342,11 @@ void ChartPanel::Show(const forms::ChartContent& content) {
         drawn->attachAxis(categories);
         drawn->attachAxis(values);
     }
+    // A plot with nothing to draw shows its notice alone, not empty axes
+    // that look like a chart of zeros.
+    const bool nothingDrawn = content.Series.empty() && !content.Notice.empty();
+    categories->setVisible(!nothingDrawn);
+    values->setVisible(!nothingDrawn);
     // The key is drawn below the chart (ChartLegend), never beside it; a
     // range-bar chart's few entries stand between its title and its axis,
     // in sight with it.

@@ -199,12 +199,17 @@ TEST_F(ComparisonPageTest, TheCsvFileHoldsEveryKindInPlainNumbers) {
           "Total Costs: probabilistic"}) {
         EXPECT_NE(csv.find(section), std::string::npos) << section;
     }
-    EXPECT_NE(csv.find("Agency Costs - Chance of being the cheapest\r\nAlternative,Chance\r\n"
-                       "1,66.67%\r\n"),
+    // Plain numbers a spreadsheet reads: no "%", no count in brackets.
+    EXPECT_NE(csv.find("Agency Costs - Chance of being the cheapest\r\nAlternative,Chance (%)\r\n"
+                       "1,66.67\r\n"),
+              std::string::npos);
+    EXPECT_NE(csv.find("Alternative,1 (%),1 iterations,2 (%),2 iterations\r\n1,,,66.67,3\r\n"
+                       "2,33.33,3,,\r\n"),
               std::string::npos);
     EXPECT_NE(csv.find("1 - 2,-16667,-50000,-50000,50000\r\n"), std::string::npos);
     // A title with a comma stays one field.
-    EXPECT_NE(csv.find("\"Agency Costs - P(row lower than column), over"), std::string::npos);
+    EXPECT_NE(csv.find("\"Agency Costs - P(row lower than column) in percent, and"),
+              std::string::npos);
     EXPECT_EQ(csv.find("\u2588"), std::string::npos); // no bars in a file
 }
 
@@ -238,6 +243,14 @@ TEST(NpvDistributions, AlternativesShareTheBinsAndEachShowsItsOwnShares) {
     const double step = (chart.LineAxis.Max - chart.LineAxis.Min) / (chart.LineAxis.TickCount - 1);
     EXPECT_EQ(step, std::floor(step));
     EXPECT_LE(chart.LineAxis.TickCount, 9);
+    // Labelled on every tick, in dollars grouped by thousands.
+    const std::vector<AxisTick>& labels = chart.LineAxis.Labels;
+    ASSERT_EQ(labels.size(), static_cast<std::size_t>(chart.LineAxis.TickCount));
+    EXPECT_EQ(labels.front().Value, chart.LineAxis.Min);
+    EXPECT_EQ(labels.back().Value, chart.LineAxis.Max);
+    EXPECT_EQ(labels[1].Text, FormatNumber(labels[1].Value, "#,##0"));
+    const ChartContent large = MakeNpvDistributions({{4.2e9, 4.6e9}}, CostKind::Total, "", true);
+    EXPECT_EQ(large.LineAxis.Labels.front().Text, "4,200,000");
 }
 
 TEST(NpvDistributions, NothingToDrawSaysWhy) {

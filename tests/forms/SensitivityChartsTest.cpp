@@ -341,6 +341,9 @@ TEST(SensitivityCsvTest, RateTableAndBreakEvensReadBackAsTheSweepsFigures) {
     EXPECT_EQ(rows[10][0], "Total Costs");
     EXPECT_EQ(std::stod(rows[10][2]), 1.5001);
     EXPECT_EQ(std::stod(rows[10][3]), 1.5);
+    // Which of the pair is cheaper on each side of the change.
+    EXPECT_EQ(rows[10][5], "Alt 1");
+    EXPECT_EQ(rows[10][6], "Alt 2");
 }
 
 TEST(SensitivityCsvTest, TornadoRowsKeepEveryInputWithItsDifferencesAndStatus) {

@@ -128,6 +128,14 @@ void ChartAdapterTest::linesKeepTheirPointsColourAndStyleAndTheKeyTakesRows() {
     QCOMPARE(entries[2].Pen.style(), Qt::SolidLine);
     // Nine entries take rows below the plot, not its width.
     QVERIFY(chart.plotArea().width() > 0.7 * chart.size().width());
+
+    // Labels given for the axis replace its numbers.
+    content.LineAxis.Labels = {{0.0, "0"}, {50.0, "5,000"}, {100.0, "10,000"}};
+    panel.Show(content);
+    auto* dollars = qobject_cast<QCategoryAxis*>(panel.Chart()->axes(Qt::Horizontal).front());
+    QVERIFY(dollars);
+    QCOMPARE(dollars->categoriesLabels(), (QStringList{"0", "5,000", "10,000"}));
+    QCOMPARE(dollars->max(), 100.0);
 }
 
 void ChartAdapterTest::barsStandInTheirOwnSlotsWithTheirMarks() {
@@ -248,6 +256,10 @@ void ChartAdapterTest::contentWithoutDataDrawsAnEmptyChart() {
         panel.Show(content);
         QCOMPARE(panel.Chart()->series().size(), kind == ChartKind::Bar ? 1 : 0);
         QVERIFY(Texts(*panel.Chart()).contains(QStringLiteral("Every iteration failed")));
+        // No empty axes beside the notice.
+        for (const QAbstractAxis* axis : panel.Chart()->axes()) {
+            QVERIFY(!axis->isVisible());
+        }
         QVERIFY(panel.Footnote().isHidden()); // no line for an empty footnote
         QVERIFY(!panel.grab().isNull());
     }
