@@ -3,6 +3,7 @@
 #include "forms/NoticeCollector.h"
 #include "forms/WorkZoneTiming.h"
 #include "model/Capacities.h"
+#include "model/Conversions.h"
 #include "model/ProjectFile.h"
 #include "simulation/AnalysisRun.h"
 #include "simulation/ProjectChecks.h"
@@ -10,7 +11,6 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <limits>
 #include <memory>
 
 namespace wexa::fuzz {
@@ -56,22 +56,24 @@ void EvaluateWorkZones(const Project& project) {
     });
 }
 
-bool Saturated(std::int64_t npv) {
-    return npv == std::numeric_limits<std::int64_t>::min() ||
-           npv == std::numeric_limits<std::int64_t>::max();
+// An accepted figure is a whole number of dollars below 2^53 either way,
+// where every whole dollar is a double (a saturated 64-bit limit is far
+// outside). Past it a total of 5e18 missed its parts by $659.
+bool Exact(std::int64_t npv) {
+    constexpr auto kLimit = static_cast<std::int64_t>(kExactWholeLimit);
+    return npv > -kLimit && npv < kLimit;
 }
 
 // The total is the agency and the user figure added before they were made
-// whole, so it can differ from their sum by the rounding of each, and by the
-// spacing of doubles where the figures are that large. A figure that was
-// not a number or out of range before it was made whole breaks this.
-__extension__ using Int128 = __int128; // the sum of two 64-bit figures
-
+// whole, so it can differ from their sum by the rounding of each: the sum of
+// the unrounded figures is off by at most 1/2 (doubles below 2^53 are at
+// most 1 apart), each of the three roundings by 1/2, and the salvage credit
+// taken from agency and total can part them by 1 more (a truncation on
+// either side of 0, or a tie rounded to even only one of them). Below 2^53
+// nothing else can: any other difference is a figure that is no result.
 bool TotalIsTheSum(std::int64_t agency, std::int64_t user, std::int64_t total) {
-    const Int128 sum = Int128{agency} + user;
-    const Int128 difference = sum > total ? sum - total : total - sum;
-    const Int128 magnitude = total < 0 ? -Int128{total} : Int128{total};
-    return difference <= 2 + (magnitude >> 48);
+    const std::int64_t difference = agency + user - total;
+    return difference >= -3 && difference <= 3;
 }
 
 void RunDeterministically(const Project& accepted) {
@@ -93,7 +95,7 @@ void RunDeterministically(const Project& accepted) {
             const std::int64_t agency = project->AgencyNpvResults[a][0];
             const std::int64_t user = project->UserNpvResults[a][0];
             const std::int64_t total = project->TotalNpvResults[a][0];
-            Require(!Saturated(agency) && !Saturated(user) && !Saturated(total));
+            Require(Exact(agency) && Exact(user) && Exact(total));
             Require(TotalIsTheSum(agency, user, total));
         }
     }

@@ -147,8 +147,8 @@ void WorkZoneTimingDialog::FindOptimumStart(FormEffects& effects) {
         const WorkZoneTrial trial = EvaluateWorkZoneOnly(day_, scenario, start, fields_.StopHour,
                                                          inputs_.Rates, costInputs);
         // A total that is no number would never compare as cheaper, and one
-        // beyond 64 bits is no result either: the search cannot choose.
-        if (!trial.Gridlock && !FitsInInt64(trial.Total)) {
+        // at 2^53 or beyond is no exact result either: the search cannot choose.
+        if (!trial.Gridlock && !IsExactWholeRange(trial.Total)) {
             fields_ = before;
             RefuseFigure(effects, ResultFigure::UserCost, trial.Total);
             return;

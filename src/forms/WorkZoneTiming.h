@@ -27,8 +27,8 @@ namespace wexa::forms {
 // project until StoreInto, which the window calls on OK; Cancel simply drops
 // the object.
 //
-// Figures that are not results (a cost that is not a finite number or lies
-// beyond 64-bit whole numbers, a grown AADT below 0) are never shown or
+// Figures that are not results (a cost that is not a finite number or reaches
+// 2^53 dollars either way, a grown AADT below 0 or not finite) are never shown or
 // stored: the evaluation that met them shows a "Project Data Error" message
 // instead, and the dialog stays refused until an evaluation gives figures
 // again.

@@ -35,6 +35,18 @@ template <typename Int> [[nodiscard]] Int TruncateSaturating(double value) {
     return value >= kLower && value < -kLower;
 }
 
+// Every whole number up to 2^53 in magnitude is a double; beyond it doubles
+// are 2 or more apart, so a dollar figure there is not exact, and a total
+// worked out as agency plus user cost can miss their sum by hundreds of
+// dollars. A figure the program reports as a result lies strictly inside.
+inline constexpr double kExactWholeLimit = 9007199254740992.0; // 2^53
+
+// True when `value` is a number below 2^53 in magnitude, where whole dollars
+// are exact. NaN fails both comparisons.
+[[nodiscard]] constexpr bool IsExactWholeRange(double value) {
+    return value > -kExactWholeLimit && value < kExactWholeLimit;
+}
+
 [[nodiscard]] inline std::int32_t TruncateToInt32(double value) {
     return TruncateSaturating<std::int32_t>(value);
 }

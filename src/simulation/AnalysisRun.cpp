@@ -272,10 +272,11 @@ private:
                 TruncateToInt64(total)};
     }
 
-    // True when the figure can be stored as a whole number; otherwise the
-    // run stops on it. A few comparisons, and no allocation.
+    // True when the figure is an exact whole-dollar amount once rounded
+    // (below 2^53), so that a total stays its agency and user parts;
+    // otherwise the run stops on it. A few comparisons, and no allocation.
     bool Representable(ResultFigure figure, double value, int slot, double year) {
-        if (FitsInInt64(value)) {
+        if (IsExactWholeRange(value)) {
             return true;
         }
         Stop(figure, value, slot, year);

@@ -49,8 +49,9 @@ struct AnalysisWorkspace {
 // every result as it was.
 //
 // The run also refuses, with caption "Project Data Error", when a figure it
-// works out cannot be stored (a cost or NPV that is not finite or lies beyond
-// the 64-bit result tables, an AADT below 0, a deterministic discount rate of
+// works out cannot be reported (a cost or NPV that is not finite or reaches
+// 2^53 dollars either way, where whole dollars stop being exact; an AADT
+// below 0 or not finite; a deterministic discount rate of
 // -100 % or less): it stops there, and the project's results stay as they
 // were. The workspace is then scratch: its tables hold the iterations done
 // before the stop and mean nothing.

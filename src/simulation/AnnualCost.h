@@ -24,12 +24,12 @@ public:
     // sign year by year), or not a number, or one whose factor is not finite.
     [[nodiscard]] static std::optional<AnnualCostFactor> At(double ratePercent, int years);
 
-    // The EUAC of `npv`; nothing when it comes out beyond the 64-bit
-    // whole-dollar range the NPVs themselves are held in (a rate of
+    // The EUAC of `npv`; nothing when it comes out beyond the exact
+    // whole-dollar range the NPVs themselves are held in (2^53) (a rate of
     // thousands of percent on a large NPV). A zero EUAC is +0, never −0.
     [[nodiscard]] std::optional<double> Of(double npv) const {
         const double euac = evenly_ ? npv / years_ : npv * factor_;
-        if (!FitsInInt64(euac)) {
+        if (!IsExactWholeRange(euac)) {
             return std::nullopt;
         }
         // A zero NPV at a negative rate gives −0, which compares equal to +0

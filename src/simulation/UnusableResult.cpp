@@ -2,6 +2,7 @@
 
 #include "model/FieldLabels.h"
 #include "simulation/ProjectChecks.h"
+#include "userdelay/TrafficDemand.h"
 
 #include <cmath>
 #include <string>
@@ -26,7 +27,8 @@ std::string ComesOutAs(double value) {
         return std::string("comes out ") + (value > 0 ? "infinite" : "minus infinite");
     }
     return "comes out as " + DescribeReal(value) +
-           ", beyond the whole dollar amounts that can be stored (about 9.2e18 either way)";
+           ", beyond the whole dollar amounts that are exact (below 2^53, about 9.0e15, either "
+           "way)";
 }
 
 namespace L = FieldLabel;
@@ -61,11 +63,14 @@ std::string IterationNote(const UnusableResult& r) {
     return " (iteration " + std::to_string(r.Iteration) + ")";
 }
 
-// The AADT itself is not quoted: below the 32-bit range it is only a limit.
+// The AADT itself is not quoted: below the 32-bit range it is only a limit,
+// and the mark of traffic that grew to no finite number is that limit too.
 std::string GrownAadtMessage(const UnusableResult& r) {
+    const bool notFinite = r.Value == kNoFiniteAadt;
     return "the traffic grown to " + YearText(r.Year) + IterationNote(r) +
-           " at a traffic growth rate of " + Percent(r.GrowthRate) +
-           " a year comes out as an AADT below 0, which is not a result. A growth rate below "
+           " at a traffic growth rate of " + Percent(r.GrowthRate) + " a year comes out as " +
+           (notFinite ? "an AADT below 0 or no finite number at all" : "an AADT below 0") +
+           ", which is not a result. A growth rate below "
            "-100 % makes the traffic negative in every other year; the truck percentages (" +
            QuotedLabel(L::PercentTrucks) + ", " + QuotedLabel(L::PercentSUTrucks) + ", " +
            QuotedLabel(L::PercentCUTrucks) + ") drive it too. Please adjust " +

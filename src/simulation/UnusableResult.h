@@ -5,8 +5,9 @@
 namespace wexa {
 
 // A figure that the analysis run or the work-zone evaluation worked out but
-// cannot report: not a finite number, outside the 64-bit whole numbers that
-// the result tables hold, or a traffic volume below 0. Such a figure is not
+// cannot report: not a finite number, 2^53 dollars or more either way (where
+// whole dollars stop being exact, see IsExactWholeRange), or a traffic
+// volume below 0 or not finite. Such a figure is not
 // a result, so the computation stops and refuses instead of storing a
 // saturated or zeroed stand-in.
 //
@@ -19,7 +20,7 @@ enum class ResultFigure {
     AgencyNpv,  // the running NPVs up to and including an activity
     UserNpv,
     TotalNpv,
-    GrownAadt,    // the activity year's AADT came out below 0
+    GrownAadt,    // the activity year's AADT came out below 0 or not finite
     DiscountRate, // the rate a deterministic run drew is -100 % or less
 };
 

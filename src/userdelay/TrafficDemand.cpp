@@ -38,9 +38,15 @@ int GrowAadt(int baseAadt, double percentTrucks, double percentCU, double percen
     const double aadt = baseAadt;
     double grown = factor * aadt * ((100.0 - percentTrucks) * 0.01) +
                    factor * aadt * (percentCU * 0.01) + factor * aadt * (percentSU * 0.01);
+    // A growth rate of -1e26 % raises a negative base to an odd power past
+    // the double range: -infinity, which rounding turns into NaN. Neither is
+    // traffic, so it must not pass as the cap below.
+    if (!std::isfinite(grown)) {
+        return kNoFiniteAadt;
+    }
     RoundValue(grown, 0);
     // Capping before narrowing keeps a huge growth from saturating at the
-    // 32-bit limit instead of the cap; the negated test also sends NaN there.
+    // 32-bit limit instead of the cap.
     if (!(grown <= maximumAadt)) {
         return maximumAadt;
     }

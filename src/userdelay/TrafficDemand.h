@@ -3,6 +3,7 @@
 #include "model/Capacities.h"
 
 #include <array>
+#include <limits>
 
 namespace wexa {
 
@@ -13,11 +14,17 @@ inline constexpr int kHoursPerDay = kHours;
 using HourlyPercents = std::array<double, kHoursPerDay>;
 using HourlyVolumes = std::array<int, kHoursPerDay>;
 
+// What GrowAadt gives for traffic that grows to no finite number; below 0,
+// like the AADT of a shrinking traffic that overshoots, and refused with it.
+inline constexpr int kNoFiniteAadt = std::numeric_limits<int>::min();
+
 // The two-way AADT of the activity year: the base AADT grown for `years` at
 // `growthRate` percent a year, summed class by class (cars, then combination,
 // then single-unit trucks), rounded to whole vehicles and capped at
-// `maximumAadt`. Anything that is not a number at or below the cap (an
-// overflowing power, NaN) becomes the cap.
+// `maximumAadt`; a finite AADT beyond the 32-bit range saturates to the cap.
+// A sum that is not finite (a power that overflows, infinities of opposite
+// signs meeting as NaN) is no traffic at all: it gives kNoFiniteAadt, which
+// callers refuse as they refuse an AADT below 0.
 [[nodiscard]] int GrowAadt(int baseAadt, double percentTrucks, double percentCU, double percentSU,
                            int years, double growthRate, int maximumAadt);
 

@@ -81,13 +81,13 @@ UserCostBreakdown GridlockBreakdown() {
 
 std::optional<double> FirstUnrepresentableFigure(const UserCostBreakdown& breakdown) {
     for (const auto* figures : {&breakdown.Components, &breakdown.Percentages}) {
-        const auto bad = std::find_if_not(figures->begin(), figures->end(), FitsInInt64);
+        const auto bad = std::find_if_not(figures->begin(), figures->end(), IsExactWholeRange);
         if (bad != figures->end()) {
             return *bad;
         }
     }
     for (const double figure : {breakdown.Total, breakdown.TotalPercentage}) {
-        if (!FitsInInt64(figure)) {
+        if (!IsExactWholeRange(figure)) {
             return figure;
         }
     }

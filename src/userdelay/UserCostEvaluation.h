@@ -38,9 +38,9 @@ struct UserCostBreakdown {
 [[nodiscard]] UserCostBreakdown GridlockBreakdown();
 
 // The first figure of the breakdown (the components, their percentages, then
-// the total and the total percentage) that is not a finite number within the
-// 64-bit range, and so cannot be shown as a result; nullopt when every one
-// can.
+// the total and the total percentage) that is not a number below 2^53 in
+// magnitude, where whole dollars are exact (IsExactWholeRange), and so cannot
+// be shown as a result; nullopt when every one can.
 [[nodiscard]] std::optional<double> FirstUnrepresentableFigure(const UserCostBreakdown& breakdown);
 
 // The analysis run's figure: the unrounded difference of the two totals,

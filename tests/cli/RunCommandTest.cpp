@@ -276,7 +276,12 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"InfiniteUserCost", [](Project& p) { p.DelayRatePassengerCar = 1e305; },
                "Project Data Error: Alternative 1, work activity 1: the work zone user cost"},
         Damage{"UserCostPast64Bits", [](Project& p) { p.DelayRatePassengerCar = 1e100; },
-               "beyond the whole dollar amounts that can be stored"},
+               "beyond the whole dollar amounts that are exact"},
+        // Past 2^53 dollars a total missed its agency and user parts by $659.
+        Damage{"BidPast2To53",
+               [](Project& p) { p.ActivityBidItemTotal[ActivitySlot(1, 1)] = 5e18; },
+               "Project Data Error: Alternative 1, work activity 1: the agency cost of the "
+               "activity in year 0 (iteration 1) comes out as 5.085009308145"},
         Damage{"DeterministicDiscountRateMinus100",
                [](Project& p) {
                    p.AnalysisType = kDeterministicAnalysis;

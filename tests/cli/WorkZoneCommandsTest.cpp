@@ -290,9 +290,10 @@ TEST_F(WorkZoneCommandTest, OptimizeRefusesBeforeWritingAnything) {
     EXPECT_EQ(RunOptimize(Path(), folder_.File("out.wxa")).status, kExitRefused);
 }
 
-// Figures that are not results (costs that are not finite or lie beyond 64
-// bits, traffic below 0) are refused in every output form: the refusal on
-// standard error, nothing on standard output, exit 1.
+// Figures that are not results (costs that are not finite or reach 2^53
+// dollars, traffic below 0 or not finite) and a work zone faster than the
+// road are refused in every output form: the refusal on standard error,
+// nothing on standard output, exit 1.
 TEST_F(WorkZoneCommandTest, FiguresThatAreNotResultsAreRefused) {
     struct Case {
         void (*spoil)(Project&);
@@ -308,7 +309,19 @@ TEST_F(WorkZoneCommandTest, FiguresThatAreNotResultsAreRefused) {
          "comes out as"},
         {[](Project& p) { p.TrafficGrowthMean = -350.0; }, 1,
          "Alternative 1, work activity 1: the traffic grown to year 5 at a traffic growth rate of "
-         "-350 %"}};
+         "-350 %"},
+        // Within 64 bits but past 2^53 dollars, where whole dollars are
+        // not exact.
+        {[](Project& p) { p.DelayRatePassengerCar = 5e14; }, 1,
+         "beyond the whole dollar amounts that are exact (below 2^53"},
+        // Traffic grown to -infinity was priced at the AADT cap.
+        {[](Project& p) {
+             p.TrafficGrowthMean = -1e26;
+             p.ActivityYears[ActivitySlot(1, 1)] = 13;
+         },
+         1,
+         "Alternative 1, work activity 1: the traffic grown to year 13 at a traffic growth rate "
+         "of -1e+26 % a year comes out as an AADT below 0 or no finite number at all"}};
     for (const Case& c : cases) {
         project_ = SampleProject();
         c.spoil(*project_);

@@ -362,6 +362,42 @@ TEST(WorkZoneOptimumTest, FindsTheCheapestOfAll24Starts) {
     EXPECT_LT(bestTotal, ReferenceBreakdown(*p, 8, 15, 7, 0).Total);
 }
 
+// --- the sign of the costs ---------------------------------------------------
+
+struct Speeds {
+    const char* name;
+    int posted;
+    int zone;
+    bool queueDelay; // a queue slower than the road adds travel time
+};
+
+class WorkZoneCostSignTest : public ::testing::TestWithParam<Speeds> {};
+
+// Every component is a count times rates that are not negative, times a
+// speed change, an added time through the zone or a queue delay: none is
+// below 0 while the zone is no faster than the road, even on a road posted
+// at 5 mph (a faster zone, which made them negative, is refused before any
+// pricing). On the 5 mph road the queue moves faster than the traffic
+// upstream and adds no time, rather than saving some.
+TEST_P(WorkZoneCostSignTest, NoComponentIsBelowZero) {
+    auto p = QueueingProject();
+    p->PostedSpeedLimit = GetParam().posted;
+    p->WorkZoneSpeedLimit = GetParam().zone;
+    RecordingEffects effects;
+    const WorkZoneTimingDialog dialog = OpenedOnForm(*p, effects);
+    ASSERT_FALSE(dialog.Refusal().has_value());
+    EXPECT_EQ(dialog.Breakdown().Components[6] > 0.0, GetParam().queueDelay);
+    for (const double component : dialog.Breakdown().Components) {
+        EXPECT_GE(component, 0.0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, WorkZoneCostSignTest,
+                         ::testing::Values(Speeds{"SlowestRoadAndZone", 5, 5, false},
+                                           Speeds{"SlowZoneOnAFastRoad", 55, 5, true},
+                                           Speeds{"ZoneAsFastAsTheRoad", 80, 80, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // --- figures that are not results ------------------------------------------
 
 struct NoResult {
@@ -421,7 +457,11 @@ INSTANTIATE_TEST_SUITE_P(Figures, WorkZoneNoResultTest, ::testing::Values(
     NoResult{"UserCostNotFinite", [](Project& p) { p.DelayRatePassengerCar = 1e305; },
              "Alternative 2, work activity 3: the work zone user cost of the activity in year 5 comes out"},
     NoResult{"UserCostPast64Bits", [](Project& p) { p.DelayRatePassengerCar = 1e100; },
-             "beyond the whole dollar amounts that can be stored"},
+             "beyond the whole dollar amounts that are exact"},
+    // -1e24 to the 13th power is past the doubles: the traffic is -infinity,
+    // which was taken for a number above the cap and priced at the cap.
+    NoResult{"TrafficNotFinite", [](Project& p) { p.TrafficGrowthMean = -1e26; p.ActivityYears[kSlot] = p.ActivityYear = 13; },
+             "Alternative 2, work activity 3: the traffic grown to year 13 at a traffic growth rate of -1e+26 % a year comes out as an AADT below 0 or no finite number at all"},
     NoResult{"TrafficBelowZero", [](Project& p) { p.TrafficGrowthMean = -350.0; },
              "Alternative 2, work activity 3: the traffic grown to year 5 at a traffic growth rate of -350 %"}),
     [](const auto& info) { return std::string(info.param.name); });

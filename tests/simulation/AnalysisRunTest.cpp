@@ -394,6 +394,21 @@ INSTANTIATE_TEST_SUITE_P(Figures, UnstorableFigure, ::testing::Values(
                 "traffic growth rate of 4 %"}},
     Unstorable{"UserCostPast64Bits", [](Project& p) { p.DelayRatePassengerCar = 1e100; },
                {"Alternative 1, work activity 2: the work zone user cost", "beyond the whole dollar amounts"}},
+    // Past 2^53 a double skips whole dollars: a total 5e18 + 532115 came out
+    // $659 short of its parts.
+    Unstorable{"BidPast2To53", [](Project& p) { p.ActivityBidItemTotal[ActivitySlot(2, 1)] = 5e18; },
+               {"Alternative 2, work activity 1: the agency cost of the activity in year 0", "comes out as 5e+18",
+                "beyond the whole dollar amounts that are exact (below 2^53"}},
+    Unstorable{"BidAt2To53", [](Project& p) { p.ActivityBidItemTotal[ActivitySlot(2, 1)] = 9007199254740992.0; },
+               {"Alternative 2, work activity 1: the agency cost", "comes out as 9.00719925474099e+15"}},
+    // Each part below 2^53, their NPVs added past it.
+    Unstorable{"AgencyNpvPast2To53", [](Project& p) {
+                   p.ActivityBidItemTotal[ActivitySlot(1, 1)] = 8e15;
+                   p.ActivityBidItemTotal[ActivitySlot(1, 2)] = 4e15; },
+               {"Alternative 1, work activity 2: the agency NPV up to the activity in year 21", "beyond the whole dollar amounts that are exact"}},
+    Unstorable{"GrowthToMinusInfinity", [](Project& p) { FixRate(p.TrafficGrowthKind, p.TrafficGrowthMean, -1e26); },
+               {"Alternative 1, work activity 2: the traffic grown to year 21 (iteration 1) at a traffic growth rate of -1e+26 %",
+                "an AADT below 0 or no finite number at all"}},
     Unstorable{"BidPast64Bits", [](Project& p) { p.ActivityBidItemTotal[ActivitySlot(2, 1)] = 1e19; },
                {"Alternative 2, work activity 1: the agency cost of the activity in year 0", "comes out as 1e+19",
                 R"m("Bid Items Total Cost" in the "Bid Items" dialog)m"}},
@@ -402,9 +417,9 @@ INSTANTIATE_TEST_SUITE_P(Figures, UnstorableFigure, ::testing::Values(
                 R"m("Unit Price" in the "Costs Dependent on Time of Construction" dialog with the hours and days it is priced on ("Required Time to Complete Work Activity" and "Days to Complete Work Activity Based on Work Zone Timing" in the "Work Zone User Costs" dialog), and "Agency Cost Variability")m"}},
     Unstorable{"DrawnDiscountRateOfMinus100", [](Project& p) { FixRate(p.DiscountRateKind, p.DiscountRateMean, -100.0); },
                {"Alternative 1, work activity 2: the agency NPV up to the activity in year 21", "discount rate (-100 %)"}},
-    Unstorable{"SalvageCreditPast64Bits", [](Project& p) {
+    Unstorable{"SalvageCreditPast2To53", [](Project& p) {
                    FixRate(p.DiscountRateKind, p.DiscountRateMean, -50.0);
-                   p.ActivityBidItemTotal[ActivitySlot(2, 1)] = 9e18; },
+                   p.ActivityBidItemTotal[ActivitySlot(2, 1)] = 9e15; },
                {"Alternative 2, work activity 1: the agency NPV", "discount rate (-50 %)"}},
     Unstorable{"GrowthBelowMinus100", [](Project& p) { FixRate(p.TrafficGrowthKind, p.TrafficGrowthMean, -350.0); },
                {"Alternative 1, work activity 2: the traffic grown to year 21 (iteration 1) at a traffic growth rate of -350 %",
@@ -436,6 +451,17 @@ TEST(UnstorableFigure, LimitsThatStillGiveResults) {
     Schedule(*p, 1, {{2, 1000.0}});
     ASSERT_FALSE(RunAnalysis(*p, *w, {kSeed, nullptr}).has_value());
     EXPECT_EQ(p->AgencyNpvResults[0][0], 1000);
+}
+
+// Just below 2^53 whole dollars are still exact: the total is its parts.
+TEST(UnstorableFigure, FiguresJustBelow2To53AreResultsWhoseTotalIsTheSum) {
+    auto p = PricedProject();
+    p->AnalysisType = kDeterministicAnalysis;
+    Schedule(*p, 2, {{35, 9007199254000000.0}});
+    auto w = std::make_unique<AnalysisWorkspace>();
+    ASSERT_FALSE(RunAnalysis(*p, *w, {kSeed, nullptr}).has_value());
+    EXPECT_EQ(p->AgencyNpvResults[1][0], 9007199254000000);
+    EXPECT_EQ(p->TotalNpvResults[1][0], 9007199254000000);
 }
 
 // A probabilistic project whose run draws every iteration anew.

@@ -62,6 +62,11 @@ TEST(EquivalentUniformAnnualCost, NoResultWhereThereIsNone) {
     EXPECT_FALSE(EquivalentUniformAnnualCost(1000.0, kInf, 10).has_value());
     // Beyond the whole-dollar range of the NPVs: a huge NPV at 1000 %.
     EXPECT_FALSE(EquivalentUniformAnnualCost(9e18, 1000.0, 10).has_value());
+    // Nor at 2^53 dollars, where whole dollars stop being exact; just below
+    // there is one.
+    EXPECT_FALSE(EquivalentUniformAnnualCost(9007199254740992.0, 0.0, 1).has_value());
+    EXPECT_FALSE(EquivalentUniformAnnualCost(-9007199254740992.0, 0.0, 1).has_value());
+    EXPECT_TRUE(EquivalentUniformAnnualCost(9007199254740991.0, 0.0, 1).has_value());
     // Just above -100 % there still is one.
     EXPECT_TRUE(EquivalentUniformAnnualCost(1000.0, -99.0, 10).has_value());
 }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace wexa {
 namespace {
@@ -32,13 +33,39 @@ TEST(GrowAadt, IsCappedAtTheMaximum) {
     EXPECT_EQ(GrowAadt(50000, 10, 6, 4, 0, 5.0, 50000), 50000);
 }
 
-TEST(GrowAadt, GrowthBeyondAnyIntegerOrNotANumberGivesTheMaximum) {
-    // 1000^200 overflows to infinity, and the rounding of infinity is NaN.
-    EXPECT_EQ(GrowAadt(40000, 10, 6, 4, 200, 99900.0, 50000), 50000);
-    EXPECT_EQ(GrowAadt(40000, 10, 6, 4, 5, std::nan(""), 50000), 50000);
+TEST(GrowAadt, GrowthBeyondAnyIntegerGivesTheMaximum) {
+    // 1000^100 is finite, far past any cap.
+    EXPECT_EQ(GrowAadt(40000, 10, 6, 4, 100, 99900.0, 50000), 50000);
     // Past 32 bits but below a cap at the 32-bit limit: saturates to the cap.
     EXPECT_EQ(GrowAadt(2000000000, 10, 6, 4, 1, 100.0, kNoCap), kNoCap);
 }
+
+struct NoFiniteGrowth {
+    const char* name;
+    int years;
+    double growth;
+    double percentCU; // a share of 0 times an infinite factor is NaN
+};
+
+class GrowAadtNotFinite : public ::testing::TestWithParam<NoFiniteGrowth> {};
+
+// Traffic that grows to no finite number is no traffic, and no cap stands in
+// for it: the caller refuses it as it refuses an AADT below 0.
+TEST_P(GrowAadtNotFinite, IsRefusedRatherThanCapped) {
+    const NoFiniteGrowth& c = GetParam();
+    const int aadt = GrowAadt(40000, 10, c.percentCU, 4, c.years, c.growth, 50000);
+    EXPECT_EQ(aadt, kNoFiniteAadt);
+    EXPECT_LT(aadt, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Growth, GrowAadtNotFinite,
+    ::testing::Values(NoFiniteGrowth{"PowerOverflowsToInfinity", 200, 99900.0, 6},
+                      NoFiniteGrowth{"OddPowerOverflowsToMinusInfinity", 13, -1e26, 6},
+                      NoFiniteGrowth{"MinusInfinityTimesAZeroShare", 13, -1e26, 0},
+                      NoFiniteGrowth{"InfinityTimesAZeroShare", 14, -1e26, 0},
+                      NoFiniteGrowth{"GrowthNotANumber", 5, std::nan(""), 6}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SplitHourlyVolumes, RoundsHalfVehiclesUpAndLessDown) {
     HourlyPercents aadtPercent{};
