@@ -26,7 +26,9 @@ const std::array<DialogCheck, 5> kChecks{{
      "The length of the work zone must be less than the length of the project.\nPlease adjust.",
      "Length Error", FormField::WorkZoneLength},
     {[](const Project& p) { return p.WorkZoneSpeedLimit > p.PostedSpeedLimit; },
-     "The speed in the work zone can not be greater than the posted speed limit.\nPlease adjust.",
+     // The run's check of the stored activity states the same rule
+     // (kWorkZoneFasterThanPosted).
+     "The work zone speed limit must not be above the posted speed limit.\nPlease adjust.",
      "Speed Limit Error", FormField::WorkZoneSpeedLimit},
     {[](const Project& p) {
          return p.NumberOfLanes * p.WorkZoneDissipationCapacity > p.ServiceFlowRate ||

@@ -63,6 +63,14 @@ public:
         return *this;
     }
 
+    // A percentage the form keeps within 0..100; NaN fails too.
+    FirstFailure& Percentage(double value, std::string_view field, std::string_view focus) {
+        if (Passing() && !(value >= 0.0 && value <= 100.0)) {
+            Fail(field, Describe(value), "it must be between 0 and 100", focus);
+        }
+        return *this;
+    }
+
     FirstFailure& AtLeast(int value, int low, std::string_view field, std::string_view focus) {
         if (Passing() && value < low) {
             Fail(field, Describe(value), "it must be at least " + Describe(low), focus);
@@ -124,6 +132,19 @@ public:
     FirstFailure& Refuse(std::string_view field, int value, const std::string& rule) {
         if (Passing()) {
             Fail(field, Describe(value), rule, "");
+        }
+        return *this;
+    }
+
+    // A rule between two values, stated first: "<rule> <first> is <value>,
+    // <second> <value>."
+    FirstFailure& Breaks(bool broken, std::string_view rule, std::string_view first, int value,
+                         std::string_view second, int other, std::string_view focus) {
+        if (Passing() && broken) {
+            failure_ = CheckFailure{where_ + std::string(rule) + " " + std::string(first) + " is " +
+                                        Describe(value) + ", " + std::string(second) + " " +
+                                        Describe(other) + ".",
+                                    kProjectDataErrorCaption, std::string(focus)};
         }
         return *this;
     }
@@ -276,8 +297,14 @@ std::optional<CheckFailure> CheckActivityStructure(const Project& p, int slot,
                 LabelInDialog(L::BidItemsTotal, DialogTitle::BidItems), "")
         .Finite(p.ActivityAgencyCostVariability[slot], QuotedLabel(L::AgencyCostVariability),
                 "AgencyCostVariability")
+        // Beyond 100 % a cost or a required time can be drawn below 0, and
+        // the NPVs with it.
+        .Percentage(p.ActivityAgencyCostVariability[slot], QuotedLabel(L::AgencyCostVariability),
+                    "AgencyCostVariability")
         .Finite(p.ActivityTimeVariability[slot], QuotedLabel(L::RequiredTimeVariability),
                 "RequiredTimeVariability")
+        .Percentage(p.ActivityTimeVariability[slot], QuotedLabel(L::RequiredTimeVariability),
+                    "RequiredTimeVariability")
         .Finite(p.ActivityWorkZoneLength[slot], QuotedLabel(L::WorkZoneLength), "WorkZoneLength")
         .Finite(p.ActivityWorkZoneCapacity[slot], QuotedLabel(L::WorkZoneCapacity),
                 "WorkZoneCapacity")
@@ -297,6 +324,15 @@ std::optional<CheckFailure> CheckActivityStructure(const Project& p, int slot,
     check
         .Speed(p.ActivityWorkZoneSpeed[slot], QuotedLabel(L::WorkZoneSpeedLimit),
                "WorkZoneSpeedLimit")
+        // Every user cost component is a product of counts, shares and rates
+        // that are not negative, and of a speed-change cost, an added time
+        // through the zone or a queue delay, which are not negative either
+        // while the zone is no faster than the road (the added cost and time
+        // tables rise with the speed; a queue delay is never below 0). A
+        // faster zone makes the first three negative, at any posted speed.
+        .Breaks(p.ActivityWorkZoneSpeed[slot] > p.PostedSpeedLimit, kWorkZoneFasterThanPosted,
+                QuotedLabel(L::WorkZoneSpeedLimit), p.ActivityWorkZoneSpeed[slot],
+                QuotedLabel(L::PostedSpeedLimit), p.PostedSpeedLimit, "WorkZoneSpeedLimit")
         .Then(CheckWorkZoneTiming(p.ActivityStartHour[slot], p.ActivityStopHour[slot],
                                   p.ActivityHoursInEffect[slot], p.ActivityMobilizationHours[slot],
                                   SlotPlace(slot)))

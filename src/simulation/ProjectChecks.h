@@ -23,6 +23,11 @@ namespace wexa {
 
 inline constexpr const char* kProjectDataErrorCaption = "Project Data Error";
 
+// The rule an activity's work-zone speed breaks when it is above the posted
+// speed; the run, `workzone` and the work-zone dialog state it alike.
+inline constexpr const char* kWorkZoneFasterThanPosted =
+    "The work zone speed limit must not be above the posted speed limit.";
+
 // A discount rate at or below this (percent) leaves a discount factor of 0,
 // or one that changes sign from year to year.
 inline constexpr double kLowestDiscountRate = -100.0;
@@ -52,7 +57,9 @@ inline constexpr double kLowestDiscountRate = -100.0;
                                                                     int alternative);
 
 // One activity slot (0-based, as stored). Every used activity: its user-cost
-// mode and its reals. With includesUserCosts also its work zone: speed, start
+// mode, its reals, and its agency cost and required time variabilities within
+// 0..100 %. With includesUserCosts also its work zone: speed (not above the
+// project's posted speed), start
 // and stop hours, hours in effect, mobilization and lanes, and the required
 // hours and days its time-related costs are priced on. A slot outside the
 // arrays is refused, not read.

@@ -282,6 +282,21 @@ INSTANTIATE_TEST_SUITE_P(
                [](Project& p) { p.ActivityBidItemTotal[ActivitySlot(1, 1)] = 5e18; },
                "Project Data Error: Alternative 1, work activity 1: the agency cost of the "
                "activity in year 0 (iteration 1) comes out as 5.085009308145"},
+        // Meaningless inputs the form refuses: they gave negative NPVs.
+        Damage{"AgencyCostVariability250",
+               [](Project& p) { p.ActivityAgencyCostVariability[ActivitySlot(2, 1)] = 250.0; },
+               "Alternative 2, work activity 1: \"Agency Cost Variability\" is 250: it must be "
+               "between 0 and 100."},
+        Damage{"RequiredTimeVariability150",
+               [](Project& p) { p.ActivityTimeVariability[ActivitySlot(1, 1)] = 150.0; },
+               "Alternative 1, work activity 1: \"Required Time Variability\" is 150: it must "
+               "be between 0 and 100."},
+        Damage{"WorkZoneFasterThanPosted",
+               [](Project& p) {
+                   p.ActivityWorkZoneSpeed[ActivitySlot(1, 1)] = p.PostedSpeedLimit + 5;
+               },
+               "Alternative 1, work activity 1: The work zone speed limit must not be above the "
+               "posted speed limit."},
         Damage{"DeterministicDiscountRateMinus100",
                [](Project& p) {
                    p.AnalysisType = kDeterministicAnalysis;

@@ -321,7 +321,12 @@ TEST_F(WorkZoneCommandTest, FiguresThatAreNotResultsAreRefused) {
          },
          1,
          "Alternative 1, work activity 1: the traffic grown to year 13 at a traffic growth rate "
-         "of -1e+26 % a year comes out as an AADT below 0 or no finite number at all"}};
+         "of -1e+26 % a year comes out as an AADT below 0 or no finite number at all"},
+        // A work zone faster than the road gave negative user costs.
+        {[](Project& p) { p.ActivityWorkZoneSpeed[ActivitySlot(1, 1)] = p.PostedSpeedLimit + 5; },
+         1,
+         "Project Data Error: Alternative 1, work activity 1: The work zone speed limit must not "
+         "be above the posted speed limit."}};
     for (const Case& c : cases) {
         project_ = SampleProject();
         c.spoil(*project_);

@@ -1,9 +1,12 @@
 #include "MainFormFixture.h"
 #include "ReentrantEffects.h"
+#include "forms/WorkZoneDialogChecks.h"
+#include "simulation/ProjectChecks.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -49,6 +52,20 @@ TEST_F(MainFormTest, WorkZoneDialogChecksRefuseInOrder) {
     effects_.Clear();
     // Equal lengths, lanes and capacities pass.
     EXPECT_TRUE(form_.CheckWorkZoneDialog());
+}
+
+// The dialog refuses a zone faster than the road in the words of the run's
+// check of a stored activity, and lets one as fast as the road through.
+TEST(WorkZoneDialogChecksTest, AZoneFasterThanTheRoadIsRefusedAsTheRunRefusesIt) {
+    auto p = std::make_unique<Project>();
+    p->PostedSpeedLimit = 55;
+    p->WorkZoneSpeedLimit = 60;
+    const auto failure = CheckBeforeWorkZoneDialog(*p);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->Caption, "Speed Limit Error");
+    EXPECT_EQ(failure->Message.rfind(kWorkZoneFasterThanPosted, 0), 0U) << failure->Message;
+    p->WorkZoneSpeedLimit = 55;
+    EXPECT_FALSE(CheckBeforeWorkZoneDialog(*p).has_value());
 }
 
 TEST(MainFormReentrancyTest, FocusChangesDuringAMessageStartNoOtherCheck) {

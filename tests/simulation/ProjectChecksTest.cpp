@@ -121,11 +121,18 @@ INSTANTIATE_TEST_SUITE_P(Fields, ActivityCheck, testing::Values(
     BadValue{"Mode", [](Project& p) { p.ActivityUserCostModes[kSlot] = 2; }, R"m(The list "Include Work Zone User Costs" / "Exclude Work Zone User Costs" is 2)m", "ActivityUserCostMode"},
     BadValue{"BidTotal", [](Project& p) { p.ActivityBidItemTotal[kSlot] = kInf; }, R"m("Bid Items Total Cost" in the "Bid Items" dialog is inf)m", ""},
     BadValue{"Variability", [](Project& p) { p.ActivityAgencyCostVariability[kSlot] = kNaN; }, R"m("Agency Cost Variability" is )m", "AgencyCostVariability"},
+    // Beyond the form's 0..100 % a cost or a time can be drawn below 0.
+    BadValue{"Variability250", [](Project& p) { p.ActivityAgencyCostVariability[kSlot] = 250.0; }, R"m("Agency Cost Variability" is 250: it must be between 0 and 100)m", "AgencyCostVariability"},
+    BadValue{"VariabilityBelow0", [](Project& p) { p.ActivityAgencyCostVariability[kSlot] = -0.5; }, R"m("Agency Cost Variability" is -0.5: it must be between 0 and 100)m", "AgencyCostVariability"},
+    BadValue{"TimeVariability150", [](Project& p) { p.ActivityTimeVariability[kSlot] = 150.0; }, R"m("Required Time Variability" is 150: it must be between 0 and 100)m", "RequiredTimeVariability"},
+    BadValue{"TimeVariabilityNotFinite", [](Project& p) { p.ActivityTimeVariability[kSlot] = kInf; }, R"m("Required Time Variability" is inf: it must be a finite number)m", "RequiredTimeVariability"},
     BadValue{"Length", [](Project& p) { p.ActivityWorkZoneLength[kSlot] = kNaN; }, R"m("Work Zone Length" is )m", "WorkZoneLength"},
     BadValue{"Capacity", [](Project& p) { p.ActivityDissipationCapacity[kSlot] = kInf; }, R"m("Work Zone Dissipation Capacity" is inf)m", "WorkZoneDissipationCapacity"},
     BadValue{"Direction", [](Project& p) { p.ActivityOutboundPercent[kSlot] = -kInf; }, R"m("Percent of Days Work Zone Applied to Each Direction" in the "Work Zone User Costs" dialog, Outbound is -inf)m", ""},
     BadValue{"TimeItemPrice", [](Project& p) { p.TimeItemUnitPrices[TimeItemSlot(kSlot, 2)] = kNaN; }, R"m("Unit Price" in the "Costs Dependent on Time of Construction" dialog, row 3 is )m", ""},
     BadValue{"ZoneSpeed", [](Project& p) { p.ActivityWorkZoneSpeed[kSlot] = 42; }, R"m("Work Zone Speed Limit" is 42)m", "WorkZoneSpeedLimit", true},
+    BadValue{"ZoneFasterThanPosted", [](Project& p) { p.PostedSpeedLimit = 55; p.ActivityWorkZoneSpeed[kSlot] = 60; }, R"m(The work zone speed limit must not be above the posted speed limit. "Work Zone Speed Limit" is 60, "Posted Speed Limit" 55.)m", "WorkZoneSpeedLimit", true},
+    BadValue{"ZoneFasterThanPosted5", [](Project& p) { p.PostedSpeedLimit = 5; p.ActivityWorkZoneSpeed[kSlot] = 35; }, R"m(The work zone speed limit must not be above the posted speed limit. "Work Zone Speed Limit" is 35, "Posted Speed Limit" 5.)m", "WorkZoneSpeedLimit", true},
     BadValue{"Start", [](Project& p) { p.ActivityStartHour[kSlot] = 24; }, R"m("Start Hour" in the "Work Zone User Costs" dialog is 24: it must be between 0 and 23)m", "", true},
     BadValue{"Stop", [](Project& p) { p.ActivityStopHour[kSlot] = -1; }, R"m("Stop Hour" in the "Work Zone User Costs" dialog is -1)m", "", true},
     BadValue{"NoHours", [](Project& p) { p.ActivityHoursInEffect[kSlot] = 0; }, R"m("Hours in Effect" in the "Work Zone User Costs" dialog is 0: it must be between 1 and 24)m", "", true},
@@ -152,6 +159,19 @@ TEST(ProjectChecksTest, DiscountRateLimitHoldsForTheFixedDeterministicRateOnly) 
     project->AnalysisType = kDeterministicAnalysis;
     project->DiscountRateKind = kUniform;
     EXPECT_FALSE(CheckProjectStructure(*project).has_value());
+}
+
+// The form's limits themselves pass: variabilities of 0 and 100 %, a work
+// zone as fast as the road.
+TEST(ProjectChecksTest, VariabilitiesAndWorkZoneSpeedAtTheirLimitsPass) {
+    for (const double percent : {0.0, 100.0}) {
+        auto project = UsableProject();
+        project->ActivityAgencyCostVariability[kSlot] = percent;
+        project->ActivityTimeVariability[kSlot] = percent;
+        project->PostedSpeedLimit = 5;
+        project->ActivityWorkZoneSpeed[kSlot] = 5;
+        EXPECT_FALSE(CheckActivityStructure(*project, kSlot, true).has_value()) << percent;
+    }
 }
 
 // Zero hours or days price no time-related cost, and no day costs nothing;
