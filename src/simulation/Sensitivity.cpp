@@ -1,5 +1,6 @@
 #include "simulation/Sensitivity.h"
 
+#include "simulation/AnalysisChecks.h"
 #include "simulation/AnalysisRun.h"
 #include "simulation/ProjectChecks.h"
 
@@ -209,6 +210,9 @@ std::optional<RunRefusal> SweepDiscountRate(const Project& project, const RateRa
 
 std::optional<RunRefusal> RunSensitivity(const Project& project, const SensitivityOptions& options,
                                          Sensitivity& result, RunFeedback* feedback) {
+    if (auto refusal = CheckAnalysisInputs(project)) {
+        return refusal;
+    }
     BaseCaseRunner runner(project, feedback);
     // Checked before the sweep, so that a wrong pair costs no runs.
     if (auto failure = CheckTornadoOptions(options.Tornado, runner.Alternatives())) {

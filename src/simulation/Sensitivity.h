@@ -136,8 +136,12 @@ struct Sensitivity {
 };
 
 // The sweep and the tornado of `project`, with one progress over both: the
-// rates, then the tornado's runs. Refuses what either refuses; `result` is
-// written only when both finish.
+// rates, then the tornado's runs. The project as stored must first pass the
+// checks before a run (CheckAnalysisInputs), as it must to be run: its base
+// case fixes every distribution at its middle value and every variability at
+// 0, and would otherwise hide a distribution or a variability that no run
+// could use behind figures of its own. Refuses what either refuses; `result`
+// is written only when both finish.
 [[nodiscard]] std::optional<RunRefusal> RunSensitivity(const Project& project,
                                                        const SensitivityOptions& options,
                                                        Sensitivity& result,

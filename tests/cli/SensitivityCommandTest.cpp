@@ -290,6 +290,50 @@ TEST(SensitivityCommand, RefusalsAreTheRuns) {
     }
 }
 
+// Faults of the project as stored that its base case would hide (every
+// distribution fixed at its middle value): `run` refuses them, and so does
+// `sensitivity`, with the same captions and messages, before drawing a
+// tornado line such as "Discount rate 6 % / 2 %".
+TEST(SensitivityCommand, ProjectsTheRunRefusesAsStoredAreRefusedAlike) {
+    struct Fault {
+        void (*spoil)(Project&);
+        const char* caption;
+    };
+    const std::vector<Fault> faults{
+        {[](Project& p) {
+             p.DiscountRateKind = kNormal;
+             p.DiscountRateMin = 6.0;
+             p.DiscountRateMean = 4.0;
+             p.DiscountRateMax = 2.0;
+         },
+         "Discount Rate Error"},
+        {[](Project& p) {
+             p.TrafficGrowthKind = kNormal;
+             p.TrafficGrowthMin = 3.0;
+             p.TrafficGrowthMean = 2.0;
+             p.TrafficGrowthMax = 1.0;
+         },
+         "Traffic Growth Rate Error"},
+        {[](Project& p) { p.DiscountRateKind = 5; }, "Discount Rate Error"},
+        {[](Project& p) { p.TrafficGrowthKind = -1; }, "Traffic Growth Rate Error"},
+    };
+    testing::TempFolder folder;
+    for (const Fault& fault : faults) {
+        auto bad = Read(kRural);
+        fault.spoil(*bad);
+        const std::string path = Write(folder, "bad.wxa", *bad);
+        const CliResult run = RunCli({path, std::nullopt, 1u, std::nullopt});
+        EXPECT_EQ(run.status, kExitRefused) << fault.caption;
+        EXPECT_THAT(run.err, HasSubstr(fault.caption));
+        for (const bool json : {false, true}) {
+            const CliResult result = Sensitivity({path, {}, {}, {}, {}, {}, json});
+            EXPECT_EQ(result.status, kExitRefused) << fault.caption;
+            EXPECT_EQ(result.err, run.err);
+            EXPECT_EQ(result.out, "");
+        }
+    }
+}
+
 TEST(SensitivityCommand, CtrlCStopsItAndPrintsNothing) {
     RunFeedback interrupt;
     const InterruptWatch watch(interrupt);

@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace wexa::forms {
 namespace {
@@ -158,6 +159,38 @@ TEST(SensitivityFormTest, ARefusedProjectShowsTheRunsOwnMessagesAndNothingIsDraw
     EXPECT_FALSE(form.TornadoChart().Notice.empty());
     EXPECT_TRUE(form.BreakEvens().empty());
     EXPECT_FALSE(effects.IsEnabled(control::Print));
+}
+
+// What the run refuses as stored, the window's sensitivity refuses too,
+// though its base case would fix the faulty distribution and run.
+TEST(SensitivityFormTest, AProjectTheRunRefusesAsStoredIsRefusedWithTheRunsMessages) {
+    const std::vector<void (*)(Project&)> faults{
+        [](Project& p) {
+            p.DiscountRateKind = kNormal;
+            p.DiscountRateMin = 6.0;
+            p.DiscountRateMean = 4.0;
+            p.DiscountRateMax = 2.0;
+        },
+        [](Project& p) { p.TrafficGrowthKind = 5; },
+    };
+    for (const auto fault : faults) {
+        RecordingEffects effects;
+        SensitivityForm form(effects);
+        auto project = Example();
+        fault(*project);
+        auto stored = std::make_unique<Project>(*project);
+        auto workspace = std::make_unique<AnalysisWorkspace>();
+        const auto expected = RunAnalysis(*stored, *workspace);
+        ASSERT_TRUE(expected.has_value());
+
+        auto job = form.StartRun(SensitivityEntries::Defaults(), *project);
+        ASSERT_NE(job, nullptr);
+        RunToEnd(form, *job);
+        for (const CheckFailure& failure : expected->Messages) {
+            EXPECT_EQ(effects.TakeMessage(failure.Caption).Text, failure.Message);
+        }
+        EXPECT_EQ(form.Result(), nullptr);
+    }
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <limits>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace wexa {
 namespace {
@@ -170,6 +171,62 @@ TEST(RateSweep, RefusedBaseCaseGivesTheRunsOwnRefusal) {
     EXPECT_EQ(refusal->Messages.back().Caption, expected->Messages.back().Caption);
     EXPECT_TRUE(s.Points.empty());
 }
+
+struct StoredFault {
+    const char* name;
+    void (*spoil)(Project&);
+    const char* said; // part of the last message
+};
+
+class SensitivityOfARefusedProject : public ::testing::TestWithParam<StoredFault> {};
+
+// The base case fixes every distribution at its middle value and every
+// variability at 0, so it would run where the project as stored cannot:
+// the sensitivity refuses it first, with the run's own messages, and runs
+// nothing.
+TEST_P(SensitivityOfARefusedProject, RefusesAsTheRunDoes) {
+    auto p = CrossingProject(5.0, 1e3);
+    GetParam().spoil(*p);
+    auto stored = std::make_unique<Project>(*p);
+    auto w = std::make_unique<AnalysisWorkspace>();
+    const auto expected = RunAnalysis(*stored, *w);
+    ASSERT_TRUE(expected.has_value());
+
+    RunFeedback feedback;
+    Sensitivity s;
+    const auto refusal = RunSensitivity(*p, {}, s, &feedback);
+    ASSERT_TRUE(refusal.has_value());
+    ASSERT_EQ(refusal->Messages.size(), expected->Messages.size());
+    for (std::size_t m = 0; m < expected->Messages.size(); ++m) {
+        EXPECT_EQ(refusal->Messages[m].Message, expected->Messages[m].Message);
+        EXPECT_EQ(refusal->Messages[m].Caption, expected->Messages[m].Caption);
+    }
+    EXPECT_NE(refusal->Messages.back().Message.find(GetParam().said), std::string::npos)
+        << refusal->Messages.back().Message;
+    EXPECT_TRUE(s.Rates.Points.empty());
+    EXPECT_EQ(feedback.Current().Done, 0);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Faults, SensitivityOfARefusedProject, ::testing::Values(
+    StoredFault{"NormalDiscountRateReversed", [](Project& p) { p.DiscountRateMin = 6.0; p.DiscountRateMean = 4.0; p.DiscountRateMax = 2.0; },
+                "There is an error in the discount rate data."},
+    StoredFault{"NormalGrowthRateReversed", [](Project& p) { p.TrafficGrowthKind = kNormal; p.TrafficGrowthMin = 3.0; p.TrafficGrowthMean = 2.0; p.TrafficGrowthMax = 1.0; },
+                "There is an error in the traffic growth rate data."},
+    StoredFault{"DiscountRateKind5", [](Project& p) { p.DiscountRateKind = 5; },
+                "There is an error in the discount rate data."},
+    StoredFault{"GrowthRateKindMinus1", [](Project& p) { p.TrafficGrowthKind = -1; },
+                "There is an error in the traffic growth rate data."},
+    StoredFault{"YearsReversed", [](Project& p) { p.ActivityYearsMin[ActivitySlot(2, 1)] = 15; p.ActivityYearsMax[ActivitySlot(2, 1)] = 5; },
+                "There is an error in the work zone year data."},
+    // The tornado scaled the bid by a factor that is not finite and named
+    // the bid; the variability is what is wrong.
+    StoredFault{"AgencyVariabilityNotFinite", [](Project& p) { p.ActivityAgencyCostVariability[ActivitySlot(1, 1)] = std::numeric_limits<double>::infinity(); },
+                R"m(Alternative 1, work activity 1: "Agency Cost Variability" is inf)m"},
+    StoredFault{"AgencyVariability250", [](Project& p) { p.ActivityAgencyCostVariability[ActivitySlot(1, 1)] = 250.0; },
+                R"m("Agency Cost Variability" is 250: it must be between 0 and 100)m"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(RateSweep, FeedbackCountsTheRatesAndACancelStopsTheSweep) {
     const auto p = CrossingProject(5.03, 1e6);
