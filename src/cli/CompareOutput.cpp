@@ -9,6 +9,8 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace wexa::cli {
 namespace {
@@ -80,8 +82,6 @@ ordered_json KindToJson(const Comparison& c, const CostComparison& kind) {
 
 // --- Text -----------------------------------------------------------------
 
-constexpr std::size_t kColumn = 16;
-
 std::string Dollars(const std::optional<double>& value) {
     return value ? FormatFixed(*value, 2) : "n/a";
 }
@@ -95,66 +95,69 @@ std::string Percent(const std::optional<double>& share) {
 }
 
 using Format = std::string (*)(const std::optional<double>&);
+using TextRow = std::vector<std::string>;
 
 // Mean, 10th, 50th and 90th percentile after a probabilistic run; after a
 // deterministic one the one value they all are.
-void WriteSpread(std::ostream& out, const Comparison& c, const std::optional<Spread>& spread,
-                 Format mean, Format percentile) {
+void AddSpread(TextRow& row, const Comparison& c, const std::optional<Spread>& spread, Format mean,
+               Format percentile) {
     if (!c.Probabilistic) {
-        out << PadLeft(percentile(Figure(spread, &Spread::P50)), kColumn);
+        row.push_back(percentile(Figure(spread, &Spread::P50)));
         return;
     }
-    out << PadLeft(mean(Figure(spread, &Spread::Mean)), kColumn);
+    row.push_back(mean(Figure(spread, &Spread::Mean)));
     for (std::size_t k = 1; k < kSpreadFigures.size(); ++k) {
-        out << PadLeft(percentile(Figure(spread, kSpreadFigures[k])), kColumn);
+        row.push_back(percentile(Figure(spread, kSpreadFigures[k])));
     }
 }
 
-void WriteSpreadHeadings(std::ostream& out, const Comparison& c, const std::string& name) {
+void AddSpreadHeadings(TextRow& row, const Comparison& c, const std::string& name) {
     if (!c.Probabilistic) {
-        out << PadLeft(name + " ($)", kColumn);
+        row.push_back(name + " ($)");
         return;
     }
     for (const char* statistic : {"mean", "10th", "50th", "90th"}) {
-        out << PadLeft(name + " " + statistic + " ($)", kColumn);
+        row.push_back(name + " " + statistic + " ($)");
     }
 }
 
 void WriteAlternatives(std::ostream& out, const Comparison& c, const CostComparison& kind) {
-    out << "Alt";
+    TextRow heading{"Alt"};
     if (!c.NothingToCompare()) {
-        out << PadLeft("Cheapest", 10);
+        heading.emplace_back("Cheapest");
     }
-    WriteSpreadHeadings(out, c, "EUAC");
-    out << '\n';
+    AddSpreadHeadings(heading, c, "EUAC");
+    TextTable rows{std::move(heading)};
     for (int a = 0; a < c.Alternatives; ++a) {
-        out << PadLeft(std::to_string(a + 1), 3);
+        TextRow row{std::to_string(a + 1)};
         if (!c.NothingToCompare()) {
-            out << PadLeft(Percent(kind.CheapestProbability[a]), 10);
+            row.push_back(Percent(kind.CheapestProbability[a]));
         }
-        WriteSpread(out, c, kind.Euac[a], Dollars, Dollars);
-        out << '\n';
+        AddSpread(row, c, kind.Euac[a], Dollars, Dollars);
+        rows.push_back(std::move(row));
     }
+    WriteTable(out, rows, 0);
 }
 
 // The differences are of whole-dollar NPVs: their percentiles are whole
 // dollars, their mean is not.
 void WritePairs(std::ostream& out, const Comparison& c, const CostComparison& kind) {
-    out << "Pair" << PadLeft("P(a < b)", 10) << PadLeft("Iterations", 12);
-    WriteSpreadHeadings(out, c, "a-b");
-    out << '\n';
+    TextRow heading{"Pair", "P(a < b)", "Iterations"};
+    AddSpreadHeadings(heading, c, "a-b");
+    TextTable rows{std::move(heading)};
     for (int a = 0; a < c.Alternatives; ++a) {
         for (int b = 0; b < c.Alternatives; ++b) {
             if (a == b) {
                 continue;
             }
             const PairComparison& pair = kind.Pairs[a][b];
-            out << a + 1 << '-' << b + 1 << ' ' << PadLeft(Percent(pair.ProbabilityALower), 10)
-                << PadLeft(std::to_string(pair.Iterations), 12);
-            WriteSpread(out, c, pair.Difference, Dollars, WholeDollars);
-            out << '\n';
+            TextRow row{std::to_string(a + 1) + '-' + std::to_string(b + 1),
+                        Percent(pair.ProbabilityALower), std::to_string(pair.Iterations)};
+            AddSpread(row, c, pair.Difference, Dollars, WholeDollars);
+            rows.push_back(std::move(row));
         }
     }
+    WriteTable(out, rows, 1);
 }
 
 void WriteChoice(std::ostream& out, const Comparison& c, const CostComparison& kind) {

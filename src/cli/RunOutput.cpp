@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace wexa::cli {
 namespace {
@@ -82,54 +84,62 @@ std::string Npv(Int64 value) {
     return std::to_string(value);
 }
 
+// An alternative whose one iteration was not valid shows its status in
+// place of each NPV; what the status means follows the table, once.
+const char* StatusWord(IterationStatus status) {
+    return status == IterationStatus::Gridlock ? "gridlock" : "failure";
+}
+
 void WriteDeterministic(std::ostream& out, const Project& p, const AnalysisWorkspace& w) {
-    out << "Alt" << PadLeft("Agency NPV ($)", 18) << PadLeft("WZ User NPV ($)", 18)
-        << PadLeft("Total NPV ($)", 18) << '\n';
+    TextTable rows{{"Alt", "Agency NPV ($)", "WZ User NPV ($)", "Total NPV ($)"}};
+    bool gridlock = false;
+    bool failure = false;
     for (int a = 0; a < Alternatives(p); ++a) {
-        out << PadLeft(std::to_string(a + 1), 3);
-        switch (w.Statuses[a][0]) {
-        case IterationStatus::Gridlock:
-            out << "   gridlock: a work zone queue never clears\n";
-            break;
-        case IterationStatus::Failure:
-            out << "   failure: the schedule ends before the analysis period\n";
-            break;
-        case IterationStatus::Valid:
-            out << PadLeft(Npv(w.AgencyInIterationOrder[a][0]), 18)
-                << PadLeft(Npv(w.UserInIterationOrder[a][0]), 18)
-                << PadLeft(Npv(w.TotalInIterationOrder[a][0]), 18) << '\n';
-            break;
+        const IterationStatus status = w.Statuses[a][0];
+        if (status == IterationStatus::Valid) {
+            rows.push_back({std::to_string(a + 1), Npv(w.AgencyInIterationOrder[a][0]),
+                            Npv(w.UserInIterationOrder[a][0]), Npv(w.TotalInIterationOrder[a][0])});
+            continue;
         }
+        gridlock = gridlock || status == IterationStatus::Gridlock;
+        failure = failure || status == IterationStatus::Failure;
+        rows.push_back(
+            {std::to_string(a + 1), StatusWord(status), StatusWord(status), StatusWord(status)});
+    }
+    WriteTable(out, rows, 0);
+    if (gridlock) {
+        out << "gridlock: a work zone queue never clears\n";
+    }
+    if (failure) {
+        out << "failure: the schedule ends before the analysis period\n";
     }
 }
 
 void WriteProbabilistic(std::ostream& out, const Project& p) {
     // Percentile points 1, 5 and 9 are the 10th, 50th and 90th percentiles.
     constexpr std::array<int, 3> kPoints{1, 5, 9};
-    out << "Alt  Failure  Gridlock  Cost          10th pct NPV ($)  50th pct NPV ($)  90th pct "
-           "NPV ($)\n";
+    TextTable rows{{"Alt", "Failure", "Gridlock", "Cost", "10th pct NPV ($)", "50th pct NPV ($)",
+                    "90th pct NPV ($)"}};
     const std::array<std::pair<const char*, const PercentileTable<Int64>*>, 3> costs{
         {{"Agency", &p.AgencyNpvPercentiles},
          {"WZ User", &p.UserNpvPercentiles},
          {"Total", &p.TotalNpvPercentiles}}};
     for (int a = 0; a < Alternatives(p); ++a) {
         for (std::size_t c = 0; c < costs.size(); ++c) {
+            std::vector<std::string> row(3);
             if (c == 0) {
-                out << PadLeft(std::to_string(a + 1), 3)
-                    << PadLeft(Share(p.FailureCounts[a], p.IterationCount), 9)
-                    << PadLeft(Share(p.GridlockCounts[a], p.IterationCount), 10);
-            } else {
-                out << std::string(22, ' ');
+                row = {std::to_string(a + 1), Share(p.FailureCounts[a], p.IterationCount),
+                       Share(p.GridlockCounts[a], p.IterationCount)};
             }
-            out << "  " << costs[c].first
-                << std::string(12 - std::string(costs[c].first).size(), ' ');
+            row.emplace_back(costs[c].first);
             for (const int point : kPoints) {
-                out << PadLeft(p.ValidCounts[a] > 0 ? Npv((*costs[c].second)[a][point]) : "n/a",
-                               18);
+                row.push_back(p.ValidCounts[a] > 0 ? Npv((*costs[c].second)[a][point]) : "n/a");
             }
-            out << '\n';
+            rows.push_back(std::move(row));
         }
     }
+    // The cost names read from the left, so the columns before them do too.
+    WriteTable(out, rows, 4);
 }
 
 } // namespace
