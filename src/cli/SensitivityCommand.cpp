@@ -1,5 +1,6 @@
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
+#include "cli/NumericOption.h"
 #include "cli/ProjectRun.h"
 #include "cli/SensitivityOutput.h"
 #include "cli/TextFormat.h"
@@ -26,10 +27,9 @@ UsageError ReadReal(Output output, std::string_view name, const std::optional<st
     if (!text) {
         return std::nullopt;
     }
-    const auto number = forms::ParseReal(*text);
+    const auto number = ReadNumericOption<double>(output, name, *text);
     if (!number) {
-        return ReportFileError(output, std::string(name) + " takes a number such as 2.5, not \"" +
-                                           EchoedText(*text) + "\".");
+        return kExitFileError;
     }
     value = *number;
     return std::nullopt;

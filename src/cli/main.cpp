@@ -1,10 +1,12 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/Interrupt.h"
+#include "cli/NumericOption.h"
 #include "cli/TextFormat.h"
 
 #include <CLI/CLI.hpp>
 
+#include <cstdint>
 #include <exception>
 #include <iostream>
 #include <new>
@@ -45,6 +47,32 @@ int ExitForParseError(CLI::App& app, const CLI::ParseError& error) {
     return code == 0 ? 0 : wexa::cli::kExitFileError;
 }
 
+// Keeps an option's text as typed, when it is given: the command reads it,
+// so that a malformed value gets its own message rather than CLI11's (or a
+// conversion CLI11 would allow, such as "" or hexadecimal).
+CLI::Option* AddTyped(CLI::App* command, const char* name, std::optional<std::string>& text,
+                      const char* type, const char* help) {
+    return command
+        ->add_option_function<std::string>(
+            name, [&text](const std::string& typed) { text = typed; }, help)
+        ->type_name(type);
+}
+
+// Reads a numeric option kept as typed, if it was given, into `value`;
+// false once a malformed value has been reported.
+template <typename Number, typename Value>
+bool ReadTyped(wexa::cli::Output output, const char* name, const std::optional<std::string>& text,
+               Value& value) {
+    if (!text) {
+        return true;
+    }
+    const std::optional<Number> number = wexa::cli::ReadNumericOption<Number>(output, name, *text);
+    if (number) {
+        value = *number;
+    }
+    return number.has_value();
+}
+
 int RunProgram(int argc, char** argv) {
     using namespace wexa::cli;
     CLI::App app{"Wexa command line: life-cycle cost analysis of pavement design alternatives",
@@ -79,17 +107,27 @@ int RunProgram(int argc, char** argv) {
     importCmd->callback([&] { status = ImportCommand(jsonPath, outputPath, output); });
 
     WorkZoneOptions workZone;
+    std::optional<std::string> alternativeText;
+    std::optional<std::string> activityText;
     CLI::App* workZoneCmd = app.add_subcommand(
         "workzone", "Work-zone user costs of one activity, as the timing dialog shows them");
     workZoneCmd->add_option("FILE", workZone.projectPath, "Project file (.wxa)")->required();
-    workZoneCmd->add_option("--alternative", workZone.alternative, "Alternative number (1-4)")
+    AddTyped(workZoneCmd, "--alternative", alternativeText, "A", "Alternative number (1-4)")
         ->required();
-    workZoneCmd->add_option("--activity", workZone.activity, "Work activity number (1-10)")
+    AddTyped(workZoneCmd, "--activity", activityText, "W", "Work activity number (1-10)")
         ->required();
     workZoneCmd->add_flag("--find-optimum", workZone.findOptimum,
                           "Search the cheapest start hour first");
     workZoneCmd->add_flag("--json", workZone.json, "Print the figures as JSON");
-    workZoneCmd->callback([&] { status = WorkZoneCommand(workZone, output); });
+    workZoneCmd->callback([&] {
+        if (!ReadTyped<std::int32_t>(output, "--alternative", alternativeText,
+                                     workZone.alternative) ||
+            !ReadTyped<std::int32_t>(output, "--activity", activityText, workZone.activity)) {
+            status = kExitFileError;
+            return;
+        }
+        status = WorkZoneCommand(workZone, output);
+    });
 
     CLI::App* optimizeCmd = app.add_subcommand(
         "optimize", "Set the cheapest start hour of every activity with work-zone user costs");
@@ -98,14 +136,14 @@ int RunProgram(int argc, char** argv) {
     optimizeCmd->callback([&] { status = OptimizeCommand(projectPath, outputPath, output); });
 
     RunOptions run;
-    std::uint32_t seed = 0;
+    std::optional<std::string> seedText;
     CLI::App* runCmd = app.add_subcommand("run", "Run the analysis and write the formatted report");
     runCmd->add_option("FILE", run.projectPath, "Project file (.wxa)")->required();
     std::string reportPath;
     CLI::Option* reportOption =
         runCmd->add_option("-o,--output", reportPath, "Formatted report to write");
-    CLI::Option* seedOption =
-        runCmd->add_option("--seed", seed, "Seed of the random source (default: the clock)");
+    AddTyped(runCmd, "--seed", seedText, "N",
+             "Seed of the random source, 0 to 4294967295 (default: the clock)");
     std::string runJsonPath;
     CLI::Option* jsonOption =
         runCmd->add_option("--json", runJsonPath, "Write the results as JSON to this file");
@@ -118,8 +156,9 @@ int RunProgram(int argc, char** argv) {
         if (jsonOption->count() > 0) {
             run.jsonPath = runJsonPath;
         }
-        if (seedOption->count() > 0) {
-            run.seed = seed;
+        if (!ReadTyped<std::uint32_t>(output, "--seed", seedText, run.seed)) {
+            status = kExitFileError;
+            return;
         }
         wexa::RunFeedback interrupt;
         const InterruptWatch watch(interrupt);
@@ -127,19 +166,22 @@ int RunProgram(int argc, char** argv) {
     });
 
     CompareOptions compare;
-    std::uint32_t compareSeed = 0;
+    std::optional<std::string> compareSeedText;
+    std::optional<std::string> riskText;
     CLI::App* compareCmd = app.add_subcommand(
         "compare", "Run the analysis and compare the alternatives iteration by iteration");
     compareCmd->add_option("FILE", compare.projectPath, "Project file (.wxa)")->required();
-    CLI::Option* compareSeedOption = compareCmd->add_option(
-        "--seed", compareSeed, "Seed of the random source (default: the clock)");
-    compareCmd->add_option("--risk-percentile", compare.riskPercentile,
-                           "Choose the alternative with the lowest NPV at this percentile "
-                           "(1-100, default 50)");
+    AddTyped(compareCmd, "--seed", compareSeedText, "N",
+             "Seed of the random source, 0 to 4294967295 (default: the clock)");
+    AddTyped(compareCmd, "--risk-percentile", riskText, "P",
+             "Choose the alternative with the lowest NPV at this percentile (1-100, default 50)");
     compareCmd->add_flag("--json", compare.json, "Print the comparison as JSON");
     compareCmd->callback([&] {
-        if (compareSeedOption->count() > 0) {
-            compare.seed = compareSeed;
+        if (!ReadTyped<std::uint32_t>(output, "--seed", compareSeedText, compare.seed) ||
+            !ReadTyped<std::int32_t>(output, "--risk-percentile", riskText,
+                                     compare.riskPercentile)) {
+            status = kExitFileError;
+            return;
         }
         wexa::RunFeedback interrupt;
         const InterruptWatch watch(interrupt);
@@ -153,12 +195,7 @@ int RunProgram(int argc, char** argv) {
     // The command reads the values itself, so that a malformed one gets its
     // own message; kept as typed, and only when given.
     const auto typed = [&](const char* name, std::optional<std::string>& value, const char* type,
-                           const char* help) {
-        sensitivityCmd
-            ->add_option_function<std::string>(
-                name, [&value](const std::string& text) { value = text; }, help)
-            ->type_name(type);
-    };
+                           const char* help) { AddTyped(sensitivityCmd, name, value, type, help); };
     typed("--from", sensitivity.from, "R",
           "First discount rate in percent, above -100 (default 0)");
     typed("--to", sensitivity.to, "R",

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace wexa::cli {
 namespace {
@@ -104,6 +105,50 @@ TEST(Program, SensitivityTakesItsOptions) {
     EXPECT_EQ(usage.status, 2);
     EXPECT_EQ(usage.out, "");
     EXPECT_THAT(usage.err, HasSubstr("--step takes a number such as 2.5, not \"abc\"."));
+}
+
+// Every numeric option takes plain decimal text and nothing else: an empty
+// value was seed 0 or a percentile "not 0", and hexadecimal was read as a
+// number. Each is a usage error naming the option and the text, before the
+// project is read or run.
+TEST(Program, NumericOptionsTakePlainDecimalTextOnly) {
+    struct Case {
+        const char* arguments;
+        const char* said;
+    };
+    const std::vector<Case> cases{
+        {"run P --seed ''", R"(--seed takes a whole number from 0 to 4294967295, not "".)"},
+        {"run P --seed 0x10", R"(--seed takes a whole number from 0 to 4294967295, not "0x10".)"},
+        {"run P --seed -1", R"(--seed takes a whole number from 0 to 4294967295, not "-1".)"},
+        {"run P --seed 4294967296", R"(not "4294967296".)"},
+        {"compare P --seed 1e3", R"(--seed takes a whole number from 0 to 4294967295, not "1e3".)"},
+        {"compare P --risk-percentile ''",
+         R"(--risk-percentile takes a whole number such as 2, not "".)"},
+        {"compare P --risk-percentile 0x10",
+         R"(--risk-percentile takes a whole number such as 2, not "0x10".)"},
+        {"workzone P --alternative 0x1 --activity 1",
+         R"(--alternative takes a whole number such as 2, not "0x1".)"},
+        {"workzone P --alternative 1 --activity ''",
+         R"(--activity takes a whole number such as 2, not "".)"},
+        {"sensitivity P --from 0x10", R"(--from takes a number such as 2.5, not "0x10".)"},
+        {"sensitivity P --swing inf", R"(--swing takes a number such as 2.5, not "inf".)"},
+    };
+    TempFolder folder;
+    const std::string example = std::string("'") + WEXA_EXAMPLES_DIR + "/rural-two-lane.wxa'";
+    for (const Case& c : cases) {
+        std::string arguments = c.arguments;
+        arguments.replace(arguments.find(" P "), 3, " " + example + " ");
+        const ProgramResult result = RunProgram(folder, arguments);
+        EXPECT_EQ(result.status, 2) << c.arguments;
+        EXPECT_EQ(result.out, "") << c.arguments;
+        EXPECT_THAT(result.err, HasSubstr(c.said)) << c.arguments;
+    }
+    // Plain decimal text, a sign included, still reaches the command.
+    const ProgramResult plus =
+        RunProgram(folder, "compare " + example + " --seed +9 --risk-percentile 90 --json");
+    EXPECT_EQ(plus.status, 0) << plus.err;
+    EXPECT_THAT(plus.out, HasSubstr("\"seed\": 9,"));
+    EXPECT_THAT(plus.out, HasSubstr("\"riskPercentile\": 90,"));
 }
 
 TEST(Program, RunningOutOfMemoryIsReportedNotACrash) {
