@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -63,6 +64,10 @@ struct WideRun {
     const char* name;
     Int32 analysisType;
 };
+
+void PrintTo(const WideRun& run, std::ostream* os) {
+    *os << run.name;
+}
 
 class RunSummaryTable : public ::testing::TestWithParam<WideRun> {};
 
