@@ -1,6 +1,7 @@
 #include "cli/CliOutput.h"
 
 #include "cli/TextFormat.h"
+#include "model/PathText.h"
 
 #include <string>
 
@@ -27,15 +28,30 @@ int ReportOutOfRange(Output output, std::string_view option, std::string_view al
 }
 
 int ReportFileError(Output output, std::string_view path, std::string_view message) {
-    if (message.find(path) != std::string_view::npos) {
+    // Messages name a file as DisplayPath shows it.
+    const std::string shown = PrintableText(path);
+    if (message.find(shown) != std::string_view::npos) {
         return ReportFileError(output, message);
     }
-    output.err << "wexa-cli: " << path << ": " << message << '\n';
+    output.err << "wexa-cli: " << shown << ": " << message << '\n';
     return kExitFileError;
 }
 
 int ReportNotWritten(Output output, const FileResult& failure) {
-    output.err << "wexa-cli: " << failure.Message << " Nothing was written.\n";
+    return ReportNotWritten(output, failure, {});
+}
+
+int ReportNotWritten(Output output, const FileResult& failure,
+                     const std::vector<std::filesystem::path>& finished) {
+    output.err << "wexa-cli: " << failure.Message;
+    if (finished.empty()) {
+        output.err << " Nothing was written.\n";
+        return kExitFileError;
+    }
+    for (std::size_t i = 0; i < finished.size(); ++i) {
+        output.err << (i == 0 ? " " : " and ") << DisplayPath(finished[i]);
+    }
+    output.err << (finished.size() == 1 ? " was" : " were") << " written; nothing else was.\n";
     return kExitFileError;
 }
 

@@ -3,8 +3,10 @@
 #include "cli/Commands.h"
 #include "model/FileIo.h"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace wexa::cli {
 
@@ -27,5 +29,9 @@ int ReportFileError(Output output, std::string_view path, std::string_view messa
 // A refused or failed write: its message names the file; the user is told
 // that no output was written.
 int ReportNotWritten(Output output, const FileResult& failure);
+// The same for a write that stopped after some outputs were written whole:
+// the user is told which (nothing, when `finished` is empty).
+int ReportNotWritten(Output output, const FileResult& failure,
+                     const std::vector<std::filesystem::path>& finished);
 
 } // namespace wexa::cli

@@ -173,7 +173,7 @@ std::string JsonReadErrorMessage(const std::string& path, const FileResult& read
     if (read.Error != std::errc::file_too_large) {
         return read.Message;
     }
-    return path + ": the file is larger than " +
+    return PrintableText(path) + ": the file is larger than " +
            std::to_string(kMaxProjectJsonBytes / (std::uintmax_t{1024} * 1024)) +
            " MiB, the most a project's JSON form may be; nothing was written.";
 }
@@ -183,7 +183,7 @@ std::unique_ptr<Project> ProjectFromJsonBytes(std::span<const unsigned char> byt
     auto project = std::make_unique<Project>();
     ProjectReader reader(*project);
     if (!json::sax_parse(bytes.begin(), bytes.end(), &reader)) {
-        error = path + ": " + reader.Error();
+        error = PrintableText(path) + ": " + reader.Error();
         return nullptr;
     }
     return project;

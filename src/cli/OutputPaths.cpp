@@ -3,6 +3,7 @@
 #include "cli/CliOutput.h"
 #include "model/OutputTarget.h"
 #include "model/PathText.h"
+#include "model/TextEncoding.h"
 
 namespace wexa::cli {
 
@@ -17,14 +18,16 @@ std::optional<int> CheckOutputPaths(Output output, const std::vector<std::string
             if (SameFile(PathFromText(path), PathFromText(input))) {
                 // The message is built once, on the way out of the loop.
                 // NOLINTNEXTLINE(performance-inefficient-string-concatenation)
-                return ReportFileError(output, path + " is the file being read (" + input +
+                return ReportFileError(output, PrintableText(path) + " is the file being read (" +
+                                                   PrintableText(input) +
                                                    "); an output may not replace its input. "
                                                    "Nothing was written.");
             }
         }
         for (std::size_t j = 0; j < i; ++j) {
             if (SameFile(PathFromText(path), PathFromText(outputs[j]))) {
-                return ReportFileError(output, path + " is named for two outputs (" + outputs[j] +
+                return ReportFileError(output, PrintableText(path) + " is named for two outputs (" +
+                                                   PrintableText(outputs[j]) +
                                                    "). Nothing was written.");
             }
         }

@@ -51,7 +51,7 @@ int RunCommand(const RunOptions& options, Output output, RunFeedback* feedback) 
         return ReportCancelled(output);
     }
     if (const FileResult written = files.Commit(); !written) {
-        return ReportNotWritten(output, written);
+        return ReportNotWritten(output, written, files.Finished());
     }
     WriteRunSummary(output.out, *project, *workspace);
     return kExitSuccess;

@@ -9,26 +9,8 @@
 namespace wexa::cli {
 namespace {
 
-// C0 controls and DEL are single bytes in UTF-8.
-bool IsControlByte(unsigned char byte) {
-    return byte < 0x20 || byte == 0x7F;
-}
-
-// The C1 controls U+0080-U+009F are the byte C2 followed by 80-9F.
-bool IsC1ControlAt(std::string_view text, std::size_t i) {
-    return static_cast<unsigned char>(text[i]) == 0xC2 && i + 1 < text.size() &&
-           static_cast<unsigned char>(text[i + 1]) <= 0x9F &&
-           static_cast<unsigned char>(text[i + 1]) >= 0x80;
-}
-
 bool IsContinuationByte(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
-}
-
-void AppendHexEscape(std::string& out, unsigned char code) {
-    char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "\\x%02X", static_cast<unsigned>(code));
-    out += buffer;
 }
 
 } // namespace
@@ -79,21 +61,6 @@ void WriteTable(std::ostream& out, const TextTable& rows, std::size_t leftAligne
         }
         out << '\n';
     }
-}
-
-std::string PrintableText(std::string_view text) {
-    std::string printable;
-    printable.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (IsC1ControlAt(text, i)) {
-            AppendHexEscape(printable, static_cast<unsigned char>(text[++i]));
-        } else if (IsControlByte(static_cast<unsigned char>(text[i]))) {
-            AppendHexEscape(printable, static_cast<unsigned char>(text[i]));
-        } else {
-            printable += text[i];
-        }
-    }
-    return printable;
 }
 
 std::string EchoedText(std::string_view text) {

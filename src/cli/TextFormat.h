@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/TextEncoding.h"
+
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -26,14 +28,10 @@ namespace wexa::cli {
 using TextTable = std::vector<std::vector<std::string>>;
 void WriteTable(std::ostream& out, const TextTable& rows, std::size_t leftAligned);
 
-// UTF-8 text as it may go on one line of a terminal: every control character
-// (U+0000-U+001F, U+007F and U+0080-U+009F, which a terminal acts on or which
-// break the line) becomes \xNN, NN its code in hex; everything else is kept.
-[[nodiscard]] std::string PrintableText(std::string_view text);
-
 // Text taken from the input and repeated in a message (a key, a number):
-// printable as above and cut after kEchoedCharacters characters, with "..."
-// marking the cut, so that a huge name gives a readable line.
+// printable as PrintableText (model/TextEncoding.h) makes it, and cut after
+// kEchoedCharacters characters, with "..." marking the cut, so that a huge
+// name gives a readable line.
 inline constexpr std::size_t kEchoedCharacters = 60;
 [[nodiscard]] std::string EchoedText(std::string_view text);
 

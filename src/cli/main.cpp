@@ -3,6 +3,7 @@
 #include "cli/Interrupt.h"
 #include "cli/NumericOption.h"
 #include "cli/TextFormat.h"
+#include "model/FileOps.h"
 
 #include <CLI/CLI.hpp>
 
@@ -242,10 +243,22 @@ int ReportUnexpected(std::string_view what) {
 
 } // namespace
 
+// What went to standard output and could not all be written (a reader that
+// stopped, a full disk) is a failure the user hears of, not a success.
+int CheckStandardOutput(int status) {
+    if (std::cout.flush()) {
+        return status;
+    }
+    std::cerr << "wexa-cli: unable to write to standard output; what it received is "
+                 "incomplete.\n";
+    return status == wexa::cli::kExitSuccess ? wexa::cli::kExitFileError : status;
+}
+
 int main(int argc, char** argv) {
     const wexa::cli::Utf8Console console;
+    wexa::TreatFailedWritesAsErrors();
     try {
-        return RunProgram(argc, argv);
+        return CheckStandardOutput(RunProgram(argc, argv));
     } catch (const std::bad_alloc&) {
         return ReportUnexpected("out of memory");
     } catch (const std::exception& error) {

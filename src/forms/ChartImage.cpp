@@ -1,5 +1,6 @@
 #include "forms/ChartImage.h"
 #include "model/PathText.h"
+#include "model/TextEncoding.h"
 
 #include <algorithm>
 #include <cctype>
@@ -45,8 +46,8 @@ std::optional<ImageTarget> ChartImageTarget(const std::string& chosen) {
 }
 
 std::string ImageSuffixMessage(const std::string& chosen) {
-    return "The chart can be saved as a PNG image (.png) or an SVG drawing (.svg).\n\"" + chosen +
-           "\" is neither; nothing was written.";
+    return "The chart can be saved as a PNG image (.png) or an SVG drawing (.svg).\n\"" +
+           PrintableText(chosen) + "\" is neither; nothing was written.";
 }
 
 std::string ImageNotWrittenMessage(const std::string& fileName, const std::string& reason) {

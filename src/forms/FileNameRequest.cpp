@@ -1,5 +1,7 @@
 #include "forms/FileNameRequest.h"
 
+#include "model/TextEncoding.h"
+
 #include <utility>
 
 namespace wexa::forms {
@@ -83,8 +85,8 @@ std::string NameFilterList(const std::vector<FileFilter>& filters) {
 
 std::string NotWrittenMessage(std::string_view what, const std::string& fileName,
                               const std::string& reason) {
-    return "The " + std::string(what) + " could not be saved to \"" + fileName + "\":\n" + reason +
-           "\nNothing was written.";
+    return "The " + std::string(what) + " could not be saved to \"" + PrintableText(fileName) +
+           "\":\n" + reason + "\nNothing was written.";
 }
 
 } // namespace wexa::forms

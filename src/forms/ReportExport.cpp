@@ -3,6 +3,7 @@
 #include "forms/ExportDialogText.h"
 #include "model/OutputTarget.h"
 #include "model/PathText.h"
+#include "model/TextEncoding.h"
 #include "report/FormattedReport.h"
 
 #include <filesystem>
@@ -14,7 +15,7 @@ bool ExportReportFile(Project& project, const std::string& fileName, const std::
                       FormEffects& effects) {
     project.ExportFileName = fileName;
     if (!projectFile.empty() && SameFile(PathFromText(fileName), PathFromText(projectFile))) {
-        effects.ShowMessage("Unable to write to " + fileName +
+        effects.ShowMessage("Unable to write to " + PrintableText(fileName) +
                                 ", it is the project file that is open: the report would "
                                 "replace the project. Please choose another file name.",
                             ExportMessage::FailedCaption, MessageIcon::Exclamation);

@@ -11,7 +11,7 @@ bool IsAccessDenied(std::error_code error) {
 } // namespace
 
 std::string ReadErrorMessage(const std::filesystem::path& path, std::error_code error) {
-    const std::string name = TextFromPath(path);
+    const std::string name = DisplayPath(path);
     if (error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory) {
         return name + "\nCannot find this file.\nPlease verify that the correct path and file "
                       "name are given.";
@@ -32,11 +32,19 @@ std::string ReadErrorMessage(const std::filesystem::path& path, std::error_code 
 }
 
 std::string WriteErrorMessage(const std::filesystem::path& path, std::error_code error) {
-    const std::string name = TextFromPath(path);
+    const std::string name = DisplayPath(path);
     if (IsAccessDenied(error) || error == std::errc::read_only_file_system) {
         return "Unable to write to " + name + ", it is read-only or opened by someone else.";
     }
-    if (error == std::errc::no_space_on_device || error == std::errc::file_too_large
+    if (error == std::errc::file_too_large) {
+        return "Unable to write to " + name +
+               ", it would be larger than the system lets this program make a file.";
+    }
+    if (error == std::errc::broken_pipe) {
+        return "Unable to write to " + name +
+               ", the program reading from it stopped before the end of the output.";
+    }
+    if (error == std::errc::no_space_on_device
 #ifdef EDQUOT
         || error.value() == EDQUOT
 #endif

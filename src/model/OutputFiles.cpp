@@ -27,25 +27,66 @@ std::string HexSuffix(std::uint64_t seed) {
     return suffix;
 }
 
-// Creates a file next to `target` that did not exist before.
+// What a temporary's name adds to the target's: "." before, and "." with
+// the 12 digits and ".tmp" after.
+constexpr std::size_t kAddedToName = 18;
+// The longest name of the usual file systems (ext4, XFS, Btrfs, NTFS, APFS),
+// in the system's units: bytes, or UTF-16 units on Windows.
+constexpr std::size_t kUsualNameLimit = 255;
+
+// Whether a unit of a native name begins a character: not a UTF-8
+// continuation byte, nor the second half of a UTF-16 surrogate pair.
+template <typename Unit> bool BeginsCharacter(Unit unit) {
+    if constexpr (sizeof(Unit) == 1) {
+        return (static_cast<unsigned char>(unit) & 0xC0) != 0x80;
+    } else {
+        return unit < 0xDC00 || unit > 0xDFFF;
+    }
+}
+
+// The part of the target's name a temporary carries: all of it, or, when
+// that would make the temporary's name longer than `limit` units, as much
+// as keeps the temporary no longer than the target's own name (which the
+// system accepted), cut between two characters.
+fs::path NamePart(const fs::path& target, std::size_t limit) {
+    const fs::path::string_type name = target.filename().native();
+    if (name.size() + kAddedToName <= limit) {
+        return target.filename();
+    }
+    std::size_t kept = name.size() > kAddedToName ? name.size() - kAddedToName : 0;
+    while (kept > 0 && !BeginsCharacter(name[kept])) {
+        --kept;
+    }
+    return fs::path(name.substr(0, kept));
+}
+
+// Creates a file next to `target` that did not exist before. It stays in
+// the target's folder, so that the rename over the target is one step.
 std::error_code CreateTemporary(FileOps& ops, const fs::path& target, fs::path& temporary,
                                 int& handle) {
     static std::atomic<std::uint64_t> counter = 0;
     const auto stamp =
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     constexpr int kAttempts = 32;
+    // A file system whose names are shorter than the usual (eCryptfs takes
+    // 143 bytes) says so when the name is tried; the name is cut then.
+    std::size_t limit = kUsualNameLimit;
     std::error_code error;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         // Joined as paths, not as narrow strings: on Windows a name in any
         // script survives only in the path's own characters.
         fs::path name = ".";
-        name += target.filename();
+        name += NamePart(target, limit);
         name += "." + HexSuffix(stamp + counter++) + ".tmp";
         const fs::path candidate = target.parent_path() / name;
         error = ops.CreateNew(candidate, handle);
         if (!error) {
             temporary = candidate;
             return {};
+        }
+        if (error == std::errc::filename_too_long && limit > 0) {
+            limit = 0;
+            continue;
         }
         if (error != std::errc::file_exists) {
             return error;
@@ -54,13 +95,11 @@ std::error_code CreateTemporary(FileOps& ops, const fs::path& target, fs::path& 
     return error;
 }
 
-// A replaced file keeps the permissions it had.
-void KeepPermissions(const fs::path& target, const fs::path& temporary) {
-    std::error_code error;
-    const fs::file_status status = fs::status(target, error);
-    if (!error && fs::is_regular_file(status)) {
-        fs::permissions(temporary, status.permissions(), error);
-    }
+// The message for a replacement that could not keep the old file's owner.
+std::string OwnerNotKeptMessage(const fs::path& requested) {
+    return "Unable to write to " + DisplayPath(requested) +
+           ", it belongs to another user or group, and a new copy written by this user could "
+           "not keep that owner.";
 }
 
 } // namespace
@@ -92,6 +131,14 @@ FileResult OutputFiles::StageReplacement(const OutputTarget& target,
         return FileResult::Failure(WriteErrorMessage(target.Requested, error));
     }
     std::error_code error = ops_.Write(handle, bytes.data(), bytes.size());
+    // Before the sync, so that the owner and mode reach the disk with the
+    // bytes; a replaced file must not change hands or become readable by
+    // others.
+    bool ownerNotKept = false;
+    if (!error) {
+        error = ops_.KeepOwnerAndMode(target.Destination, pending.Temporary, handle);
+        ownerNotKept = error == std::errc::operation_not_permitted;
+    }
     if (!error) {
         error = ops_.Sync(handle);
     }
@@ -103,9 +150,10 @@ FileResult OutputFiles::StageReplacement(const OutputTarget& target,
     }
     if (error) {
         ops_.Remove(pending.Temporary);
-        return FileResult::Failure(WriteErrorMessage(target.Requested, error));
+        return FileResult::Failure(ownerNotKept ? OwnerNotKeptMessage(target.Requested)
+                                                : WriteErrorMessage(target.Requested, error),
+                                   error);
     }
-    KeepPermissions(target.Destination, pending.Temporary);
     pending_.push_back(std::move(pending));
     return FileResult::Success();
 }
@@ -115,7 +163,7 @@ FileResult OutputFiles::StageInPlace(const OutputTarget& target,
     int handle = -1;
     if (const std::error_code error = ops_.OpenInPlace(target.Destination, handle)) {
         if (error == std::errc::no_such_device_or_address) {
-            return FileResult::Failure("Unable to write to " + TextFromPath(target.Requested) +
+            return FileResult::Failure("Unable to write to " + DisplayPath(target.Requested) +
                                        ", no program is reading from it.");
         }
         return FileResult::Failure(WriteErrorMessage(target.Requested, error));
@@ -125,17 +173,22 @@ FileResult OutputFiles::StageInPlace(const OutputTarget& target,
 }
 
 FileResult OutputFiles::Commit() {
-    // Renames first: they are the steps that can still fail on their own,
-    // while bytes written to a device cannot be taken back.
+    // Streams first: a pipe whose reader has gone, a full device or a size
+    // limit can still fail them, and then the staged files are dropped and
+    // every file keeps what it held. A rename, done last, fails only when
+    // the folder itself does.
+    finished_.clear();
     FileResult result = FileResult::Success();
-    for (Pending& pending : pending_) {
-        if (result && pending.Target.Kind == OutputKind::ReplaceFile) {
-            result = Replace(pending);
-        }
-    }
-    for (Pending& pending : pending_) {
-        if (result && pending.Target.Kind == OutputKind::WriteInPlace) {
-            result = WriteInPlace(pending);
+    for (const OutputKind kind : {OutputKind::WriteInPlace, OutputKind::ReplaceFile}) {
+        for (Pending& pending : pending_) {
+            if (!result || pending.Target.Kind != kind) {
+                continue;
+            }
+            result = kind == OutputKind::WriteInPlace ? WriteInPlace(pending) : Replace(pending);
+            // A renamed file is in place even when its folder's sync failed.
+            if (result || (kind == OutputKind::ReplaceFile && pending.Temporary.empty())) {
+                finished_.push_back(pending.Target.Requested);
+            }
         }
     }
     Discard();
@@ -162,7 +215,7 @@ FileResult OutputFiles::WriteInPlace(Pending& pending) {
         error = closed;
     }
     if (error) {
-        return FileResult::Failure(WriteErrorMessage(pending.Target.Requested, error));
+        return FileResult::Failure(WriteErrorMessage(pending.Target.Requested, error), error);
     }
     return FileResult::Success();
 }

@@ -21,12 +21,15 @@ namespace wexa {
 // changes none of them unless every one could be written.
 //
 // Add() resolves a target and writes its bytes to a temporary file beside
-// it: written, flushed to the disk, closed. Commit() then renames every
-// temporary over its target and syncs the folder, so a power cut leaves the
-// old file or the new one, never an empty one. FIFOs and character devices
-// are opened by Add() (so a FIFO nobody reads is refused before anything is
-// replaced) and written by Commit(). Whatever is not committed is removed
-// when the object goes, and its targets are left as they were.
+// it: written, given the owner, group and mode of the file it replaces,
+// flushed to the disk, closed. Commit() then renames every temporary over
+// its target and syncs the folder, so a power cut leaves the old file or the
+// new one, never an empty one. Streams (FIFOs, character devices and the
+// program's own descriptors such as /dev/stdout) are opened by Add() (so a
+// FIFO nobody reads is refused before anything is replaced) and written by
+// Commit() before any rename: when one fails, no file is replaced.
+// Whatever is not committed is removed when the object goes, and its
+// targets are left as they were.
 class OutputFiles {
 public:
     explicit OutputFiles(FileOps& ops = SystemFileOps()) : ops_(ops) {}
@@ -38,6 +41,9 @@ public:
                                  std::span<const unsigned char> bytes);
     [[nodiscard]] FileResult Add(const std::filesystem::path& target, std::string_view text);
     [[nodiscard]] FileResult Commit();
+    // The outputs the last Commit() wrote whole, as named: all of them after
+    // a success, those done before it stopped after a failure.
+    [[nodiscard]] const std::vector<std::filesystem::path>& Finished() const { return finished_; }
 
 private:
     struct Pending {
@@ -55,6 +61,7 @@ private:
 
     FileOps& ops_;
     std::vector<Pending> pending_;
+    std::vector<std::filesystem::path> finished_;
 };
 
 } // namespace wexa

@@ -9,7 +9,7 @@ namespace {
 namespace fs = std::filesystem;
 
 FileResult Refuse(const fs::path& path, const std::string& reason) {
-    return FileResult::Failure("Unable to write to " + TextFromPath(path) + ", " + reason);
+    return FileResult::Failure("Unable to write to " + DisplayPath(path) + ", " + reason);
 }
 
 } // namespace
@@ -17,6 +17,13 @@ FileResult Refuse(const fs::path& path, const std::string& reason) {
 FileResult ResolveOutput(const fs::path& requested, OutputTarget& target, FileOps& ops) {
     if (requested.empty()) {
         return FileResult::Failure("No output file was named (the path is empty).");
+    }
+    if (NamesOwnDescriptor(requested)) {
+        // Written on the descriptor itself: following the name would lead
+        // to the file standard output is redirected to, and replacing that
+        // would cut it loose from the shell and lose what it held.
+        target = {requested, requested, OutputKind::WriteInPlace};
+        return FileResult::Success();
     }
     std::error_code error;
     const bool link = fs::is_symlink(fs::symlink_status(requested, error));

@@ -12,9 +12,10 @@ enum class OutputKind {
     // A new or an existing regular file, replaced whole through a temporary
     // file in the same folder and a rename.
     ReplaceFile,
-    // A FIFO or a character device (a terminal, /dev/null, /dev/stdout):
-    // written as it is. Renaming over it would put a regular file in its
-    // place.
+    // A FIFO or a character device (a terminal, /dev/null), or one of the
+    // program's own descriptors (/dev/stdout, /dev/fd/N) whatever is behind
+    // it: written as it is. Renaming over it would put a regular file in
+    // its place.
     WriteInPlace,
 };
 

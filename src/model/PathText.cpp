@@ -29,4 +29,8 @@ std::string TextFromPath(const std::filesystem::path& path) {
 }
 #endif
 
+std::string DisplayPath(const std::filesystem::path& path) {
+    return PrintableText(TextFromPath(path));
+}
+
 } // namespace wexa

@@ -21,4 +21,9 @@ namespace wexa {
 // On Windows, UTF-8 whatever the code page (a lone surrogate becomes '?').
 [[nodiscard]] std::string TextFromPath(const std::filesystem::path& path);
 
+// A name as a message shows it: its text with every control character
+// escaped (PrintableText), so that a name holding a terminal's escape
+// sequence or a line break cannot change the screen or forge a line.
+[[nodiscard]] std::string DisplayPath(const std::filesystem::path& path);
+
 } // namespace wexa

@@ -6,6 +6,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
+#include <csignal>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace wexa {
 namespace {
@@ -38,6 +43,59 @@ std::error_code OpenNonBlocking(const std::filesystem::path& path, int flags, in
     }
     handle = fd;
     return {};
+}
+
+// The descriptor a name stands for when it is one of the kernel's names of
+// the program's own descriptors; spelled as given, before any link is
+// followed, since following /dev/stdout leads to the file behind it.
+std::optional<int> DescriptorNamed(const std::filesystem::path& path) {
+    const std::string name = path.lexically_normal().native();
+    if (name == "/dev/stdin") {
+        return 0;
+    }
+    if (name == "/dev/stdout") {
+        return 1;
+    }
+    if (name == "/dev/stderr") {
+        return 2;
+    }
+    const std::string ownProcess = "/proc/" + std::to_string(::getpid()) + "/fd/";
+    for (const std::string_view folder :
+         {std::string_view("/dev/fd/"), std::string_view("/proc/self/fd/"),
+          std::string_view(ownProcess)}) {
+        if (name.size() > folder.size() && name.starts_with(folder)) {
+            const std::string_view digits = std::string_view(name).substr(folder.size());
+            int descriptor = -1;
+            const auto [end, error] =
+                std::from_chars(digits.data(), digits.data() + digits.size(), descriptor);
+            if (error == std::errc() && end == digits.data() + digits.size()) {
+                return descriptor;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// The descriptor `path` names, itself or through a chain of links to one of
+// those names.
+std::optional<int> OwnDescriptorOf(const std::filesystem::path& path) {
+    constexpr int kMostLinks = 40; // as the kernel allows
+    std::filesystem::path at = path;
+    for (int step = 0; step < kMostLinks; ++step) {
+        if (const std::optional<int> descriptor = DescriptorNamed(at)) {
+            return descriptor;
+        }
+        std::error_code error;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(at, error))) {
+            return std::nullopt;
+        }
+        const std::filesystem::path next = std::filesystem::read_symlink(at, error);
+        if (error) {
+            return std::nullopt;
+        }
+        at = next.is_absolute() ? next : at.parent_path() / next;
+    }
+    return std::nullopt;
 }
 
 class PosixFileOps final : public FileOps {
@@ -108,6 +166,17 @@ public:
     }
 
     std::error_code OpenInPlace(const std::filesystem::path& path, int& handle) override {
+        if (const std::optional<int> descriptor = OwnDescriptorOf(path)) {
+            // A copy shares the original's offset and flags (O_APPEND of a
+            // ">>" redirection too), and closing it leaves the original open.
+            errno = 0;
+            const int copy = ::fcntl(*descriptor, F_DUPFD_CLOEXEC, 3);
+            if (copy < 0) {
+                return LastSystemError();
+            }
+            handle = copy;
+            return {};
+        }
         return OpenNonBlocking(path, O_WRONLY, handle);
     }
 
@@ -115,6 +184,34 @@ public:
         return WriteAll(data, size, [handle](const unsigned char* bytes, std::size_t count) {
             return ::write(handle, bytes, count);
         });
+    }
+
+    std::error_code KeepOwnerAndMode(const std::filesystem::path& original,
+                                     const std::filesystem::path&, int handle) override {
+        struct stat kept {};
+        errno = 0;
+        if (::stat(original.c_str(), &kept) != 0) {
+            return errno == ENOENT ? std::error_code() : LastSystemError();
+        }
+        struct stat made {};
+        errno = 0;
+        if (::fstat(handle, &made) != 0) {
+            return LastSystemError();
+        }
+        // Only what differs is changed, so that a user may replace a file of
+        // his own whose group is his too; the owner first, since changing it
+        // may clear the set-user and set-group bits the mode then restores.
+        if (made.st_uid != kept.st_uid || made.st_gid != kept.st_gid) {
+            const uid_t owner = made.st_uid != kept.st_uid ? kept.st_uid : static_cast<uid_t>(-1);
+            const gid_t group = made.st_gid != kept.st_gid ? kept.st_gid : static_cast<gid_t>(-1);
+            errno = 0;
+            if (::fchown(handle, owner, group) != 0) {
+                return errno == EPERM ? std::make_error_code(std::errc::operation_not_permitted)
+                                      : LastSystemError();
+            }
+        }
+        errno = 0;
+        return ::fchmod(handle, kept.st_mode & 07777) == 0 ? std::error_code() : LastSystemError();
     }
 
     std::error_code Sync(int handle) override {
@@ -165,6 +262,15 @@ public:
 FileOps& SystemFileOps() {
     static PosixFileOps ops;
     return ops;
+}
+
+bool NamesOwnDescriptor(const std::filesystem::path& path) {
+    return OwnDescriptorOf(path).has_value();
+}
+
+void TreatFailedWritesAsErrors() {
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 bool SameExistingFile(const std::filesystem::path& a, const std::filesystem::path& b) {

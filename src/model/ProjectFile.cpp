@@ -38,7 +38,7 @@ FileResult ReadProjectFile(const std::filesystem::path& path, Project& project) 
         return read;
     }
     if (FileResult read = ReadProjectBytes(bytes, project); !read) {
-        return FileResult::Failure(TextFromPath(path) + ": " + read.Message);
+        return FileResult::Failure(DisplayPath(path) + ": " + read.Message);
     }
     return FileResult::Success();
 }
@@ -55,7 +55,7 @@ FileResult OpenProjectFile(const std::filesystem::path& path, Project& project) 
 FileResult WriteProjectFile(const std::filesystem::path& path, const Project& project) {
     const std::vector<unsigned char> bytes = WriteProjectBytes(project);
     if (bytes.size() > kMaxProjectFileBytes) {
-        return FileResult::Failure("Unable to write to " + TextFromPath(path) +
+        return FileResult::Failure("Unable to write to " + DisplayPath(path) +
                                    ", the project is too large to be opened again.");
     }
     return WriteFileAtomically(path, bytes);

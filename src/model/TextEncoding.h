@@ -26,4 +26,12 @@ namespace wexa {
 // UTF-8 becomes one '?'.
 [[nodiscard]] std::u16string Utf8ToUtf16(std::string_view utf8);
 
+// UTF-8 text as it may go on one line of a terminal or a message box: every
+// control character (U+0000-U+001F, U+007F and U+0080-U+009F, which a
+// terminal acts on or which break the line) becomes \xNN, NN its code in
+// hex; everything else is kept. A name or description from a file or the
+// command line is shown through this, so no escape sequence in it reaches
+// the terminal.
+[[nodiscard]] std::string PrintableText(std::string_view text);
+
 } // namespace wexa

@@ -141,6 +141,19 @@ public:
         });
     }
 
+    std::error_code KeepOwnerAndMode(const std::filesystem::path& original,
+                                     const std::filesystem::path& temporary, int) override {
+        // Windows keeps an owner and access list apart from the file's
+        // attributes; only the read-only attribute is the program's to
+        // carry over, and a writable original has it clear.
+        std::error_code error;
+        const std::filesystem::file_status status = std::filesystem::status(original, error);
+        if (!error && std::filesystem::is_regular_file(status)) {
+            std::filesystem::permissions(temporary, status.permissions(), error);
+        }
+        return {};
+    }
+
     std::error_code Sync(int handle) override {
         errno = 0;
         return ::_commit(handle) == 0 ? std::error_code() : LastSystemError();
@@ -197,6 +210,12 @@ FileOps& SystemFileOps() {
     static WindowsFileOps ops;
     return ops;
 }
+
+bool NamesOwnDescriptor(const std::filesystem::path&) {
+    return false;
+}
+
+void TreatFailedWritesAsErrors() {}
 
 bool SameExistingFile(const std::filesystem::path& a, const std::filesystem::path& b) {
     BY_HANDLE_FILE_INFORMATION first{};

@@ -8,10 +8,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <vector>
 
 // Where the command line's output goes, and what it refuses to read: the
 // real program, so the argument parser and the exit status are part of it.
@@ -59,6 +61,37 @@ protected:
         return result;
     }
 
+    // Runs wexa-cli with `arguments` in one shell line, with `before` ahead of
+    // it (a limit, a reader started first) and `after` behind the group
+    // holding it (a pipe, a redirection): the program's own status and
+    // standard error come back whatever the rest of the line does.
+    ProgramResult RunInShell(const std::string& arguments, const std::string& before,
+                             const std::string& after) {
+        const std::string err = folder_.File("stderr.txt");
+        const std::string status = folder_.File("status.txt");
+        const std::string command = "{ " + before + " timeout 20 " + std::string(WEXA_CLI_PATH) +
+                                    " " + arguments + " 2>" + Quoted(err) + "; echo $? >" +
+                                    Quoted(status) + "; } " + after;
+        std::system(command.c_str());
+        ProgramResult result{std::stoi("0" + ReadText(status)), "", ReadText(err)};
+        fs::remove(err);
+        fs::remove(status);
+        return result;
+    }
+
+    // The files left in the folder besides the project, a staged copy
+    // included.
+    std::vector<std::string> Outputs() const {
+        std::vector<std::string> names;
+        for (const std::string& name : folder_.Entries()) {
+            if (name != "project.wxa") {
+                names.push_back(name);
+            }
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
     std::string Project(const std::string& name = "project.wxa") {
         const std::string path = folder_.File(name);
         if (!fs::exists(path)) {
@@ -89,6 +122,107 @@ TEST_F(OutputPathsTest, DevicesAreWrittenInPlaceAndStayDevices) {
     const std::string text = ReadText(folder_.File("p.txt"));
     EXPECT_THAT(text, HasSubstr("Filename: /dev/stdout\r\n"));
     EXPECT_LT(text.find("Filename:"), text.find("Alternative 1"));
+}
+
+// Standard output and error are the program's own descriptors, whatever is
+// behind them: a file they are appended to gets the report after what it
+// held and stays the same file, never replaced by a new one.
+TEST_F(OutputPathsTest, TheProgramsOwnDescriptorsAreWrittenWhereTheyStand) {
+    const std::string log = folder_.File("log.txt");
+    const std::string link = folder_.File("to-stdout.xls");
+    fs::create_symlink("/dev/stdout", link);
+    for (const std::string& name : {std::string("/dev/stdout"), std::string("/dev/fd/1"),
+                                    std::string("/proc/self/fd/1"), link}) {
+        WriteText(log, "earlier\n");
+        struct stat before {};
+        ASSERT_EQ(::stat(log.c_str(), &before), 0);
+        const ProgramResult result =
+            Run(RunArguments(Project()) + " -o " + Quoted(name), ">>" + Quoted(log));
+        EXPECT_EQ(result.status, 0) << name << result.err;
+        struct stat after {};
+        ASSERT_EQ(::stat(log.c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino) << name;
+        const std::string text = ReadText(log);
+        EXPECT_EQ(text.rfind("earlier\nWexa", 0), 0U) << name;
+        EXPECT_THAT(text, HasSubstr("Filename: " + name + "\r\n"));
+        EXPECT_LT(text.find("Filename:"), text.find("Probabilistic analysis")) << name;
+    }
+    const ProgramResult toError = Run(RunArguments(Project()) + " -o /dev/stderr");
+    EXPECT_EQ(toError.status, 0) << toError.err;
+    EXPECT_THAT(toError.err, HasSubstr("Filename: /dev/stderr\r\n"));
+    EXPECT_THAT(toError.out, HasSubstr("Probabilistic analysis"));
+}
+
+// A stream that cannot take all of its output (a reader that stops, a size
+// limit) is a write error with a message, not a silent end of the program:
+// no file is replaced, nothing staged is left behind, and the message says
+// what did get written. The JSON is far larger than a pipe holds, so the
+// reader stops while the program still writes.
+TEST_F(OutputPathsTest, AStreamThatFailsLeavesEveryFileAsItWas) {
+    const std::string fifo = folder_.File("reader.fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string report = folder_.File("report.xls");
+    const std::string json = folder_.File("run.json");
+    const std::string readTen = "head -c 10 <" + Quoted(fifo) + " >/dev/null & ";
+    const struct {
+        const char* Name;
+        std::string Arguments;
+        std::string Before;
+        std::string After;
+        const char* Reason;
+        const char* Written;
+    } cases[] = {
+        // The reader has gone before the program starts.
+        {"closed pipe", " --json " + Quoted(json) + " -o /dev/stdout", "sleep 0.5;", "| true",
+         "reading from it stopped", "Nothing was written."},
+        {"FIFO read in part", " -o " + Quoted(report) + " --json " + Quoted(fifo), readTen,
+         ">/dev/null", "reading from it stopped", "Nothing was written."},
+        {"FIFO after the standard output", " -o /dev/stdout --json " + Quoted(fifo), readTen,
+         ">/dev/null", "reading from it stopped", "/dev/stdout was written; nothing else was."},
+        {"size limit", " -o " + Quoted(report) + " --json " + Quoted(json), "ulimit -f 100;",
+         ">/dev/null", "larger than the system lets", "Nothing was written."},
+    };
+    for (const auto& c : cases) {
+        WriteText(report, "old report");
+        WriteText(json, "old json");
+        const ProgramResult result =
+            RunInShell(RunArguments(Project()) + c.Arguments, c.Before, c.After);
+        EXPECT_EQ(result.status, 2) << c.Name;
+        EXPECT_THAT(result.err, HasSubstr(c.Reason)) << c.Name;
+        EXPECT_THAT(result.err, HasSubstr(c.Written)) << c.Name;
+        EXPECT_EQ(ReadText(report), "old report") << c.Name;
+        EXPECT_EQ(ReadText(json), "old json") << c.Name;
+        EXPECT_EQ(Outputs(), (std::vector<std::string>{"reader.fifo", "report.xls", "run.json"}))
+            << c.Name;
+    }
+}
+
+// Printing to a reader that has gone is a failure the user hears of.
+TEST_F(OutputPathsTest, StandardOutputThatCannotBeWrittenIsAnError) {
+    const ProgramResult result = RunInShell("show " + Quoted(Project()), "sleep 0.5;", "| true");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_THAT(result.err, HasSubstr("unable to write to standard output"));
+}
+
+// A name holding a terminal's escape sequence is echoed escaped by every
+// message that names it.
+TEST_F(OutputPathsTest, MessagesEscapeTheControlCharactersOfANamedFile) {
+    const std::string hostile = folder_.File("a\x1B[2Jb.wxa");
+    fs::copy_file(kUrbanExample, hostile);
+    const std::string shown = "a\\x1B[2Jb.wxa";
+    for (const std::string& arguments :
+         {RunArguments(Project()) + " -o " + Quoted(folder_.File("\x1B]0;x\x07/r.xls")),
+          RunArguments(Project()) + " -o " + Quoted(hostile + "x") + " --json " +
+              Quoted(hostile + "x"),
+          RunArguments(hostile) + " -o " + Quoted(hostile),
+          "show " + Quoted(folder_.File("\x1B[2Jmissing.wxa"))}) {
+        const ProgramResult result = Run(arguments);
+        EXPECT_EQ(result.status, 2) << result.err;
+        EXPECT_EQ(result.err.find('\x1B'), std::string::npos) << result.err;
+        EXPECT_THAT(result.err, HasSubstr("\\x1B")) << result.err;
+    }
+    EXPECT_THAT(Run(RunArguments(hostile) + " -o " + Quoted(hostile)).err,
+                HasSubstr(shown + " is the file being read"));
 }
 
 TEST_F(OutputPathsTest, AFifoIsWrittenWhenReadAndRefusedAtOnceWhenNot) {

@@ -174,6 +174,12 @@ TEST(ChartImageTest, DialogOffersBothFormatsAndAsksBeforeReplacing) {
     EXPECT_EQ(request.Filters[1].Patterns, std::vector<std::string>{"*.svg"});
     EXPECT_NE(ImageNotWrittenMessage("/x/a.png", "No such file").find("/x/a.png"),
               std::string::npos);
+    // A chosen name is shown with its control characters escaped.
+    for (const std::string& message : {ImageNotWrittenMessage("/x/a\x1B[2J.png", "No such file"),
+                                       ImageSuffixMessage("/x/a\x1B[2J.gif")}) {
+        EXPECT_EQ(message.find('\x1B'), std::string::npos) << message;
+        EXPECT_NE(message.find("/x/a\\x1B[2J."), std::string::npos) << message;
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "model/AtomicFile.h"
 #include "model/FileIo.h"
 #include "model/OutputTarget.h"
+#include "model/TextEncoding.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +26,7 @@ using testing::WriteText;
 // error or a vanished folder would make it fail.
 class FailingOps final : public FileOps {
 public:
-    enum class Step { None, Create, Write, Sync, Close, Rename, SyncFolder };
+    enum class Step { None, Create, Write, KeepOwner, Sync, Close, Rename, SyncFolder };
     explicit FailingOps(Step failing, int failOnCall = 1)
         : failing_(failing), failOn_(failOnCall) {}
 
@@ -49,6 +50,12 @@ public:
     std::error_code Write(int handle, const unsigned char* data, std::size_t size) override {
         return Fails(Step::Write) ? Error(std::errc::no_space_on_device)
                                   : real_.Write(handle, data, size);
+    }
+    std::error_code KeepOwnerAndMode(const fs::path& original, const fs::path& temporary,
+                                     int handle) override {
+        // As for a user who may not give a file another user's name.
+        return Fails(Step::KeepOwner) ? Error(std::errc::operation_not_permitted)
+                                      : real_.KeepOwnerAndMode(original, temporary, handle);
     }
     std::error_code Sync(int handle) override {
         return Fails(Step::Sync) ? Error(std::errc::io_error) : real_.Sync(handle);
@@ -105,6 +112,8 @@ TEST_P(FailingStep, CreatesNoNewFile) {
 INSTANTIATE_TEST_SUITE_P(Steps, FailingStep,
                          ::testing::Values(FailingStepCase{"Create", FailingOps::Step::Create},
                                            FailingStepCase{"Write", FailingOps::Step::Write},
+                                           FailingStepCase{"KeepOwner",
+                                                           FailingOps::Step::KeepOwner},
                                            FailingStepCase{"Sync", FailingOps::Step::Sync},
                                            FailingStepCase{"Close", FailingOps::Step::Close},
                                            FailingStepCase{"Rename", FailingOps::Step::Rename}),
@@ -191,6 +200,40 @@ TEST(OutputFiles, ReplacesAFileNamedInAnyScriptAndRefusesWhatIsNotWritable) {
     EXPECT_EQ(ReadText(readOnly), "keep");
     EXPECT_EQ(folder.Entries(), before);
     fs::permissions(readOnly, fs::perms::owner_write, fs::perm_options::add);
+}
+
+// A name as long as the system allows is written, new or over an old file:
+// the staged copy beside it keeps within the limit, cut between characters,
+// and is gone once the file is in place.
+TEST(OutputFiles, WritesNamesUpToTheLongestTheSystemAllows) {
+#ifdef _WIN32
+    GTEST_SKIP() << "paths beyond 260 characters need long paths enabled on Windows";
+#endif
+    std::string accents;
+    for (int i = 0; i < 127; ++i) {
+        accents += testing::Utf8Text(u8"é");
+    }
+    const std::string names[] = {std::string(237, 'a'), std::string(238, 'b'),
+                                 std::string(255, 'c'), accents + "x", accents.substr(0, 252)};
+    for (const std::string& name : names) {
+        TempFolder folder;
+        const fs::path target = folder / name;
+        for (const bool existing : {false, true}) {
+            OutputFiles output;
+            const std::string text = existing ? "again" : "first";
+            ASSERT_TRUE(output.Add(target, std::string_view(text)).Ok) << name.size();
+            for (const std::string& entry : folder.Entries()) {
+                if (entry != name) {
+                    EXPECT_LE(entry.size(), 255U) << entry;
+                    // Every character whole: the name reads back as UTF-8.
+                    EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(entry)), entry) << entry;
+                }
+            }
+            ASSERT_TRUE(output.Commit().Ok) << name.size();
+            EXPECT_EQ(ReadText(target), text);
+            EXPECT_EQ(folder.Entries(), std::vector<std::string>{name});
+        }
+    }
 }
 
 TEST(SameFile, SeesOneFileUnderOtherNames) {

@@ -54,6 +54,29 @@ TEST(PathText, FilesNamedAsTextAreWrittenReadAndNamedUnderTheirCharacters) {
         << missing.Message;
 }
 
+// A name is shown in a message with its control characters escaped, so a
+// name holding a terminal's escape sequence or a line break can neither act
+// on the screen nor forge a line: by every message that names a file.
+TEST(PathText, MessagesShowANameWithItsControlCharactersEscaped) {
+    testing::TempFolder folder;
+    const std::string hostile = "a\x1B[2J\nb\xC2\x9B";
+    const std::string shown = "a\\x1B[2J\\x0Ab\\x9B";
+    const fs::path missing = folder / "missing" / hostile;
+    std::vector<unsigned char> bytes;
+    const FileResult results[] = {
+        ReadWholeFile(missing, 100, bytes),
+        WriteFileAtomically(missing, std::string_view("x")),
+    };
+    for (const FileResult& result : results) {
+        EXPECT_FALSE(result.Ok);
+        EXPECT_NE(result.Message.find(shown), std::string::npos) << result.Message;
+        EXPECT_EQ(result.Message.find('\x1B'), std::string::npos) << result.Message;
+        EXPECT_EQ(result.Message.find(hostile), std::string::npos) << result.Message;
+    }
+    EXPECT_EQ(DisplayPath(PathFromText(Utf8Text(u8"Straße 東京.wxa"))),
+              Utf8Text(u8"Straße 東京.wxa"));
+}
+
 #ifdef _WIN32
 // A Windows name is characters: a byte that spells none becomes '?', which
 // no name may hold, so the system refuses it instead of taking another file.

@@ -179,6 +179,33 @@ TEST(AtomicFile, ReplacesAnExistingFileAndKeepsItsPermissions) {
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"report.txt"});
 }
 
+// The owner's file stays the owner's: replaced by an administrator, a file
+// of another user keeps its owner, group and mode, set-group bit included,
+// so its owner can still read it and nobody else can.
+TEST(AtomicFile, AReplacedFileKeepsItsOwnerGroupAndMode) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only an administrator may give a file to another user";
+    }
+    TempFolder folder;
+    const fs::path target = folder / "theirs.xls";
+    const uid_t owner = 65534; // nobody
+    const gid_t group = 65534;
+    for (const mode_t mode : {mode_t{0640}, mode_t{02604}}) {
+        WriteText(target, "their report");
+        ASSERT_EQ(::chown(target.c_str(), owner, group), 0);
+        ASSERT_EQ(::chmod(target.c_str(), mode), 0);
+
+        ASSERT_TRUE(WriteFileAtomically(target, std::string_view("new")).Ok);
+        struct stat status {};
+        ASSERT_EQ(::stat(target.c_str(), &status), 0);
+        EXPECT_EQ(status.st_uid, owner);
+        EXPECT_EQ(status.st_gid, group);
+        EXPECT_EQ(status.st_mode & 07777, mode);
+        EXPECT_EQ(ReadText(target), "new");
+    }
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"theirs.xls"});
+}
+
 TEST(AtomicFile, WritesThroughASymbolicLink) {
     TempFolder folder;
     const fs::path real = folder / "real.wxa";
