@@ -61,7 +61,7 @@ TEST(PathText, MessagesShowANameWithItsControlCharactersEscaped) {
     testing::TempFolder folder;
     const std::string hostile = "a\x1B[2J\nb\xC2\x9B";
     const std::string shown = "a\\x1B[2J\\x0Ab\\x9B";
-    const fs::path missing = folder / "missing" / hostile;
+    const fs::path missing = folder / "missing" / PathFromText(hostile);
     std::vector<unsigned char> bytes;
     const FileResult results[] = {
         ReadWholeFile(missing, 100, bytes),
