@@ -138,6 +138,23 @@ TEST(SensitivityFormTest, AFinishedRunIsDrawnAndACancelledOneLeavesItAsItWas) {
     EXPECT_TRUE(effects.IsEnabled(control::Run));
 }
 
+// The sensitivity of `project` shows, one by one, the messages with which a
+// run of `ran` refuses, and draws nothing.
+void ExpectRefusedAsTheRunRefuses(SensitivityForm& form, RecordingEffects& effects,
+                                  const Project& project, const Project& ran) {
+    auto copy = std::make_unique<Project>(ran);
+    auto workspace = std::make_unique<AnalysisWorkspace>();
+    const auto expected = RunAnalysis(*copy, *workspace);
+    ASSERT_TRUE(expected.has_value());
+    auto job = form.StartRun(SensitivityEntries::Defaults(), project);
+    ASSERT_NE(job, nullptr);
+    RunToEnd(form, *job);
+    for (const CheckFailure& failure : expected->Messages) {
+        EXPECT_EQ(effects.TakeMessage(failure.Caption).Text, failure.Message);
+    }
+    EXPECT_EQ(form.Result(), nullptr);
+}
+
 TEST(SensitivityFormTest, ARefusedProjectShowsTheRunsOwnMessagesAndNothingIsDrawn) {
     RecordingEffects effects;
     SensitivityForm form(effects);
@@ -145,17 +162,7 @@ TEST(SensitivityFormTest, ARefusedProjectShowsTheRunsOwnMessagesAndNothingIsDraw
     project->AnalysisPeriod = 400; // beyond every schedule of the example
     auto base = std::make_unique<Project>(*project);
     MakeBaseCase(*base);
-    auto workspace = std::make_unique<AnalysisWorkspace>();
-    const auto expected = RunAnalysis(*base, *workspace);
-    ASSERT_TRUE(expected.has_value());
-
-    auto job = form.StartRun(SensitivityEntries::Defaults(), *project);
-    ASSERT_NE(job, nullptr);
-    RunToEnd(form, *job);
-    for (const CheckFailure& failure : expected->Messages) {
-        EXPECT_EQ(effects.TakeMessage(failure.Caption).Text, failure.Message);
-    }
-    EXPECT_EQ(form.Result(), nullptr);
+    ExpectRefusedAsTheRunRefuses(form, effects, *project, *base);
     EXPECT_FALSE(form.TornadoChart().Notice.empty());
     EXPECT_TRUE(form.BreakEvens().empty());
     EXPECT_FALSE(effects.IsEnabled(control::Print));
@@ -178,18 +185,7 @@ TEST(SensitivityFormTest, AProjectTheRunRefusesAsStoredIsRefusedWithTheRunsMessa
         SensitivityForm form(effects);
         auto project = Example();
         fault(*project);
-        auto stored = std::make_unique<Project>(*project);
-        auto workspace = std::make_unique<AnalysisWorkspace>();
-        const auto expected = RunAnalysis(*stored, *workspace);
-        ASSERT_TRUE(expected.has_value());
-
-        auto job = form.StartRun(SensitivityEntries::Defaults(), *project);
-        ASSERT_NE(job, nullptr);
-        RunToEnd(form, *job);
-        for (const CheckFailure& failure : expected->Messages) {
-            EXPECT_EQ(effects.TakeMessage(failure.Caption).Text, failure.Message);
-        }
-        EXPECT_EQ(form.Result(), nullptr);
+        ExpectRefusedAsTheRunRefuses(form, effects, *project, *project);
     }
 }
 
