@@ -4,6 +4,7 @@
 #include "model/PortableMath.h"
 #include "model/ProjectFile.h"
 #include "support/CliResult.h"
+#include "support/ProjectFiles.h"
 #include "support/TempFolder.h"
 
 #include <gmock/gmock.h>
@@ -26,7 +27,7 @@ namespace {
 using ::testing::HasSubstr;
 using Json = nlohmann::json;
 
-const std::string kUrbanExample = std::string(WEXA_EXAMPLES_DIR) + "/urban-freeway.wxa";
+using testing::kUrbanExample;
 constexpr std::uint32_t kSeed = 7;
 
 using testing::CliResult;
@@ -66,12 +67,6 @@ std::unique_ptr<Project> TiesGridlocksAndFailures() {
     return p;
 }
 
-std::string Write(const testing::TempFolder& folder, const std::string& name, const Project& p) {
-    const std::string path = folder.File(name);
-    EXPECT_TRUE(WriteProjectFile(path, p));
-    return path;
-}
-
 // --- The comparison worked out again from the run's JSON, the plain way ---
 
 struct RunTables {
@@ -83,7 +78,7 @@ struct RunTables {
     std::vector<double> rates;                               // [i]
 };
 
-constexpr std::array<const char*, 3> kKinds{"agency", "user", "total"};
+using testing::kNpvKinds;
 
 RunTables TablesOf(const Json& run, int period) {
     RunTables t;
@@ -91,16 +86,16 @@ RunTables TablesOf(const Json& run, int period) {
     t.iterations = run.at("iterationCount");
     t.period = period;
     t.rates = run.at("discountRate").get<std::vector<double>>();
-    t.npv.resize(kKinds.size());
+    t.npv.resize(kNpvKinds.size());
     for (const Json& alternative : run.at("alternatives")) {
         std::vector<bool> valid;
         for (const Json& status : alternative.at("status")) {
             valid.push_back(status == "valid");
         }
         t.valid.push_back(valid);
-        for (std::size_t k = 0; k < kKinds.size(); ++k) {
+        for (std::size_t k = 0; k < kNpvKinds.size(); ++k) {
             t.npv[k].push_back(
-                alternative.at(kKinds[k]).at("npv").get<std::vector<std::int64_t>>());
+                alternative.at(kNpvKinds[k]).at("npv").get<std::vector<std::int64_t>>());
         }
     }
     return t;
@@ -178,7 +173,7 @@ void ExpectKindFollowsFromTheRun(const Json& kind, const RunTables& t, std::size
                 continue;
             }
             const Json& pair = kind.at("pairwise").at(row++);
-            SCOPED_TRACE(::testing::Message() << kKinds[k] << " " << a + 1 << "-" << b + 1);
+            SCOPED_TRACE(::testing::Message() << kNpvKinds[k] << " " << a + 1 << "-" << b + 1);
             EXPECT_EQ(pair.at("a"), a + 1);
             EXPECT_EQ(pair.at("b"), b + 1);
             std::vector<double> differences;
@@ -244,7 +239,7 @@ Json RunJson(const testing::TempFolder& folder, const std::string& project) {
 TEST(CompareCommand, FiguresFollowFromTheRunsIterations) {
     testing::TempFolder folder;
     const auto project = TiesGridlocksAndFailures();
-    const std::string path = Write(folder, "mixed.wxa", *project);
+    const std::string path = testing::WriteProject(folder, "mixed.wxa", *project);
     const Json run = RunJson(folder, path);
     const RunTables tables = TablesOf(run, project->AnalysisPeriod);
 
@@ -267,15 +262,16 @@ TEST(CompareCommand, FiguresFollowFromTheRunsIterations) {
         const Json comparison = Json::parse(result.out);
         EXPECT_EQ(comparison.at("seed"), kSeed);
         EXPECT_EQ(comparison.at("riskPercentile"), risk);
-        for (std::size_t k = 0; k < kKinds.size(); ++k) {
-            ExpectKindFollowsFromTheRun(comparison.at("kinds").at(kKinds[k]), tables, k, risk);
+        for (std::size_t k = 0; k < kNpvKinds.size(); ++k) {
+            ExpectKindFollowsFromTheRun(comparison.at("kinds").at(kNpvKinds[k]), tables, k, risk);
         }
     }
 }
 
 TEST(CompareCommand, JsonShape) {
     testing::TempFolder folder;
-    const std::string path = Write(folder, "mixed.wxa", *TiesGridlocksAndFailures());
+    const std::string path =
+        testing::WriteProject(folder, "mixed.wxa", *TiesGridlocksAndFailures());
     const CliResult result = Compare({path, kSeed, 50, true});
     ASSERT_EQ(result.status, kExitSuccess) << result.err;
     const auto json = nlohmann::ordered_json::parse(result.out);
@@ -324,7 +320,7 @@ TEST(CompareCommand, RefusalsAndUsageErrors) {
     testing::TempFolder folder;
     auto bad = UrbanExample();
     bad->AlternativeActivityCount[2] = 11;
-    const std::string badPath = Write(folder, "bad.wxa", *bad);
+    const std::string badPath = testing::WriteProject(folder, "bad.wxa", *bad);
     const CliResult refused = Compare({badPath, kSeed, 50, false});
     EXPECT_EQ(refused.status, kExitRefused);
     EXPECT_THAT(refused.err, HasSubstr("Alternative 3: \"Number of Construction"));
@@ -370,7 +366,8 @@ void ExpectAligned(const std::string& text, const std::string& heading) {
 
 TEST(CompareCommand, TextIsAlignedAndNamesWhatWasLeftOut) {
     testing::TempFolder folder;
-    const std::string path = Write(folder, "mixed.wxa", *TiesGridlocksAndFailures());
+    const std::string path =
+        testing::WriteProject(folder, "mixed.wxa", *TiesGridlocksAndFailures());
     const CliResult text = Compare({path, kSeed, 90, false});
     ASSERT_EQ(text.status, kExitSuccess) << text.err;
     const Json json = Json::parse(Compare({path, kSeed, 90, true}).out);
@@ -399,7 +396,7 @@ TEST(CompareCommand, OneAlternativeHasNothingToCompare) {
     testing::TempFolder folder;
     auto project = UrbanExample();
     project->NumberOfAlternatives = 1;
-    const std::string path = Write(folder, "one.wxa", *project);
+    const std::string path = testing::WriteProject(folder, "one.wxa", *project);
 
     const CliResult text = Compare({path, kSeed, 50, false});
     ASSERT_EQ(text.status, kExitSuccess) << text.err;
@@ -411,7 +408,7 @@ TEST(CompareCommand, OneAlternativeHasNothingToCompare) {
 
     const Json json = Json::parse(Compare({path, kSeed, 50, true}).out);
     EXPECT_EQ(json.at("comparable"), false);
-    for (const char* kind : kKinds) {
+    for (const char* kind : kNpvKinds) {
         const Json& k = json.at("kinds").at(kind);
         EXPECT_TRUE(k.at("pairwise").empty());
         EXPECT_TRUE(k.at("cheapest")[0].at("probability").is_null());
@@ -428,7 +425,7 @@ TEST(CompareCommand, AnAlternativeThatAlwaysFails) {
     auto project = UrbanExample();
     project->AlternativeActivityCount[2] = 1;
     project->ActivityYearsKind[ActivitySlot(3, 1)] = kDeterministic;
-    const std::string path = Write(folder, "fails.wxa", *project);
+    const std::string path = testing::WriteProject(folder, "fails.wxa", *project);
     const CliResult result = Compare({path, kSeed, 50, true});
     ASSERT_EQ(result.status, kExitSuccess) << result.err;
     const Json json = Json::parse(result.out);
@@ -454,17 +451,17 @@ TEST(CompareCommand, DeterministicRun) {
     testing::TempFolder folder;
     auto project = UrbanExample();
     project->AnalysisType = kDeterministicAnalysis;
-    const std::string path = Write(folder, "det.wxa", *project);
+    const std::string path = testing::WriteProject(folder, "det.wxa", *project);
     const Json run = RunJson(folder, path);
     const CliResult result = Compare({path, kSeed, 50, true});
     ASSERT_EQ(result.status, kExitSuccess) << result.err;
     const Json json = Json::parse(result.out);
     EXPECT_EQ(json.at("analysisType"), "deterministic");
     EXPECT_EQ(json.at("iterationCount"), 1);
-    for (std::size_t k = 0; k < kKinds.size(); ++k) {
-        ExpectKindFollowsFromTheRun(json.at("kinds").at(kKinds[k]),
+    for (std::size_t k = 0; k < kNpvKinds.size(); ++k) {
+        ExpectKindFollowsFromTheRun(json.at("kinds").at(kNpvKinds[k]),
                                     TablesOf(run, project->AnalysisPeriod), k, 50);
-        for (const Json& pair : json.at("kinds").at(kKinds[k]).at("pairwise")) {
+        for (const Json& pair : json.at("kinds").at(kNpvKinds[k]).at("pairwise")) {
             EXPECT_EQ(pair.at("meanDifference"), pair.at("p10Difference"));
             EXPECT_EQ(pair.at("meanDifference"), pair.at("p90Difference"));
         }

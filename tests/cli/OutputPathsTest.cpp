@@ -1,3 +1,5 @@
+#include "support/CliResult.h"
+#include "support/ProjectFiles.h"
 #include "support/TempFolder.h"
 
 #include <gmock/gmock.h>
@@ -29,14 +31,10 @@ using testing::ReadText;
 using testing::TempFolder;
 using testing::WriteText;
 
-const std::string kUrbanExample = std::string(WEXA_EXAMPLES_DIR) + "/urban-freeway.wxa";
+using testing::kUrbanExample;
 constexpr int kTimedOut = 124;
 
-struct ProgramResult {
-    int status;
-    std::string out;
-    std::string err;
-};
+using ProgramResult = testing::CliResult;
 
 std::string Quoted(const std::string& text) {
     return "'" + text + "'";

@@ -1,3 +1,4 @@
+#include "support/CliResult.h"
 #include "support/TempFolder.h"
 
 #include <gmock/gmock.h>
@@ -27,11 +28,7 @@ constexpr bool kAddressSanitizer = __has_feature(address_sanitizer);
 constexpr bool kAddressSanitizer = false;
 #endif
 
-struct ProgramResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using ProgramResult = testing::CliResult;
 
 // The real program with its arguments (quoted for the shell by the caller),
 // after the shell commands in `before` (a resource limit).

@@ -3,6 +3,8 @@
 #include "model/PathText.h"
 #include "model/ProjectFile.h"
 #include "model/TextEncoding.h"
+#include "support/CliResult.h"
+#include "support/ProjectFiles.h"
 #include "support/TempFolder.h"
 
 #include <gmock/gmock.h>
@@ -24,20 +26,8 @@ namespace {
 
 using ::testing::HasSubstr;
 
-const std::string kUrbanExample = std::string(WEXA_EXAMPLES_DIR) + "/urban-freeway.wxa";
-
-struct RunResult {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-RunResult RunCli(const RunOptions& options) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCommand(options, {out, err});
-    return {status, out.str(), err.str()};
-}
+using testing::kUrbanExample;
+using testing::RunCli;
 
 // The report without its date line, which is the only line allowed to differ
 // between two runs.
@@ -53,8 +43,8 @@ TEST(RunCommand, SameSeedGivesTheSameReportAndJson) {
                            folder.File("first.json")};
     const RunOptions second{kUrbanExample, folder.File("second.xls"), 2027u,
                             folder.File("second.json")};
-    const RunResult a = RunCli(first);
-    const RunResult b = RunCli(second);
+    const testing::CliResult a = RunCli(first);
+    const testing::CliResult b = RunCli(second);
     ASSERT_EQ(a.status, kExitSuccess) << a.err;
     ASSERT_EQ(b.status, kExitSuccess) << b.err;
     EXPECT_EQ(a.out, b.out);
@@ -102,7 +92,8 @@ TEST(RunCommand, CtrlCStopsTheRunAndWritesNothing) {
 
 TEST(RunCommand, JsonHoldsEveryIterationInOrderAndThePercentiles) {
     testing::TempFolder folder;
-    const RunResult result = RunCli({kUrbanExample, std::nullopt, 11u, folder.File("run.json")});
+    const testing::CliResult result =
+        RunCli({kUrbanExample, std::nullopt, 11u, folder.File("run.json")});
     ASSERT_EQ(result.status, kExitSuccess) << result.err;
     const auto json = nlohmann::json::parse(testing::ReadText(folder.File("run.json")));
     EXPECT_EQ(json.at("analysisType"), "probabilistic");
@@ -141,7 +132,8 @@ TEST(RunCommand, JsonHoldsEveryIterationInOrderAndThePercentiles) {
 // fields it always had; the counts and the marks in the NPVs agree with it.
 TEST(RunCommand, JsonHoldsTheStatusOfEveryIteration) {
     testing::TempFolder folder;
-    const RunResult result = RunCli({kUrbanExample, std::nullopt, 11u, folder.File("run.json")});
+    const testing::CliResult result =
+        RunCli({kUrbanExample, std::nullopt, 11u, folder.File("run.json")});
     ASSERT_EQ(result.status, kExitSuccess) << result.err;
     const auto json = nlohmann::ordered_json::parse(testing::ReadText(folder.File("run.json")));
     for (const auto& alternative : json.at("alternatives")) {
@@ -175,7 +167,7 @@ TEST(RunCommand, DeterministicRunHasNoPercentiles) {
     ASSERT_TRUE(ReadProjectFile(kUrbanExample, *project));
     project->AnalysisType = kDeterministicAnalysis;
     ASSERT_TRUE(WriteProjectFile(folder.File("det.wxa"), *project));
-    const RunResult result =
+    const testing::CliResult result =
         RunCli({folder.File("det.wxa"), std::nullopt, 1u, folder.File("det.json")});
     ASSERT_EQ(result.status, kExitSuccess) << result.err;
     const auto json = nlohmann::json::parse(testing::ReadText(folder.File("det.json")));
@@ -190,7 +182,8 @@ TEST(RunCommand, DeterministicRunHasNoPercentiles) {
 // standard error; the run goes on with them, as the file says.
 TEST(RunCommand, WarnsOfStoredDaysTheWorkZoneDialogWouldNotStoreAndRunsOn) {
     testing::TempFolder folder;
-    const RunResult stored = RunCli({kUrbanExample, folder.File("stored.xls"), 5u, std::nullopt});
+    const testing::CliResult stored =
+        RunCli({kUrbanExample, folder.File("stored.xls"), 5u, std::nullopt});
     ASSERT_EQ(stored.status, kExitSuccess) << stored.err;
     EXPECT_EQ(stored.err, "");
 
@@ -221,7 +214,7 @@ TEST(RunCommand, WarnsOfStoredDaysTheWorkZoneDialogWouldNotStoreAndRunsOn) {
     project->ActivityDaysToComplete[ActivitySlot(1, 3)] = 0;
     project->ActivityWorkZoneUserCost[ActivitySlot(3, 2)] += 1.0;
     ASSERT_TRUE(WriteProjectFile(folder.File("stale.wxa"), *project));
-    const RunResult stale =
+    const testing::CliResult stale =
         RunCli({folder.File("stale.wxa"), folder.File("stale.xls"), 5u, std::nullopt});
     ASSERT_EQ(stale.status, kExitSuccess) << stale.err;
     EXPECT_EQ(stale.err, expected);
@@ -250,7 +243,7 @@ TEST_P(RefusedRun, ExitsOneWithCaptionAndMessageAndWritesNoReport) {
     ASSERT_TRUE(ReadProjectFile(kUrbanExample, *project));
     GetParam().apply(*project);
     ASSERT_TRUE(WriteProjectFile(folder.File("bad.wxa"), *project));
-    const RunResult result =
+    const testing::CliResult result =
         RunCli({folder.File("bad.wxa"), folder.File("r.xls"), 1u, folder.File("r.json")});
     EXPECT_EQ(result.status, kExitRefused);
     EXPECT_THAT(result.err, HasSubstr(GetParam().named));
@@ -325,13 +318,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RunCommand, FileErrorsExitTwoNamingTheFile) {
     testing::TempFolder folder;
-    const RunResult missing =
+    const testing::CliResult missing =
         RunCli({folder.File("none.wxa"), std::nullopt, std::nullopt, std::nullopt});
     EXPECT_EQ(missing.status, kExitFileError);
     EXPECT_THAT(missing.err, HasSubstr("none.wxa"));
 
     std::filesystem::create_directory(folder.File("a-folder"));
-    const RunResult unwritable = RunCli({kUrbanExample, folder.File("a-folder"), 3u, std::nullopt});
+    const testing::CliResult unwritable =
+        RunCli({kUrbanExample, folder.File("a-folder"), 3u, std::nullopt});
     EXPECT_EQ(unwritable.status, kExitFileError);
     EXPECT_THAT(unwritable.err, HasSubstr("a-folder"));
 }
@@ -349,7 +343,7 @@ TEST(RunCommand, ReadsAndWritesFilesNamedInAnyScript) {
 
     const std::string report = where + testing::Utf8Text(u8"/報告.xls");
     const std::string json = where + testing::Utf8Text(u8"/結果.json");
-    const RunResult run = RunCli({project, report, 5u, json});
+    const testing::CliResult run = RunCli({project, report, 5u, json});
     ASSERT_EQ(run.status, kExitSuccess) << run.err;
     const std::filesystem::path folderPath =
         folder.Path() / std::filesystem::path(u8"Überführung 東京");
@@ -357,7 +351,7 @@ TEST(RunCommand, ReadsAndWritesFilesNamedInAnyScript) {
                 HasSubstr(Utf8ToWindows1252("Filename: " + report + "\r\n")));
     EXPECT_FALSE(testing::ReadText(folderPath / std::filesystem::path(u8"結果.json")).empty());
 
-    const RunResult missing =
+    const testing::CliResult missing =
         RunCli({where + testing::Utf8Text(u8"/無い.wxa"), std::nullopt, 1u, std::nullopt});
     EXPECT_EQ(missing.status, kExitFileError);
     EXPECT_THAT(missing.err, HasSubstr(where + testing::Utf8Text(u8"/無い.wxa")));

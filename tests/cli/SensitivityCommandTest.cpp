@@ -3,6 +3,7 @@
 #include "model/ProjectFile.h"
 #include "simulation/BaseCase.h"
 #include "support/CliResult.h"
+#include "support/ProjectFiles.h"
 #include "support/TempFolder.h"
 
 #include <gmock/gmock.h>
@@ -26,8 +27,8 @@ namespace {
 using ::testing::HasSubstr;
 using Json = nlohmann::json;
 
-const std::string kRural = std::string(WEXA_EXAMPLES_DIR) + "/rural-two-lane.wxa";
-constexpr std::array<const char*, 3> kKinds{"agency", "user", "total"};
+using testing::kNpvKinds;
+using testing::kRuralExample;
 
 using testing::CliResult;
 
@@ -36,9 +37,7 @@ CliResult Sensitivity(const SensitivityCommandOptions& options, RunFeedback* fee
         [&](Output output) { return SensitivityCommand(options, output, feedback); });
 }
 
-CliResult RunCli(const RunOptions& options) {
-    return testing::Capture([&](Output output) { return RunCommand(options, output); });
-}
+using testing::RunCli;
 
 Json SensitivityJson(const SensitivityCommandOptions& options) {
     const CliResult result = Sensitivity(options);
@@ -52,12 +51,6 @@ std::unique_ptr<Project> Read(const std::string& path) {
     return project;
 }
 
-std::string Write(const testing::TempFolder& folder, const std::string& name, const Project& p) {
-    const std::string path = folder.File(name);
-    EXPECT_TRUE(WriteProjectFile(path, p));
-    return path;
-}
-
 // The base case of `project` with `change` made, saved and run by `run` as a
 // user would: the alternatives of its JSON.
 Json RunBaseCase(const testing::TempFolder& folder, const Project& project,
@@ -66,7 +59,8 @@ Json RunBaseCase(const testing::TempFolder& folder, const Project& project,
     MakeBaseCase(*base);
     change(*base);
     const std::string json = folder.File("base.json");
-    const CliResult run = RunCli({Write(folder, "base.wxa", *base), std::nullopt, 1u, json});
+    const CliResult run =
+        RunCli({testing::WriteProject(folder, "base.wxa", *base), std::nullopt, 1u, json});
     EXPECT_EQ(run.status, kExitSuccess) << run.err;
     return Json::parse(testing::ReadText(json)).at("alternatives");
 }
@@ -91,8 +85,8 @@ int OrderOf(std::int64_t first, std::int64_t second) {
 // text says what the JSON says.
 TEST(SensitivityCommand, PointsAndBreakEvensAgreeWithRunsOfTheBaseCase) {
     testing::TempFolder folder;
-    const auto project = Read(kRural);
-    SensitivityCommandOptions options{kRural, "3", "5", "0.5", {}, {}, true};
+    const auto project = Read(kRuralExample);
+    SensitivityCommandOptions options{kRuralExample, "3", "5", "0.5", {}, {}, true};
     const Json rates = SensitivityJson(options).at("rates");
     const Json& points = rates.at("points");
     ASSERT_EQ(points.size(), 5U);
@@ -102,7 +96,7 @@ TEST(SensitivityCommand, PointsAndBreakEvensAgreeWithRunsOfTheBaseCase) {
         for (std::size_t a = 0; a < run.size(); ++a) {
             const Json& alternative = points[k].at("alternatives").at(a);
             EXPECT_EQ(alternative.at("status"), run[a].at("status")[0]);
-            for (const char* kind : kKinds) {
+            for (const char* kind : kNpvKinds) {
                 EXPECT_EQ(alternative.at(kind), Npv(run, a, kind)) << kind;
             }
         }
@@ -110,7 +104,7 @@ TEST(SensitivityCommand, PointsAndBreakEvensAgreeWithRunsOfTheBaseCase) {
 
     options.json = false;
     const CliResult text = Sensitivity(options);
-    for (const char* kind : kKinds) {
+    for (const char* kind : kNpvKinds) {
         const auto orderAt = [&](const Json& alternatives) {
             return OrderOf(alternatives[0].at(kind).get<std::int64_t>(),
                            alternatives[1].at(kind).get<std::int64_t>());
@@ -145,8 +139,9 @@ TEST(SensitivityCommand, PointsAndBreakEvensAgreeWithRunsOfTheBaseCase) {
 // Each end of a tornado input is the base case with that one input set.
 TEST(SensitivityCommand, TornadoEndsAreRunsOfTheBaseCaseWithOneInputMoved) {
     testing::TempFolder folder;
-    const auto project = Read(kRural);
-    const Json tornado = SensitivityJson({kRural, "4", "4", "1", "10", {}, true}).at("tornado");
+    const auto project = Read(kRuralExample);
+    const Json tornado =
+        SensitivityJson({kRuralExample, "4", "4", "1", "10", {}, true}).at("tornado");
     EXPECT_EQ(tornado.at("pair"), Json::array({1, 2}));
     using Set = std::function<void(Project&, double)>;
     const std::vector<std::pair<std::string, Set>> inputs{
@@ -177,18 +172,18 @@ TEST(SensitivityCommand, TornadoEndsAreRunsOfTheBaseCaseWithOneInputMoved) {
 // comparable, and the tornado has no pair.
 TEST(SensitivityCommand, AGridlockedAlternativeHasAStatusNotFigures) {
     testing::TempFolder folder;
-    auto project = Read(kRural);
+    auto project = Read(kRuralExample);
     const int slot = ActivitySlot(2, 3);
     project->ActivityWorkZoneCapacity[slot] = 100.0;
     project->ActivityStartHour[slot] = 0;
     project->ActivityStopHour[slot] = 0;
     project->ActivityHoursInEffect[slot] = 24;
-    const std::string path = Write(folder, "gridlock.wxa", *project);
+    const std::string path = testing::WriteProject(folder, "gridlock.wxa", *project);
     const Json json = SensitivityJson({path, "2", "6", "2", {}, {}, true});
     for (const Json& point : json.at("rates").at("points")) {
         const Json& second = point.at("alternatives")[1];
         EXPECT_EQ(second.at("status"), "gridlock");
-        for (const char* kind : kKinds) {
+        for (const char* kind : kNpvKinds) {
             EXPECT_TRUE(second.at(kind).is_null()) << kind;
         }
     }
@@ -244,7 +239,7 @@ TEST(SensitivityCommand, ValuesOutsideTheirRangesAreUsageErrors) {
          "--pair must be two different alternatives from 1 to 4, not 0,2."},
         {{missing, {}, {}, {}, {}, "1,5", false},
          "--pair must be two different alternatives from 1 to 4, not 1,5."},
-        {{kRural, {}, {}, {}, {}, "1,3", true},
+        {{kRuralExample, {}, {}, {}, {}, "1,3", true},
          "--pair must be two different alternatives from 1 to 2, the alternatives of the "
          "project, not 1,3."},
         // Values that are no numbers at all.
@@ -266,10 +261,10 @@ TEST(SensitivityCommand, ValuesOutsideTheirRangesAreUsageErrors) {
 // The ends of each range are taken: a step that gives exactly 1001 rates, a
 // swing of 0 and of 100, and a pair in either order.
 TEST(SensitivityCommand, ValuesAtTheEndsOfTheirRangesRun) {
-    const Json most = SensitivityJson({kRural, "0", "1", "0.001", "0", {}, true});
+    const Json most = SensitivityJson({kRuralExample, "0", "1", "0.001", "0", {}, true});
     EXPECT_EQ(most.at("rates").at("points").size(), 1001U);
     EXPECT_EQ(most.at("tornado").at("swing"), 0.0);
-    const Json json = SensitivityJson({kRural, "4", "4", "1", "100", "2,1", true});
+    const Json json = SensitivityJson({kRuralExample, "4", "4", "1", "100", "2,1", true});
     EXPECT_EQ(json.at("rates").at("points").size(), 1U);
     EXPECT_EQ(json.at("tornado").at("pair"), Json::array({2, 1}));
 }
@@ -277,9 +272,9 @@ TEST(SensitivityCommand, ValuesAtTheEndsOfTheirRangesRun) {
 // A project the run refuses, and a missing file, end it as they end `run`.
 TEST(SensitivityCommand, RefusalsAreTheRuns) {
     testing::TempFolder folder;
-    auto bad = Read(kRural);
+    auto bad = Read(kRuralExample);
     bad->AlternativeActivityCount[1] = 11;
-    const std::string path = Write(folder, "bad.wxa", *bad);
+    const std::string path = testing::WriteProject(folder, "bad.wxa", *bad);
     for (const std::string& file : {path, folder.File("none.wxa")}) {
         const CliResult run = RunCli({file, std::nullopt, 1u, std::nullopt});
         EXPECT_EQ(run.status, file == path ? kExitRefused : kExitFileError);
@@ -319,9 +314,9 @@ TEST(SensitivityCommand, ProjectsTheRunRefusesAsStoredAreRefusedAlike) {
     };
     testing::TempFolder folder;
     for (const Fault& fault : faults) {
-        auto bad = Read(kRural);
+        auto bad = Read(kRuralExample);
         fault.spoil(*bad);
-        const std::string path = Write(folder, "bad.wxa", *bad);
+        const std::string path = testing::WriteProject(folder, "bad.wxa", *bad);
         const CliResult run = RunCli({path, std::nullopt, 1u, std::nullopt});
         EXPECT_EQ(run.status, kExitRefused) << fault.caption;
         EXPECT_THAT(run.err, HasSubstr(fault.caption));
@@ -338,7 +333,7 @@ TEST(SensitivityCommand, CtrlCStopsItAndPrintsNothing) {
     RunFeedback interrupt;
     const InterruptWatch watch(interrupt);
     ASSERT_EQ(std::raise(SIGINT), 0);
-    const CliResult result = Sensitivity({kRural, {}, {}, {}, {}, {}, true}, &interrupt);
+    const CliResult result = Sensitivity({kRuralExample, {}, {}, {}, {}, {}, true}, &interrupt);
     EXPECT_EQ(result.status, kExitCancelled);
     EXPECT_EQ(result.out, "");
     EXPECT_THAT(result.err, HasSubstr("Run cancelled."));

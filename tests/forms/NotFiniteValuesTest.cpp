@@ -5,6 +5,7 @@
 #include "MainFormFixture.h"
 #include "forms/DialogBoxes.h"
 #include "forms/FormText.h"
+#include "support/Doubles.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +18,8 @@ namespace {
 using namespace wexa::forms::testing;
 using F = FormField;
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
+using wexa::testing::kInfinity;
+using wexa::testing::kNaN;
 
 TEST(NotFiniteTextTest, IsWrittenEmpty) {
     for (const double value : {kNaN, -kNaN, kInfinity, -kInfinity}) {

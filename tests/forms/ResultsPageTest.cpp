@@ -140,8 +140,8 @@ TEST_F(ResultsPageTest, SecondHeaderLineIsEmptyBeforeAnyExportAndNamesTheReportA
 TEST_F(ResultsPageTest, EverythingLiesInsideTheFrame) {
     for (const PageSize size : {kLetter, kA4}) {
         for (const bool deterministic : {false, true}) {
-            SCOPED_TRACE(testing::Message() << size.Width << " x " << size.Height
-                                            << (deterministic ? " deterministic" : ""));
+            SCOPED_TRACE(::testing::Message() << size.Width << " x " << size.Height
+                                              << (deterministic ? " deterministic" : ""));
             if (deterministic) {
                 Deterministic({900, 450, -1, 0});
             } else {

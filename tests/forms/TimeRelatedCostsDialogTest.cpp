@@ -15,14 +15,14 @@
 namespace wexa::forms {
 namespace {
 
-constexpr int kShownSlot = 13; // alternative 2, activity 4
+constexpr int kTimeItemsSlot = 13; // alternative 2, activity 4
 
 // A form showing activity 4 of alternative 2, whose three stored items are
 // a daily item, an hourly item and one with the blank third unit.
 class TimeRelatedCostsDialogTest : public ::testing::Test {
 protected:
     TimeRelatedCostsDialogTest() {
-        const int first = TimeItemSlot(kShownSlot, 0);
+        const int first = TimeItemSlot(kTimeItemsSlot, 0);
         project_->TimeItemUnits[first + 1] = kPerHour;
         project_->TimeItemUnits[first + 2] = 2;
         project_->TimeItemUnitPrices[first] = 40.0;
@@ -128,8 +128,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, TimeItemCostAfterOkTest,
 
 TEST_P(TimeItemCostAfterOkTest, TheStoredItemIsPricedByItsUnit) {
     const UnitCase& c = GetParam();
-    project_->ActivityRequiredTime[kShownSlot] = c.requiredHours;
-    project_->ActivityDaysToComplete[kShownSlot] = c.daysToComplete;
+    project_->ActivityRequiredTime[kTimeItemsSlot] = c.requiredHours;
+    project_->ActivityDaysToComplete[kTimeItemsSlot] = c.daysToComplete;
     Open();
     for (int r = 0; r < kTimeItemsPerActivity; ++r) {
         Box(r).UnitPrice = "0";
@@ -140,7 +140,7 @@ TEST_P(TimeItemCostAfterOkTest, TheStoredItemIsPricedByItsUnit) {
     ASSERT_TRUE(dialog_->PressOk(effects_));
     ASSERT_TRUE(dialog_->StoreInto(*project_));
 
-    EXPECT_EQ(ActivityTimeRelatedCost(*project_, kShownSlot), c.cost);
+    EXPECT_EQ(ActivityTimeRelatedCost(*project_, kTimeItemsSlot), c.cost);
 }
 
 TEST_F(TimeRelatedCostsDialogTest, OkStoresTheThreeRowsAndCancelNothing) {
@@ -157,7 +157,7 @@ TEST_F(TimeRelatedCostsDialogTest, OkStoresTheThreeRowsAndCancelNothing) {
     Box(1).Unit = 0;
     ASSERT_TRUE(dialog_->PressOk(effects_));
     ASSERT_TRUE(dialog_->StoreInto(*project_));
-    const int item = TimeItemSlot(kShownSlot, 1);
+    const int item = TimeItemSlot(kTimeItemsSlot, 1);
     expected->TimeItemDescriptions[item] = "Lights";
     expected->TimeItemUnits[item] = kPerDay;
     EXPECT_EQ(project_->TimeItemDescriptions, expected->TimeItemDescriptions);

@@ -1,4 +1,5 @@
 #include "model/PortableMath.h"
+#include "support/Doubles.h"
 
 #include <gtest/gtest.h>
 
@@ -20,11 +21,7 @@
 namespace wexa {
 namespace {
 
-std::uint64_t Bits(double value) {
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
-}
+using testing::Bits;
 
 double FromBits(std::uint64_t bits) {
     double value = 0;

@@ -1,4 +1,5 @@
 #include "model/RoundValue.h"
+#include "support/Doubles.h"
 
 #include <gtest/gtest.h>
 
@@ -79,11 +80,7 @@ double RoundedByTheLetter(double x, int mode) {
     return 1000.0 * k + 100.0 * hundreds + 10.0 * tens + u;
 }
 
-std::uint64_t Bits(double value) {
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
-}
+using testing::Bits;
 
 TEST(RoundValue, GivesTheSameBitsAsTheDigitByDigitRule) {
     std::vector<double> values{0.0,    -0.0,   0.5,     -0.5,      2.5,       -2.5,  1259.5,

@@ -126,7 +126,7 @@ TEST(Comparison, PairsOverTheIterationsBothAreValidIn) {
     const CostComparison& total = c.Of(CostKind::Total);
     for (const PairCase& expected : cases) {
         const PairComparison& pair = total.Pairs[expected.a][expected.b];
-        SCOPED_TRACE(testing::Message() << expected.a + 1 << " against " << expected.b + 1);
+        SCOPED_TRACE(::testing::Message() << expected.a + 1 << " against " << expected.b + 1);
         EXPECT_EQ(pair.Iterations, expected.iterations);
         EXPECT_EQ(pair.ProbabilityALower, expected.probabilityALower);
         ASSERT_TRUE(pair.Difference.has_value());

@@ -3,6 +3,7 @@
 #include "model/PortableMath.h"
 #include "simulation/GeneratorStates.h"
 #include "simulation/NamedCases.h"
+#include "support/Doubles.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ namespace {
 
 constexpr double kSmallestUniform = RandomSource::kReciprocal32767;
 constexpr double kLargestUniformBelowOne = 32766 * RandomSource::kReciprocal32767;
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+using testing::kNaN;
 constexpr Int32 kUnknownKind = 7;
 
 // --- Draws that take nothing from the source ---

@@ -4,6 +4,7 @@
 #include "model/PortableMath.h"
 #include "model/RoundValue.h"
 #include "simulation/AnalysisRun.h"
+#include "support/Doubles.h"
 
 #include <gtest/gtest.h>
 
@@ -270,9 +271,9 @@ TEST_P(RateRangeCheck, CountsTheRatesOrRefuses) {
     EXPECT_EQ(points, c.points);
 }
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+using testing::kNaN;
 constexpr double kHuge = std::numeric_limits<double>::max();
-using F = RateRangeFault;
+using Fault = RateRangeFault;
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Ranges, RateRangeCheck,
@@ -282,17 +283,17 @@ INSTANTIATE_TEST_SUITE_P(Ranges, RateRangeCheck,
                                            RangeCase{"PartStepLeftOver", {0.0, 1.0, 0.3}, 4},
                                            RangeCase{"MostRates", {0.0, 100.0, 0.1}, 1001},
                                            RangeCase{"SmallestStepGivesMostRates", {2.0, 7.0, SmallestStep({2.0, 7.0, 1.0})}, 1001},
-                                           RangeCase{"TooManyRates", {0.0, 100.2, 0.1}, 0, F::TooManyRates},
-                                           RangeCase{"SpanOverflows", {-99.0, kHuge, 1.0}, 0, F::TooManyRates},
-                                           RangeCase{"ReversedBounds", {5.0, 4.0, 0.1}, 0, F::ToBelowFrom},
-                                           RangeCase{"ZeroStep", {0.0, 1.0, 0.0}, 0, F::StepNotAboveZero},
-                                           RangeCase{"NegativeStep", {0.0, 1.0, -0.1}, 0, F::StepNotAboveZero},
+                                           RangeCase{"TooManyRates", {0.0, 100.2, 0.1}, 0, Fault::TooManyRates},
+                                           RangeCase{"SpanOverflows", {-99.0, kHuge, 1.0}, 0, Fault::TooManyRates},
+                                           RangeCase{"ReversedBounds", {5.0, 4.0, 0.1}, 0, Fault::ToBelowFrom},
+                                           RangeCase{"ZeroStep", {0.0, 1.0, 0.0}, 0, Fault::StepNotAboveZero},
+                                           RangeCase{"NegativeStep", {0.0, 1.0, -0.1}, 0, Fault::StepNotAboveZero},
                                            RangeCase{"JustAboveMinus100", {-99.99, -99.0, 0.01}, 100},
-                                           RangeCase{"FromMinus100", {-100.0, 0.0, 0.1}, 0, F::FromTooLow},
-                                           RangeCase{"FromHugeBelowZero", {-kHuge, kHuge, 1.0}, 0, F::FromTooLow},
-                                           RangeCase{"NotANumber", {kNaN, 1.0, 0.1}, 0, F::FromNotFinite},
-                                           RangeCase{"LastNotANumber", {0.0, kNaN, 0.1}, 0, F::ToNotFinite},
-                                           RangeCase{"StepNotANumber", {0.0, 1.0, kNaN}, 0, F::StepNotFinite}),
+                                           RangeCase{"FromMinus100", {-100.0, 0.0, 0.1}, 0, Fault::FromTooLow},
+                                           RangeCase{"FromHugeBelowZero", {-kHuge, kHuge, 1.0}, 0, Fault::FromTooLow},
+                                           RangeCase{"NotANumber", {kNaN, 1.0, 0.1}, 0, Fault::FromNotFinite},
+                                           RangeCase{"LastNotANumber", {0.0, kNaN, 0.1}, 0, Fault::ToNotFinite},
+                                           RangeCase{"StepNotANumber", {0.0, 1.0, kNaN}, 0, Fault::StepNotFinite}),
                          [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

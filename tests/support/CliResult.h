@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 
+#include <array>
 #include <sstream>
 #include <string>
 
@@ -9,7 +10,7 @@ namespace wexa::testing {
 
 // What a command printed, and the status it ended with.
 struct CliResult {
-    int status;
+    int status = -1;
     std::string out;
     std::string err;
 };
@@ -21,5 +22,12 @@ template <typename Command> CliResult Capture(Command command) {
     const int status = command(cli::Output{out, err});
     return {status, out.str(), err.str()};
 }
+
+inline CliResult RunCli(const cli::RunOptions& options) {
+    return Capture([&](cli::Output output) { return cli::RunCommand(options, output); });
+}
+
+// The three kinds of NPV, as the JSON of run, compare and sensitivity names them.
+inline constexpr std::array<const char*, 3> kNpvKinds{"agency", "user", "total"};
 
 } // namespace wexa::testing

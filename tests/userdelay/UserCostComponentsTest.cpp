@@ -1,6 +1,7 @@
 #include "userdelay/UserCostComponents.h"
 
 #include "SampleRates.h"
+#include "support/Doubles.h"
 
 #include <gtest/gtest.h>
 
@@ -257,9 +258,7 @@ CostComponents PlainComponents(const QueueDay& day, const UserCostRates& r,
     return components;
 }
 
-std::uint64_t Bits(double value) {
-    return std::bit_cast<std::uint64_t>(value);
-}
+using testing::Bits;
 
 // The pricing gathers each kind of count into a list and takes the three
 // classes together; on any day it must give the plain sums' bits.
