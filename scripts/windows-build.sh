@@ -35,7 +35,7 @@ cmake --build build-windows -j "$jobs"
 ctest --test-dir build-windows --output-on-failure -j "$jobs" --repeat until-pass:2
 
 if [ ! -x build/src/cli/wexa-cli ]; then
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWEXA_GUI=OFF > /dev/null
+    cmake --preset default -DWEXA_GUI=OFF > /dev/null
     cmake --build build -j "$jobs" --target wexa-cli
 fi
 if ! scripts/compare-windows.sh "$PWD/build/src/cli/wexa-cli" \

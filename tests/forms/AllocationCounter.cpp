@@ -1,6 +1,7 @@
 // Replaces the global allocation functions of this test program with ones
-// that count. They live in a file of their own so the compiler never sees an
-// allocation and its release inlined together across the replacement.
+// that count. They live in a file of their own, compiled alone (not in a
+// unity batch), so the compiler never sees an allocation and its release
+// inlined together across the replacement.
 #include "AllocationCounter.h"
 
 #include <atomic>
