@@ -1,5 +1,9 @@
-# The Debian packages each kind of build needs; sourced by ./run and ./test.
-BUILD_PACKAGES=(g++ cmake ninja-build libcli11-dev nlohmann-json3-dev)
+# The Debian packages each kind of build needs; sourced by ./run, ./test and
+# the other build scripts. Every build installs BUILD_PACKAGES, among them
+# glibc-source: the archive of glibc 2.36's sources that the power,
+# logarithm and sine library takes its glibc files from
+# (third_party/glibc-math).
+BUILD_PACKAGES=(g++ cmake ninja-build libcli11-dev nlohmann-json3-dev glibc-source)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The Qt window: widgets, charts, SVG image export, printing; xvfb and xauth

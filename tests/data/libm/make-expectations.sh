@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Remakes fma.txt and sse2.txt: glibc's results for the arguments the libm
-# tests check, from each of glibc's two builds of pow, log, sin and cos. Needs
-# Linux with glibc 2.36 on a processor with FMA and AVX2, and the normal build
-# (build/) for the library that picks the arguments.
+# Remakes sse2.txt: the results of glibc's SSE2 build of pow, log, sin and
+# cos for the arguments the libm tests check. Needs Linux with glibc 2.36 on a
+# processor with FMA and AVX2, where glibc runs its FMA build unless told
+# otherwise, and the normal build (build/) for the library.
+#
+# The arguments are picked where glibc's FMA build rounds otherwise than the
+# library, built once without fused multiply-add (and equal to glibc's SSE2
+# build, as its tests show); the results written are glibc's own, from its
+# SSE2 build, which GLIBC_TUNABLES makes it run.
 set -euo pipefail
 cd "$(dirname "$0")"
 root=../../..
@@ -13,6 +18,6 @@ trap 'rm -rf "$work"' EXIT
 gcc -O2 -fno-builtin -I "$root/third_party/glibc-math/include" make-expectations.c \
     -L "$root/build/third_party/glibc-math" -lwexa_libm -lm -o "$work/make"
 export LD_LIBRARY_PATH=$root/build/third_party/glibc-math
-"$work/make" > fma.txt
-GLIBC_TUNABLES=glibc.cpu.hwcaps=-AVX2,-FMA "$work/make" > sse2.txt
-wc -l fma.txt sse2.txt
+"$work/make" pick > "$work/arguments"
+GLIBC_TUNABLES=glibc.cpu.hwcaps=-AVX2,-FMA,-FMA4 "$work/make" results < "$work/arguments" > sse2.txt
+wc -l sse2.txt

@@ -1,3 +1,4 @@
-/* x86-64 evaluates double arithmetic in double (SSE2): nothing to narrow.
-   Written for this library, not part of glibc.  */
+/* Double arithmetic is evaluated in double on the targets the program is
+   built for (src/plain-build.h checks it): nothing to narrow.  Written for
+   this library, not part of glibc.  */
 #define math_narrow_eval(x) (x)

@@ -6,6 +6,17 @@
 
 #include <errno.h>
 
+/* One build for every processor: no fused multiply-add, whatever the
+   target offers.  GCC defines __FP_FAST_FMA where fma() is one instruction
+   (64-bit ARM always, x86-64 with -mfma), and glibc's pow, log, sin and cos
+   then take other paths with other tables, which round otherwise; the
+   library is compiled with -ffp-contract=off so that the compiler fuses
+   nothing of its own either.  src/plain-build.h checks that both hold.  */
+#undef __FP_FAST_FMA
+/* pow rounds to integers by plain double arithmetic, not by the target's
+   own instructions.  */
+#define TOINT_INTRINSICS 0
+
 /* Symbol names and aliases are glibc's business; here each function has
    the one name its variant file gives it.  */
 #define attribute_hidden

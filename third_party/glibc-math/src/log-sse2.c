@@ -1,5 +1,0 @@
-/* glibc's log, the sse2 build (as its sysdeps/x86_64/fpu/multiarch does).
-   Written for this library, not part of glibc.  */
-#include "wexa_libm.h"
-#define __log wexa_log_sse2
-#include "e_log.c"
