@@ -13,3 +13,7 @@ GUI_PACKAGES=(qt6-base-dev qt6-charts-dev qt6-svg-dev xvfb xauth)
 # threads flavour, which std::thread needs), Wine to run what it builds, and
 # GoogleTest's sources to build it for Windows.
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest)
+# The 64-bit ARM Linux cross build and its tests: GCC for aarch64 (with the
+# ARM C and C++ libraries under /usr/aarch64-linux-gnu), qemu's user-mode
+# emulator to run what it builds, and GoogleTest's sources to build it for ARM.
+ARM64_PACKAGES=(g++-aarch64-linux-gnu qemu-user googletest)

@@ -1,12 +1,13 @@
-# The libraries a Windows build takes from the build machine. Debian ships
-# CLI11 and nlohmann/json as headers and GoogleTest as sources, all for
-# Linux: the headers are taken alone (never /usr/include itself, whose C
-# library is Linux's) and GoogleTest is built with the rest.
+# The libraries a cross build (for Windows or for 64-bit ARM Linux, see
+# scripts/cross-build.sh) takes from the build machine. Debian ships CLI11
+# and nlohmann/json as headers and GoogleTest as sources, all installed for
+# this machine: the headers are taken alone (never /usr/include itself, whose
+# C library is this machine's) and GoogleTest is built with the rest.
 set(wexa_host_headers ${CMAKE_BINARY_DIR}/host-headers)
 file(MAKE_DIRECTORY ${wexa_host_headers})
 foreach(folder nlohmann CLI)
     if(NOT EXISTS /usr/include/${folder})
-        message(FATAL_ERROR "/usr/include/${folder} is missing: scripts/windows-build.sh installs it")
+        message(FATAL_ERROR "/usr/include/${folder} is missing: scripts/cross-build.sh installs it")
     endif()
     file(CREATE_LINK /usr/include/${folder} ${wexa_host_headers}/${folder} SYMBOLIC)
 endforeach()
