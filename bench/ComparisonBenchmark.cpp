@@ -4,7 +4,7 @@
 //
 //   build/bench/wexa_comparison_benchmark [--benchmark_repetitions=5]
 #include "LargestProject.h"
-#include "simulation/Comparison.h"
+#include "decision/Comparison.h"
 
 #include <benchmark/benchmark.h>
 

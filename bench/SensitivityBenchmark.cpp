@@ -6,7 +6,7 @@
 //   build/bench/wexa_sensitivity_benchmark [--benchmark_repetitions=5]
 #include "HeaviestExample.h"
 #include "LargestProject.h"
-#include "simulation/Sensitivity.h"
+#include "decision/Sensitivity.h"
 
 #include <benchmark/benchmark.h>
 

@@ -10,16 +10,23 @@ endif()
 
 get_filename_component(SOURCE_DIR "${SOURCE_DIR}" ABSOLUTE)
 
+set(core model userdelay simulation decision report)
+set(form_logic forms dialogs results)
 set(allowed_model "")
 set(allowed_userdelay model)
 set(allowed_simulation model userdelay)
+set(allowed_decision model userdelay simulation)
 set(allowed_report model simulation)
-set(allowed_forms model userdelay simulation report)
-set(allowed_cli model userdelay simulation report forms)
-set(allowed_ui model userdelay simulation report forms)
-set(allowed_app model userdelay simulation report forms ui)
+# The form logic: the main form's room holds what the dialogs and the
+# results rest on; those two stay apart.
+set(allowed_forms ${core})
+set(allowed_dialogs ${core} forms)
+set(allowed_results ${core} forms)
+set(allowed_cli ${core} ${form_logic})
+set(allowed_ui ${core} ${form_logic})
+set(allowed_app ${core} ${form_logic} ui)
 set(qt_layers ui app)
-set(layers model userdelay simulation report forms cli ui app)
+set(layers ${core} ${form_logic} cli ui app)
 
 set(crossings 0)
 file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "simulation/Comparison.h"
+#include "decision/Comparison.h"
 #include "simulation/RunFeedback.h"
 
 #include <cstdint>

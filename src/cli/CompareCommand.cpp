@@ -2,7 +2,7 @@
 #include "cli/Commands.h"
 #include "cli/CompareOutput.h"
 #include "cli/ProjectRun.h"
-#include "simulation/Comparison.h"
+#include "decision/Comparison.h"
 
 #include <string>
 #include <variant>

@@ -3,8 +3,8 @@
 #include "cli/OptionalJson.h"
 #include "cli/ResultNames.h"
 #include "cli/TextFormat.h"
-#include "forms/ComparisonPage.h"
 #include "forms/FormText.h"
+#include "results/ComparisonPage.h"
 
 #include <array>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "simulation/Comparison.h"
+#include "decision/Comparison.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,6 +1,6 @@
 #include "cli/ResultNames.h"
 
-#include "forms/SensitivityText.h"
+#include "results/SensitivityText.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "simulation/Comparison.h"
+#include "decision/Comparison.h"
+#include "decision/Tornado.h"
 #include "simulation/ResultStatistics.h"
-#include "simulation/Tornado.h"
 
 namespace wexa::cli {
 

@@ -4,9 +4,9 @@
 #include "cli/ProjectRun.h"
 #include "cli/SensitivityOutput.h"
 #include "cli/TextFormat.h"
+#include "decision/Sensitivity.h"
 #include "forms/FormText.h"
 #include "simulation/ProjectChecks.h"
-#include "simulation/Sensitivity.h"
 
 #include <array>
 #include <cstdint>

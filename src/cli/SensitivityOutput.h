@@ -1,7 +1,7 @@
 #pragma once
 
+#include "decision/Sensitivity.h"
 #include "model/Project.h"
-#include "simulation/Sensitivity.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,4 +1,4 @@
-#include "forms/SensitivityText.h"
+#include "results/SensitivityText.h"
 #include "cli/CliOutput.h"
 #include "cli/ResultNames.h"
 #include "cli/SensitivityOutput.h"

@@ -1,6 +1,6 @@
 #include "ui/BidItemsDialog.h"
 
-#include "forms/BidItemsDialogText.h"
+#include "dialogs/BidItemsDialogText.h"
 #include "ui/BoxText.h"
 #include "ui/HelpSections.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/BidItemsDialog.h"
+#include "dialogs/BidItemsDialog.h"
 #include "ui/ItemsDialogFrame.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "ui/ChartAdapter.h"
 
-#include "forms/AlternativeColours.h"
+#include "results/AlternativeColours.h"
 #include "ui/ChartLegend.h"
 
 #include <QBarCategoryAxis>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/ChartContent.h"
+#include "results/ChartContent.h"
 
 #include <QPen>
 #include <QString>

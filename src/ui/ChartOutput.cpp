@@ -1,9 +1,9 @@
 #include "ui/ChartOutput.h"
 
-#include "forms/ChartImage.h"
-#include "forms/CsvText.h"
 #include "model/AtomicFile.h"
 #include "model/PathText.h"
+#include "results/ChartImage.h"
+#include "results/CsvText.h"
 #include "ui/ChartAdapter.h"
 #include "ui/Prompts.h"
 

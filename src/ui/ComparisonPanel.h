@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/ComparisonPage.h"
+#include "results/ComparisonPage.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "ui/CostTableDialogs.h"
 
-#include "forms/CostTableDialogsText.h"
+#include "dialogs/CostTableDialogsText.h"
 #include "ui/BoxText.h"
 #include "ui/HelpSections.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/CostTableDialogs.h"
+#include "dialogs/CostTableDialogs.h"
 #include "ui/CostTableFrame.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "ui/CostTableFrame.h"
 
-#include "forms/CostTableDialogsText.h"
+#include "dialogs/CostTableDialogsText.h"
 #include "ui/BoxText.h"
 
 #include <QDialogButtonBox>

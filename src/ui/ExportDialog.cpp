@@ -1,7 +1,7 @@
 #include "ui/ExportDialog.h"
 
 #include "forms/DialogLabels.h"
-#include "forms/ExportDialogText.h"
+#include "results/ExportDialogText.h"
 #include "ui/HelpSections.h"
 
 #include <QDialogButtonBox>

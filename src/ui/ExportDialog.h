@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/ExportDialog.h"
+#include "results/ExportDialog.h"
 #include "ui/WidgetEffects.h"
 
 #include <QDialog>

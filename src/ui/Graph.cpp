@@ -5,7 +5,7 @@
 #include "ui/ComparisonPanel.h"
 #include "ui/HelpSections.h"
 
-#include "forms/NpvDistributions.h"
+#include "results/NpvDistributions.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>

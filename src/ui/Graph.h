@@ -1,7 +1,7 @@
 #pragma once
 
-#include "forms/ComparisonRun.h"
-#include "forms/ResultChart.h"
+#include "results/ComparisonRun.h"
+#include "results/ResultChart.h"
 
 #include <QDialog>
 

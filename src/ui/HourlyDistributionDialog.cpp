@@ -1,6 +1,6 @@
 #include "ui/HourlyDistributionDialog.h"
 
-#include "forms/HourlyDistributionDialogText.h"
+#include "dialogs/HourlyDistributionDialogText.h"
 #include "ui/BoxText.h"
 #include "ui/HelpSections.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/HourlyDistributionDialog.h"
+#include "dialogs/HourlyDistributionDialog.h"
 #include "ui/ItemsDialogFrame.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "ui/QueueGraphDialog.h"
 
-#include "forms/ChartContent.h"
+#include "results/ChartContent.h"
 #include "ui/ChartAdapter.h"
 #include "ui/ChartOutput.h"
 #include "ui/HelpSections.h"

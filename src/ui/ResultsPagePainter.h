@@ -1,7 +1,7 @@
 #pragma once
 
-#include "forms/ResultsPage.h"
 #include "model/Project.h"
+#include "results/ResultsPage.h"
 
 #include <QFont>
 #include <QSize>

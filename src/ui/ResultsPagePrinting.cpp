@@ -1,6 +1,6 @@
 #include "ui/ResultsPagePrinting.h"
 
-#include "forms/ResultsPage.h"
+#include "results/ResultsPage.h"
 #include "ui/HelpSections.h"
 #include "ui/Prompts.h"
 #include "ui/ResultsPagePainter.h"

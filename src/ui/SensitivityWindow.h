@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/SensitivityForm.h"
+#include "results/SensitivityForm.h"
 #include "ui/WidgetEffects.h"
 
 #include <QDialog>

@@ -1,6 +1,6 @@
 #include "ui/TimeRelatedCostsDialog.h"
 
-#include "forms/TimeRelatedCostsDialogText.h"
+#include "dialogs/TimeRelatedCostsDialogText.h"
 #include "ui/BoxText.h"
 #include "ui/HelpSections.h"
 

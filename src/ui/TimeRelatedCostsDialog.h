@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/TimeRelatedCostsDialog.h"
+#include "dialogs/TimeRelatedCostsDialog.h"
 #include "ui/ItemsDialogFrame.h"
 
 #include <array>

@@ -1,8 +1,8 @@
 #include "ui/WexaView.h"
 
 #include "forms/MainFormControls.h"
-#include "forms/ReportExport.h"
 #include "forms/RunSeed.h"
+#include "results/ReportExport.h"
 #include "ui/BackgroundRun.h"
 #include "ui/BidItemsDialog.h"
 #include "ui/BoxText.h"

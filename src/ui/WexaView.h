@@ -1,10 +1,10 @@
 #pragma once
 
-#include "forms/ComparisonRun.h"
 #include "forms/FormEffects.h"
 #include "forms/FormExchange.h"
 #include "forms/MainForm.h"
 #include "model/Project.h"
+#include "results/ComparisonRun.h"
 #include "ui/FocusOutWatcher.h"
 #include "ui/FormControls.h"
 #include "ui/WidgetEffects.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/WorkZoneDialogForm.h"
+#include "dialogs/WorkZoneDialogForm.h"
 #include "ui/ItemsDialogFrame.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/Interrupt.h"
+#include "decision/BaseCase.h"
 #include "model/ProjectFile.h"
-#include "simulation/BaseCase.h"
 #include "support/CliResult.h"
 #include "support/ProjectFiles.h"
 #include "support/TempFolder.h"

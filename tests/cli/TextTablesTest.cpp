@@ -3,9 +3,9 @@
 #include "cli/CompareOutput.h"
 #include "cli/RunOutput.h"
 #include "cli/TextFormat.h"
+#include "decision/Comparison.h"
 #include "model/ProjectFile.h"
 #include "simulation/AnalysisRun.h"
-#include "simulation/Comparison.h"
 
 #include <gtest/gtest.h>
 

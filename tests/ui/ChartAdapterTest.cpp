@@ -3,7 +3,7 @@
 // handed over (ChartPanel::Content); when the toolkit is replaced, this test
 // is replaced with the adapter.
 #include "ui/ChartAdapter.h"
-#include "forms/AlternativeColours.h"
+#include "results/AlternativeColours.h"
 #include "ui/ChartLegend.h"
 
 #include <QAbstractBarSeries>

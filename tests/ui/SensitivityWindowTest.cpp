@@ -3,7 +3,7 @@
 // entry and Cancel.
 #include "ui/SensitivityWindow.h"
 #include "WindowFixture.h"
-#include "forms/SensitivityForm.h"
+#include "results/SensitivityForm.h"
 #include "ui/ChartAdapter.h"
 #include "ui/Graph.h"
 

@@ -1,0 +1,3 @@
+// The run knows nothing of the decisions made on it.
+#pragma once
+#include "decision/Sensitivity.h"
