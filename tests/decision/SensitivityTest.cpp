@@ -1,9 +1,9 @@
 #include "decision/Sensitivity.h"
 
-#include "NamedCases.h"
 #include "model/PortableMath.h"
 #include "model/RoundValue.h"
 #include "simulation/AnalysisRun.h"
+#include "simulation/NamedCases.h"
 #include "support/Doubles.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "dialogs/BidItemsDialog.h"
-#include "CaseNames.h"
+#include "forms/CaseNames.h"
 #include "forms/FormText.h"
 #include "forms/RecordingEffects.h"
 #include "model/Project.h"

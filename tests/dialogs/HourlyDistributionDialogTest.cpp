@@ -1,6 +1,6 @@
 #include "dialogs/HourlyDistributionDialog.h"
-#include "CaseNames.h"
 #include "dialogs/HourlyDistributionDialogText.h"
+#include "forms/CaseNames.h"
 #include "forms/RecordingEffects.h"
 #include "model/RoundValue.h"
 #include "support/TempFolder.h"

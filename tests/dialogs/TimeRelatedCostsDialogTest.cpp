@@ -1,6 +1,6 @@
 #include "dialogs/TimeRelatedCostsDialog.h"
-#include "CaseNames.h"
 #include "dialogs/TimeRelatedCostsDialogText.h"
+#include "forms/CaseNames.h"
 #include "forms/RecordingEffects.h"
 #include "model/Project.h"
 #include "simulation/AgencyCost.h"

@@ -1,11 +1,11 @@
 // The work-zone dialog's boxes as texts: what a typed text does before the
 // timing logic sees it, and what the boxes show after it.
 #include "dialogs/WorkZoneDialogForm.h"
-#include "ReentrantEffects.h"
-#include "WorkZoneProjects.h"
 #include "forms/FormText.h"
 #include "forms/RecordingEffects.h"
+#include "forms/ReentrantEffects.h"
 #include "forms/WorkZoneDialogText.h"
+#include "forms/WorkZoneProjects.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "results/ExportDialog.h"
-#include "CaseNames.h"
+#include "forms/CaseNames.h"
 #include "forms/FileNameRequest.h"
 #include "forms/RecordingEffects.h"
 #include "model/Project.h"

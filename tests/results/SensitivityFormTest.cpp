@@ -2,8 +2,8 @@
 // end leaves to draw, and which controls can be used meanwhile.
 #include "results/SensitivityForm.h"
 
-#include "RecordingEffects.h"
 #include "decision/BaseCase.h"
+#include "forms/RecordingEffects.h"
 #include "model/ProjectFile.h"
 #include "simulation/AnalysisRun.h"
 
