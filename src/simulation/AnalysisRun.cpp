@@ -77,6 +77,10 @@ public:
     [[nodiscard]] double DiscountRate() const { return discountRate_; }
     [[nodiscard]] double GrowthRate() const { return growthRate_; }
 
+    // Records the alternatives of the iteration about to run in `record`;
+    // null records nothing.
+    void RecordInto(RunRecord* record) { record_ = record; }
+
     // What stopped the run, if anything did.
     [[nodiscard]] const std::optional<UnusableResult>& Unusable() const { return unusable_; }
 
@@ -88,6 +92,10 @@ public:
         timeRelatedNpv_ = 0.0;
         userNpv_ = 0.0;
         double year = 0.0;
+        recorded_ = record_ == nullptr ? nullptr : &record_->Alternatives[alternative];
+        if (recorded_ != nullptr) {
+            *recorded_ = RecordedAlternative{};
+        }
         for (int j = 0; j < activities; ++j) {
             const int slot = alternative * kActivitiesPerAlternative + j;
             const double u1 = random_.DrawUniform();
@@ -110,11 +118,11 @@ public:
                 return {};
             }
             if (year + interval >= p_.AnalysisPeriod) {
-                return Close(costs, slot, year, interval);
+                return Recorded(Close(costs, slot, year, interval));
             }
             year = nextYear;
         }
-        return {IterationStatus::Failure, kFailureMark, kFailureMark, kFailureMark};
+        return Recorded({IterationStatus::Failure, kFailureMark, kFailureMark, kFailureMark});
     }
 
 private:
@@ -156,12 +164,41 @@ private:
         });
     }
 
+    // The row of the activity being priced when the iteration is recorded,
+    // else null.
+    RecordedActivity* RecordActivity(int slot, double year, double factor) {
+        if (recorded_ == nullptr) {
+            return nullptr;
+        }
+        RecordedActivity& row = recorded_->Activities[recorded_->ActivityCount++];
+        row.Activity = slot % kActivitiesPerAlternative + 1;
+        row.Year = year;
+        row.DiscountFactor = factor;
+        return &row;
+    }
+
+    AlternativeOutcome Recorded(const AlternativeOutcome& outcome) {
+        if (recorded_ != nullptr) {
+            recorded_->Status = outcome.Status;
+            recorded_->AgencyNpv = outcome.Agency;
+            recorded_->UserNpv = outcome.User;
+            recorded_->TotalNpv = outcome.Total;
+        }
+        return outcome;
+    }
+
     ActivityCosts RunActivity(int slot, double year) {
         const double factor = DiscountFactor(year);
+        RecordedActivity* const row = RecordActivity(slot, year, factor);
         const double variability = p_.ActivityAgencyCostVariability[slot];
         double bid = p_.ActivityBidItemTotal[slot];
         VaryRealByPercent(bid, variability, random_.DrawUniform());
-        bidItemNpv_ += bid / factor;
+        const double bidPresent = bid / factor;
+        bidItemNpv_ += bidPresent;
+        if (row != nullptr) {
+            row->BidItemCost = bid;
+            row->BidItemPresentValue = bidPresent;
+        }
 
         ActivityCosts costs;
         costs.UndiscountedAgencyCost = bid;
@@ -181,14 +218,23 @@ private:
                 // activity's bid cost but neither its user nor its
                 // time-related cost.
                 costs.Gridlock = true;
+                if (row != nullptr) {
+                    row->Gridlock = true;
+                }
                 costs.Agency = costs.User = costs.Total = -1.0;
                 return costs;
             }
             if (!Representable(ResultFigure::UserCost, user.UserCost, slot, year)) {
                 return costs;
             }
-            userNpv_ += user.UserCost / factor;
-            const double timeRelated = VaryTimeRelatedCosts(slot, factor);
+            const double userPresent = user.UserCost / factor;
+            userNpv_ += userPresent;
+            const double timeRelated = VaryTimeRelatedCosts(slot, factor, row);
+            if (row != nullptr) {
+                row->UserCost = user.UserCost;
+                row->UserPresentValue = userPresent;
+                row->TimeRelatedCost = timeRelated;
+            }
             if (!Representable(ResultFigure::AgencyCost, timeRelated, slot, year)) {
                 return costs;
             }
@@ -232,7 +278,7 @@ private:
     // The three time-related items, each varied on its own uniform, priced on
     // the stored hours or days (not the varied ones); returns their
     // undiscounted sum in row order.
-    double VaryTimeRelatedCosts(int slot, double factor) {
+    double VaryTimeRelatedCosts(int slot, double factor, RecordedActivity* recorded) {
         const double variability = p_.ActivityAgencyCostVariability[slot];
         double sum = 0.0;
         for (int row = 0; row < kTimeItemsPerActivity; ++row) {
@@ -242,8 +288,13 @@ private:
                                         : static_cast<double>(p_.ActivityDaysToComplete[slot]);
             double cost = quantity * p_.TimeItemUnitPrices[item];
             VaryRealByPercent(cost, variability, random_.DrawUniform());
-            timeRelatedNpv_ += cost / factor;
+            const double present = cost / factor;
+            timeRelatedNpv_ += present;
             sum = row == 0 ? cost : sum + cost;
+            if (recorded != nullptr) {
+                recorded->TimeRelatedCosts[row] = cost;
+                recorded->TimeRelatedPresentValues[row] = present;
+            }
         }
         return sum;
     }
@@ -258,10 +309,18 @@ private:
             return {IterationStatus::Gridlock, kGridlockMark, kGridlockMark, kGridlockMark};
         }
         // A zero interval leaves no service life to credit.
-        const double salvage = interval == 0.0 ? 0.0
-                                               : (year + interval - p_.AnalysisPeriod) *
-                                                     costs.UndiscountedAgencyCost / interval /
-                                                     DiscountFactor(p_.AnalysisPeriod);
+        RecordedSalvage credit;
+        if (interval != 0.0) {
+            const double beyond = year + interval - p_.AnalysisPeriod;
+            credit.Fraction = beyond / interval;
+            credit.Amount = beyond * costs.UndiscountedAgencyCost / interval;
+            credit.DiscountFactor = DiscountFactor(p_.AnalysisPeriod);
+            credit.PresentValue = credit.Amount / credit.DiscountFactor;
+        }
+        const double salvage = credit.PresentValue;
+        if (recorded_ != nullptr) {
+            recorded_->Salvage = credit;
+        }
         agency = agency - salvage;
         total = total - salvage;
         if (!Representable(ResultFigure::AgencyNpv, agency, slot, year) ||
@@ -312,6 +371,8 @@ private:
     int aadt_ = 0;                   // the AADT of the activity last priced
     std::optional<int> volumesAadt_; // the AADT whose volumes the queue day holds
     std::optional<UnusableResult> unusable_;
+    RunRecord* record_ = nullptr;             // the iteration's record, when asked for
+    RecordedAlternative* recorded_ = nullptr; // the alternative being walked, then
 };
 
 // Counts by outcome, kept with the run until it has finished.
@@ -358,6 +419,14 @@ void PublishResults(Project& p, AnalysisWorkspace& w, const OutcomeCounts& count
     }
 }
 
+void StartRecord(RunRecord& record, const Project& p, double discountRate, double growthRate) {
+    record.Filled = true;
+    record.DiscountRate = discountRate;
+    record.GrowthRate = growthRate;
+    record.AnalysisPeriod = p.AnalysisPeriod;
+    record.AlternativeCount = p.NumberOfAlternatives;
+}
+
 RunRefusal Refuse(const UnusableResult& unusable) {
     return RunRefusal{{DescribeUnusableResult(unusable)}};
 }
@@ -380,7 +449,12 @@ std::optional<RunRefusal> RunAnalysis(Project& p, AnalysisWorkspace& w,
     OutcomeCounts counts;
 
     for (int i = 0; i < iterations; ++i) {
+        const bool recorded = options.Record != nullptr && options.Record->Iteration == i;
+        runner.RecordInto(recorded ? options.Record : nullptr);
         runner.DrawRates();
+        if (recorded) {
+            StartRecord(*options.Record, p, runner.DiscountRate(), runner.GrowthRate());
+        }
         w.DiscountRates[i] = runner.DiscountRate();
         w.GrowthRates[i] = runner.GrowthRate();
         // The checks before the run vouch for a fixed rate; a deterministic

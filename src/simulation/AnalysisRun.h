@@ -4,6 +4,7 @@
 #include "simulation/AnalysisChecks.h"
 #include "simulation/ResultStatistics.h"
 #include "simulation/RunFeedback.h"
+#include "simulation/RunRecord.h"
 #include "simulation/UserCostMemo.h"
 #include "userdelay/HourlyVolumeMemo.h"
 #include "userdelay/QueueDay.h"
@@ -20,6 +21,9 @@ struct AnalysisOptions {
     // Null when nobody watches. Otherwise the run sets the iterations done
     // after each one, and stops after the one at hand once cancelled.
     RunFeedback* Feedback = nullptr;
+    // Null unless someone wants to see the figures of one iteration: the run
+    // then fills it for the iteration it names (see RunRecord).
+    RunRecord* Record = nullptr;
 };
 
 using PerIteration = std::array<double, kProbabilisticIterations>;

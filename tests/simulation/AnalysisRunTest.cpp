@@ -5,6 +5,7 @@
 #include "model/RoundValue.h"
 #include "simulation/Distributions.h"
 #include "simulation/RandomSource.h"
+#include "support/SmallProjects.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -19,45 +20,6 @@ namespace wexa {
 namespace {
 
 constexpr std::uint32_t kSeed = 12345;
-
-// A one-alternative project without work-zone user costs and without drawn
-// inputs, so that every figure can be worked out by hand.
-std::unique_ptr<Project> PlainProject() {
-    auto p = std::make_unique<Project>();
-    p->AnalysisType = kDeterministicAnalysis;
-    p->AnalysisPeriod = 35;
-    p->DiscountRateKind = kDeterministic;
-    p->DiscountRateMin = p->DiscountRateMax = 0.0;
-    p->DiscountRateMean = 4.0;
-    p->TrafficGrowthKind = kDeterministic;
-    p->TrafficGrowthMin = p->TrafficGrowthMax = 0.0;
-    p->ActivityUserCostModes.fill(kExcludeUserCosts);
-    p->ActivityAgencyCostVariability.fill(0.0);
-    p->ActivityYearsKind.fill(kDeterministic);
-    return p;
-}
-
-void Schedule(Project& p, int alternative, std::initializer_list<std::pair<Int32, double>> plan) {
-    p.AlternativeActivityCount[alternative - 1] = static_cast<Int32>(plan.size());
-    int activity = 1;
-    for (const auto& [yearsToNext, bid] : plan) {
-        const int slot = ActivitySlot(alternative, activity++);
-        p.ActivityYearsExpected[slot] = yearsToNext;
-        p.ActivityBidItemTotal[slot] = bid;
-    }
-}
-
-// A work zone that gridlocks: demand far above the work-zone capacity all day.
-void MakeGridlock(Project& p, int slot) {
-    p.BaseYearAADT = 200000;
-    p.MaximumAADT = 200000;
-    p.ActivityUserCostModes[slot] = kIncludeUserCosts;
-    p.ActivityWorkZoneCapacity[slot] = 100.0;
-    p.ActivityStartHour[slot] = 0;
-    p.ActivityStopHour[slot] = 0;
-    p.ActivityHoursInEffect[slot] = 24;
-    p.ActivityRequiredTime[slot] = 48;
-}
 
 struct RunFixture : ::testing::Test {
     std::unique_ptr<Project> p = PlainProject();
