@@ -80,4 +80,17 @@ struct SensitivityCommandOptions {
 int SensitivityCommand(const SensitivityCommandOptions& options, Output output,
                        RunFeedback* feedback = nullptr);
 
+struct CashflowOptions {
+    std::string projectPath;
+    std::optional<std::uint32_t> seed;  // for a deterministic project's drawn inputs
+    std::optional<std::string> csvPath; // no CSV without one
+    bool json = false;
+};
+// The expenditure stream of the project's deterministic run, or of its base
+// case when the project is probabilistic: each alternative's activities,
+// salvage credit and NPVs, then year by year; as text or JSON, with the
+// year-by-year table as CSV when asked. Warnings, refusals, written files and
+// Ctrl+C as RunCommand.
+int CashflowCommand(const CashflowOptions& options, Output output, RunFeedback* feedback = nullptr);
+
 } // namespace wexa::cli

@@ -217,6 +217,30 @@ int RunProgram(int argc, char** argv) {
         status = SensitivityCommand(sensitivity, output, &interrupt);
     });
 
+    CashflowOptions cashflow;
+    std::optional<std::string> cashflowSeedText;
+    CLI::App* cashflowCmd = app.add_subcommand(
+        "cashflow", "The expenditure stream: each alternative's costs by activity and by year");
+    cashflowCmd->add_option("FILE", cashflow.projectPath, "Project file (.wxa)")->required();
+    AddTyped(cashflowCmd, "--seed", cashflowSeedText, "N",
+             "Seed of the random source, 0 to 4294967295 (default: the clock)");
+    std::string csvPath;
+    CLI::Option* csvOption =
+        cashflowCmd->add_option("-o,--output", csvPath, "Year-by-year table to write (CSV)");
+    cashflowCmd->add_flag("--json", cashflow.json, "Print the stream as JSON");
+    cashflowCmd->callback([&] {
+        if (csvOption->count() > 0) {
+            cashflow.csvPath = csvPath;
+        }
+        if (!ReadTyped<std::uint32_t>(output, "--seed", cashflowSeedText, cashflow.seed)) {
+            status = kExitFileError;
+            return;
+        }
+        wexa::RunFeedback interrupt;
+        const InterruptWatch watch(interrupt);
+        status = CashflowCommand(cashflow, output, &interrupt);
+    });
+
     const std::vector<std::string> arguments = ArgumentsAsText(argc, argv);
     std::vector<const char*> words;
     for (const std::string& argument : arguments) {
