@@ -87,13 +87,26 @@ public:
     // Walks the alternative's activities until one reaches the end of the
     // analysis period.
     AlternativeOutcome RunAlternative(int alternative) {
+        // Two copies of the walk, so that one without a record does not even
+        // test for one.
+        return record_ == nullptr ? Walk<false>(alternative) : RecordedWalk(alternative);
+    }
+
+private:
+    // Once a run at most: kept out of the way of the walk every iteration
+    // takes, which the compiler then lays out as it did before records.
+    [[gnu::cold, gnu::noinline]] AlternativeOutcome RecordedWalk(int alternative) {
+        return Walk<true>(alternative);
+    }
+
+    template <bool Recording> AlternativeOutcome Walk(int alternative) {
         const int activities = p_.AlternativeActivityCount[alternative];
         bidItemNpv_ = 0.0;
         timeRelatedNpv_ = 0.0;
         userNpv_ = 0.0;
         double year = 0.0;
-        recorded_ = record_ == nullptr ? nullptr : &record_->Alternatives[alternative];
-        if (recorded_ != nullptr) {
+        if constexpr (Recording) {
+            recorded_ = &record_->Alternatives[alternative];
             *recorded_ = RecordedAlternative{};
         }
         for (int j = 0; j < activities; ++j) {
@@ -113,19 +126,19 @@ public:
                 PrefetchDay(slot + 1, nextYear);
             }
 
-            const ActivityCosts costs = RunActivity(slot, year);
+            const ActivityCosts costs = RunActivity<Recording>(slot, year);
             if (unusable_) {
                 return {};
             }
             if (year + interval >= p_.AnalysisPeriod) {
-                return Recorded(Close(costs, slot, year, interval));
+                return Recorded<Recording>(Close<Recording>(costs, slot, year, interval));
             }
             year = nextYear;
         }
-        return Recorded({IterationStatus::Failure, kFailureMark, kFailureMark, kFailureMark});
+        return Recorded<Recording>(
+            {IterationStatus::Failure, kFailureMark, kFailureMark, kFailureMark});
     }
 
-private:
     struct ActivityCosts {
         bool Gridlock = false;
         double Agency = 0.0; // running results after this activity
@@ -157,7 +170,8 @@ private:
         }
     }
 
-    [[nodiscard]] int GrownAadt(double year) {
+    // Inlined by hand: each copy of the walk calls these (see RunAlternative).
+    [[nodiscard, gnu::always_inline]] int GrownAadt(double year) {
         return aadts_.Get(year, [&] {
             return GrowAadt(p_.BaseYearAADT, p_.PercentTrucks, p_.PercentCUTrucks,
                             p_.PercentSUTrucks, TruncateToInt32(year), growthRate_, p_.MaximumAADT);
@@ -166,8 +180,9 @@ private:
 
     // The row of the activity being priced when the iteration is recorded,
     // else null.
+    template <bool Recording>
     RecordedActivity* RecordActivity(int slot, double year, double factor) {
-        if (recorded_ == nullptr) {
+        if constexpr (!Recording) {
             return nullptr;
         }
         RecordedActivity& row = recorded_->Activities[recorded_->ActivityCount++];
@@ -177,8 +192,8 @@ private:
         return &row;
     }
 
-    AlternativeOutcome Recorded(const AlternativeOutcome& outcome) {
-        if (recorded_ != nullptr) {
+    template <bool Recording> AlternativeOutcome Recorded(const AlternativeOutcome& outcome) {
+        if constexpr (Recording) {
             recorded_->Status = outcome.Status;
             recorded_->AgencyNpv = outcome.Agency;
             recorded_->UserNpv = outcome.User;
@@ -187,15 +202,15 @@ private:
         return outcome;
     }
 
-    ActivityCosts RunActivity(int slot, double year) {
+    template <bool Recording> ActivityCosts RunActivity(int slot, double year) {
         const double factor = DiscountFactor(year);
-        RecordedActivity* const row = RecordActivity(slot, year, factor);
+        RecordedActivity* const row = RecordActivity<Recording>(slot, year, factor);
         const double variability = p_.ActivityAgencyCostVariability[slot];
         double bid = p_.ActivityBidItemTotal[slot];
         VaryRealByPercent(bid, variability, random_.DrawUniform());
         const double bidPresent = bid / factor;
         bidItemNpv_ += bidPresent;
-        if (row != nullptr) {
+        if constexpr (Recording) {
             row->BidItemCost = bid;
             row->BidItemPresentValue = bidPresent;
         }
@@ -218,7 +233,7 @@ private:
                 // activity's bid cost but neither its user nor its
                 // time-related cost.
                 costs.Gridlock = true;
-                if (row != nullptr) {
+                if constexpr (Recording) {
                     row->Gridlock = true;
                 }
                 costs.Agency = costs.User = costs.Total = -1.0;
@@ -229,8 +244,8 @@ private:
             }
             const double userPresent = user.UserCost / factor;
             userNpv_ += userPresent;
-            const double timeRelated = VaryTimeRelatedCosts(slot, factor, row);
-            if (row != nullptr) {
+            const double timeRelated = VaryTimeRelatedCosts<Recording>(slot, factor, row);
+            if constexpr (Recording) {
                 row->UserCost = user.UserCost;
                 row->UserPresentValue = userPresent;
                 row->TimeRelatedCost = timeRelated;
@@ -253,7 +268,7 @@ private:
 
     // Prices the work zone on the traffic of aadt_, or finds its day priced
     // before at that traffic, by this activity or one with the same day.
-    RunUserCost PriceWorkZone(int slot) {
+    [[gnu::always_inline]] RunUserCost PriceWorkZone(int slot) {
         const int hours = VaryIntByPercent(p_.ActivityRequiredTime[slot],
                                            p_.ActivityTimeVariability[slot], random_.DrawUniform());
         const int days = ComputeDaysToComplete(hours, p_.ActivityHoursInEffect[slot],
@@ -278,6 +293,7 @@ private:
     // The three time-related items, each varied on its own uniform, priced on
     // the stored hours or days (not the varied ones); returns their
     // undiscounted sum in row order.
+    template <bool Recording>
     double VaryTimeRelatedCosts(int slot, double factor, RecordedActivity* recorded) {
         const double variability = p_.ActivityAgencyCostVariability[slot];
         double sum = 0.0;
@@ -291,7 +307,7 @@ private:
             const double present = cost / factor;
             timeRelatedNpv_ += present;
             sum = row == 0 ? cost : sum + cost;
-            if (recorded != nullptr) {
+            if constexpr (Recording) {
                 recorded->TimeRelatedCosts[row] = cost;
                 recorded->TimeRelatedPresentValues[row] = present;
             }
@@ -301,6 +317,7 @@ private:
 
     // The activity that reaches the end of the analysis period closes the
     // alternative, less the value of its service life beyond that end.
+    template <bool Recording>
     AlternativeOutcome Close(const ActivityCosts& costs, int slot, double year, double interval) {
         double agency = Rounded(costs.Agency, 0);
         const double user = Rounded(costs.User, 0);
@@ -318,7 +335,7 @@ private:
             credit.PresentValue = credit.Amount / credit.DiscountFactor;
         }
         const double salvage = credit.PresentValue;
-        if (recorded_ != nullptr) {
+        if constexpr (Recording) {
             recorded_->Salvage = credit;
         }
         agency = agency - salvage;

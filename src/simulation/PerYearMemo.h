@@ -24,7 +24,8 @@ public:
         }
     }
 
-    template <typename Compute> T Get(double year, Compute compute) {
+    // Always inlined: a few comparisons, on the run's hottest path.
+    template <typename Compute> [[gnu::always_inline]] T Get(double year, Compute compute) {
         if (!(year >= 0.0 && year < kYears)) {
             return compute();
         }
