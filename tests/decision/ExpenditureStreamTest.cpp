@@ -126,6 +126,10 @@ struct StreamCase {
     std::vector<bool> Gridlocks;
 };
 
+void PrintTo(const StreamCase& streamCase, std::ostream* os) {
+    *os << streamCase.Name;
+}
+
 const std::vector<StreamCase>& StreamCases() {
     static const std::vector<StreamCase> cases{
         {"SalvageOnTheClosingActivity",
