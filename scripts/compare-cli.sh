@@ -4,7 +4,8 @@
 # examples and the agreement projects (tests/data/agreement) and checks that
 # they agree byte for byte: the imported project files, `run --seed N --json`
 # and the report (apart from its date and file-name lines), `workzone
-# --json`, the text each prints and the exit statuses. Windows writes its
+# --json`, `compare --json`, `sensitivity --json`, `cashflow` with its CSV
+# and its JSON, the text each prints and the exit statuses. Windows writes its
 # console text with CR LF, which is the one difference allowed there. One
 # project is named in other scripts than Latin, to see that names on the
 # command line reach the program whole.
@@ -104,8 +105,12 @@ for example in examples/*.wxa; do
     for seed in 1 7; do
         both "$base-run-$seed" run "$base.wxa" --seed "$seed" --json "$base-run-$seed.json" \
             -o "$base-run-$seed.xls"
+        both "$base-compare-$seed" compare "$base.wxa" --seed "$seed" --json
     done
     both "$base-workzone" workzone "$base.wxa" --alternative 1 --activity 1 --json
+    both "$base-sensitivity" sensitivity "$base.wxa" --json
+    both "$base-cashflow" cashflow "$base.wxa" --seed 1 -o "$base-cashflow.csv"
+    both "$base-cashflow-json" cashflow "$base.wxa" --seed 1 --json
 done
 
 for project in tests/data/agreement/*.json; do
@@ -113,6 +118,7 @@ for project in tests/data/agreement/*.json; do
     copy_in "$project" "$base.json"
     both "$base-import" import "$base.json" -o "$base.wxa"
     both "$base-run" run "$base.wxa" --seed 11 --json "$base-run.json" -o "$base-run.xls"
+    both "$base-cashflow" cashflow "$base.wxa" --seed 11 --json -o "$base-cashflow.csv"
     both "$base-workzone" workzone "$base.wxa" --alternative 1 --activity 1 --json
 done
 
