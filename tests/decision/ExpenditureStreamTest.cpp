@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -395,28 +394,6 @@ TEST(ExpenditureStreamTest, RecordingChangesNothingTheRunStores) {
         }
     }
 }
-
-class ExampleStream : public ::testing::TestWithParam<const char*> {};
-
-// Each example's stream against its run (deterministic) or its base case.
-TEST_P(ExampleStream, TotalsAreTheRunsOrTheBaseCasesNpvs) {
-    const auto path = std::filesystem::path(WEXA_EXAMPLES_DIR) / GetParam();
-    auto project = std::make_unique<Project>();
-    ASSERT_TRUE(ReadProjectFile(path.string(), *project));
-    const ExpenditureStream stream = StreamOf(*project);
-    ASSERT_TRUE(stream.Record.Filled);
-    for (int a = 0; a < project->NumberOfAlternatives; ++a) {
-        SCOPED_TRACE(a);
-        const RecordedAlternative& alternative = stream.Record.Alternatives[a];
-        EXPECT_EQ(Recorded(alternative), RunNpvs(*project, a));
-        if (alternative.Status == IterationStatus::Valid) {
-            EXPECT_EQ(SumOfRows(alternative), Recorded(alternative));
-        }
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Examples, ExampleStream,
-                         ::testing::Values("rural-two-lane.wxa", "urban-freeway.wxa"));
 
 } // namespace
 } // namespace wexa::stream_test
