@@ -6,6 +6,7 @@
 #include "decision/ExpenditureStream.h"
 #include "model/OutputFiles.h"
 #include "model/PathText.h"
+#include "results/StreamPage.h"
 
 #include <memory>
 #include <string>
@@ -36,7 +37,7 @@ int CashflowCommand(const CashflowOptions& options, Output output, RunFeedback* 
     if (options.csvPath) {
         OutputFiles files;
         if (const FileResult staged =
-                files.Add(PathFromText(*options.csvPath), CashflowCsv(*stream));
+                files.Add(PathFromText(*options.csvPath), forms::StreamCsv(*stream));
             !staged) {
             return ReportNotWritten(output, staged);
         }

@@ -2,7 +2,7 @@
 
 #include "cli/ResultNames.h"
 #include "cli/TextFormat.h"
-#include "results/CsvText.h"
+#include "results/StreamPage.h"
 
 #include <array>
 #include <sstream>
@@ -25,27 +25,8 @@ bool IsValid(const RecordedAlternative& alternative) {
     return alternative.Status == IterationStatus::Valid;
 }
 
-// The numbers of the valid alternatives, from 1.
-std::vector<int> ValidAlternatives(const RunRecord& record) {
-    std::vector<int> numbers;
-    for (int a = 0; a < record.AlternativeCount; ++a) {
-        if (IsValid(record.Alternatives[a])) {
-            numbers.push_back(a + 1);
-        }
-    }
-    return numbers;
-}
-
-// A year's figures in column order: undiscounted, then present value.
-std::array<double, 6> InColumnOrder(const YearFigures& year) {
-    return {year.Agency,        year.User,        year.Total,
-            year.PresentAgency, year.PresentUser, year.PresentTotal};
-}
-
 constexpr std::array<const char*, 6> kYearKeys{"agency",        "user",        "total",
                                                "presentAgency", "presentUser", "presentTotal"};
-constexpr std::array<const char*, 6> kYearTitles{"Agency",    "User",    "Total",
-                                                 "PV agency", "PV user", "PV total"};
 
 ordered_json PresentValues(double agency, double user, double total) {
     return {{"agency", agency}, {"user", user}, {"total", total}};
@@ -118,33 +99,6 @@ void WriteAlternativeText(std::ostream& out, int number, const RecordedAlternati
         << alternative.TotalNpv << '\n';
 }
 
-// A figure in full: the shortest digits that read back as the same double.
-std::string Exact(double value) {
-    return ordered_json(value).dump();
-}
-
-// The heading of the year table, and each year's cells written by `format`:
-// rounded to cents for reading, exact for the CSV.
-TextTable YearTable(const ExpenditureStream& stream, std::string (*format)(double)) {
-    const std::vector<int> valid = ValidAlternatives(stream.Record);
-    TextTable rows{{"Year"}};
-    for (const int number : valid) {
-        for (const char* title : kYearTitles) {
-            rows[0].push_back("Alt " + std::to_string(number) + " " + title);
-        }
-    }
-    for (std::size_t year = 0; year < stream.Years.size(); ++year) {
-        std::vector<std::string> cells{std::to_string(year)};
-        for (const int number : valid) {
-            for (const double value : InColumnOrder(stream.Years[year][number - 1])) {
-                cells.push_back(format(value));
-            }
-        }
-        rows.push_back(std::move(cells));
-    }
-    return rows;
-}
-
 } // namespace
 
 ordered_json CashflowToJson(const ExpenditureStream& stream) {
@@ -178,26 +132,14 @@ void WriteCashflowText(std::ostream& out, const std::string& projectPath,
                        const ExpenditureStream& stream) {
     const RunRecord& record = stream.Record;
     out << "Expenditure stream of " << projectPath << '\n';
-    out << (stream.Basis == StreamBasis::BaseCase
-                ? "Basis: base case (every input at its middle value, no variability)"
-                : "Basis: deterministic run")
-        << '\n';
+    out << "Basis: " << forms::StreamBasisText(stream.Basis) << '\n';
     out << "Discount rate: " << FormatNumber(record.DiscountRate)
         << " %, analysis period: " << record.AnalysisPeriod << " years\n";
     for (int a = 0; a < record.AlternativeCount; ++a) {
         WriteAlternativeText(out, a + 1, record.Alternatives[a]);
     }
     out << "\nYear by year (the salvage credit negative in the last year)\n";
-    WriteTable(out, YearTable(stream, Cost), 0);
-}
-
-std::string CashflowCsv(const ExpenditureStream& stream) {
-    const TextTable rows = YearTable(stream, Exact);
-    std::ostringstream csv;
-    for (const auto& row : rows) {
-        forms::WriteCsvLine(csv, row.front(), {row.begin() + 1, row.end()});
-    }
-    return csv.str();
+    WriteTable(out, forms::YearRows(stream, Cost), 0);
 }
 
 } // namespace wexa::cli

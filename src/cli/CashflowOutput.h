@@ -20,8 +20,4 @@ namespace wexa::cli {
 void WriteCashflowText(std::ostream& out, const std::string& projectPath,
                        const ExpenditureStream& stream);
 
-// The year-by-year table as CSV: a column per figure of each valid
-// alternative, a line per year.
-[[nodiscard]] std::string CashflowCsv(const ExpenditureStream& stream);
-
 } // namespace wexa::cli

@@ -47,6 +47,26 @@ void LayOutYears(ExpenditureStream& stream) {
     }
 }
 
+// The one recorded run: the project's own when it is deterministic, its base
+// case when not.
+std::optional<RunRefusal> Record(const Project& project, std::optional<std::uint32_t> seed,
+                                 RunFeedback* feedback, ExpenditureStream& stream) {
+    auto run = std::make_unique<Project>(project);
+    auto workspace = std::make_unique<AnalysisWorkspace>();
+    if (project.AnalysisType == kProbabilisticAnalysis) {
+        MakeBaseCase(*run);
+        stream.Basis = StreamBasis::BaseCase;
+    } else {
+        stream.Basis = StreamBasis::Deterministic;
+    }
+    stream.Record = RunRecord{};
+    if (auto refusal = RunAnalysis(*run, *workspace, {seed, feedback, &stream.Record})) {
+        return refusal;
+    }
+    LayOutYears(stream);
+    return std::nullopt;
+}
+
 } // namespace
 
 double PresentAgency(const RecordedActivity& row) {
@@ -65,30 +85,41 @@ double UndiscountedAgency(const RecordedActivity& row) {
     return row.BidItemCost + row.TimeRelatedCost;
 }
 
+std::vector<int> ValidAlternatives(const RunRecord& record) {
+    std::vector<int> numbers;
+    for (int a = 0; a < record.AlternativeCount; ++a) {
+        if (record.Alternatives[a].Status == IterationStatus::Valid) {
+            numbers.push_back(a + 1);
+        }
+    }
+    return numbers;
+}
+
+std::array<double, 6> InColumnOrder(const YearFigures& year) {
+    return {year.Agency,        year.User,        year.Total,
+            year.PresentAgency, year.PresentUser, year.PresentTotal};
+}
+
 std::optional<RunRefusal> ComputeExpenditureStream(const Project& project,
                                                    std::optional<std::uint32_t> seed,
                                                    RunFeedback* feedback,
                                                    ExpenditureStream& stream) {
-    auto run = std::make_unique<Project>(project);
-    auto workspace = std::make_unique<AnalysisWorkspace>();
     if (project.AnalysisType == kProbabilisticAnalysis) {
         // What the project's own run refuses, with its messages, is refused
         // here too, before its base case is run.
+        auto run = std::make_unique<Project>(project);
+        auto workspace = std::make_unique<AnalysisWorkspace>();
         if (auto refusal = RunAnalysis(*run, *workspace, {seed, feedback, nullptr})) {
             return refusal;
         }
-        *run = project;
-        MakeBaseCase(*run);
-        stream.Basis = StreamBasis::BaseCase;
-    } else {
-        stream.Basis = StreamBasis::Deterministic;
     }
-    stream.Record = RunRecord{};
-    if (auto refusal = RunAnalysis(*run, *workspace, {seed, feedback, &stream.Record})) {
-        return refusal;
-    }
-    LayOutYears(stream);
-    return std::nullopt;
+    return Record(project, seed, feedback, stream);
+}
+
+std::optional<RunRefusal> RecordExpenditureStream(const Project& project, std::uint32_t seed,
+                                                  RunFeedback* feedback,
+                                                  ExpenditureStream& stream) {
+    return Record(project, seed, feedback, stream);
 }
 
 } // namespace wexa

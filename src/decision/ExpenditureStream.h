@@ -11,6 +11,7 @@
 #include "simulation/RunFeedback.h"
 #include "simulation/RunRecord.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -46,6 +47,14 @@ struct ExpenditureStream {
 [[nodiscard]] double PresentTotal(const RecordedActivity& row);
 [[nodiscard]] double UndiscountedAgency(const RecordedActivity& row);
 
+// The numbers (from 1) of the alternatives that have an NPV, the only ones
+// with figures in the year-by-year table.
+[[nodiscard]] std::vector<int> ValidAlternatives(const RunRecord& record);
+
+// A year's figures in the table's order: undiscounted agency, user and
+// total, then the same in present value.
+[[nodiscard]] std::array<double, 6> InColumnOrder(const YearFigures& year);
+
 // Runs the project (deterministic) or its base case (probabilistic) once,
 // recording what the run does, and lays the stream out year by year. A
 // project the run refuses is refused the same way: a probabilistic project is
@@ -54,5 +63,14 @@ struct ExpenditureStream {
                                                                  std::optional<std::uint32_t> seed,
                                                                  RunFeedback* feedback,
                                                                  ExpenditureStream& stream);
+
+// The same stream of a project whose own run has already been accepted (the
+// results on the screen): only the one recorded run, without the full run
+// first. `seed` is the accepted run's, which a deterministic project's drawn
+// rates depend on.
+[[nodiscard]] std::optional<RunRefusal> RecordExpenditureStream(const Project& project,
+                                                                std::uint32_t seed,
+                                                                RunFeedback* feedback,
+                                                                ExpenditureStream& stream);
 
 } // namespace wexa

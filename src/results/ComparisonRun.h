@@ -45,6 +45,8 @@ public:
     [[nodiscard]] bool Probabilistic() const;
     [[nodiscard]] const std::string& Title() const { return project_.ProjectDescription; }
     [[nodiscard]] std::uint32_t Seed() const { return workspace_->Seed; }
+    // The project as it was run: its inputs, whatever was edited since.
+    [[nodiscard]] const Project& Inputs() const { return project_; }
 
 private:
     Project project_;

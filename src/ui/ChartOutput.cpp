@@ -28,33 +28,34 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// Draws the chart at its size on screen into `device`.
-bool Draw(ChartPanel& chart, QPaintDevice& device) {
+// Draws the picture at its size on screen into `device`.
+bool Draw(const QSize& size, const PictureRender& render, QPaintDevice& device) {
     QPainter painter;
     if (!painter.begin(&device)) {
         return false;
     }
     painter.setRenderHint(QPainter::Antialiasing);
-    chart.Render(painter, QRectF(QPointF(0, 0), QSizeF(chart.size())));
+    render(painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return painter.end();
 }
 
 // The picture's bytes; written to disk by the same routine as every other
 // file, so a device, a read-only file or a link is treated alike everywhere.
-bool DrawImage(ChartPanel& chart, forms::ImageFormat format, QBuffer& file) {
+bool DrawImage(const QSize& size, const PictureRender& render, forms::ImageFormat format,
+               QBuffer& file) {
     if (format == forms::ImageFormat::Svg) {
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
-        svg.setSize(chart.size());
-        svg.setViewBox(QRect(QPoint(0, 0), chart.size()));
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setTitle(QStringLiteral("Wexa chart"));
-        return Draw(chart, svg);
+        return Draw(size, render, svg);
     }
     // Twice the screen's pixels, so the picture stays sharp in a document.
-    QImage image(chart.size() * 2, QImage::Format_ARGB32);
+    QImage image(size * 2, QImage::Format_ARGB32);
     image.setDevicePixelRatio(2.0);
     image.fill(Qt::white);
-    return Draw(chart, image) && image.save(&file, "PNG");
+    return Draw(size, render, image) && image.save(&file, "PNG");
 }
 
 } // namespace
@@ -72,18 +73,22 @@ bool PrintChartOn(ChartPanel& chart, QPrinter& printer) {
 
 bool PrintDocumentOn(QTextDocument& document, QPrinter& printer) {
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        return false;
-    }
+    return painter.begin(&printer) && DrawDocumentPages(painter, document, printer) &&
+           painter.end();
+}
+
+bool DrawDocumentPages(QPainter& painter, QTextDocument& document, QPrinter& printer) {
     const QSizeF page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
     // Laid out in points, as on screen, then scaled to the printer's pixels.
     const qreal scale = printer.resolution() / 72.0;
     document.setPageSize(page / scale);
     const int pages = document.pageCount();
+    painter.save();
     painter.scale(scale, scale);
     const QSizeF sheet = document.pageSize();
     for (int p = 0; p < pages; ++p) {
         if (p > 0 && !printer.newPage()) {
+            painter.restore();
             return false;
         }
         painter.save();
@@ -91,7 +96,8 @@ bool PrintDocumentOn(QTextDocument& document, QPrinter& printer) {
         document.drawContents(&painter, QRectF(QPointF(0, sheet.height() * p), sheet));
         painter.restore();
     }
-    return painter.end();
+    painter.restore();
+    return true;
 }
 
 void PrintChart(ChartPanel& chart, Prompts& prompts, QWidget* parent) {
@@ -115,6 +121,13 @@ void PrintThroughDialog(Prompts& prompts, QWidget* parent,
 }
 
 void SaveChartImage(ChartPanel& chart, Prompts& prompts) {
+    SavePictureImage(
+        chart.size(),
+        [&chart](QPainter& painter, const QRectF& target) { chart.Render(painter, target); },
+        prompts);
+}
+
+void SavePictureImage(const QSize& size, const PictureRender& render, Prompts& prompts) {
     const std::optional<QString> chosen = prompts.AskFileName(forms::ChartImageRequest());
     if (!chosen) {
         return;
@@ -129,7 +142,7 @@ void SaveChartImage(ChartPanel& chart, Prompts& prompts) {
     QBuffer image;
     image.open(QIODevice::WriteOnly);
     std::string reason;
-    if (!DrawImage(chart, target->Format, image)) {
+    if (!DrawImage(size, render, target->Format, image)) {
         reason = "the picture could not be drawn.";
     } else {
         const QByteArray& bytes = image.data();

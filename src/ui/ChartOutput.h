@@ -4,7 +4,10 @@
 #include <string>
 #include <string_view>
 
+class QPainter;
 class QPrinter;
+class QRectF;
+class QSize;
 class QString;
 class QTextDocument;
 class QWidget;
@@ -30,6 +33,10 @@ void PrintThroughDialog(Prompts& prompts, QWidget* parent,
 // it needs. False when the printer could not be opened or take a page.
 bool PrintDocumentOn(QTextDocument& document, QPrinter& printer);
 
+// The pages of `document` drawn with `painter`, already open on `printer`,
+// from the page it is on; false when the printer could not take a page.
+bool DrawDocumentPages(QPainter& painter, QTextDocument& document, QPrinter& printer);
+
 // The chart scaled to fit the printable area of one page. False when the
 // printer could not be opened.
 bool PrintChartOn(ChartPanel& chart, QPrinter& printer);
@@ -37,6 +44,13 @@ bool PrintChartOn(ChartPanel& chart, QPrinter& printer);
 // "Save Image...": asks for a name, then writes the chart as PNG or SVG
 // whole or not at all; only a failure is reported.
 void SaveChartImage(ChartPanel& chart, Prompts& prompts);
+
+// Draws a picture into a rectangle of any device.
+using PictureRender = std::function<void(QPainter&, const QRectF&)>;
+
+// "Save Image..." of any picture: `render` draws it at `size` pixels, as on
+// screen.
+void SavePictureImage(const QSize& size, const PictureRender& render, Prompts& prompts);
 
 // "Save Tables..." and "Save Data...": asks for a CSV file starting from
 // `initialName`, then writes `text` to it whole or not at all; only a

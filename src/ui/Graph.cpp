@@ -4,6 +4,7 @@
 #include "ui/ChartOutput.h"
 #include "ui/ComparisonPanel.h"
 #include "ui/HelpSections.h"
+#include "ui/StreamView.h"
 
 #include "results/NpvDistributions.h"
 
@@ -25,7 +26,7 @@ CGraph::CGraph(forms::ResultChartData data, Prompts& prompts, QWidget* parent,
                const forms::KeptRun* run)
     : QDialog(parent), data_(std::move(data)), prompts_(prompts), run_(run), chart_(new ChartPanel),
       comparison_(new ComparisonPanel(run)), distributions_(new ChartPanel),
-      views_(new QTabWidget) {
+      stream_(new StreamView(run, prompts)), views_(new QTabWidget) {
     setWindowTitle(QStringLiteral("Wexa Graphing Window"));
     SetHelpSection(*this, HelpSection::ResultChart,
                    QStringLiteral("The results of the last run: percentile curves of a "
@@ -37,6 +38,7 @@ CGraph::CGraph(forms::ResultChartData data, Prompts& prompts, QWidget* parent,
     views_->addTab(chart_, QStringLiteral("Chart"));
     views_->addTab(comparison_, QStringLiteral("Comparison"));
     views_->addTab(distributions_, QStringLiteral("NPV Distributions"));
+    views_->addTab(stream_, QStringLiteral("Expenditure Stream"));
     const QString comparisonNote =
         QStringLiteral("How the alternatives compare, iteration by iteration: the chance of "
                        "each being the cheapest, every pair, EUAC beside NPV and the choice "
@@ -45,6 +47,10 @@ CGraph::CGraph(forms::ResultChartData data, Prompts& prompts, QWidget* parent,
     SetHelpSection(*distributions_, HelpSection::Comparison,
                    QStringLiteral("The NPVs of every alternative's valid iterations on one axis, "
                                   "in the same bins."));
+    SetHelpSection(*stream_, HelpSection::ExpenditureStream,
+                   QStringLiteral("What each alternative costs, year by year: each activity's "
+                                  "agency and work-zone user cost, undiscounted and in present "
+                                  "value, and the salvage credit at the end of the period."));
     connect(views_, &QTabWidget::currentChanged, this, &CGraph::EnableChartButtons);
     layout->addWidget(views_, 1);
 
@@ -97,11 +103,13 @@ QWidget* CGraph::ControlsGroup() {
             [this] { Select(forms::kAllCostComponents); });
     column->addSpacing(12);
     print_ = add(QStringLiteral("Print Graph"),
-                 QStringLiteral("Prints the chart or the comparison shown, scaled to fit the "
-                                "page."),
+                 QStringLiteral("Prints the chart, the comparison or the expenditure stream "
+                                "shown, scaled to fit the page."),
                  [this] {
                      if (ChartPanel* chart = ShownChart()) {
                          PrintChart(*chart, prompts_, this);
+                     } else if (views_->currentWidget() == stream_) {
+                         stream_->Print();
                      } else {
                          comparison_->Print(prompts_);
                      }
@@ -109,7 +117,13 @@ QWidget* CGraph::ControlsGroup() {
     saveImage_ = add(QStringLiteral("Save Image..."),
                      QStringLiteral("Saves the chart shown as a PNG image or an SVG drawing, for "
                                     "a report or a slide."),
-                     [this] { SaveChartImage(*ShownChart(), prompts_); });
+                     [this] {
+                         if (ChartPanel* chart = ShownChart()) {
+                             SaveChartImage(*chart, prompts_);
+                         } else {
+                             stream_->SaveImage();
+                         }
+                     });
     saveTables_ = add(QStringLiteral("Save Tables..."),
                       QStringLiteral("Saves the comparison's tables of the three kinds of cost "
                                      "as one CSV file, for a spreadsheet."),
@@ -156,8 +170,7 @@ ChartPanel* CGraph::ShownChart() const {
 }
 
 void CGraph::EnableChartButtons() {
-    const bool chart = ShownChart() != nullptr;
-    saveImage_->setEnabled(chart);
+    saveImage_->setEnabled(ShownChart() != nullptr || views_->currentWidget() == stream_);
 }
 
 } // namespace wexa::ui

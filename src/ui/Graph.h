@@ -14,6 +14,7 @@ namespace wexa::ui {
 class ChartPanel;
 class ComparisonPanel;
 class Prompts;
+class StreamView;
 
 // "Wexa Graphing Window", opened after every run: the percentile curves or
 // the bars of the run's results, the cost to plot chosen with the buttons of
@@ -32,6 +33,7 @@ public:
     [[nodiscard]] ChartPanel& Chart() { return *chart_; }
     [[nodiscard]] ComparisonPanel& Comparison() { return *comparison_; }
     [[nodiscard]] ChartPanel& Distributions() { return *distributions_; }
+    [[nodiscard]] StreamView& Stream() { return *stream_; }
     [[nodiscard]] QTabWidget& Views() { return *views_; }
     // A line under the controls about the run shown (its seed); none when
     // empty.
@@ -48,7 +50,8 @@ private:
     void Select(int selection);
     void Rebuild();
     // The chart of the view shown, which Print Graph and Save Image act on;
-    // null on the tables of the comparison, which print as they are shown.
+    // null on the comparison and the expenditure stream, which print and
+    // save themselves.
     [[nodiscard]] ChartPanel* ShownChart() const;
     void EnableChartButtons();
 
@@ -58,6 +61,7 @@ private:
     ChartPanel* chart_;
     ComparisonPanel* comparison_;
     ChartPanel* distributions_;
+    StreamView* stream_;
     QTabWidget* views_;
     QLabel* runNote_ = nullptr;
     QPushButton* allComponents_ = nullptr;

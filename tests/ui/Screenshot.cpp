@@ -7,8 +7,8 @@
 // time-related-costs.png (the dialogs on an example project), work-zone.png
 // and work-zone-gridlock.png, the chart windows' pictures (chart-*.png,
 // comparison.png, comparison-distributions.png) and the sensitivity
-// window's two tabs (sensitivity-rate.png, sensitivity-tornado.png) into
-// FOLDER.
+// window's two tabs (sensitivity-rate.png, sensitivity-tornado.png) and the
+// expenditure stream of each example (stream-*.png) into FOLDER.
 #include "WindowFixture.h"
 #include "forms/MainFormControls.h"
 #include "forms/NoticeCollector.h"
@@ -19,6 +19,7 @@
 #include "ui/Graph.h"
 #include "ui/QueueGraphDialog.h"
 #include "ui/SensitivityWindow.h"
+#include "ui/StreamView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -86,6 +87,12 @@ bool SaveChartPictures(const QDir& folder) {
                 dialog.show();
                 if (kind == wexa::kDeterministicAnalysis) {
                     ok = Save(dialog, folder, "chart-deterministic.png") && ok;
+                    // The same stream in present value: the bars add up to
+                    // the NPVs of the chart.
+                    auto& graph = dynamic_cast<wexa::ui::CGraph&>(dialog);
+                    graph.Views().setCurrentWidget(&graph.Stream());
+                    graph.Stream().PresentValues().click();
+                    ok = Save(dialog, folder, "stream-deterministic.png") && ok;
                 } else {
                     ok = Save(dialog, folder, "chart-probabilistic.png") && ok;
                     wexa::ui::testing::PressButton(dialog, QStringLiteral("All Cost Components"));
@@ -122,6 +129,32 @@ bool SaveChartPictures(const QDir& folder) {
     }
     std::fprintf(stderr, "no activity of the example builds a queue\n");
     return false;
+}
+
+// The expenditure stream tab after a run of each example, in the year's
+// dollars.
+bool SaveStreamPictures(const QDir& folder) {
+    bool ok = true;
+    for (const char* example : {"urban-freeway", "rural-two-lane"}) {
+        Window w;
+        w.Prompts().OpenAnswer =
+            QStringLiteral(WEXA_EXAMPLES_DIR "/%1.wxa").arg(QLatin1String(example));
+        ok = w.Doc().Open() && ok;
+        w.View().SetRunSeed(2027);
+        w.Prompts().OnDialog = [&](QDialog& dialog) {
+            if (auto* graph = dynamic_cast<wexa::ui::CGraph*>(&dialog)) {
+                graph->resize(1200, kHeight);
+                graph->show();
+                graph->Views().setCurrentWidget(&graph->Stream());
+                const std::string name = std::string("stream-") + example + ".png";
+                ok = Save(dialog, folder, name.c_str()) && ok;
+            }
+            dialog.reject();
+        };
+        w.Run();
+        ok = w.Prompts().Dialogs.size() == 2 && ok;
+    }
+    return ok;
 }
 
 // The sensitivity window on the urban freeway example, as it opens from the
@@ -213,6 +246,7 @@ int main(int argc, char** argv) {
 
     ok = SaveChartPictures(folder) && ok;
     ok = SaveSensitivityPictures(folder) && ok;
+    ok = SaveStreamPictures(folder) && ok;
     // The table dialogs of the rural example, the distribution with its sum.
     Window tables;
     tables.Prompts().OpenAnswer = QStringLiteral(WEXA_EXAMPLES_DIR "/rural-two-lane.wxa");
