@@ -49,11 +49,13 @@ std::string NoNpvNotice(const RecordedAlternative& alternative) {
 // The activities of a valid alternative, added up by year.
 std::vector<StreamBar> BarsOf(const RecordedAlternative& alternative, StreamValues values) {
     std::map<int, StreamBar> byYear;
+    std::map<int, bool> gridlocks;
     for (int j = 0; j < alternative.ActivityCount; ++j) {
         const RecordedActivity& row = alternative.Activities[j];
         const int year = static_cast<int>(row.Year);
         StreamBar& bar = byYear[year];
         bar.Year = year;
+        gridlocks[year] = gridlocks[year] || row.Gridlock;
         if (values == StreamValues::PresentValue) {
             bar.Agency += PresentAgency(row);
             bar.User += row.UserPresentValue;
@@ -64,7 +66,9 @@ std::vector<StreamBar> BarsOf(const RecordedAlternative& alternative, StreamValu
     }
     std::vector<StreamBar> bars;
     for (auto& [year, bar] : byYear) {
-        bar.Label = Dollars(bar.Agency + bar.User);
+        // A gridlocked activity is costed at its bid items alone: say so
+        // where its bar is that short.
+        bar.Label = Dollars(bar.Agency + bar.User) + (gridlocks[year] ? " (gridlock)" : "");
         bars.push_back(std::move(bar));
     }
     return bars;

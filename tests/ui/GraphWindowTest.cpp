@@ -7,6 +7,7 @@
 #include "ui/FormButtons.h"
 #include "ui/Graph.h"
 #include "ui/HelpSections.h"
+#include "ui/StreamView.h"
 
 #include <QFile>
 #include <QImage>
@@ -14,6 +15,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QSvgRenderer>
 #include <QTabWidget>
@@ -138,10 +140,11 @@ private slots:
     void okLeavesTheResultsAsTheyWere();
     void createGraphButtonOpensTheWindow();
     void comparisonFollowsTheCostKindAndTheRun();
+    void expenditureStreamIsTheRunsAndIsSavedAndPrinted();
     void saveImageWritesPngAndSvg();
     void failedSaveIsReportedAndWritesNothing();
     void printGraphPrintsThroughThePrintDialog();
-    void printGraphPrintsTheComparisonShown();
+    void printGraphPrintsTheComparisonAndTheStreamShown();
     void helpKeysOpenTheChartSectionAndNotes();
 };
 
@@ -300,12 +303,48 @@ void GraphWindowTest::comparisonFollowsTheCostKindAndTheRun() {
     w.Prompts().OnDialog = [&inspected](QDialog& dialog) {
         auto& graph = dynamic_cast<CGraph&>(dialog);
         QCOMPARE(graph.Comparison().Page().Notice, std::string(wexa::forms::kNoRunNotice));
+        QCOMPARE(graph.Stream().Page().Diagram.Notice, std::string(wexa::forms::kNoStreamNotice));
         QVERIFY(!Button(graph, QStringLiteral("Save Tables..."))->isEnabled());
         inspected = true;
         dialog.reject();
     };
     w.Find<QPushButton>(wexa::ui::FormButton::CreateGraph)->click();
     QVERIFY(inspected);
+}
+
+// The tab shows the stream of the run just made (its NPVs are the run's),
+// switches to present value, and saves its data, its picture and its page.
+void GraphWindowTest::expenditureStreamIsTheRunsAndIsSavedAndPrinted() {
+    Window w;
+    RunAndInspect(w, true, [&w](CGraph& graph) {
+        wexa::ui::StreamView& view = graph.Stream();
+        graph.Views().setCurrentWidget(&view);
+        QVERIFY(Button(graph, QStringLiteral("Save Image..."))->isEnabled());
+        const wexa::Project& project = w.GetProject();
+        const auto& tables = view.Page().Tables;
+        QCOMPARE(tables.size(), static_cast<std::size_t>(project.NumberOfAlternatives));
+        for (std::size_t a = 0; a < tables.size(); ++a) {
+            QCOMPARE(tables[a].RowNames.back(), std::string("NPV"));
+            QCOMPARE(tables[a].Cells.back().back(),
+                     wexa::forms::FormatNumber(static_cast<double>(project.TotalNpvResults[a][0]),
+                                               "#,##0"));
+        }
+        const std::string undiscounted = view.Page().Diagram.Subtitle;
+        view.PresentValues().click();
+        QVERIFY(view.Page().Diagram.Subtitle != undiscounted);
+
+        auto stream = std::make_unique<wexa::ExpenditureStream>();
+        QVERIFY(!wexa::ComputeExpenditureStream(project, 2027, nullptr, *stream));
+        w.Prompts().FileAnswer = w.Path(QStringLiteral("stream.csv"));
+        PressButton(graph, QStringLiteral("Save &Data..."));
+        QFile csv(w.Path(QStringLiteral("stream.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readAll().toStdString(), wexa::forms::StreamCsv(*stream));
+
+        w.Prompts().FileAnswer = w.Path(QStringLiteral("stream.png"));
+        PressButton(graph, QStringLiteral("Save Image..."));
+        QVERIFY(QImage(w.Path(QStringLiteral("stream.png"))).width() >= 800);
+    });
 }
 
 void GraphWindowTest::saveImageWritesPngAndSvg() {
@@ -381,14 +420,15 @@ void GraphWindowTest::printGraphPrintsThroughThePrintDialog() {
     QVERIFY(wexa::ui::testing::IsPdf(pdf, 4000));
 }
 
-void GraphWindowTest::printGraphPrintsTheComparisonShown() {
+void GraphWindowTest::printGraphPrintsTheComparisonAndTheStreamShown() {
     QTemporaryDir folder;
     wexa::ui::testing::PresetPrompts prompts;
     auto project = std::make_unique<wexa::Project>();
-    project->NumberOfAlternatives = 2;
-    project->IterationCount = 1;
+    QVERIFY(wexa::ReadProjectFile(WEXA_EXAMPLES_DIR "/rural-two-lane.wxa", *project));
     project->AnalysisType = wexa::kDeterministicAnalysis;
-    const wexa::forms::KeptRun run(*project, *std::make_unique<wexa::AnalysisWorkspace>());
+    auto workspace = std::make_unique<wexa::AnalysisWorkspace>();
+    QVERIFY(!wexa::RunAnalysis(*project, *workspace, {2027u, nullptr}));
+    const wexa::forms::KeptRun run(*project, *workspace);
     CGraph graph(SmallResults(), prompts, nullptr, &run);
     graph.show();
     graph.Views().setCurrentWidget(&graph.Comparison());
@@ -397,6 +437,15 @@ void GraphWindowTest::printGraphPrintsTheComparisonShown() {
     PressButton(graph, QStringLiteral("Print Graph"));
     QCOMPARE(prompts.Dialogs.size(), 1);
     QVERIFY(wexa::ui::testing::IsPdf(pdf, 4000));
+
+    // The expenditure stream prints its diagram, then its tables.
+    QVERIFY(graph.Stream().HasStream());
+    graph.Views().setCurrentWidget(&graph.Stream());
+    const QString stream = folder.filePath(QStringLiteral("stream.pdf"));
+    wexa::ui::testing::AnswerPrintWithPdf(prompts, stream);
+    PressButton(graph, QStringLiteral("Print Graph"));
+    QCOMPARE(prompts.Dialogs.size(), 2);
+    QVERIFY(wexa::ui::testing::IsPdf(stream, 4000));
 }
 
 // F1 opens the guide at the window's section, which the guide has; every
@@ -418,6 +467,7 @@ void GraphWindowTest::helpKeysOpenTheChartSectionAndNotes() {
     QVERIFY(text.contains("<a name=\"result-chart\">"));
     QVERIFY(text.contains("<a name=\"queue-graph\">"));
     QVERIFY(text.contains("<a name=\"comparison\">"));
+    QVERIFY(text.contains("<a name=\"expenditure-stream\">"));
 }
 
 QTEST_MAIN(GraphWindowTest)
