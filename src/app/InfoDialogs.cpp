@@ -1,5 +1,7 @@
 #include "app/InfoDialogs.h"
 
+#include "forms/Disclaimer.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -34,16 +36,12 @@ void LayOut(QDialog& dialog, const QString& title, const QString& text,
 } // namespace
 
 CDisclaimerDlg::CDisclaimerDlg(QWidget* parent) : QDialog(parent) {
-    LayOut(*this, QStringLiteral("DISCLAIMER - Wexa"),
-           QStringLiteral(
-               "<p><b>Wexa is provided \"as is\".</b></p>"
-               "<p>There are no warranties of any kind, express or implied, including any "
-               "warranty that the program is fit for a particular purpose or that its results "
-               "are correct. You use the program and its results at your own risk.</p>"
-               "<p>Neither the authors nor any agency that distributes Wexa accept any liability "
-               "for any damage or loss, direct or indirect, that arises from using it or from "
-               "decisions based on its results.</p>"),
-           QStyle::SP_MessageBoxWarning);
+    QString text = QStringLiteral("<p><b>%1</b></p>")
+                       .arg(QString::fromUtf8(forms::kDisclaimer[0]).toHtmlEscaped());
+    for (std::size_t p = 1; p < forms::kDisclaimer.size(); ++p) {
+        text += QStringLiteral("<p>%1</p>").arg(QString::fromUtf8(forms::kDisclaimer[p]));
+    }
+    LayOut(*this, QStringLiteral("DISCLAIMER - Wexa"), text, QStyle::SP_MessageBoxWarning);
 }
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {

@@ -1,0 +1,138 @@
+#include "app/DocumentExport.h"
+
+#include "model/AtomicFile.h"
+#include "model/PathText.h"
+#include "model/ProjectFile.h"
+#include "results/DocumentJob.h"
+#include "simulation/AnalysisRun.h"
+#include "ui/DocumentPdf.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace wexa::app {
+namespace {
+
+constexpr char kOption[] = "--export-document";
+constexpr char kUsage[] = "usage: wexa --export-document PROJECT.wxa -o OUT.pdf [--seed N] "
+                          "[--risk-percentile P]\n";
+
+struct ExportArguments {
+    QString Project;
+    QString Output;
+    std::optional<std::uint32_t> Seed;
+    int RiskPercentile = kDefaultRiskPercentile;
+};
+
+void Say(std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stderr);
+}
+
+int UsageError(const std::string& why) {
+    Say("wexa: " + why + "\n");
+    Say(kUsage);
+    return 2;
+}
+
+int Refused(const std::string& why) {
+    Say("wexa: " + why + "\n");
+    return 1;
+}
+
+// Reads the arguments; a message when they are wrong.
+std::optional<std::string> ReadArguments(const QStringList& arguments, ExportArguments& read) {
+    for (qsizetype k = 0; k < arguments.size(); ++k) {
+        const QString& argument = arguments[k];
+        const bool hasValue = k + 1 < arguments.size();
+        if (argument == QLatin1String(kOption) || argument == QLatin1String("-o") ||
+            argument == QLatin1String("--seed") || argument == QLatin1String("--risk-percentile")) {
+            if (!hasValue) {
+                return argument.toStdString() + " needs a value";
+            }
+            const QString& value = arguments[++k];
+            bool ok = true;
+            if (argument == QLatin1String(kOption)) {
+                read.Project = value;
+            } else if (argument == QLatin1String("-o")) {
+                read.Output = value;
+            } else if (argument == QLatin1String("--seed")) {
+                read.Seed = value.toUInt(&ok);
+            } else {
+                read.RiskPercentile = value.toInt(&ok);
+                ok = ok && read.RiskPercentile >= 1 && read.RiskPercentile <= 100;
+            }
+            if (!ok) {
+                return argument.toStdString() + ": '" + value.toStdString() + "' is not allowed";
+            }
+        } else {
+            return "unknown argument '" + argument.toStdString() + "'";
+        }
+    }
+    if (read.Project.isEmpty()) {
+        return "no project named";
+    }
+    if (read.Output.isEmpty()) {
+        return "no output named (-o OUT.pdf)";
+    }
+    return std::nullopt;
+}
+
+bool SameFile(const QString& a, const QString& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(PathFromText(a.toStdString()), PathFromText(b.toStdString()),
+                                       error);
+}
+
+} // namespace
+
+int ExportDocument(const QStringList& arguments) {
+    ExportArguments read;
+    if (const auto wrong = ReadArguments(arguments, read)) {
+        return UsageError(*wrong);
+    }
+    if (SameFile(read.Project, read.Output)) {
+        return Refused("the document would replace the project file " + read.Project.toStdString() +
+                       ".");
+    }
+    auto project = std::make_unique<Project>();
+    if (const FileResult opened =
+            OpenProjectFile(PathFromText(read.Project.toStdString()), *project);
+        !opened.Ok) {
+        return Refused(opened.Message);
+    }
+    auto workspace = std::make_unique<AnalysisWorkspace>();
+    if (const auto refusal = RunAnalysis(*project, *workspace, {read.Seed, nullptr})) {
+        return Refused(refusal->Messages.empty() ? "the run was refused."
+                                                 : refusal->Messages.back().Message);
+    }
+    const forms::KeptRun kept(*project, *workspace);
+    forms::DocumentRequest request;
+    request.RiskPercentile = read.RiskPercentile;
+    request.FileName = QFileInfo(read.Project).fileName().toStdString();
+    request.Date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    request.Version = QCoreApplication::applicationVersion().toStdString();
+    forms::DocumentJob job(kept, request);
+    if (const auto refusal = job.Prepare(nullptr)) {
+        return Refused("the document was not finished.");
+    }
+    const QByteArray pdf = ui::DocumentPdf(job.Document());
+    if (pdf.isEmpty()) {
+        return Refused("the document could not be laid out.");
+    }
+    const FileResult written = WriteFileAtomically(
+        PathFromText(read.Output.toStdString()),
+        std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    if (!written.Ok) {
+        return Refused(written.Message);
+    }
+    return 0;
+}
+
+} // namespace wexa::app

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "results/DocumentContent.h"
+
+#include <QByteArray>
+
+namespace wexa::ui {
+
+// The analysis document laid out on letter pages and written as PDF (PDF/A-1b,
+// fonts embedded): each section from a new page, its blocks flowing down the
+// pages, a table or chart moved whole to the next page when it does not fit
+// (a table longer than a page runs on over as many as it needs). Every page
+// has the project number and the date at the top and "Page k of n" at the
+// bottom. Charts and the stream diagram are drawn as the windows draw them,
+// as lines and text rather than pictures. Empty when the PDF could not be
+// made.
+[[nodiscard]] QByteArray DocumentPdf(const forms::AnalysisDocument& document);
+
+} // namespace wexa::ui
