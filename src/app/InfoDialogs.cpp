@@ -1,6 +1,5 @@
 #include "app/InfoDialogs.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -51,7 +50,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
            QStringLiteral("<p><b>Wexa Version %1</b></p>"
                           "<p>Life-cycle cost analysis of pavement design alternatives: agency "
                           "costs and work-zone user costs, deterministic or probabilistic.</p>")
-               .arg(QApplication::applicationVersion()),
+               .arg(QStringLiteral(WEXA_VERSION)),
            QStyle::SP_MessageBoxInformation);
 }
 
