@@ -11,7 +11,7 @@ source scripts/packages.sh
 scripts/ensure-packages.sh "${PACKAGE_CHECK_PACKAGES[@]}"
 
 debs=(wexa_*_amd64.deb)
-deb=${1:-${debs[0]}}
+deb=$(realpath "${1:-${debs[0]}}")
 version=$(dpkg-deb -f "$deb" Version)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -21,10 +21,18 @@ fail() {
 }
 
 # No error, and no warning either. What lintian still says is information
-# only: the binaries keep their .comment section and are built without
-# -z now and _FORTIFY_SOURCE (the build's flags are the project's own, the
-# same on every system it is built for).
+# only: the binaries keep their .comment section (CPack strips with plain
+# strip) and are built without -z now and _FORTIFY_SOURCE, since the package
+# is made from ./test's build, whose flags are the same for every system.
 lintian --fail-on error,warning "$deb"
+
+# The dependencies are what dpkg-shlibdeps found the binaries need: Qt's
+# libraries at run time, and nothing needed only to build.
+depends=$(dpkg-deb -f "$deb" Depends)
+[[ $depends == *libqt6widgets6* ]] || fail "the dependencies lack Qt: $depends"
+if grep -Eq -- '-dev\b|cmake|ninja|g\+\+|glibc-source' <<< "$depends"; then
+    fail "a build-time package among the dependencies: $depends"
+fi
 
 root=$work/root
 dpkg -x "$deb" "$root"
@@ -101,14 +109,17 @@ if dpkg-query -W -f='${Status}' wexa 2> /dev/null | grep -q installed; then
     exit 0
 fi
 export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get install -y -qq "$PWD/$deb" > /dev/null
+"${as_root[@]}" apt-get install -y -qq "$deb" > /dev/null
 default=$(xdg-mime query default application/x-wexa-project)
 [ "$default" = wexa.desktop ] || fail "xdg-mime opens Wexa projects with \"$default\""
 [ "$(xdg-mime query filetype "$example")" = application/x-wexa-project ] ||
     fail ".wxa files are not Wexa projects to the desktop"
 "${as_root[@]}" apt-get remove -y -qq wexa > /dev/null
-dpkg-deb --fsys-tarfile "$deb" | tar -t | sed 's|^\./|/|' | while read -r path; do
-    [ -d "$path" ] || [ ! -e "$path" ] || fail "$path is left after removal"
+# Shared folders stay; the package's own (.../wexa) go with their files.
+dpkg-deb --fsys-tarfile "$deb" | tar -t | sed 's|^\./|/|; s|/$||' | while read -r path; do
+    if [ -e "$path" ] && { [ ! -d "$path" ] || [[ $path == */wexa ]]; }; then
+        fail "$path is left after removal"
+    fi
 done
 # What the triggers made of the MIME type and the desktop entry goes too.
 [ ! -e /usr/share/mime/application/x-wexa-project.xml ] || fail "the MIME type is left"
