@@ -13,8 +13,8 @@
 # (as in .ci/run) the programs are already built and packaging takes seconds.
 # A folder of its own would compile the window a second time, and gain
 # nothing: the programs find their library relative to where they are
-# (RUNPATH $ORIGIN/../lib/wexa), so the prefix build/ was configured with
-# never enters them; CPack installs under /usr.
+# (RUNPATH $ORIGIN/../lib/x86_64-linux-gnu/wexa), so the prefix build/ was
+# configured with never enters them; CPack installs under /usr.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
