@@ -23,5 +23,7 @@ ARM64_PACKAGES=(g++-aarch64-linux-gnu qemu-user googletest)
 PACKAGE_PACKAGES=(dpkg-dev file)
 # Its checks (scripts/check-package.sh): lintian, the desktop entry's and the
 # AppStream file's validators, and what a desktop runs as the package is
-# installed and removed: the MIME and desktop databases and xdg-mime.
-PACKAGE_CHECK_PACKAGES=(lintian desktop-file-utils appstream shared-mime-info xdg-utils)
+# installed and removed: the MIME and desktop databases, xdg-mime, and
+# mimetype, with which xdg-mime reads a file's type where no desktop runs.
+PACKAGE_CHECK_PACKAGES=(lintian desktop-file-utils appstream shared-mime-info xdg-utils
+    libfile-mimeinfo-perl)
