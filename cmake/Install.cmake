@@ -26,9 +26,9 @@ endif()
 set_target_properties(${wexa_programs} PROPERTIES INSTALL_RPATH "$ORIGIN/${wexa_lib_from_bin}")
 install(TARGETS ${wexa_programs} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# A package needs the programs and what is made for installing alone:
-# installing builds them (wexa_installed), not the tests and benchmarks of a
-# folder configured with them.
+# What is installed is made by the target wexa_installed (scripts/package.sh
+# builds it); installing itself builds nothing, so a package of a folder
+# configured with the tests and benchmarks does not wait for them.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 add_custom_target(wexa_installed)
 add_dependencies(wexa_installed ${wexa_programs})
