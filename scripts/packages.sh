@@ -17,3 +17,13 @@ WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest)
 # ARM C and C++ libraries under /usr/aarch64-linux-gnu), qemu's user-mode
 # emulator to run what it builds, and GoogleTest's sources to build it for ARM.
 ARM64_PACKAGES=(g++-aarch64-linux-gnu qemu-user googletest)
+# The Debian package (scripts/package.sh): dpkg-shlibdeps, which finds the
+# package's dependencies, and file, with which CPack picks out the binaries
+# to give it.
+PACKAGE_PACKAGES=(dpkg-dev file)
+# Its checks (scripts/check-package.sh): lintian, the desktop entry's and the
+# AppStream file's validators, and what a desktop runs as the package is
+# installed and removed: the MIME and desktop databases, xdg-mime, and
+# mimetype, with which xdg-mime reads a file's type where no desktop runs.
+PACKAGE_CHECK_PACKAGES=(lintian desktop-file-utils appstream shared-mime-info xdg-utils
+    libfile-mimeinfo-perl)

@@ -1,8 +1,11 @@
 #include "app/InfoDialogs.h"
 
+<<<<<<< HEAD
 #include "forms/Disclaimer.h"
 
 #include <QApplication>
+=======
+>>>>>>> package
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -49,7 +52,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
            QStringLiteral("<p><b>Wexa Version %1</b></p>"
                           "<p>Life-cycle cost analysis of pavement design alternatives: agency "
                           "costs and work-zone user costs, deterministic or probabilistic.</p>")
-               .arg(QApplication::applicationVersion()),
+               .arg(QStringLiteral(WEXA_VERSION)),
            QStyle::SP_MessageBoxInformation);
 }
 

@@ -115,9 +115,20 @@ void FrameTest::viewMenuTogglesToolbarAndStatusBar() {
 
 void FrameTest::disclaimerAndAboutOpenTheirDialogs() {
     Window w;
+    QString aboutText;
+    w.Prompts().OnDialog = [&aboutText](QDialog& dialog) {
+        for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+            aboutText += label->text();
+        }
+    };
     w.Frame().Actions().ViewDisclaimer->trigger();
+    aboutText.clear();
     w.Frame().Actions().About->trigger();
     QCOMPARE(w.Prompts().Dialogs, (QStringList{"DISCLAIMER - Wexa", "About Wexa"}));
+    // The project's version, as CMake has it, whatever the application
+    // object was told.
+    QVERIFY2(aboutText.contains(QStringLiteral("Wexa Version " WEXA_EXPECTED_VERSION "<")),
+             qPrintable(aboutText));
 }
 
 void FrameTest::executeRunsTheAnalysisAsTheFormsButtonDoes() {

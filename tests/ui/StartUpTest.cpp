@@ -9,9 +9,12 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <tuple>
 
 using wexa::ui::testing::PresetPrompts;
 
@@ -21,6 +24,7 @@ private slots:
     void disclaimerComesBeforeTheWindow();
     void projectFileFromTheCommandLineIsOpened();
     void unreadableFileFromTheCommandLineStartsUntitled();
+    void versionAndHelpAreAnsweredWithoutADisplay();
 
 private:
     QTemporaryDir folder_;
@@ -65,6 +69,41 @@ void StartUpTest::unreadableFileFromTheCommandLineStartsUntitled() {
         prompts.TakeMessage(QStringLiteral("Wexa")).Text.contains(QStringLiteral("missing.wxa")));
     QCOMPARE(frame.windowTitle(), QStringLiteral("Untitled[*] - Wexa"));
     QVERIFY(frame.isVisible());
+}
+
+// The real program, on a platform it cannot open (X without a display),
+// where making the application object would end it with an error.
+void StartUpTest::versionAndHelpAreAnsweredWithoutADisplay() {
+    const auto start = [](const QStringList& arguments) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(WEXA_APP_PATH), arguments);
+        const bool ended = program.waitForFinished(30000);
+        return std::tuple{ended && program.exitStatus() == QProcess::NormalExit ? program.exitCode()
+                                                                                : -1,
+                          QString::fromUtf8(program.readAllStandardOutput()),
+                          QString::fromUtf8(program.readAllStandardError())};
+    };
+    const auto [versionStatus, version, versionErrors] = start({QStringLiteral("--version")});
+    QCOMPARE(versionStatus, 0);
+    QCOMPARE(version, QStringLiteral("wexa " WEXA_EXPECTED_VERSION "\n"));
+    QCOMPARE(versionErrors, QString());
+
+    const auto [helpStatus, help, helpErrors] = start({QStringLiteral("--help")});
+    QCOMPARE(helpStatus, 0);
+    QVERIFY2(help.startsWith(QStringLiteral("Usage: wexa [PROJECT.wxa]\n")), qPrintable(help));
+    QCOMPARE(helpErrors, QString());
+
+    // Anything else is the window's: here it cannot open, and says so.
+    const auto [windowStatus, window, windowErrors] =
+        start({QStringLiteral("--version"), QStringLiteral("project.wxa")});
+    QVERIFY(windowStatus != 0);
+    QCOMPARE(window, QString());
+    QVERIFY2(windowErrors.contains(QStringLiteral("xcb")), qPrintable(windowErrors));
 }
 
 QTEST_MAIN(StartUpTest)
