@@ -7,7 +7,6 @@
 #include "simulation/AnalysisRun.h"
 #include "ui/DocumentPdf.h"
 
-#include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
 
@@ -117,7 +116,7 @@ int ExportDocument(const QStringList& arguments) {
     request.RiskPercentile = read.RiskPercentile;
     request.FileName = QFileInfo(read.Project).fileName().toStdString();
     request.Date = QDate::currentDate().toString(Qt::ISODate).toStdString();
-    request.Version = QCoreApplication::applicationVersion().toStdString();
+    request.Version = WEXA_VERSION;
     forms::DocumentJob job(kept, request);
     if (const auto refusal = job.Prepare(nullptr)) {
         return Refused("the document was not finished.");

@@ -1,11 +1,7 @@
 #include "app/InfoDialogs.h"
 
-<<<<<<< HEAD
 #include "forms/Disclaimer.h"
 
-#include <QApplication>
-=======
->>>>>>> package
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
