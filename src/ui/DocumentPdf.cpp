@@ -27,6 +27,8 @@ constexpr double kHeaderHeight = 22.0;
 constexpr double kFooterHeight = 22.0;
 constexpr double kGap = 8.0;
 constexpr int kTextPixels = 10;
+// Tables of ten columns fit the page's width without wrapping a figure.
+constexpr int kTablePixels = 7;
 // The window's chart is laid out at this size, then scaled to the page.
 constexpr QSize kChartLayout(900, 560);
 
@@ -78,9 +80,9 @@ private:
     std::vector<Placed> placed_;
 };
 
-std::shared_ptr<QTextDocument> TextDocument(const QString& html, double width) {
+std::shared_ptr<QTextDocument> TextDocument(const QString& html, double width, int pixels) {
     auto document = std::make_shared<QTextDocument>();
-    document->setDefaultFont(PointFont(kTextPixels));
+    document->setDefaultFont(PointFont(pixels));
     document->setDocumentMargin(0.0);
     document->setHtml(html);
     document->setTextWidth(width);
@@ -89,8 +91,8 @@ std::shared_ptr<QTextDocument> TextDocument(const QString& html, double width) {
 
 // Text and tables: whole on one page when they fit, else in page-high
 // slices.
-void PlaceText(PageFlow& flow, const QString& html) {
-    std::shared_ptr<QTextDocument> document = TextDocument(html, flow.Width());
+void PlaceText(PageFlow& flow, const QString& html, int pixels = kTextPixels) {
+    std::shared_ptr<QTextDocument> document = TextDocument(html, flow.Width(), pixels);
     const double height = document->size().height();
     if (height <= flow.Height()) {
         flow.Place(height, [document](QPainter& painter, const QRectF& area) {
@@ -200,6 +202,9 @@ QByteArray DocumentPdf(const forms::AnalysisDocument& document) {
                 break;
             case forms::BlockKind::Stream:
                 PlaceStream(flow, block.Stream);
+                break;
+            case forms::BlockKind::Table:
+                PlaceText(flow, BlockHtml(block), kTablePixels);
                 break;
             default:
                 PlaceText(flow, BlockHtml(block));
