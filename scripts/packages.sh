@@ -4,7 +4,9 @@
 # logarithm and sine library takes its glibc files from
 # (third_party/glibc-math).
 BUILD_PACKAGES=(g++ cmake ninja-build libcli11-dev nlohmann-json3-dev glibc-source)
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev)
+# poppler-utils: pdftotext, pdfinfo and pdffonts, with which the tests read
+# the analysis document back.
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The Qt window: widgets, charts, SVG image export, printing; xvfb and xauth
 # to show it on a virtual screen when there is no display.
