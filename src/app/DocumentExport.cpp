@@ -1,6 +1,5 @@
 #include "app/DocumentExport.h"
 
-#include "model/AtomicFile.h"
 #include "model/PathText.h"
 #include "model/ProjectFile.h"
 #include "results/DocumentJob.h"
@@ -11,7 +10,6 @@
 #include <QFileInfo>
 
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -83,12 +81,6 @@ std::optional<std::string> ReadArguments(const QStringList& arguments, ExportArg
     return std::nullopt;
 }
 
-bool SameFile(const QString& a, const QString& b) {
-    std::error_code error;
-    return std::filesystem::equivalent(PathFromText(a.toStdString()), PathFromText(b.toStdString()),
-                                       error);
-}
-
 } // namespace
 
 int ExportDocument(const QStringList& arguments) {
@@ -96,9 +88,9 @@ int ExportDocument(const QStringList& arguments) {
     if (const auto wrong = ReadArguments(arguments, read)) {
         return UsageError(*wrong);
     }
-    if (SameFile(read.Project, read.Output)) {
-        return Refused("the document would replace the project file " + read.Project.toStdString() +
-                       ".");
+    if (const auto problem =
+            forms::DocumentTargetProblem(read.Output.toStdString(), read.Project.toStdString())) {
+        return Refused(*problem);
     }
     auto project = std::make_unique<Project>();
     if (const FileResult opened =
@@ -118,17 +110,9 @@ int ExportDocument(const QStringList& arguments) {
     request.Date = QDate::currentDate().toString(Qt::ISODate).toStdString();
     request.Version = WEXA_VERSION;
     forms::DocumentJob job(kept, request);
-    if (const auto refusal = job.Prepare(nullptr)) {
-        return Refused("the document was not finished.");
-    }
-    const QByteArray pdf = ui::DocumentPdf(job.Document());
-    if (pdf.isEmpty()) {
-        return Refused("the document could not be laid out.");
-    }
-    const FileResult written = WriteFileAtomically(
-        PathFromText(read.Output.toStdString()),
-        std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
-    if (!written.Ok) {
+    job.Run();
+    if (const FileResult written = ui::WriteDocumentPdf(job.Document(), read.Output.toStdString());
+        !written.Ok) {
         return Refused(written.Message);
     }
     return 0;

@@ -90,6 +90,10 @@ FrameActions CreateFrameActions(QWidget& frame) {
     a.PrintPreview = MakeAction(frame, "PrintPreview", QStringLiteral("Print Pre&view"),
                                 QStringLiteral("Display full pages\nPrint Preview"));
     SetIcon(frame, a.PrintPreview, "document-print-preview", QStyle::SP_FileDialogContentsView);
+    a.ExportDocument =
+        MakeAction(frame, "ExportDocument", QStringLiteral("&Export Analysis Document..."),
+                   QStringLiteral("Write the whole analysis of the last run as one PDF\n"
+                                  "Export Analysis Document"));
     for (int i = 0; i < static_cast<int>(a.RecentFiles.size()); ++i) {
         a.RecentFiles[i] = MakeAction(frame, "RecentFile", QStringLiteral("Recent File"),
                                       QStringLiteral("Open this document"));

@@ -18,6 +18,7 @@ struct FrameActions {
     QAction* SaveAs = nullptr;
     QAction* Print = nullptr;
     QAction* PrintPreview = nullptr;
+    QAction* ExportDocument = nullptr;
     std::array<QAction*, 4> RecentFiles{};
     QAction* Exit = nullptr;
     QAction* ToggleToolBar = nullptr;

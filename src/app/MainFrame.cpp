@@ -47,7 +47,7 @@ void CMainFrame::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addActions({actions_.New, actions_.Open, actions_.Save, actions_.SaveAs});
     file->addSeparator();
-    file->addActions({actions_.Print, actions_.PrintPreview});
+    file->addActions({actions_.Print, actions_.PrintPreview, actions_.ExportDocument});
     file->addSeparator();
     for (QAction* recent : actions_.RecentFiles) {
         file->addAction(recent);
@@ -116,6 +116,8 @@ void CMainFrame::ConnectCommands() {
     ui::AddHelpKeys(*this, prompts_);
     connect(actions_.Execute, &QAction::triggered, view_, &ui::CWexaView::RunSimulation);
     connect(actions_.Sensitivity, &QAction::triggered, view_, &ui::CWexaView::ShowSensitivity);
+    connect(actions_.ExportDocument, &QAction::triggered, view_,
+            &ui::CWexaView::ExportAnalysisDocument);
     connect(view_, &ui::CWexaView::RunStarted, this, [this] {
         statusBar()->clearMessage();
         SetProjectCommandsEnabled(false);
@@ -145,9 +147,9 @@ void CMainFrame::ConnectCommands() {
 }
 
 void CMainFrame::SetProjectCommandsEnabled(bool enabled) {
-    for (QAction* command :
-         {actions_.New, actions_.Open, actions_.Save, actions_.SaveAs, actions_.Print,
-          actions_.PrintPreview, actions_.Execute, actions_.Sensitivity, actions_.RunOptions}) {
+    for (QAction* command : {actions_.New, actions_.Open, actions_.Save, actions_.SaveAs,
+                             actions_.Print, actions_.PrintPreview, actions_.ExportDocument,
+                             actions_.Execute, actions_.Sensitivity, actions_.RunOptions}) {
         command->setEnabled(enabled);
     }
     for (QAction* recent : actions_.RecentFiles) {

@@ -1,6 +1,9 @@
 #include "results/DocumentJob.h"
 
 #include "forms/StoredTimingCheck.h"
+#include "model/OutputTarget.h"
+#include "model/PathText.h"
+#include "model/TextEncoding.h"
 #include "results/ComparisonPage.h"
 
 #include <utility>
@@ -15,12 +18,30 @@ std::string RefusalText(const char* what, const RunRefusal& refusal) {
 
 } // namespace
 
+std::optional<std::string> DocumentTargetProblem(const std::string& fileName,
+                                                 const std::string& projectFile) {
+    if (projectFile.empty() || !SameFile(PathFromText(fileName), PathFromText(projectFile))) {
+        return std::nullopt;
+    }
+    return "Unable to write to " + PrintableText(fileName) +
+           ", it is the project file that is open: the document would replace the project. "
+           "Please choose another file name.";
+}
+
+FileNameRequest DocumentFileRequest(const std::string& initialName) {
+    return FileNameRequest{.InitialName = initialName,
+                           .Filters = {{"PDF Files", {"*.pdf"}}, {"All Files", {"*"}}},
+                           .MustExist = false,
+                           .ConfirmOverwrite = true,
+                           .DefaultSuffix = "pdf"};
+}
+
 DocumentJob::DocumentJob(const KeptRun& run, DocumentRequest request)
     : run_(run), request_(std::move(request)) {}
 
 DocumentJob::~DocumentJob() = default;
 
-std::optional<RunRefusal> DocumentJob::Prepare(RunFeedback* feedback) {
+void DocumentJob::Run() {
     auto stream = std::make_unique<ExpenditureStream>();
     if (const auto refusal =
             RecordExpenditureStream(run_.Inputs(), run_.Seed(), nullptr, *stream)) {
@@ -30,15 +51,15 @@ std::optional<RunRefusal> DocumentJob::Prepare(RunFeedback* feedback) {
     }
     auto sensitivity = std::make_unique<Sensitivity>();
     if (const auto refusal =
-            RunSensitivity(run_.Inputs(), request_.Sensitivity, *sensitivity, feedback)) {
+            RunSensitivity(run_.Inputs(), request_.Sensitivity, *sensitivity, &feedback_)) {
         if (refusal->Cancelled) {
-            return refusal;
+            cancelled_ = true;
+            return;
         }
         sensitivityNotice_ = RefusalText("sensitivity study", *refusal);
     } else {
         sensitivity_ = std::move(sensitivity);
     }
-    return std::nullopt;
 }
 
 AnalysisDocument DocumentJob::Document() const {

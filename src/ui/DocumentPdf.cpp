@@ -1,5 +1,7 @@
 #include "ui/DocumentPdf.h"
 
+#include "model/AtomicFile.h"
+#include "model/PathText.h"
 #include "ui/ChartAdapter.h"
 #include "ui/StreamDiagram.h"
 #include "ui/TextTables.h"
@@ -235,6 +237,16 @@ QByteArray DocumentPdf(const forms::AnalysisDocument& document) {
         return {};
     }
     return bytes;
+}
+
+FileResult WriteDocumentPdf(const forms::AnalysisDocument& document, const std::string& path) {
+    const QByteArray pdf = DocumentPdf(document);
+    if (pdf.isEmpty()) {
+        return FileResult::Failure("The document could not be laid out.");
+    }
+    return WriteFileAtomically(
+        PathFromText(path),
+        std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
 } // namespace wexa::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/FileIo.h"
 #include "results/DocumentContent.h"
 
 #include <QByteArray>
@@ -15,5 +16,9 @@ namespace wexa::ui {
 // as lines and text rather than pictures. Empty when the PDF could not be
 // made.
 [[nodiscard]] QByteArray DocumentPdf(const forms::AnalysisDocument& document);
+
+// The document written to `path` as every output is: whole or not at all.
+[[nodiscard]] FileResult WriteDocumentPdf(const forms::AnalysisDocument& document,
+                                          const std::string& path);
 
 } // namespace wexa::ui

@@ -33,11 +33,14 @@ inline constexpr char QueueGraph[] = "queue-graph";
 inline constexpr char Printing[] = "printing";
 inline constexpr char Sensitivity[] = "sensitivity";
 inline constexpr char ExpenditureStream[] = "expenditure-stream";
-inline constexpr std::array All{
-    Contents,       General,        Traffic,     Alternative,      Activity,
-    Execute,        BidItems,       TimeRelated, Export,           WorkZone,
-    ResultChart,    Comparison,     QueueGraph,  Printing,         HourlyDistribution,
-    AddedTimeCosts, DelayCostRates, Sensitivity, ExpenditureStream};
+inline constexpr char AnalysisDocument[] = "analysis-document";
+inline constexpr std::array All{Contents,          General,         Traffic,
+                                Alternative,       Activity,        Execute,
+                                BidItems,          TimeRelated,     Export,
+                                WorkZone,          ResultChart,     Comparison,
+                                QueueGraph,        Printing,        HourlyDistribution,
+                                AddedTimeCosts,    DelayCostRates,  Sensitivity,
+                                ExpenditureStream, AnalysisDocument};
 } // namespace HelpSection
 
 // Where the guide lives inside the program.

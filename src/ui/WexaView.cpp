@@ -1,4 +1,6 @@
 #include "ui/WexaView.h"
+#include "results/DocumentJob.h"
+#include "ui/DocumentExportDialog.h"
 
 #include "forms/MainFormControls.h"
 #include "forms/RunSeed.h"
@@ -322,6 +324,17 @@ void CWexaView::ShowSensitivity() {
             [this](std::string_view name) { return controls_.Find(name); }, this);
     }
     sensitivity_->Open();
+}
+
+void CWexaView::ExportAnalysisDocument() {
+    form_.CollectForm();
+    if (!keptRun_ || !keptRun_->BelongsTo(*project_)) {
+        effects_.ShowMessage(forms::kNoResultsToExport, forms::kExportDocumentCaption,
+                             forms::MessageIcon::Exclamation);
+        return;
+    }
+    CDocumentExportDialog dialog(*keptRun_, projectFile_, prompts_, this);
+    prompts_.RunDialog(dialog);
 }
 
 std::optional<std::uint32_t> CWexaView::ShownRunSeed() const {

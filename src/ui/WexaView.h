@@ -75,6 +75,10 @@ public:
     // The sensitivity window on the project, made once: shown, or raised
     // when it is open.
     void ShowSensitivity();
+    // File > Export Analysis Document...: the export dialog on the last
+    // run, when the results shown are its; before a run, a message says
+    // there is nothing to export.
+    void ExportAnalysisDocument();
     // The window once made; null before.
     [[nodiscard]] CSensitivityWindow* Sensitivity() const { return sensitivity_; }
     // True while a run works: everything on the form that could change the

@@ -1,12 +1,20 @@
-// wexa --export-document: the PDF it writes, read back with poppler's tools,
-// holds the figures that wexa-cli gives for the same project and seed.
+// The analysis document: wexa --export-document and File > Export Analysis
+// Document. The PDF, read back with poppler's tools, holds the figures that
+// wexa-cli gives for the same project and seed.
+#include "results/AnalysisDocument.h"
+#include "WindowFixture.h"
 #include "model/ProjectFile.h"
 #include "results/ChartContent.h"
+#include "results/DocumentJob.h"
+#include "ui/DocumentExportDialog.h"
 
+#include <QAction>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSignalSpy>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -63,6 +71,7 @@ private slots:
     void documentHoldsTheCommandLinesFigures_data();
     void documentHoldsTheCommandLinesFigures();
     void refusalsAndUsageErrorsEndWithTheirStatus();
+    void windowExportsTheLastRunOnly();
 };
 
 void AnalysisDocumentTest::documentHoldsTheCommandLinesFigures_data() {
@@ -189,5 +198,51 @@ void AnalysisDocumentTest::refusalsAndUsageErrorsEndWithTheirStatus() {
     QVERIFY(!QFile::exists(pdf));
 }
 
-QTEST_GUILESS_MAIN(AnalysisDocumentTest)
+// Before a run there is nothing to export; after it, the dialog writes the
+// document where the file dialog says, but never over the project.
+void AnalysisDocumentTest::windowExportsTheLastRunOnly() {
+    wexa::ui::testing::Window w;
+    QAction* exportDocument = w.Frame().findChild<QAction*>(QStringLiteral("actionExportDocument"));
+    QVERIFY(exportDocument);
+    exportDocument->trigger();
+    QCOMPARE(w.Prompts().TakeMessage(QString::fromLatin1(wexa::forms::kExportDocumentCaption)).Text,
+             QString::fromLatin1(wexa::forms::kNoResultsToExport));
+
+    const QString project = w.Path(QStringLiteral("rural.wxa"));
+    QVERIFY(QFile::copy(QStringLiteral(WEXA_EXAMPLES_DIR "/rural-two-lane.wxa"), project));
+    w.Prompts().OpenAnswer = project;
+    QVERIFY(w.Doc().Open());
+    w.View().SetRunSeed(kSeed);
+    w.Prompts().OnDialog = [](QDialog& dialog) { dialog.reject(); };
+    QVERIFY(w.Run());
+
+    const QString pdf = w.Path(QStringLiteral("rural.pdf"));
+    for (const QString& target : {project, pdf}) {
+        w.Prompts().FileAnswer = target;
+        bool written = false;
+        // The refusal of the project's own file comes at once; the document
+        // after the sensitivity study, off the window's thread.
+        w.Prompts().OnDialog = [&written, refused = target == project](QDialog& dialog) {
+            auto* exporter = qobject_cast<wexa::ui::CDocumentExportDialog*>(&dialog);
+            QVERIFY(exporter);
+            exporter->RiskPercentile().setValue(80);
+            QSignalSpy accepted(exporter, &QDialog::accepted);
+            exporter->ExportButton().click();
+            written = refused ? !accepted.isEmpty() : accepted.wait(60000);
+        };
+        exportDocument->trigger();
+        QCOMPARE(written, target == pdf);
+    }
+    QVERIFY(w.Prompts()
+                .TakeMessage(QString::fromLatin1(wexa::forms::kExportDocumentCaption))
+                .Text.contains(QStringLiteral("it is the project file")));
+    const QString text = QString::fromUtf8(RunProgram(QStringLiteral("pdftotext"), {pdf, "-"}).Out);
+    QVERIFY(text.contains(QStringLiteral("rural.wxa")));
+    QVERIFY(text.contains(QStringLiteral("at the 80th percentile")));
+    QFile kept(project);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QVERIFY(!kept.readAll().startsWith("%PDF"));
+}
+
+QTEST_MAIN(AnalysisDocumentTest)
 #include "AnalysisDocumentTest.moc"
