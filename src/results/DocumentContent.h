@@ -19,7 +19,7 @@ enum class BlockKind { Subheading, Paragraph, Bullet, Table, Chart, Stream };
 
 struct DocumentBlock {
     BlockKind Kind = BlockKind::Paragraph;
-    std::string Text;     // a subheading, a paragraph or a bullet
+    std::string Text{};   // a subheading, a paragraph or a bullet
     TextTable Table{};    // a table, with its title
     ChartContent Chart{}; // a chart of the graphing or sensitivity window
     StreamDiagram Stream{};
