@@ -4,6 +4,7 @@
 #include "model/Capacities.h"
 #include "model/DistributionCaptions.h"
 #include "model/FieldLabels.h"
+#include "model/ItemRows.h"
 
 #include <array>
 #include <string>
@@ -12,41 +13,10 @@
 namespace wexa::cli {
 namespace {
 
-constexpr std::array<std::string_view, 5> kDistributionNames{
-    "Normal", "Truncated Normal", "Uniform", "Triangular", "Deterministic"};
-constexpr std::array<std::string_view, 3> kTrafficTypes{"Rural", "Urban", "Specific"};
-constexpr std::array<std::string_view, 3> kTerrains{"Level", "Rolling", "Mountainous"};
-constexpr std::array<std::string_view, 2> kUserCostModes = FieldLabel::UserCostModes;
-constexpr std::array<std::string_view, 2> kAnalysisTypes{"Probabilistic", "Deterministic"};
-constexpr std::array<std::string_view, 6> kBidItemUnits{"mile", "sq yd", "cu yd",
-                                                        "ton",  "foot",  "other"};
-constexpr std::array<std::string_view, 2> kTimeItemUnits{"Day", "Hour"};
+namespace L = FieldLabel;
 
-// A list entry by position; a position the list does not have is shown as
-// such (files are not range-checked on loading).
-template <std::size_t N>
-std::string Entry(const std::array<std::string_view, N>& entries, Int32 position) {
-    if (position >= 0 && static_cast<std::size_t>(position) < N) {
-        return std::string(entries[static_cast<std::size_t>(position)]);
-    }
-    return "(entry " + std::to_string(position) + ")";
-}
-
-std::string Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    return first == std::string_view::npos ? std::string() : std::string(text.substr(first));
-}
-
-// A distribution with the captions its kind gives its three values; a
-// deterministic one shows only its middle value.
 template <typename T> std::string Distribution(Int32 kind, T first, T middle, T third) {
-    const Captions captions = CaptionsForKind(kind).value_or(Captions{"first", "middle", "third"});
-    if (kind == kDeterministic) {
-        return Entry(kDistributionNames, kind) + ": " + FormatNumber(middle);
-    }
-    return Entry(kDistributionNames, kind) + ": " + Trimmed(captions[0]) + " " +
-           FormatNumber(first) + ", " + Trimmed(captions[1]) + " " + FormatNumber(middle) + ", " +
-           Trimmed(captions[2]) + " " + FormatNumber(third);
+    return DistributionText(kind, FormatNumber(first), FormatNumber(middle), FormatNumber(third));
 }
 
 void Line(std::ostream& out, int indent, std::string_view label, const std::string& value) {
@@ -60,7 +30,7 @@ void WriteGeneral(std::ostream& out, const Project& p) {
     out << "General Project Inputs\n";
     Line(out, 2, "Project Number:", PrintableText(p.ProjectNumber));
     Line(out, 2, "Description:", PrintableText(p.ProjectDescription));
-    Line(out, 2, "Type of Analysis:", Entry(kAnalysisTypes, p.AnalysisType));
+    Line(out, 2, std::string(L::AnalysisType) + ":", ListEntry(L::AnalysisTypes, p.AnalysisType));
     Line(out, 2, FieldLabel::AnalysisPeriod, FormatNumber(p.AnalysisPeriod) + " years");
     Line(out, 2, FieldLabel::ProjectLength, FormatNumber(p.ProjectLength) + " miles");
     Line(out, 2, FieldLabel::NumberOfLanes, FormatNumber(p.NumberOfLanes) + " (each direction)");
@@ -73,19 +43,19 @@ void WriteGeneral(std::ostream& out, const Project& p) {
 
 void WriteTraffic(std::ostream& out, const Project& p) {
     out << "\nTraffic & Roadway Capacity Inputs\n";
-    Line(out, 2, "Traffic Type:", Entry(kTrafficTypes, p.TrafficType));
-    Line(out, 2, "Terrain:", Entry(kTerrains, p.Terrain));
-    Line(out, 2, "User Costs:", Entry(kUserCostModes, p.ProjectUserCostMode));
+    Line(out, 2, L::TrafficType, ListEntry(L::TrafficTypes, p.TrafficType));
+    Line(out, 2, L::Terrain, ListEntry(L::Terrains, p.Terrain));
+    Line(out, 2, "User Costs:", ListEntry(L::UserCostModes, p.ProjectUserCostMode));
     Line(out, 2, FieldLabel::BaseYearAADT, FormatNumber(p.BaseYearAADT));
     Line(out, 2, FieldLabel::MaximumAADT, FormatNumber(p.MaximumAADT));
     Line(out, 2, FieldLabel::PercentTrucks, FormatNumber(p.PercentTrucks));
     Line(out, 2, FieldLabel::PercentSUTrucks, FormatNumber(p.PercentSUTrucks));
     Line(out, 2, FieldLabel::PercentCUTrucks, FormatNumber(p.PercentCUTrucks));
-    Line(out, 2, "Truck Equivalency Factor:", FormatNumber(p.TruckEquivalencyFactor));
-    Line(out, 2, "Recreational Vehicle Factor:", FormatNumber(p.RecreationalVehicleFactor));
-    Line(out, 2, "Heavy Vehicle Factor:", FormatNumber(p.HeavyVehicleFactor));
-    Line(out, 2, "Lane Width Factor:", FormatNumber(p.LaneWidthFactor));
-    Line(out, 2, "Max Service Flow Rate:", FormatNumber(p.MaxServiceFlowRate) + " pcphpl");
+    Line(out, 2, L::TruckEquivalencyFactor, FormatNumber(p.TruckEquivalencyFactor));
+    Line(out, 2, L::RecreationalVehicleFactor, FormatNumber(p.RecreationalVehicleFactor));
+    Line(out, 2, L::HeavyVehicleFactor, FormatNumber(p.HeavyVehicleFactor));
+    Line(out, 2, L::LaneWidthFactor, FormatNumber(p.LaneWidthFactor));
+    Line(out, 2, L::MaxServiceFlowRate, FormatNumber(p.MaxServiceFlowRate) + " pcphpl");
     Line(out, 2, FieldLabel::ServiceFlowRate, FormatNumber(p.ServiceFlowRate) + " vph");
     Line(out, 2, FieldLabel::TrafficGrowthRate,
          Distribution(p.TrafficGrowthKind, p.TrafficGrowthMin, p.TrafficGrowthMean,
@@ -95,25 +65,24 @@ void WriteTraffic(std::ostream& out, const Project& p) {
 void WriteBidItems(std::ostream& out, const Project& p, int slot) {
     for (int row = 0; row < kBidItemsPerActivity; ++row) {
         const int item = BidItemSlot(slot, row);
-        if (p.BidItemQuantities[item] == 0.0 && p.BidItemUnitPrices[item] == 0.0 &&
-            p.BidItemCosts[item] == 0.0) {
+        if (!BidItemIsFilled(p, item)) {
             continue;
         }
         out << "      Bid item " << row + 1 << ": " << PrintableText(p.BidItemDescriptions[item])
             << ", " << FormatNumber(p.BidItemQuantities[item]) << ' '
-            << Entry(kBidItemUnits, p.BidItemUnits[item]) << " at $"
+            << ListEntry(L::BidItemUnits, p.BidItemUnits[item]) << " at $"
             << FormatNumber(p.BidItemUnitPrices[item]) << " = $"
             << FormatNumber(p.BidItemCosts[item]) << " (code " << p.BidItemCodes[item] << ")\n";
     }
     for (int row = 0; row < kTimeItemsPerActivity; ++row) {
         const int item = TimeItemSlot(slot, row);
-        if (p.TimeItemUnitPrices[item] == 0.0) {
+        if (!TimeItemIsFilled(p, item)) {
             continue;
         }
         out << "      Time-related item " << row + 1 << ": "
             << PrintableText(p.TimeItemDescriptions[item]) << ", $"
             << FormatNumber(p.TimeItemUnitPrices[item]) << " per "
-            << Entry(kTimeItemUnits, p.TimeItemUnits[item]) << '\n';
+            << ListEntry(L::TimeItemUnits, p.TimeItemUnits[item]) << '\n';
     }
 }
 
@@ -121,7 +90,7 @@ void WriteActivity(std::ostream& out, const Project& p, int alternative, int act
     const int s = ActivitySlot(alternative, activity);
     out << "    Work Activity " << activity << ": " << PrintableText(p.ActivityDescriptions[s])
         << '\n';
-    Line(out, 6, "User Costs:", Entry(kUserCostModes, p.ActivityUserCostModes[s]));
+    Line(out, 6, "User Costs:", ListEntry(L::UserCostModes, p.ActivityUserCostModes[s]));
     Line(out, 6, "Expected Year:", FormatNumber(p.ActivityYears[s]));
     Line(out, 6, "Years to Next Activity:",
          Distribution(p.ActivityYearsKind[s], p.ActivityYearsMin[s], p.ActivityYearsExpected[s],

@@ -30,12 +30,10 @@ namespace BidItemsLabel {
 inline constexpr std::string_view Title = DialogTitle::BidItems;
 inline constexpr std::string_view Total = FieldLabel::BidItemsTotal;
 inline constexpr std::string_view RowsGroup = "Materials Related Construction Costs";
-inline constexpr std::array<std::string_view, 6> Columns{"Quantity", "Units",      "Code #",
-                                                         "Bid Item", "Unit Price", "Cost,$"};
+inline constexpr std::array<std::string_view, 6> Columns = FieldLabel::BidItemColumns;
 // The "Units" list of every row, in list order (the stored unit is the
 // position).
-inline constexpr std::array<std::string_view, 6> Units{"mile", "sq yd", "cu yd",
-                                                       "ton",  "foot",  "other"};
+inline constexpr std::array<std::string_view, 6> Units = FieldLabel::BidItemUnits;
 inline constexpr std::string_view CopyButton = "Copy Bid Items to Present Activity";
 } // namespace BidItemsLabel
 

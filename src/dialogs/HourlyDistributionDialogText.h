@@ -38,7 +38,7 @@ inline constexpr std::string_view Reminder = "Remember to Save Distribution";
 
 // The row label of hour h (0..23): "0-1" .. "23-24".
 [[nodiscard]] inline std::string HourRow(int hour) {
-    return std::to_string(hour) + "-" + std::to_string(hour + 1);
+    return HourRange(hour);
 }
 } // namespace HourlyDistributionLabel
 

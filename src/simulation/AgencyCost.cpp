@@ -4,16 +4,30 @@
 
 namespace wexa {
 
+namespace {
+
+bool IsTimeItem(int activitySlot, int row) {
+    return activitySlot >= 0 && activitySlot < kActivitySlots && row >= 0 &&
+           row < kTimeItemsPerActivity;
+}
+
+} // namespace
+
+int TimeRelatedItemQuantity(const Project& project, int activitySlot, int row) {
+    if (!IsTimeItem(activitySlot, row)) {
+        return 0;
+    }
+    return project.TimeItemUnits[TimeItemSlot(activitySlot, row)] == kPerHour
+               ? project.ActivityRequiredTime[activitySlot]
+               : project.ActivityDaysToComplete[activitySlot];
+}
+
 double TimeRelatedItemCost(const Project& project, int activitySlot, int row) {
-    if (activitySlot < 0 || activitySlot >= kActivitySlots || row < 0 ||
-        row >= kTimeItemsPerActivity) {
+    if (!IsTimeItem(activitySlot, row)) {
         return 0.0;
     }
-    const int item = TimeItemSlot(activitySlot, row);
-    const int quantity = project.TimeItemUnits[item] == kPerHour
-                             ? project.ActivityRequiredTime[activitySlot]
-                             : project.ActivityDaysToComplete[activitySlot];
-    return project.TimeItemUnitPrices[item] * static_cast<double>(quantity);
+    return project.TimeItemUnitPrices[TimeItemSlot(activitySlot, row)] *
+           static_cast<double>(TimeRelatedItemQuantity(project, activitySlot, row));
 }
 
 double ActivityTimeRelatedCost(const Project& project, int activitySlot) {

@@ -25,8 +25,7 @@ namespace label = FieldLabel;
 
 QWidget* YearsToNextGroup(FormBuilder& build) {
     QGridLayout* grid = nullptr;
-    QGroupBox* group =
-        GridGroup(QStringLiteral("Number of Years before Next Scheduled Work Activity"), grid);
+    QGroupBox* group = GridGroup(QString::fromLatin1(label::YearsToNext), grid);
     build.Distribution(*grid, 0, 0, QString(), forms::Distribution::YearsToNext,
                        QStringLiteral("Distribution"));
     grid->setColumnStretch(5, 1);
@@ -107,7 +106,7 @@ QWidget* ActivityGroup(FormBuilder& build) {
          {label::WorkZoneLanes, F::WorkZoneLanes, "(open in each direction)"},
          {label::RequiredTime, F::RequiredTime, "hours"},
          {label::RequiredTimeVariability, F::RequiredTimeVariability, "%"},
-         {"Expected year in which the work occurs (0 is base year):", F::ActivityYear}});
+         {label::ActivityYear, F::ActivityYear}});
     grid->addWidget(YearsToNextGroup(build), 12, 0, 1, 4);
 
     QHBoxLayout* buttons = Row();

@@ -4,23 +4,33 @@
 
 #include <QStringList>
 
+#include <array>
+#include <string_view>
+
 namespace wexa::ui {
+
+// A list of FieldLabels as the toolkit takes it.
+template <std::size_t N> QStringList ListEntries(const std::array<std::string_view, N>& entries) {
+    QStringList list;
+    for (const std::string_view entry : entries) {
+        list.append(QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size())));
+    }
+    return list;
+}
 
 // The entries of the main form's drop-down lists; a field holds the position
 // of its entry.
 inline QStringList DistributionKindEntries() {
-    return {QStringLiteral("Normal"), QStringLiteral("Truncated Normal"), QStringLiteral("Uniform"),
-            QStringLiteral("Triangular"), QStringLiteral("Deterministic")};
+    return ListEntries(FieldLabel::DistributionKinds);
 }
 inline QStringList TrafficTypeEntries() {
-    return {QStringLiteral("Rural"), QStringLiteral("Urban"), QStringLiteral("Specific")};
+    return ListEntries(FieldLabel::TrafficTypes);
 }
 inline QStringList TerrainEntries() {
-    return {QStringLiteral("Level"), QStringLiteral("Rolling"), QStringLiteral("Mountainous")};
+    return ListEntries(FieldLabel::Terrains);
 }
 inline QStringList UserCostModeEntries() {
-    return {QString::fromLatin1(FieldLabel::UserCostModes[0]),
-            QString::fromLatin1(FieldLabel::UserCostModes[1])};
+    return ListEntries(FieldLabel::UserCostModes);
 }
 inline QStringList GraphPlotModeEntries() {
     return {QStringLiteral("Plot All Alternatives"), QStringLiteral("Plot One Alternative")};

@@ -28,7 +28,7 @@ using F = forms::FormField;
 namespace label = FieldLabel;
 
 QGroupBox* AnalysisTypeGroup(FormControls& controls) {
-    auto* group = new QGroupBox(QStringLiteral("Type of Analysis"));
+    auto* group = new QGroupBox(QString::fromLatin1(label::AnalysisType));
     auto* layout = new QHBoxLayout(group);
     auto* buttons = new QButtonGroup(group);
     const QString texts[] = {QStringLiteral("Probabilistic"), QStringLiteral("Deterministic")};
@@ -92,10 +92,10 @@ QWidget* TrafficGroup(FormBuilder& build) {
             "The traffic on the road and its capacity: traffic type and terrain, AADT, trucks, the "
             "capacity factors and the traffic growth rate. They decide the work-zone user costs."));
     QHBoxLayout* lists = Row();
-    lists->addWidget(Text(QStringLiteral("Traffic Type:")));
+    lists->addWidget(Text(QString::fromLatin1(label::TrafficType)));
     lists->addWidget(build.List(F::TrafficType, TrafficTypeEntries()));
     lists->addSpacing(12);
-    lists->addWidget(Text(QStringLiteral("Terrain:")));
+    lists->addWidget(Text(QString::fromLatin1(label::Terrain)));
     lists->addWidget(build.List(F::Terrain, TerrainEntries()));
     lists->addSpacing(12);
     lists->addWidget(build.List(F::ProjectUserCostMode, UserCostModeEntries()));
@@ -111,11 +111,11 @@ QWidget* TrafficGroup(FormBuilder& build) {
     // The heavy vehicle factor's box is wide enough for all 15 digits of the
     // computed factor.
     build.BoxColumn(*grid, 2, 3,
-                    {{"Truck Equivalency Factor:", F::TruckEquivalencyFactor},
-                     {"Recreational Vehicle Factor:", F::RecreationalVehicleFactor},
-                     {"Heavy Vehicle Factor:", F::HeavyVehicleFactor, "", 17},
-                     {"Lane Width Factor:", F::LaneWidthFactor},
-                     {"Max Service Flow Rate:", F::MaxServiceFlowRate, "pcphpl"},
+                    {{label::TruckEquivalencyFactor, F::TruckEquivalencyFactor},
+                     {label::RecreationalVehicleFactor, F::RecreationalVehicleFactor},
+                     {label::HeavyVehicleFactor, F::HeavyVehicleFactor, "", 17},
+                     {label::LaneWidthFactor, F::LaneWidthFactor},
+                     {label::MaxServiceFlowRate, F::MaxServiceFlowRate, "pcphpl"},
                      {label::ServiceFlowRate, F::ServiceFlowRate, "vph"}});
     grid->addWidget(build.Button(QStringLiteral("View and/or Modify Traffic Distribution"),
                                  forms::MainFormControl::TrafficDistributionButton),
