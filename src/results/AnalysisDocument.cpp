@@ -1,6 +1,7 @@
 #include "results/AnalysisDocument.h"
 
 #include "forms/Disclaimer.h"
+#include "results/DocumentInputs.h"
 #include "results/NpvDistributions.h"
 #include "results/RateChart.h"
 #include "results/ResultChart.h"
@@ -363,6 +364,7 @@ AnalysisDocument MakeAnalysisDocument(const DocumentSources& sources) {
     document.ProjectNumber = sources.Run->ProjectNumber;
     document.Date = sources.Date;
     document.Sections.push_back(TitleSection(sources));
+    document.Sections.push_back(InputsSection(*sources.Run, sources.Warnings));
     document.Sections.push_back(StreamSection(sources));
     document.Sections.push_back(ResultsSection(sources));
     document.Sections.push_back(ComparisonSection(sources));
