@@ -60,8 +60,8 @@ void FrameTest::menusAndToolbarHoldTheCommandsInOrder() {
     QCOMPARE(Texts(menus), (QStringList{"&File", "&View", "&Help"}));
     QCOMPARE(Texts(menus[0]->menu()->actions()),
              (QStringList{"&New", "&Open...", "&Save", "Save &As...", "|", "&Print...",
-                          "Print Pre&view", "|", "Recent File", "Recent File", "Recent File",
-                          "Recent File", "|", "E&xit"}));
+                          "Print Pre&view", "&Export Analysis Document...", "|", "Recent File",
+                          "Recent File", "Recent File", "Recent File", "|", "E&xit"}));
     QCOMPARE(Texts(menus[1]->menu()->actions()),
              (QStringList{"&Toolbar", "&Status Bar", "Disclaimer", "|", "Se&nsitivity",
                           "&Run Options..."}));
