@@ -29,6 +29,8 @@ constexpr double kHeaderHeight = 22.0;
 constexpr double kFooterHeight = 22.0;
 constexpr double kGap = 8.0;
 constexpr int kTextPixels = 10;
+// A chart or diagram leaves this share of a page for the subheading above it.
+constexpr double kMostPictureShare = 0.9;
 // Tables of ten columns fit the page's width without wrapping a figure.
 constexpr int kTablePixels = 7;
 // The window's chart is laid out at this size, then scaled to the page.
@@ -62,6 +64,12 @@ public:
     void NewPage() {
         ++page_;
         top_ = 0.0;
+    }
+    // Starts the next page unless `height` fits below what is placed.
+    void KeepRoom(double height) {
+        if (top_ > 0.0 && top_ + height > body_.height()) {
+            NewPage();
+        }
     }
     void Place(double height, std::function<void(QPainter&, const QRectF&)> draw) {
         if (top_ > 0.0 && top_ + height > body_.height()) {
@@ -130,28 +138,52 @@ QString BlockHtml(const forms::DocumentBlock& block) {
     }
 }
 
+// A chart's height over its width; a tornado has a row per input and is
+// given the height of its rows.
+double ChartAspect(const forms::ChartContent& content) {
+    return content.Kind == forms::ChartKind::RangeBar
+               ? std::min(1.3, 0.35 + 0.05 * static_cast<double>(content.Categories.size()))
+               : static_cast<double>(kChartLayout.height()) / kChartLayout.width();
+}
+
+double StreamHeight(const forms::StreamDiagram& diagram, double width) {
+    const QSizeF layout = StreamDiagramSize(diagram);
+    return width * layout.height() / layout.width();
+}
+
+// How tall a block is laid out `width` wide.
+double BlockHeight(const forms::DocumentBlock& block, double width) {
+    switch (block.Kind) {
+    case forms::BlockKind::Chart:
+        return width * ChartAspect(block.Chart);
+    case forms::BlockKind::Stream:
+        return StreamHeight(block.Stream, width);
+    case forms::BlockKind::Table:
+        return TextDocument(BlockHtml(block), width, kTablePixels)->size().height();
+    default:
+        return TextDocument(BlockHtml(block), width, kTextPixels)->size().height();
+    }
+}
+
 void PlaceChart(PageFlow& flow, const forms::ChartContent& content,
                 std::vector<std::shared_ptr<ChartPanel>>& charts) {
     auto chart = std::make_shared<ChartPanel>();
     chart->resize(kChartLayout);
     chart->Show(content);
     charts.push_back(chart);
-    // A tornado has a row per input: it is given the height of its rows.
-    const double aspect =
-        content.Kind == forms::ChartKind::RangeBar
-            ? std::min(1.3, 0.35 + 0.05 * static_cast<double>(content.Categories.size()))
-            : static_cast<double>(kChartLayout.height()) / kChartLayout.width();
+    const double aspect = ChartAspect(content);
     if (content.Kind == forms::ChartKind::RangeBar) {
         chart->resize(kChartLayout.width(), static_cast<int>(kChartLayout.width() * aspect));
     }
-    const double height = std::min(flow.Width() * aspect, flow.Height());
+    const double height = std::min(flow.Width() * aspect, kMostPictureShare * flow.Height());
     flow.Place(height,
                [chart](QPainter& painter, const QRectF& area) { chart->Render(painter, area); });
 }
 
 void PlaceStream(PageFlow& flow, const forms::StreamDiagram& diagram) {
     const QSizeF layout = StreamDiagramSize(diagram);
-    const double height = std::min(flow.Width() * layout.height() / layout.width(), flow.Height());
+    const double height =
+        std::min(StreamHeight(diagram, flow.Width()), kMostPictureShare * flow.Height());
     flow.Place(height, [diagram, layout](QPainter& painter, const QRectF& area) {
         RenderStreamDiagram(painter, area, layout, diagram);
     });
@@ -197,7 +229,14 @@ QByteArray DocumentPdf(const forms::AnalysisDocument& document) {
             flow.NewPage();
         }
         PlaceText(flow, QStringLiteral("<h2>%1</h2>").arg(Escaped(section.Title)));
-        for (const forms::DocumentBlock& block : section.Blocks) {
+        for (std::size_t b = 0; b < section.Blocks.size(); ++b) {
+            const forms::DocumentBlock& block = section.Blocks[b];
+            // A subheading stays with what it heads.
+            if (block.Kind == forms::BlockKind::Subheading && b + 1 < section.Blocks.size()) {
+                flow.KeepRoom(std::min(BlockHeight(block, flow.Width()) + kGap +
+                                           BlockHeight(section.Blocks[b + 1], flow.Width()),
+                                       flow.Height()));
+            }
             switch (block.Kind) {
             case forms::BlockKind::Chart:
                 PlaceChart(flow, block.Chart, charts);
