@@ -132,7 +132,7 @@ QString TableHtml(const forms::TextTable& content) {
         return {};
     }
     QString html = QStringLiteral("<p><b>%1</b></p><table border=\"1\" cellspacing=\"0\" "
-                                  "cellpadding=\"3\"><tr><th>%2</th>")
+                                  "cellpadding=\"3\"><tr><th style=\"white-space:nowrap\">%2</th>")
                        .arg(Escaped(content.Title), Escaped(content.Corner));
     for (const std::string& column : content.Columns) {
         html += QStringLiteral("<th>%1</th>").arg(Escaped(column));
@@ -140,12 +140,13 @@ QString TableHtml(const forms::TextTable& content) {
     html += QStringLiteral("</tr>");
     for (std::size_t row = 0; row < content.RowNames.size(); ++row) {
         html += QStringLiteral("<tr><td>%1</td>").arg(Escaped(content.RowNames[row]));
+        // A figure never breaks at the commas of its thousands.
         for (std::size_t c = 0; c < content.Cells[row].size(); ++c) {
             const bool bar = static_cast<int>(c) == content.BarColumn && row < content.Bars.size();
             html += bar ? QStringLiteral("<td width=\"%1\">%2</td>")
                               .arg(kBarWidth)
                               .arg(BarHtml(content.Bars[row]))
-                        : QStringLiteral("<td align=\"right\">%1</td>")
+                        : QStringLiteral("<td align=\"right\" style=\"white-space:nowrap\">%1</td>")
                               .arg(Escaped(content.Cells[row][c]));
         }
         html += QStringLiteral("</tr>");
