@@ -79,13 +79,7 @@ ComparisonPanel::ComparisonPanel(const forms::KeptRun* run, QWidget* parent)
     tables_[3] = AddTable(column);
     column->addStretch(1);
 
-    auto* scroll = new QScrollArea;
-    scroll->setWidget(content);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll);
+    ScrollThrough(*this, content);
 
     connect(percentile_, &QSpinBox::valueChanged, this, [this] {
         Recompute();

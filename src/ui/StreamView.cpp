@@ -88,13 +88,7 @@ StreamView::StreamView(const forms::KeptRun* run, Prompts& prompts, QWidget* par
     }
     column->addStretch(1);
 
-    auto* scroll = new QScrollArea;
-    scroll->setWidget(content);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll);
+    ScrollThrough(*this, content);
 
     connect(presentValue_, &QRadioButton::toggled, this, &StreamView::Fill);
     connect(saveData, &QPushButton::clicked, this, &StreamView::SaveData);

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
+#include <QScrollArea>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -94,6 +95,16 @@ QTableWidget* AddTable(QVBoxLayout* layout) {
     table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     layout->addWidget(table);
     return table;
+}
+
+void ScrollThrough(QWidget& owner, QWidget* content) {
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* layout = new QVBoxLayout(&owner);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
 }
 
 void FillTable(QTableWidget& table, const forms::TextTable& content) {

@@ -10,6 +10,7 @@
 class QLabel;
 class QTableWidget;
 class QVBoxLayout;
+class QWidget;
 
 namespace wexa::ui {
 
@@ -24,6 +25,10 @@ namespace wexa::ui {
 // A read-only table added to `layout`, as large as its cells: the page
 // scrolls, not the table.
 [[nodiscard]] QTableWidget* AddTable(QVBoxLayout* layout);
+
+// Fills `owner` with `content` in a frameless scroll area: a view whose
+// tables are taller than its window scrolls as a page.
+void ScrollThrough(QWidget& owner, QWidget* content);
 
 // Shows `content` in `table`; hides the table when it has no rows.
 void FillTable(QTableWidget& table, const forms::TextTable& content);
