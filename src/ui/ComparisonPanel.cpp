@@ -6,7 +6,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QScrollArea>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTextDocument>

@@ -11,7 +11,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
