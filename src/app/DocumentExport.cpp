@@ -6,9 +6,6 @@
 #include "simulation/AnalysisRun.h"
 #include "ui/DocumentPdf.h"
 
-#include <QDate>
-#include <QFileInfo>
-
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -104,12 +101,7 @@ int ExportDocument(const QStringList& arguments) {
                                                  : refusal->Messages.back().Message);
     }
     const forms::KeptRun kept(*project, *workspace);
-    forms::DocumentRequest request;
-    request.RiskPercentile = read.RiskPercentile;
-    request.FileName = QFileInfo(read.Project).fileName().toStdString();
-    request.Date = QDate::currentDate().toString(Qt::ISODate).toStdString();
-    request.Version = WEXA_VERSION;
-    forms::DocumentJob job(kept, request);
+    forms::DocumentJob job(kept, ui::MakeDocumentRequest(read.Project, read.RiskPercentile));
     job.Run();
     if (const FileResult written = ui::WriteDocumentPdf(job.Document(), read.Output.toStdString());
         !written.Ok) {

@@ -7,7 +7,6 @@
 #include "ui/HelpSections.h"
 #include "ui/Prompts.h"
 
-#include <QDate>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -112,12 +111,8 @@ void CDocumentExportDialog::Export() {
                              forms::MessageIcon::Exclamation);
         return;
     }
-    forms::DocumentRequest request;
-    request.RiskPercentile = percentile_->value();
+    forms::DocumentRequest request = MakeDocumentRequest(projectFile_, percentile_->value());
     request.Sensitivity = *options;
-    request.FileName = QFileInfo(projectFile_).fileName().toStdString();
-    request.Date = QDate::currentDate().toString(Qt::ISODate).toStdString();
-    request.Version = WEXA_VERSION;
     job_ = std::make_unique<forms::DocumentJob>(run_, std::move(request));
     background_ = std::make_unique<BackgroundRun>(*job_, *progress_);
     connect(background_.get(), &BackgroundRun::Finished, this, &CDocumentExportDialog::Finish);

@@ -7,6 +7,8 @@
 #include "ui/TextTables.h"
 
 #include <QBuffer>
+#include <QDate>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -276,6 +278,16 @@ QByteArray DocumentPdf(const forms::AnalysisDocument& document) {
         return {};
     }
     return bytes;
+}
+
+forms::DocumentRequest MakeDocumentRequest(const QString& projectFile, int riskPercentile) {
+    forms::DocumentRequest request;
+    request.RiskPercentile = riskPercentile;
+    const QString name = QFileInfo(projectFile).fileName();
+    request.FileName = name.isEmpty() ? "(not saved)" : name.toStdString();
+    request.Date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    request.Version = WEXA_VERSION;
+    return request;
 }
 
 FileResult WriteDocumentPdf(const forms::AnalysisDocument& document, const std::string& path) {

@@ -2,6 +2,9 @@
 
 #include "model/FileIo.h"
 #include "results/DocumentContent.h"
+#include "results/DocumentJob.h"
+
+#include <QString>
 
 #include <QByteArray>
 
@@ -16,6 +19,12 @@ namespace wexa::ui {
 // as lines and text rather than pictures. Empty when the PDF could not be
 // made.
 [[nodiscard]] QByteArray DocumentPdf(const forms::AnalysisDocument& document);
+
+// What the title page says of the document: the project's file name (none
+// for an untitled project), today's date and the program's version, with the
+// risk percentile of its comparison.
+[[nodiscard]] forms::DocumentRequest MakeDocumentRequest(const QString& projectFile,
+                                                         int riskPercentile);
 
 // The document written to `path` as every output is: whole or not at all.
 [[nodiscard]] FileResult WriteDocumentPdf(const forms::AnalysisDocument& document,
