@@ -236,6 +236,21 @@ void AnalysisDocumentTest::windowExportsTheLastRunOnly() {
     QVERIFY(w.Prompts()
                 .TakeMessage(QString::fromLatin1(wexa::forms::kExportDocumentCaption))
                 .Text.contains(QStringLiteral("it is the project file")));
+
+    // Cancel while the study works stops it and writes nothing; the dialog
+    // stays for another try.
+    const QString cancelled = w.Path(QStringLiteral("cancelled.pdf"));
+    w.Prompts().FileAnswer = cancelled;
+    w.Prompts().OnDialog = [](QDialog& dialog) {
+        auto& exporter = dynamic_cast<wexa::ui::CDocumentExportDialog&>(dialog);
+        exporter.ExportButton().click();
+        exporter.CancelButton().click();
+        QTRY_VERIFY(exporter.ExportButton().isEnabled());
+        QCOMPARE(exporter.result(), 0);
+        dialog.reject();
+    };
+    exportDocument->trigger();
+    QVERIFY(!QFile::exists(cancelled));
     const QString text = QString::fromUtf8(RunProgram(QStringLiteral("pdftotext"), {pdf, "-"}).Out);
     QVERIFY(text.contains(QStringLiteral("rural.wxa")));
     QVERIFY(text.contains(QStringLiteral("at the 80th percentile")));
